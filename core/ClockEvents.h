@@ -1,0 +1,30 @@
+// The nine checks that end every tick of the game clock and turn the time and the state into events.
+#pragma once
+
+#include "core/GameClock.h"
+
+class Forms;
+
+class ClockEvents {
+public:
+    explicit ClockEvents(Forms& forms)
+        : m_forms(forms)
+    {
+    }
+
+    // Runs the checks in their fixed order; time is what the tick reached.
+    void RunChecks(const ClockReading& time);
+
+    void ThugCheck();
+    void DeathCheck();
+    void QuestionHourCheck();
+    void TeacherQuestionCheck();
+    void GameOfferCheck();
+    void SchoolYearEndCheck();
+    void StreetEventCheck();
+    void QuarterReportCheck(const ClockReading& time);
+    void NewYearCheck(const ClockReading& time);
+
+private:
+    Forms& m_forms;
+};

@@ -1,0 +1,218 @@
+#include "core/GameClock.h"
+
+#include "core/Errors.h"
+#include "core/GameState.h"
+#include "core/Ui.h"
+
+#include <functional>
+
+GameClock::GameClock(QObject* parent)
+    : QObject(parent)
+{
+    m_timer.setInterval(ClockPeriodSlow);
+    connect(&m_timer, &QTimer::timeout, this, &GameClock::tick);
+}
+
+void GameClock::start()
+{
+    m_started = true;
+    update();
+}
+
+void GameClock::pause()
+{
+    ++m_pauseDepth;
+    update();
+}
+
+void GameClock::resume()
+{
+    if (m_pauseDepth > 0)
+        --m_pauseDepth;
+    update();
+}
+
+void GameClock::update()
+{
+    bool shouldRun = m_started && m_pauseDepth == 0;
+    if (shouldRun && !m_timer.isActive())
+        m_timer.start();
+    else if (!shouldRun && m_timer.isActive())
+        m_timer.stop();
+}
+
+QString QuarterOfMonth(int month)
+{
+    switch (month) {
+    case 9:
+    case 10:
+        return QStringLiteral("1");
+    case 11:
+    case 12:
+        return QStringLiteral("2");
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("3");
+    case 4:
+    case 5:
+        return QStringLiteral("4");
+    default:
+        return {};
+    }
+}
+
+QString LocationOfHour(int hour)
+{
+    if (hour >= 8 && hour <= 12)
+        return QStringLiteral("В школе");
+    if (hour >= 13 && hour <= 22)
+        return QStringLiteral("Вне школы");
+    if (hour == 23 || (hour >= 0 && hour <= 7))
+        return QStringLiteral("Сон");
+    return {};
+}
+
+namespace {
+const QString Sleep = QStringLiteral("Сон");
+const QString Yes = QStringLiteral("Да");
+const QString No = QStringLiteral("Нет");
+
+const QString FiredNotSmiling = QStringLiteral(
+    "К сожалению, вас уволили с работы из-за того, что вы недостаточно улыбчивы. Это значит, что вы перестали "
+    "подходить для этой работы. Теперь вы безработный.");
+const QString FiredAsleep = QStringLiteral(
+    "К сожалению, вас уволили с работы из-за того, что вы в рабочее время уснули. Это значит, что вы перестали "
+    "подходить для этой работы. Теперь вы безработный.");
+const QString FiredRude = QStringLiteral(
+    "К сожалению, вас уволили с работы из-за того, что вы нагрубили клиенту. Это значит, что вы перестали "
+    "подходить для этой работы. Теперь вы безработный.");
+const QString FiredUnfit
+    = QStringLiteral("К сожалению, вас уволили с работы из-за того, что вы перестали подходить для этой работы. "
+                     "Теперь вы безработный.");
+
+// A job is known by its pay. It stays while Mood and Vigor are at least these values (0 = no demand).
+struct JobKeepRule {
+    const char* income;
+    int minMood;
+    int minVigor;
+    const QString* message;
+};
+
+const JobKeepRule JobKeepRules[] = {
+    { "20", 50, 0, &FiredNotSmiling },
+    { "30", 0, 60, &FiredAsleep },
+    { "40", 60, 0, &FiredRude },
+    { "60", 70, 60, &FiredUnfit },
+    { "80", 80, 70, &FiredUnfit },
+    { "110", 100, 70, &FiredUnfit },
+};
+
+void applyMidnight(TGameState& state, const std::function<void(const std::function<void()>&)>& rule)
+{
+    state.set(Field::RobberyAllowedToday, QStringLiteral("1"));
+    rule([&] { state.add(Field::Money, state.number(Field::JobIncome)); });
+    rule([&] {
+        if (state.text(Field::AttendsTraining) != Yes)
+            return;
+        int money = state.number(Field::Money);
+        if (money < 10) {
+            state.set(Field::AttendsTraining, No);
+            return;
+        }
+        int skill = state.number(Field::FightSkill);
+        int authority = state.number(Field::Authority);
+        state.set(Field::Money, money - 10);
+        state.set(Field::FightSkill, skill + 1);
+        state.set(Field::Authority, authority + 1);
+    });
+    rule([&] { state.add(Field::Satiety, -10); });
+    rule([&] { state.add(Field::Mood, -10); });
+    rule([&] { state.add(Field::Money, state.number(Field::LunchMoney)); });
+}
+
+void applyJobLoss(TGameState& state)
+{
+    const QString income = state.text(Field::JobIncome);
+    for (const JobKeepRule& job : JobKeepRules) {
+        if (income != QLatin1String(job.income))
+            continue;
+        bool keeps = (job.minMood == 0 || state.number(Field::Mood) >= job.minMood)
+            && (job.minVigor == 0 || state.number(Field::Vigor) >= job.minVigor);
+        if (!keeps) {
+            state.set(Field::JobIncome, 0);
+            ui().notice(*job.message);
+        }
+        return;
+    }
+}
+}
+
+ClockRulesOutcome ApplyClockRules(TGameState& state)
+{
+    ClockRulesOutcome outcome;
+    auto rule = [&](const std::function<void()>& body) {
+        try {
+            body();
+        } catch (const EConvertError& error) {
+            outcome.conversionErrors.append(error.message());
+        }
+    };
+
+    ClockReading t;
+    try {
+        t.hour = state.number(Field::Hour);
+        t.minute = state.number(Field::Minute);
+        t.day = state.number(Field::Day);
+        t.month = state.number(Field::Month);
+        t.year = state.number(Field::Year);
+    } catch (const EConvertError& error) {
+        outcome.conversionErrors.append(error.message());
+        return outcome;
+    }
+
+    t.minute += 10;
+    if (t.minute > 59) {
+        t.minute = 0;
+        t.hour += 1;
+        // The location is still the one of the previous tick: an hour asleep rests, an hour awake tires.
+        rule([&] { state.add(Field::Vigor, state.text(Field::Location) == Sleep ? 1 : -1); });
+        if (t.hour > 23) {
+            t.hour = 0;
+            t.day += 1;
+            applyMidnight(state, rule);
+            if (t.day > 30) {
+                t.day = 1;
+                t.month += 1;
+                if (t.month > 12) {
+                    t.month = 1;
+                    t.year += 1;
+                }
+            }
+        }
+    }
+
+    QString quarter = QuarterOfMonth(t.month);
+    if (!quarter.isEmpty())
+        state.set(Field::Quarter, quarter);
+
+    state.set(Field::Hour, t.hour);
+    state.set(Field::Minute, t.minute);
+    state.set(Field::Day, t.day);
+    state.set(Field::Month, t.month);
+    state.set(Field::Year, t.year);
+
+    QString location = LocationOfHour(t.hour);
+    if (!location.isEmpty())
+        state.set(Field::Location, location);
+
+    // Оля in love keeps the mood at its best, whatever the night took.
+    if (state.girlFlag(9) == QLatin1String("1"))
+        state.set(Field::Mood, 100);
+
+    rule([&] { applyJobLoss(state); });
+
+    outcome.advanced = true;
+    outcome.time = t;
+    return outcome;
+}

@@ -1,0 +1,144 @@
+#include "core/Picture.h"
+
+#include "core/Errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace {
+struct JpegErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void jpegErrorExit(j_common_ptr info)
+{
+    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void jpegSilence(j_common_ptr, int) { }
+}
+
+namespace {
+// Decodes into *out. All the objects with destructors live in the caller, so the jump back from libjpeg's error
+// handler skips nothing. Returns false (with the reason in errors->message) when the data is not a usable JPEG.
+bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegErrorManager* errors, QImage* out)
+{
+    if (setjmp(errors->jump))
+        return false;
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes->constData()),
+        static_cast<unsigned long>(bytes->size()));
+    jpeg_read_header(info, TRUE);
+    info->out_color_space = JCS_RGB;
+    jpeg_start_decompress(info);
+    *out = QImage(static_cast<int>(info->output_width), static_cast<int>(info->output_height), QImage::Format_RGB888);
+    if (out->isNull()) {
+        std::snprintf(errors->message, sizeof errors->message, "image too large");
+        return false;
+    }
+    while (info->output_scanline < info->output_height) {
+        JSAMPROW row = out->scanLine(static_cast<int>(info->output_scanline));
+        jpeg_read_scanlines(info, &row, 1);
+    }
+    jpeg_finish_decompress(info);
+    return true;
+}
+}
+
+QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages)
+{
+    jpeg_decompress_struct info {};
+    JpegErrorManager errors {};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jpegErrorExit;
+    errors.base.emit_message = jpegSilence;
+    QImage image;
+    bool ok = decodeJpegInto(&bytes, &info, &errors, &image);
+    jpeg_destroy_decompress(&info);
+    if (!ok)
+        throw EInOutError::forFile(nameForMessages,
+            QStringLiteral("испорченный JPEG-файл (%1)").arg(QString::fromLocal8Bit(errors.message)));
+    return image;
+}
+
+QImage LoadJpeg(const QString& path)
+{
+    QFileInfo fileInfo(path);
+    if (!fileInfo.isFile())
+        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError::forFile(path, file.errorString());
+    return DecodeJpeg(file.readAll(), path);
+}
+
+QImage LoadPicture(const QString& path)
+{
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return LoadJpeg(path);
+    QImage image(path);
+    if (image.isNull())
+        throw EInOutError::forFile(path, QStringLiteral("не удалось прочитать картинку"));
+    return image;
+}
+
+QPixmap RenderArt(const QString& resource, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    return pixmap;
+}
+
+PictureBox::PictureBox(QWidget* parent)
+    : QLabel(parent)
+{
+    setScaledContents(false);
+}
+
+void PictureBox::setArt(const QString& resource)
+{
+    m_art = resource;
+    m_image = QImage();
+    render();
+}
+
+void PictureBox::setImage(const QImage& image)
+{
+    m_image = image;
+    m_art.clear();
+    render();
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    render();
+}
+
+void PictureBox::render()
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    if (!m_art.isEmpty())
+        setPixmap(RenderArt(m_art, size()));
+    else if (!m_image.isNull())
+        setPixmap(QPixmap::fromImage(m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    else
+        clear();
+}

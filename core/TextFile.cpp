@@ -1,0 +1,96 @@
+#include "core/TextFile.h"
+
+#include "core/Errors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+const char* const CodePage = "windows-1251";
+}
+
+bool Windows1251Available() { return QStringDecoder(CodePage).isValid() && QStringEncoder(CodePage).isValid(); }
+
+QString Decode1251(const QByteArray& bytes)
+{
+    QStringDecoder decoder(CodePage);
+    return decoder.decode(bytes);
+}
+
+QByteArray Encode1251(const QString& text)
+{
+    QStringEncoder encoder(CodePage);
+    return encoder.encode(text);
+}
+
+bool CanEncode1251(const QString& text)
+{
+    QStringEncoder encoder(CodePage);
+    QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && Decode1251(bytes) == text;
+}
+
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QStringList ReadLines1251(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.exists())
+        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
+    if (!info.isFile())
+        throw EInOutError::forFile(path, QStringLiteral("это не файл"));
+    if (info.size() > MaxTextFileSize)
+        throw EInOutError::forFile(path, QStringLiteral("файл слишком большой"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError::forFile(path, file.errorString());
+    QByteArray bytes = file.read(MaxTextFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw EInOutError::forFile(path, file.errorString());
+    if (bytes.size() > MaxTextFileSize)
+        throw EInOutError::forFile(path, QStringLiteral("файл слишком большой"));
+    return SplitLines(Decode1251(bytes));
+}
+
+void WriteLines1251(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += Encode1251(line);
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw EInOutError::forFile(path, file.errorString());
+    // QSaveFile::commit() alone may report success for a file cut short (a full disk), so every write and the
+    // flush are checked, and anything short cancels the save before the old file could be replaced.
+    qint64 written = file.write(bytes);
+    if (written != bytes.size() || !file.flush()) {
+        QString reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        throw EInOutError::forFile(path, reason.isEmpty() ? QStringLiteral("не удалось записать файл") : reason);
+    }
+    if (!file.commit())
+        throw EInOutError::forFile(path, file.errorString());
+}

@@ -1,0 +1,28 @@
+// The game's text files: Windows-1251, one item per line, CR LF when the game writes them.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Files larger than this are refused by ReadLines1251 rather than read into memory.
+constexpr qint64 MaxTextFileSize = 4 * 1024 * 1024;
+
+// Reads a Windows-1251 text file into lines (CR LF, LF or CR end a line; a last line without an end counts).
+// Throws EInOutError naming the file when it is missing, not a regular file, too large or unreadable.
+QStringList ReadLines1251(const QString& path);
+
+// Decodes/encodes Windows-1251. CanEncode1251 is false for text the code page cannot hold (an emoji, say).
+QString Decode1251(const QByteArray& bytes);
+QByteArray Encode1251(const QString& text);
+bool CanEncode1251(const QString& text);
+
+// Writes the lines as Windows-1251, each followed by CR LF, replacing the file only when all of it was written:
+// a failure leaves any previous file of that name as it was. Throws EInOutError naming the file and the reason.
+void WriteLines1251(const QString& path, const QStringList& lines);
+
+// Splits text into lines the way ReadLines1251 does.
+QStringList SplitLines(const QString& text);
+
+// Makes sure the text codec exists (Qt built with ICU); false means the game cannot read its content.
+bool Windows1251Available();

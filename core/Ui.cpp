@@ -1,0 +1,119 @@
+#include "core/Ui.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+RealUi& defaultHost()
+{
+    static RealUi host;
+    return host;
+}
+Ui* installedHost = nullptr;
+
+QString applicationTitle() { return QApplication::applicationDisplayName(); }
+}
+
+Ui& ui() { return installedHost ? *installedHost : defaultHost(); }
+
+Ui* InstallUi(Ui* host)
+{
+    Ui* previous = installedHost;
+    installedHost = host;
+    return previous;
+}
+
+void RealUi::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_mainWindow);
+    box.exec();
+}
+
+void RealUi::notice(const QString& text)
+{
+    m_pendingNotices.append(text);
+    if (!m_noticeOpen)
+        showNextNotice();
+}
+
+void RealUi::showNextNotice()
+{
+    if (m_pendingNotices.isEmpty()) {
+        m_noticeOpen = false;
+        return;
+    }
+    m_noticeOpen = true;
+    auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), m_pendingNotices.takeFirst(),
+        QMessageBox::Ok, m_mainWindow);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Window-modal but not blocking: the game clock goes on while the box is on screen.
+    box->setWindowModality(Qt::WindowModal);
+    QObject::connect(box, &QDialog::finished, box, [this] { QTimer::singleShot(0, [this] { showNextNotice(); }); });
+    box->show();
+}
+
+bool RealUi::confirm(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+        m_mainWindow);
+    return box.exec() == QMessageBox::Yes;
+}
+
+ModalResult RealUi::showModal(QDialog& dialog)
+{
+    dialog.setResult(0);
+    return ModalResult(dialog.exec());
+}
+
+namespace {
+QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
+{
+    auto* dialog = new QFileDialog(parent, options.title, options.initialDir);
+    dialog->setNameFilters(options.filters);
+    dialog->setDefaultSuffix(options.defaultSuffix);
+    return dialog;
+}
+}
+
+QString RealUi::openFileName(const FileDialogOptions& options)
+{
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().first();
+}
+
+QString RealUi::saveFileName(const FileDialogOptions& options)
+{
+    std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return {};
+    return dialog->selectedFiles().first();
+}
+
+void RealUi::errorBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, m_mainWindow);
+    box.exec();
+}
+
+void RealUi::sleep(int milliseconds)
+{
+    // The wait blocks the window's input as a real pause would, but keeps painting.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        QThread::msleep(10);
+    }
+}

@@ -1,0 +1,68 @@
+// Everything that waits for the player: messages, questions, modal windows, file dialogs, fixed waits.
+// The game talks to the one installed host; tests install a scripted one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+// How a window was closed. A window closes itself with done(int(ModalResult::...)).
+enum class ModalResult { None = 0, Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+struct FileDialogOptions {
+    QString title;
+    QStringList filters; // "Сохраненная игра (*.sav)" style entries
+    QString initialDir;
+    QString defaultSuffix;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    // A plain message box with one OK button; waits for the player.
+    virtual void message(const QString& text) = 0;
+    // A message box that does not stop the game: the clock's own announcements. Shown one after another.
+    virtual void notice(const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // Shows a window modally and returns how it was closed.
+    virtual ModalResult showModal(QDialog& dialog) = 0;
+    // File dialogs: the chosen path, or an empty text when the player cancelled.
+    virtual QString openFileName(const FileDialogOptions& options) = 0;
+    virtual QString saveFileName(const FileDialogOptions& options) = 0;
+    // The standard error box for a failed operation.
+    virtual void errorBox(const QString& text) = 0;
+    // A fixed wait that blocks the window (the pauses in conversations and SMS).
+    virtual void sleep(int milliseconds) = 0;
+};
+
+// The installed host. The program installs the real one at start-up.
+Ui& ui();
+// Installs a host (not owned) and returns the previous one.
+Ui* InstallUi(Ui* host);
+
+// The host over real message boxes, exec() and file dialogs.
+class RealUi : public Ui {
+public:
+    // The window that message boxes belong to (the main window); may be null.
+    void setMainWindow(QWidget* window) { m_mainWindow = window; }
+
+    void message(const QString& text) override;
+    void notice(const QString& text) override;
+    bool confirm(const QString& text) override;
+    ModalResult showModal(QDialog& dialog) override;
+    QString openFileName(const FileDialogOptions& options) override;
+    QString saveFileName(const FileDialogOptions& options) override;
+    void errorBox(const QString& text) override;
+    void sleep(int milliseconds) override;
+
+private:
+    void showNextNotice();
+
+    QWidget* m_mainWindow = nullptr;
+    QStringList m_pendingNotices;
+    bool m_noticeOpen = false;
+};

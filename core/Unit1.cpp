@@ -1,0 +1,332 @@
+#include "core/Unit1.h"
+
+#include "core/Forms.h"
+#include "core/Picture.h"
+#include "core/Random.h"
+#include "core/Ui.h"
+#include "core/Unit2.h"
+#include "core/Unit3.h"
+#include "core/Unit34.h"
+#include "core/Unit43.h"
+#include "core/Unit46.h"
+#include "records/SaveLoad.h"
+#include "records/Unit21.h"
+#include "records/Unit4.h"
+#include "town/Unit5.h"
+#include "town/Unit6.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    QRect caption = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    if (caption.adjusted(-4, -4, 4, 4).contains(event->position().toPoint()))
+        emit captionDoubleClicked();
+    QGroupBox::mouseDoubleClickEvent(event);
+}
+
+namespace {
+QLabel* caption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    return label;
+}
+
+QFrame* separator(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+const char* const GroupStyle = "QGroupBox { background: rgba(255, 252, 244, 215); border: 1px solid #8a6d4b; "
+                               "border-radius: 4px; margin-top: 8px; font-weight: bold; }"
+                               "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
+}
+
+TForm1::TForm1(Forms& forms)
+    : QWidget(nullptr)
+    , m_forms(forms)
+    , m_events(forms)
+{
+    setWindowTitle(QStringLiteral("GRELN_x's   Трамбуль    v1.1"));
+    setFixedSize(468, 435);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
+
+    auto* background = new PictureBox(this);
+    background->setGeometry(0, 0, 468, 435);
+    background->setArt(QStringLiteral(":/art/main_background.svg"));
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(makeTimeGroup());
+    left->addWidget(makePersonalGroup());
+
+    TrackTitles = new QComboBox(this);
+    TrackTitles->setEditable(false);
+    TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
+    playlistButton = new QPushButton(QStringLiteral("Плейлист"), this);
+    auto* music = new QHBoxLayout;
+    music->addWidget(TrackTitles, 1);
+    music->addWidget(playlistButton);
+    left->addLayout(music);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(6);
+    layout->addLayout(left, 1);
+    layout->addWidget(makeCommandColumn());
+
+    for (const FieldInfo& info : FieldTable)
+        showField(info.field);
+    connect(&m_state, &TGameState::changed, this, &TForm1::showField);
+    connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
+}
+
+QLineEdit* TForm1::makeDisplay(Field field, bool bold)
+{
+    auto* box = new QLineEdit(this);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAccessibleName(QString::fromUtf8(InfoOf(field).caption ? InfoOf(field).caption : InfoOf(field).name));
+    if (bold) {
+        box->setFrame(false);
+        box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
+    }
+    m_displays[field] = box;
+    return box;
+}
+
+QWidget* TForm1::makeTimeGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Время и дата / Четверть"), this);
+    group->setStyleSheet(QString::fromLatin1(GroupStyle));
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 10, 6, 4);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+
+    grid->addWidget(caption(QStringLiteral("Время:"), group), 0, 0);
+    auto* time = new QHBoxLayout;
+    time->setSpacing(2);
+    time->addWidget(makeDisplay(Field::Hour, false));
+    time->addWidget(caption(QStringLiteral(":"), group));
+    time->addWidget(makeDisplay(Field::Minute, false));
+    speed1Button = new QPushButton(QStringLiteral("1"), group);
+    speed2Button = new QPushButton(QStringLiteral("2"), group);
+    speed3Button = new QPushButton(QStringLiteral("3"), group);
+    const std::pair<QPushButton*, int> speeds[]
+        = { { speed1Button, ClockPeriodSlow }, { speed2Button, ClockPeriodNormal }, { speed3Button, ClockPeriodFast } };
+    time->addSpacing(6);
+    for (auto [button, period] : speeds) {
+        button->setFixedSize(24, 20);
+        button->setAccessibleName(QStringLiteral("Скорость %1").arg(button->text()));
+        connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
+        time->addWidget(button);
+    }
+    time->addStretch();
+    grid->addLayout(time, 0, 1);
+
+    grid->addWidget(caption(QStringLiteral("Дата:"), group), 1, 0);
+    auto* date = new QHBoxLayout;
+    date->setSpacing(2);
+    date->addWidget(makeDisplay(Field::Day, false));
+    date->addWidget(makeDisplay(Field::Month, false));
+    date->addWidget(makeDisplay(Field::Year, false));
+    date->addStretch();
+    grid->addLayout(date, 1, 1);
+    for (Field field : { Field::Hour, Field::Minute, Field::Day, Field::Month })
+        m_displays[field]->setFixedWidth(30);
+    m_displays[Field::Year]->setFixedWidth(44);
+
+    grid->addWidget(caption(QStringLiteral("Четверть:"), group), 2, 0);
+    grid->addWidget(makeDisplay(Field::Quarter, true), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Где я?:"), group), 3, 0);
+    grid->addWidget(makeDisplay(Field::Location, true), 3, 1);
+    return group;
+}
+
+QWidget* TForm1::makePersonalGroup()
+{
+    personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
+    personalGroup->setStyleSheet(QString::fromLatin1(GroupStyle));
+    connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
+    auto* grid = new QGridLayout(personalGroup);
+    grid->setContentsMargins(6, 10, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(0);
+
+    grid->addWidget(caption(QString::fromUtf8(InfoOf(Field::PlayerName).caption), personalGroup), 0, 0);
+    grid->addWidget(makeDisplay(Field::PlayerName, false), 0, 1);
+    int row = 1;
+    for (int i = int(Field::Money); i <= int(Field::HasGdz); ++i, ++row) {
+        Field field = Field(i);
+        grid->addWidget(caption(QString::fromUtf8(InfoOf(field).caption), personalGroup), row, 0);
+        grid->addWidget(makeDisplay(field, true), row, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    return personalGroup;
+}
+
+QWidget* TForm1::makeCommandColumn()
+{
+    auto* column = new QWidget(this);
+    column->setFixedWidth(150);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto* logo = new PictureBox(column);
+    logo->setFixedSize(150, 60);
+    logo->setArt(QStringLiteral(":/art/logo.svg"));
+    layout->addWidget(logo);
+
+    auto button = [&](QPushButton*& target, const QString& text, void (TForm1::*handler)()) {
+        target = new QPushButton(text, column);
+        target->setMinimumHeight(27);
+        connect(target, &QPushButton::clicked, this, handler);
+        layout->addWidget(target);
+    };
+    button(lookAroundButton, QStringLiteral("Осмотр местности"), &TForm1::lookAroundButtonClick);
+    QFont bold = lookAroundButton->font();
+    bold.setBold(true);
+    lookAroundButton->setFont(bold);
+    button(diaryButton, QStringLiteral("  Дневник"), &TForm1::diaryButtonClick);
+    layout->addWidget(separator(column));
+    button(newGameButton, QStringLiteral("Начать новую игру"), &TForm1::newGameButtonClick);
+    button(saveButton, QStringLiteral("Сохранить игру..."), &TForm1::saveButtonClick);
+    button(loadButton, QStringLiteral("Загрузить игру..."), &TForm1::loadButtonClick);
+    layout->addWidget(separator(column));
+    button(helpButton, QStringLiteral("Помощь"), &TForm1::helpButtonClick);
+    button(aboutButton, QStringLiteral("О программе..."), &TForm1::aboutButtonClick);
+    layout->addWidget(separator(column));
+    button(exitButton, QStringLiteral("Выйти из игры"), &TForm1::exitButtonClick);
+    layout->addStretch();
+    return column;
+}
+
+QLineEdit* TForm1::display(Field field) const
+{
+    auto found = m_displays.find(field);
+    return found == m_displays.end() ? nullptr : found->second;
+}
+
+void TForm1::showField(Field field)
+{
+    if (QLineEdit* box = display(field)) {
+        box->setText(m_state.text(field));
+        box->setCursorPosition(0);
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &TForm1::FormShow);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+void TForm1::FormShow()
+{
+    Randomize();
+    if (StartupDone != QLatin1String("0"))
+        return;
+    TForm3& nameWindow = m_forms.form3();
+    const bool loadChosen = ui().showModal(nameWindow) == ModalResult::Cancel;
+    if (!loadChosen)
+        ui().showModal(m_forms.form43());
+    m_clock.start();
+    m_state.set(Field::PlayerName, nameWindow.playerName());
+    StartupDone = QStringLiteral("1");
+    // The default playlist and the music player are readied here once the music is in the game.
+    if (loadChosen)
+        loadButtonClick();
+}
+
+void TForm1::GameClockTick()
+{
+    ClockRulesOutcome outcome = ApplyClockRules(m_state);
+    if (!outcome.conversionErrors.isEmpty()) {
+        // A value that is not a number stops only the rule that read it; the player hears of it with the clock held.
+        ClockPause pause(m_clock);
+        for (const QString& message : outcome.conversionErrors)
+            ui().errorBox(message);
+    }
+    if (outcome.advanced)
+        m_events.RunChecks(outcome.time);
+}
+
+void TForm1::NewGame()
+{
+    if (!ui().confirm(QStringLiteral("Вы точно хотите начать новую игру?")))
+        return;
+    ClockPause pause(m_clock);
+    ResetForNewGame(m_state);
+}
+
+void TForm1::lookAroundButtonClick()
+{
+    ClockPause pause(m_clock);
+    const QString location = m_state.text(Field::Location);
+    if (location == QLatin1String("Сон"))
+        ui().showModal(m_forms.form2());
+    if (location == QLatin1String("В школе"))
+        ui().showModal(m_forms.form6());
+    if (location == QLatin1String("Вне школы"))
+        ui().showModal(m_forms.form5());
+}
+
+void TForm1::diaryButtonClick()
+{
+    // The diary does not hold the clock: time runs on while the player reads it.
+    m_forms.form4().SetCurrentQuarter(m_state.text(Field::Quarter));
+    ui().showModal(m_forms.form4());
+}
+
+void TForm1::saveButtonClick() { SaveGameCommand(m_forms); }
+
+void TForm1::loadButtonClick() { LoadGameCommand(m_forms); }
+
+void TForm1::helpButtonClick()
+{
+    ClockPause pause(m_clock);
+    ui().showModal(m_forms.form46());
+}
+
+void TForm1::aboutButtonClick()
+{
+    ClockPause pause(m_clock);
+    ui().showModal(m_forms.aboutBox());
+}
+
+void TForm1::exitButtonClick() { close(); }
+
+void TForm1::personalGroupDoubleClick()
+{
+    ClockPause pause(m_clock);
+    ui().showModal(m_forms.form21());
+}

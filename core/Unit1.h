@@ -1,0 +1,92 @@
+// The main window: the status panel of the player and the calendar, the game clock and the main commands.
+#pragma once
+
+#include "core/ClockEvents.h"
+#include "core/GameClock.h"
+#include "core/GameState.h"
+
+#include <QGroupBox>
+#include <QWidget>
+#include <map>
+
+class Forms;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// A framed group whose caption reacts to a double-click (the way into the cheat window).
+class CaptionGroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+signals:
+    void captionDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(Forms& forms);
+
+    TGameState& state() { return m_state; }
+    GameClock& clock() { return m_clock; }
+
+    // "0" until the start-up sequence has run once.
+    QString StartupDone = QStringLiteral("0");
+
+    // The start-up sequence of the first showing: name, introduction, clock, loading a game if asked.
+    void FormShow();
+    // One firing of the game clock.
+    void GameClockTick();
+    // "Начать новую игру": asks, then resets the game; also run by the death window.
+    void NewGame();
+
+    void lookAroundButtonClick();
+    void diaryButtonClick();
+    void newGameButtonClick() { NewGame(); }
+    void saveButtonClick();
+    void loadButtonClick();
+    void helpButtonClick();
+    void aboutButtonClick();
+    void exitButtonClick();
+    void personalGroupDoubleClick();
+
+    // The panel: one read-only display per field.
+    QLineEdit* display(Field field) const;
+
+    QPushButton* lookAroundButton;
+    QPushButton* diaryButton;
+    QPushButton* newGameButton;
+    QPushButton* saveButton;
+    QPushButton* loadButton;
+    QPushButton* helpButton;
+    QPushButton* aboutButton;
+    QPushButton* exitButton;
+    QPushButton* speed1Button;
+    QPushButton* speed2Button;
+    QPushButton* speed3Button;
+    CaptionGroupBox* personalGroup;
+    QComboBox* TrackTitles;
+    QPushButton* playlistButton;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* makeTimeGroup();
+    QWidget* makePersonalGroup();
+    QWidget* makeCommandColumn();
+    QLineEdit* makeDisplay(Field field, bool bold);
+    void showField(Field field);
+
+    Forms& m_forms;
+    TGameState m_state;
+    GameClock m_clock;
+    ClockEvents m_events;
+    std::map<Field, QLineEdit*> m_displays;
+};

@@ -1,0 +1,43 @@
+#include "core/Unit2.h"
+
+#include "core/Picture.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm2::TForm2(Forms& forms)
+    : TGameWindow(forms, QStringLiteral("Осмотр местности: Сон"), QSize(576, 432))
+{
+    auto* background = new PictureBox(this);
+    background->setGeometry(0, 0, 576, 432);
+    background->setArt(QStringLiteral(":/art/sleep_background.svg"));
+
+    auto* picture = new PictureBox(this);
+    picture->setFixedSize(120, 120);
+    picture->setArt(QStringLiteral(":/art/sleep_small.svg"));
+
+    Label1 = new QLabel(QStringLiteral("А не поздно ли куда-то идти?!?"), this);
+    QFont big = Label1->font();
+    big.setPointSize(16);
+    big.setBold(true);
+    Label1->setFont(big);
+    Label1->setStyleSheet(QStringLiteral("color: #fff6d5;"));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    Button1 = new QPushButton(QStringLiteral("Я все понял, извини."), this);
+    Button1->setMinimumSize(200, 33);
+    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addSpacing(16);
+    layout->addWidget(Label1);
+    layout->addStretch();
+    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    layout->setContentsMargins(16, 16, 16, 24);
+}
+
+void TForm2::Button1Click() { closeWith(ModalResult::Ok); }

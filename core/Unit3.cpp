@@ -1,0 +1,63 @@
+#include "core/Unit3.h"
+
+#include "core/Picture.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm3::TForm3(Forms& forms)
+    : TGameWindow(forms, QStringLiteral("Как Вас называть?"), QSize(512, 384))
+{
+    auto* background = new PictureBox(this);
+    background->setGeometry(0, 0, 512, 384);
+    background->setArt(QStringLiteral(":/art/name_background.svg"));
+
+    auto* logo = new PictureBox(this);
+    logo->setFixedSize(150, 60);
+    logo->setArt(QStringLiteral(":/art/logo.svg"));
+
+    Label1 = new QLabel(
+        QStringLiteral("Привет, чуваки! Если вы играли в эту игру и уже успели сохраниться, тогда просто тыкайте по "
+                       "кнопке \"Загрузить игру\", а если вы с нами впервые, тогда наберите внизу ваше имя или ник и "
+                       "нажмите на кнопку \"Новая игра\".                                  Приятной игры!"),
+        this);
+    Label1->setWordWrap(true);
+    Label1->setAutoFillBackground(true);
+    Label1->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 250, 235, 225); border: 1px solid #8a6d4b; "
+                                         "border-radius: 4px; padding: 6px; color: #2b2118; }"));
+
+    Edit1 = new QLineEdit(QStringLiteral("Аноним"), this);
+    Edit1->setAccessibleName(QStringLiteral("Ваше имя"));
+    Edit1->setMaxLength(60);
+
+    Button1 = new QPushButton(QStringLiteral("Новая игра"), this);
+    Button2 = new QPushButton(QStringLiteral("Загрузить игру"), this);
+    for (QPushButton* button : { Button1, Button2 })
+        button->setMinimumSize(140, 30);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(logo, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    layout->addWidget(Label1);
+    layout->addWidget(Edit1);
+    layout->addLayout(buttons);
+    layout->setContentsMargins(24, 12, 24, 16);
+}
+
+QString TForm3::playerName() const { return Edit1->text(); }
+
+void TForm3::Button1Click() { closeWith(ModalResult::Ok); }
+
+void TForm3::Button2Click() { closeWith(ModalResult::Cancel); }

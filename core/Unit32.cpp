@@ -1,0 +1,56 @@
+#include "core/Unit32.h"
+
+#include "core/Picture.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm32::TForm32(Forms& forms)
+    : TGameWindow(forms, QStringLiteral("СМЕРТЬ!"), QSize(523, 212))
+{
+    auto* picture = new PictureBox(this);
+    picture->setFixedSize(150, 150);
+    picture->setArt(QStringLiteral(":/art/death.svg"));
+
+    Label1 = new QLabel(QStringLiteral("Смерть! Вы умерли простым 9-ти классником. Жаль... Так не должно было быть. "
+                                       "Короче, Вы умерли от"),
+        this);
+    Label1->setWordWrap(true);
+    DeathCause = new QLabel(QStringLiteral("Чего-то там..."), this);
+    DeathCause->setWordWrap(true);
+    QFont bold = DeathCause->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    DeathCause->setFont(bold);
+    DeathCause->setStyleSheet(QStringLiteral("color: #a3242c;"));
+
+    Button1 = new QPushButton(QStringLiteral("Попробовать сначала"), this);
+    Button2 = new QPushButton(QStringLiteral("Выйти"), this);
+    for (QPushButton* button : { Button1, Button2 })
+        button->setMinimumSize(150, 30);
+    connect(Button1, &QPushButton::clicked, this, &TForm32::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm32::Button2Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch();
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(Label1);
+    text->addWidget(DeathCause);
+    text->addStretch();
+    text->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(picture, 0, Qt::AlignTop);
+    layout->addLayout(text, 1);
+    layout->setContentsMargins(12, 12, 12, 12);
+}
+
+void TForm32::Button1Click() { closeWith(ModalResult::Ok); }
+
+void TForm32::Button2Click() { closeWith(ModalResult::Cancel); }

@@ -1,0 +1,51 @@
+#include "core/Unit34.h"
+
+#include "core/Picture.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TAboutBox::TAboutBox(Forms& forms)
+    : TGameWindow(forms, QStringLiteral("О программе"), QSize(380, 260))
+{
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+
+    auto* icon = new PictureBox(frame);
+    icon->setFixedSize(96, 96);
+    icon->setArt(QStringLiteral(":/art/about.svg"));
+
+    auto* product = new QLabel(QStringLiteral("Трамбуль"), frame);
+    QFont big = product->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    product->setFont(big);
+    auto* version = new QLabel(QStringLiteral("Версия 1.1"), frame);
+    auto* copyright = new QLabel(QStringLiteral("Игра про девятиклассника в новом городе"), frame);
+    copyright->setWordWrap(true);
+    auto* comments = new QLabel(
+        QStringLiteral("Год учебы с 1 сентября 2005 по 24 мая 2006: уроки, работа, друзья, девушки и экзамены. "
+                       "Вопросы и пожелания пишите авторам игры."),
+        frame);
+    comments->setWordWrap(true);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(product, 0, 1);
+    grid->addWidget(version, 1, 1);
+    grid->addWidget(copyright, 2, 1);
+    grid->addWidget(comments, 3, 0, 1, 2);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setMinimumSize(90, 28);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame, 1);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+}

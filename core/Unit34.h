@@ -1,0 +1,14 @@
+// The about box: the game, its authors and its version.
+#pragma once
+
+#include "core/GameWindow.h"
+
+class QPushButton;
+
+class TAboutBox : public TGameWindow {
+    Q_OBJECT
+public:
+    explicit TAboutBox(Forms& forms);
+
+    QPushButton* OKButton;
+};

@@ -1,0 +1,21 @@
+// The introduction: the story of the move to a new town and the goals of the school year.
+#pragma once
+
+#include "core/GameWindow.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+class TForm43 : public TGameWindow {
+    Q_OBJECT
+public:
+    explicit TForm43(Forms& forms);
+
+    QPlainTextEdit* Memo1; // the story, read-only
+    QPushButton* Button1; // "Ок"
+
+    void Button1Click();
+};
+
+// The text of the introduction, one element per line.
+QStringList IntroductionLines();

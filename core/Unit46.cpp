@@ -1,0 +1,47 @@
+#include "core/Unit46.h"
+
+#include "core/DataPath.h"
+
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TForm46::TForm46(Forms& forms)
+    : TGameWindow(forms, QStringLiteral("Помощь"), QSize(566, 446), WindowFrame::CloseBox)
+{
+    // The help window alone may be resized and maximized.
+    setMinimumSize(300, 200);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(566, 446);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+        | Qt::WindowCloseButtonHint);
+
+    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1->setOpenLinks(true);
+    WebBrowser1->setOpenExternalLinks(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(WebBrowser1);
+}
+
+void TForm46::LoadHelpPage()
+{
+    const QString path = DataPath(QStringLiteral("Data\\Help\\Index.htm"));
+    if (!QFileInfo(path).isFile()) {
+        WebBrowser1->setHtml(QStringLiteral("<h2>Помощь не найдена</h2><p>Нет файла <b>%1</b>.</p>")
+                                 .arg(path.toHtmlEscaped()));
+        return;
+    }
+    WebBrowser1->clearHistory();
+    WebBrowser1->setSource(QUrl()); // forces a fresh read even when the page was shown before
+    WebBrowser1->setSource(QUrl::fromLocalFile(path));
+}
+
+void TForm46::showEvent(QShowEvent* event)
+{
+    LoadHelpPage();
+    setWindowState(windowState() | Qt::WindowMaximized);
+    TGameWindow::showEvent(event);
+}

@@ -1,0 +1,32 @@
+// Trambul: a year of a ninth-form pupil in a new town.
+#include "core/Application.h"
+#include "core/Forms.h"
+#include "core/TextFile.h"
+#include "core/Ui.h"
+#include "core/Unit1.h"
+
+#include <QFont>
+#include <QMessageBox>
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    app.loadRussianTranslations();
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+    if (!Windows1251Available()) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
+            QStringLiteral("Нет кодировки Windows-1251: игра не сможет прочитать свои файлы."));
+        return 1;
+    }
+
+    RealUi host;
+    InstallUi(&host);
+    Forms forms;
+    host.setMainWindow(&forms.form1());
+    forms.form1().show();
+    int result = app.exec();
+    InstallUi(nullptr);
+    return result;
+}

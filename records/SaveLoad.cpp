@@ -1,0 +1,5 @@
+#include "records/SaveLoad.h"
+
+void SaveGameCommand(Forms&) { }
+
+void LoadGameCommand(Forms&) { }

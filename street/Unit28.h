@@ -1,0 +1,10 @@
+// The thug beaten: the loot.
+#pragma once
+
+#include "core/GameWindow.h"
+
+class TForm28 : public TGameWindow {
+    Q_OBJECT
+public:
+    explicit TForm28(Forms& forms);
+};

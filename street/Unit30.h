@@ -1,0 +1,10 @@
+// The mobile phone menu.
+#pragma once
+
+#include "core/GameWindow.h"
+
+class TForm30 : public TGameWindow {
+    Q_OBJECT
+public:
+    explicit TForm30(Forms& forms);
+};

@@ -1,0 +1,36 @@
+#include "GameFixture.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+GameFixture::GameFixture()
+    : forms(std::make_unique<Forms>())
+    , state(forms->state())
+{
+    m_previousDir = QDir::currentPath();
+}
+
+GameFixture::~GameFixture()
+{
+    QDir::setCurrent(m_previousDir);
+    forms.reset();
+}
+
+void GameFixture::given(std::initializer_list<std::pair<Field, QString>> values)
+{
+    for (const auto& [field, text] : values)
+        state.set(field, text);
+}
+
+QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> dataFiles)
+{
+    m_workDir = std::make_unique<QTemporaryDir>();
+    const QString root = m_workDir->path();
+    for (const char* file : dataFiles) {
+        QString target = root + QLatin1Char('/') + QString::fromUtf8(file);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(QStringLiteral(TRAMBUL_SOURCE_DIR "/") + QString::fromUtf8(file), target);
+    }
+    QDir::setCurrent(root);
+    return root;
+}

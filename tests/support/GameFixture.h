@@ -1,0 +1,34 @@
+// A whole game for tests: every window made, scripted Ui and Random installed, a state at hand.
+#pragma once
+
+#include "ScriptedRandom.h"
+#include "ScriptedUi.h"
+#include "core/Forms.h"
+#include "core/GameState.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class GameFixture : public testing::Test {
+protected:
+    GameFixture();
+    ~GameFixture() override;
+
+    // Sets fields in one go: { { Field::Money, "10" }, ... }.
+    void given(std::initializer_list<std::pair<Field, QString>> values);
+
+    // Makes a fresh working directory holding a copy of the given files of the real Data tree
+    // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it.
+    QString useWorkingDirectory(std::initializer_list<const char*> dataFiles = {});
+
+    ScriptedUi ui;
+    ScriptedRandom random;
+    std::unique_ptr<Forms> forms;
+    TGameState& state;
+
+private:
+    QString m_previousDir;
+    std::unique_ptr<QTemporaryDir> m_workDir;
+};

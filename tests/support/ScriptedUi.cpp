@@ -1,0 +1,71 @@
+#include "ScriptedUi.h"
+
+ScriptedUi::ScriptedUi() { m_previous = InstallUi(this); }
+
+ScriptedUi::~ScriptedUi()
+{
+    InstallUi(m_previous);
+    EXPECT_TRUE(m_modals.empty()) << m_modals.size() << " scripted window(s) never shown";
+    EXPECT_TRUE(m_confirms.empty()) << m_confirms.size() << " scripted answer(s) never asked for";
+    EXPECT_TRUE(m_files.empty()) << m_files.size() << " scripted file dialog(s) never opened";
+}
+
+void ScriptedUi::closeNextModalWith(ModalResult result)
+{
+    onModal([result](QDialog& dialog) { dialog.done(int(result)); });
+}
+
+void ScriptedUi::message(const QString& text) { messages.append(text); }
+
+void ScriptedUi::notice(const QString& text) { messages.append(text); }
+
+bool ScriptedUi::confirm(const QString& text)
+{
+    questions.append(text);
+    if (m_confirms.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    bool answer = m_confirms.front();
+    m_confirms.pop_front();
+    return answer;
+}
+
+ModalResult ScriptedUi::showModal(QDialog& dialog)
+{
+    shownWindows.append(dialog.windowTitle());
+    if (m_modals.empty()) {
+        ADD_FAILURE() << "unexpected window: " << dialog.windowTitle().toStdString();
+        return ModalResult::None;
+    }
+    auto handler = std::move(m_modals.front());
+    m_modals.pop_front();
+    dialog.setResult(0);
+    dialog.show();
+    handler(dialog);
+    if (dialog.isVisible())
+        dialog.hide();
+    return ModalResult(dialog.result());
+}
+
+QString ScriptedUi::nextFile(const FileDialogOptions& options)
+{
+    fileDialogs.push_back(options);
+    if (m_files.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << options.title.toStdString();
+        return {};
+    }
+    QString path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
+QString ScriptedUi::openFileName(const FileDialogOptions& options) { return nextFile(options); }
+
+QString ScriptedUi::saveFileName(const FileDialogOptions& options) { return nextFile(options); }
+
+void ScriptedUi::errorBox(const QString& text)
+{
+    messages.append(text);
+    errors.append(text);
+}

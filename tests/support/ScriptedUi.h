@@ -1,0 +1,61 @@
+// A Ui host for tests: records every message and answers questions and modal windows from a script.
+#pragma once
+
+#include "core/Ui.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+class ScriptedUi : public Ui {
+public:
+    ScriptedUi();
+    ~ScriptedUi() override;
+
+    // Everything shown to the player, in order: messages, notices and error boxes alike.
+    QStringList messages;
+    QStringList errors; // error boxes only
+    QStringList questions; // confirmation texts asked
+    QStringList shownWindows; // window titles in the order they were shown
+    std::vector<FileDialogOptions> fileDialogs;
+    int sleptMilliseconds = 0;
+
+    // Queues the answer to the next confirmation.
+    void answerConfirm(bool yes) { m_confirms.push_back(yes); }
+    // Queues the path the next file dialog returns ("" = cancelled).
+    void answerFileDialog(const QString& path) { m_files.push_back(path); }
+    // Queues a handler for the next modal window; it may press buttons, which close the window.
+    void onModal(std::function<void(QDialog&)> handler) { m_modals.push_back(std::move(handler)); }
+    // Typed form: fails the test when the next window is not of that class.
+    template <class Window> void onModal(std::function<void(Window&)> handler)
+    {
+        m_modals.push_back([handler](QDialog& dialog) {
+            auto* window = dynamic_cast<Window*>(&dialog);
+            ASSERT_NE(window, nullptr) << "unexpected window: " << dialog.windowTitle().toStdString();
+            handler(*window);
+        });
+    }
+    // Queues a handler that only closes the window with the result.
+    void closeNextModalWith(ModalResult result);
+
+    // The script has been used up (checked at the end of every test using it).
+    bool scriptUsedUp() const { return m_confirms.empty() && m_files.empty() && m_modals.empty(); }
+
+    void message(const QString& text) override;
+    void notice(const QString& text) override;
+    bool confirm(const QString& text) override;
+    ModalResult showModal(QDialog& dialog) override;
+    QString openFileName(const FileDialogOptions& options) override;
+    QString saveFileName(const FileDialogOptions& options) override;
+    void errorBox(const QString& text) override;
+    void sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+
+private:
+    QString nextFile(const FileDialogOptions& options);
+    std::deque<bool> m_confirms;
+    std::deque<QString> m_files;
+    std::deque<std::function<void(QDialog&)>> m_modals;
+    Ui* m_previous = nullptr;
+};

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test, only those missing.
+# Sourced by play.sh and test.sh.
+TRAMBUL_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+    libjpeg62-turbo-dev
+    libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+    libmpg123-dev libvorbis-dev
+    libgtest-dev libgmock-dev
+    fonts-dejavu-core
+)
+
+trambul_install_deps() {
+    local missing=()
+    local package
+    for package in "${TRAMBUL_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update
+    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,10 @@
+// The book department: buying or stealing the book of homework answers.
+#pragma once
+
+#include "core/GameWindow.h"
+
+class TForm15 : public TGameWindow {
+    Q_OBJECT
+public:
+    explicit TForm15(Forms& forms);
+};
