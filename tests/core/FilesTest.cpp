@@ -1,0 +1,143 @@
+// The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
+#include "core/DataPath.h"
+#include "core/Errors.h"
+#include "core/Picture.h"
+#include "core/TextFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+template <class Error, class Body> QString failureOf(Body body)
+{
+    try {
+        body();
+    } catch (const Error& error) {
+        return error.message();
+    }
+    return {};
+}
+}
+
+TEST(TextFile, LinesEndWithCrLfLfOrCrAndTheLastLineNeedsNoEnd)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.txt");
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    } cases[] = {
+        { "a\r\nb\r\n", { "a", "b" } },
+        { "a\nb", { "a", "b" } },
+        { "a\rb\r", { "a", "b" } },
+        { "a\r\n\r\nb", { "a", "", "b" } },
+        { "", {} },
+        { "\xcf\xf0\xe8\xe2\xe5\xf2 \xec\xe8\xf0\r\n", { "Привет мир" } },
+    };
+    for (const Case& c : cases) {
+        writeBytes(path, c.bytes);
+        EXPECT_EQ(ReadLines1251(path), c.lines) << c.bytes.toStdString();
+    }
+}
+
+TEST(TextFile, WritingGivesWindows1251WithCrLfAndReadsBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("out.txt");
+    WriteLines1251(path, { "Вася Пупкин", "", "80" });
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xc2\xe0\xf1\xff \xcf\xf3\xef\xea\xe8\xed\r\n\r\n80\r\n"));
+    EXPECT_EQ(ReadLines1251(path), (QStringList { "Вася Пупкин", "", "80" }));
+}
+
+TEST(TextFile, FilesThatAreNotReadableTextFailWithTheirName)
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath("big.txt");
+    writeBytes(big, QByteArray(MaxTextFileSize + 1, 'x'));
+    const QString paths[] = { dir.filePath("missing.txt"), dir.path(), QStringLiteral("/dev/zero"), big };
+    for (const QString& path : paths) {
+        QString message = failureOf<EInOutError>([&] { ReadLines1251(path); });
+        EXPECT_TRUE(message.startsWith(path)) << path.toStdString() << ": " << message.toStdString();
+    }
+}
+
+TEST(TextFile, AFailedWriteLeavesThePreviousFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("keep.txt");
+    WriteLines1251(path, { "old" });
+    // The target's folder vanished: nothing is written, and an existing directory in the way is not replaced.
+    EXPECT_FALSE(failureOf<EInOutError>([&] { WriteLines1251(dir.filePath("no/such/folder.txt"), { "x" }); }).isEmpty());
+    EXPECT_FALSE(failureOf<EInOutError>([&] { WriteLines1251(dir.path(), { "x" }); }).isEmpty());
+    EXPECT_EQ(ReadLines1251(path), QStringList { "old" });
+}
+
+TEST(TextFile, TextOutsideTheCodePageIsRecognised)
+{
+    EXPECT_TRUE(CanEncode1251("Петя «Крутой» №1 — ёж"));
+    EXPECT_FALSE(CanEncode1251(QString::fromUtf8("Петя \xF0\x9F\x98\x8E")));
+    EXPECT_FALSE(CanEncode1251(QString::fromUtf8("日本")));
+}
+
+TEST(DataPathTest, BackslashesBecomePathsUnderTheWorkingDirectory)
+{
+    EXPECT_EQ(DataPath("Data\\Girls\\0.jpg"), QDir::current().filePath("Data/Girls/0.jpg"));
+    EXPECT_EQ(DataPath("/abs/file.mid"), "/abs/file.mid");
+}
+
+TEST(Numbers, OnlyPlainDecimalIntegersAreNumbers)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    } cases[] = { { "0", true, 0 }, { "80", true, 80 }, { "-15", true, -15 }, { "+3", true, 3 }, { "", false, 0 },
+        { "abc", false, 0 }, { " 5", false, 0 }, { "5 ", false, 0 }, { "1.5", false, 0 }, { "-", false, 0 },
+        { "0x10", false, 0 }, { "99999999999", false, 0 }, { "2147483647", true, 2147483647 } };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsInteger(c.text), c.ok) << c.text;
+        if (c.ok)
+            EXPECT_EQ(StrToInt(c.text), c.value);
+        else
+            EXPECT_EQ(failureOf<EConvertError>([&] { StrToInt(c.text); }),
+                QStringLiteral("'%1' is not a valid integer value").arg(c.text));
+    }
+}
+
+TEST(Pictures, JpegDecodesAndDamagedOrMissingFilesFailClearly)
+{
+    QImage source(32, 16, QImage::Format_RGB888);
+    source.fill(QColor(200, 40, 40));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!source.save(&buffer, "JPG"))
+        GTEST_SKIP() << "no JPEG writer to make a sample";
+
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("ok.jpg"), jpeg);
+    QImage image = LoadJpeg(dir.filePath("ok.jpg"));
+    EXPECT_EQ(image.size(), QSize(32, 16));
+    EXPECT_GT(qRed(image.pixel(5, 5)), 150);
+
+    writeBytes(dir.filePath("cut.jpg"), jpeg.left(jpeg.size() / 3));
+    writeBytes(dir.filePath("text.jpg"), "not a picture at all");
+    writeBytes(dir.filePath("empty.jpg"), "");
+    for (const char* name : { "cut.jpg", "text.jpg", "empty.jpg", "missing.jpg" }) {
+        QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
+        EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
+    }
+}

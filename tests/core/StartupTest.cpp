@@ -1,0 +1,175 @@
+// Start-up of the program, new game and the main window's clock controls, through the real windows.
+#include "GameFixture.h"
+#include "core/GameClock.h"
+#include "core/Unit1.h"
+#include "core/Unit3.h"
+#include "core/Unit43.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+using Startup = GameFixture;
+}
+
+TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
+{
+    TForm1& main = forms->form1();
+    ui.onModal<TForm3>([](TForm3& w) {
+        EXPECT_EQ(w.Edit1->text(), "Аноним");
+        w.Edit1->setText("Петя Васечкин");
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    });
+    ui.onModal<TForm43>([](TForm43& w) {
+        EXPECT_TRUE(w.Memo1->toPlainText().startsWith("Эх, к сожалению,  каникулы не вечны… Уже не за горами 1 \n"));
+        EXPECT_GE(w.Memo1->toPlainText().count('\n'), 20);
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    });
+    EXPECT_FALSE(forms->clock().isRunning());
+    main.FormShow();
+
+    EXPECT_EQ(state.text(Field::PlayerName), "Петя Васечкин");
+    EXPECT_EQ(main.StartupDone, "1");
+    EXPECT_TRUE(forms->clock().isRunning());
+    EXPECT_EQ(forms->clock().period(), ClockPeriodSlow);
+    EXPECT_EQ(random.seeds, 1);
+    EXPECT_EQ(main.display(Field::PlayerName)->text(), "Петя Васечкин");
+
+    // Later showings only seed the generator again.
+    main.FormShow();
+    EXPECT_EQ(random.seeds, 2);
+    EXPECT_EQ(ui.shownWindows.size(), 2);
+}
+
+TEST_F(Startup, EmptyNameGivesAnEmptyPlayerName)
+{
+    ui.onModal<TForm3>([](TForm3& w) {
+        w.Edit1->clear();
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    });
+    ui.closeNextModalWith(ModalResult::Ok);
+    forms->form1().FormShow();
+    EXPECT_EQ(state.text(Field::PlayerName), "");
+}
+
+TEST_F(Startup, WindowsWithoutCloseBoxIgnoreEscape)
+{
+    TForm3& names = forms->form3();
+    names.show();
+    QTest::keyClick(&names, Qt::Key_Escape);
+    EXPECT_TRUE(names.isVisible());
+    names.reject();
+    EXPECT_TRUE(names.isVisible());
+    names.hide();
+}
+
+TEST_F(Startup, NewGameResetsTheYearAndKeepsTheRest)
+{
+    TForm1& main = forms->form1();
+    given({ { Field::PlayerName, "Вася" }, { Field::Money, "-15" }, { Field::PiggyBank, "300" },
+        { Field::JobIncome, "40" }, { Field::LunchMoney, "10" }, { Field::Satiety, "20" }, { Field::Mood, "30" },
+        { Field::Vigor, "40" }, { Field::FightSkill, "61" }, { Field::AttendsTraining, "Да" },
+        { Field::Authority, "-3" }, { Field::MobilePhone, "Nokia 3310" }, { Field::PhoneCredit, "12" },
+        { Field::HasGdz, "Да" }, { Field::Hour, "19" }, { Field::Minute, "40" }, { Field::Day, "17" },
+        { Field::Month, "2" }, { Field::Year, "2006" }, { Field::Quarter, "3" }, { Field::Location, "Вне школы" },
+        { Field::MotherPhoneDeal, "1" }, { Field::QuestionHour, "25" }, { Field::RobberyAllowedToday, "0" } });
+    for (int girl = 0; girl < GirlCount; ++girl)
+        state.setGirlFlag(girl, "1");
+    for (int subject = 0; subject < SubjectCount; ++subject)
+        for (int column = 0; column < GradeColumnCount; ++column)
+            state.setGrade(subject, column, "4");
+    forms->clock().start();
+    forms->clock().setPeriod(ClockPeriodFast);
+
+    ui.answerConfirm(true);
+    QTest::mouseClick(main.newGameButton, Qt::LeftButton);
+
+    EXPECT_EQ(ui.questions, QStringList { "Вы точно хотите начать новую игру?" });
+    const std::pair<Field, const char*> expected[] = { { Field::PlayerName, "Вася" }, { Field::Money, "80" },
+        { Field::PiggyBank, "0" }, { Field::JobIncome, "0" }, { Field::LunchMoney, "0" }, { Field::Satiety, "100" },
+        { Field::Mood, "100" }, { Field::Vigor, "100" }, { Field::FightSkill, "0" }, { Field::AttendsTraining, "Нет" },
+        { Field::Authority, "0" }, { Field::MobilePhone, "Нет" }, { Field::PhoneCredit, "0" }, { Field::HasGdz, "Нет" },
+        { Field::Hour, "8" }, { Field::Minute, "0" }, { Field::Day, "1" }, { Field::Month, "9" }, { Field::Year, "2005" },
+        { Field::Quarter, "3" }, { Field::Location, "Вне школы" }, { Field::MotherPhoneDeal, "0" },
+        { Field::QuestionHour, "12" }, { Field::RobberyAllowedToday, "0" } };
+    for (const auto& [field, value] : expected)
+        EXPECT_EQ(state.text(field), QString::fromUtf8(value)) << InfoOf(field).name;
+    for (int girl = 0; girl < GirlCount; ++girl)
+        EXPECT_EQ(state.girlFlag(girl), "0");
+    EXPECT_EQ(state.diary(), DiaryGrades());
+    EXPECT_TRUE(forms->clock().isRunning());
+    EXPECT_EQ(forms->clock().period(), ClockPeriodFast);
+    EXPECT_EQ(main.display(Field::Money)->text(), "80");
+
+    ApplyClockRules(state);
+    EXPECT_EQ(state.text(Field::Hour) + ":" + state.text(Field::Minute), "8:10");
+    EXPECT_EQ(state.text(Field::Quarter), "1");
+    EXPECT_EQ(state.text(Field::Location), "В школе");
+}
+
+TEST_F(Startup, AnsweringNoToNewGameChangesNothing)
+{
+    given({ { Field::Money, "7" } });
+    forms->clock().start();
+    ui.answerConfirm(false);
+    QTest::mouseClick(forms->form1().newGameButton, Qt::LeftButton);
+    EXPECT_EQ(state.text(Field::Money), "7");
+    EXPECT_TRUE(forms->clock().isRunning());
+}
+
+TEST_F(Startup, SpeedButtonsAndPausesKeepTheClockAsTheyShould)
+{
+    TForm1& main = forms->form1();
+    GameClock& clock = forms->clock();
+    const std::pair<QPushButton*, int> speeds[]
+        = { { main.speed2Button, 150 }, { main.speed3Button, 10 }, { main.speed1Button, 400 } };
+    for (auto [button, period] : speeds) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(clock.period(), period);
+    }
+
+    // Before the start-up a resume does not start the clock.
+    clock.pause();
+    clock.resume();
+    EXPECT_FALSE(clock.isRunning());
+
+    clock.start();
+    {
+        ClockPause outer(clock);
+        {
+            ClockPause inner(clock);
+        }
+        // An inner window closing does not restart a clock the outer one still holds.
+        EXPECT_FALSE(clock.isRunning());
+    }
+    EXPECT_TRUE(clock.isRunning());
+
+    // A pause keeps the time exactly where it was.
+    given({ { Field::Hour, "10" }, { Field::Minute, "20" } });
+    clock.pause();
+    QTest::qWait(3 * ClockPeriodFast + 20);
+    EXPECT_EQ(state.text(Field::Minute), "20");
+    clock.resume();
+}
+
+TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
+{
+    TForm1& main = forms->form1();
+    for (const FieldInfo& info : FieldTable) {
+        QLineEdit* box = main.display(info.field);
+        if (!info.caption) {
+            continue;
+        }
+        ASSERT_NE(box, nullptr) << info.name;
+        state.set(info.field, QStringLiteral("-42"));
+        EXPECT_EQ(box->text(), "-42") << info.name;
+        EXPECT_TRUE(box->isReadOnly()) << info.name;
+    }
+    // The second and third parts of time and date have their own boxes.
+    for (Field field : { Field::Minute, Field::Month, Field::Year }) {
+        state.set(field, QStringLiteral("7"));
+        EXPECT_EQ(main.display(field)->text(), "7");
+    }
+}
