@@ -36,8 +36,8 @@ bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegE
     if (setjmp(errors->jump))
         return false;
     jpeg_create_decompress(info);
-    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes->constData()),
-        static_cast<unsigned long>(bytes->size()));
+    jpeg_mem_src(
+        info, reinterpret_cast<const unsigned char*>(bytes->constData()), static_cast<unsigned long>(bytes->size()));
     jpeg_read_header(info, TRUE);
     info->out_color_space = JCS_RGB;
     jpeg_start_decompress(info);
@@ -66,8 +66,8 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages)
     bool ok = decodeJpegInto(&bytes, &info, &errors, &image);
     jpeg_destroy_decompress(&info);
     if (!ok)
-        throw EInOutError::forFile(nameForMessages,
-            QStringLiteral("испорченный JPEG-файл (%1)").arg(QString::fromLocal8Bit(errors.message)));
+        throw EInOutError::forFile(
+            nameForMessages, QStringLiteral("испорченный JPEG-файл (%1)").arg(QString::fromLocal8Bit(errors.message)));
     return image;
 }
 

@@ -49,8 +49,8 @@ void RealUi::showNextNotice()
         return;
     }
     m_noticeOpen = true;
-    auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), m_pendingNotices.takeFirst(),
-        QMessageBox::Ok, m_mainWindow);
+    auto* box = new QMessageBox(
+        QMessageBox::NoIcon, applicationTitle(), m_pendingNotices.takeFirst(), QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
@@ -60,8 +60,7 @@ void RealUi::showNextNotice()
 
 bool RealUi::confirm(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
-        m_mainWindow);
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, m_mainWindow);
     return box.exec() == QMessageBox::Yes;
 }
 

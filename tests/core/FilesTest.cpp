@@ -80,7 +80,8 @@ TEST(TextFile, AFailedWriteLeavesThePreviousFileAsItWas)
     const QString path = dir.filePath("keep.txt");
     WriteLines1251(path, { "old" });
     // The target's folder vanished: nothing is written, and an existing directory in the way is not replaced.
-    EXPECT_FALSE(failureOf<EInOutError>([&] { WriteLines1251(dir.filePath("no/such/folder.txt"), { "x" }); }).isEmpty());
+    EXPECT_FALSE(
+        failureOf<EInOutError>([&] { WriteLines1251(dir.filePath("no/such/folder.txt"), { "x" }); }).isEmpty());
     EXPECT_FALSE(failureOf<EInOutError>([&] { WriteLines1251(dir.path(), { "x" }); }).isEmpty());
     EXPECT_EQ(ReadLines1251(path), QStringList { "old" });
 }

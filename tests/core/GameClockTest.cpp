@@ -1,6 +1,6 @@
 // The rules of one clock tick: time, the hourly vigor, the midnight changes, calendar, quarter, location, jobs.
-#include "GameFixture.h"
 #include "core/GameClock.h"
+#include "GameFixture.h"
 
 namespace {
 using ClockRules = GameFixture;
@@ -23,9 +23,9 @@ TEST_F(ClockRules, FirstTickAfterStartShows640Asleep)
 TEST_F(ClockRules, MidnightRestsWithTheSleepOfTheLastHourAndRunsTheDailyChangesOnce)
 {
     given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Location, "Сон" }, { Field::Vigor, "50" },
-        { Field::Money, "5" }, { Field::JobIncome, "20" }, { Field::AttendsTraining, "Да" },
-        { Field::FightSkill, "3" }, { Field::Authority, "-2" }, { Field::LunchMoney, "7" }, { Field::Satiety, "60" },
-        { Field::Mood, "55" }, { Field::RobberyAllowedToday, "0" } });
+        { Field::Money, "5" }, { Field::JobIncome, "20" }, { Field::AttendsTraining, "Да" }, { Field::FightSkill, "3" },
+        { Field::Authority, "-2" }, { Field::LunchMoney, "7" }, { Field::Satiety, "60" }, { Field::Mood, "55" },
+        { Field::RobberyAllowedToday, "0" } });
     ClockRulesOutcome outcome = ApplyClockRules(state);
 
     EXPECT_TRUE(outcome.advanced);
@@ -54,8 +54,7 @@ TEST_F(ClockRules, HourlyVigorFollowsTheLocationOfThePreviousTick)
         const char* vigor;
     } cases[] = {
         { "В школе", "50", "49" }, // a waking hour tires
-        { "Вне школы", "50", "49" },
-        { "Сон", "50", "51" }, // an hour asleep rests
+        { "Вне школы", "50", "49" }, { "Сон", "50", "51" }, // an hour asleep rests
         { "Сон", "40", "50" }, // no full hour yet
     };
     for (const Case& c : cases) {
@@ -89,9 +88,9 @@ TEST_F(ClockRules, TrainingIsChargedOnlyWhenTenRoublesAreLeftAfterThePay)
         { "0", "15", "5", "Да", "1" }, // the job pay comes first
     };
     for (const Case& c : cases) {
-        given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, c.money }, { Field::JobIncome, c.income },
-            { Field::AttendsTraining, "Да" }, { Field::FightSkill, "0" }, { Field::Authority, "0" },
-            { Field::LunchMoney, "0" } });
+        given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, c.money },
+            { Field::JobIncome, c.income }, { Field::AttendsTraining, "Да" }, { Field::FightSkill, "0" },
+            { Field::Authority, "0" }, { Field::LunchMoney, "0" } });
         ApplyClockRules(state);
         EXPECT_EQ(state.text(Field::Money), c.moneyAfter) << c.money;
         EXPECT_EQ(state.text(Field::AttendsTraining), c.training) << c.money;
@@ -120,8 +119,8 @@ TEST_F(ClockRules, QuarterAndLocationFollowMonthAndHour)
         EXPECT_EQ(QuarterOfMonth(c.month), QString::fromUtf8(c.quarter)) << c.month;
 
     const char* locations[24] = { "Сон", "Сон", "Сон", "Сон", "Сон", "Сон", "Сон", "Сон", "В школе", "В школе",
-        "В школе", "В школе", "В школе", "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Вне школы",
-        "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Сон" };
+        "В школе", "В школе", "В школе", "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Вне школы",
+        "Вне школы", "Вне школы", "Вне школы", "Вне школы", "Сон" };
     for (int hour = 0; hour < 24; ++hour)
         EXPECT_EQ(LocationOfHour(hour), QString::fromUtf8(locations[hour])) << hour;
 }
@@ -144,25 +143,21 @@ TEST_F(ClockRules, EachJobIsLostAtItsBoundaryWithItsMessage)
         bool lost;
         QString message;
     } cases[] = {
-        { "15", "0", "0", false, {} },
-        { "20", "50", "0", false, {} },
-        { "20", "49", "100", true, "К сожалению, вас уволили с работы из-за того, что вы недостаточно улыбчивы. Это "
-                                    "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
+        { "15", "0", "0", false, {} }, { "20", "50", "0", false, {} },
+        { "20", "49", "100", true,
+            "К сожалению, вас уволили с работы из-за того, что вы недостаточно улыбчивы. Это "
+            "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
         { "30", "0", "60", false, {} },
-        { "30", "100", "59", true, "К сожалению, вас уволили с работы из-за того, что вы в рабочее время уснули. Это "
-                                   "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
+        { "30", "100", "59", true,
+            "К сожалению, вас уволили с работы из-за того, что вы в рабочее время уснули. Это "
+            "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
         { "40", "60", "0", false, {} },
-        { "40", "59", "100", true, "К сожалению, вас уволили с работы из-за того, что вы нагрубили клиенту. Это "
-                                   "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
-        { "60", "70", "60", false, {} },
-        { "60", "69", "100", true, unfit },
-        { "60", "100", "59", true, unfit },
-        { "80", "80", "70", false, {} },
-        { "80", "79", "100", true, unfit },
-        { "80", "100", "69", true, unfit },
-        { "110", "100", "70", false, {} },
-        { "110", "99", "100", true, unfit },
-        { "110", "100", "69", true, unfit },
+        { "40", "59", "100", true,
+            "К сожалению, вас уволили с работы из-за того, что вы нагрубили клиенту. Это "
+            "значит, что вы перестали подходить для этой работы. Теперь вы безработный." },
+        { "60", "70", "60", false, {} }, { "60", "69", "100", true, unfit }, { "60", "100", "59", true, unfit },
+        { "80", "80", "70", false, {} }, { "80", "79", "100", true, unfit }, { "80", "100", "69", true, unfit },
+        { "110", "100", "70", false, {} }, { "110", "99", "100", true, unfit }, { "110", "100", "69", true, unfit },
         { "25", "0", "0", false, {} }, // a pay the job centre never offers is never lost
     };
     for (const Case& c : cases) {
