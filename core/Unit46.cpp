@@ -30,8 +30,8 @@ void TForm46::LoadHelpPage()
 {
     const QString path = DataPath(QStringLiteral("Data\\Help\\Index.htm"));
     if (!QFileInfo(path).isFile()) {
-        WebBrowser1->setHtml(QStringLiteral("<h2>Помощь не найдена</h2><p>Нет файла <b>%1</b>.</p>")
-                                 .arg(path.toHtmlEscaped()));
+        WebBrowser1->setHtml(
+            QStringLiteral("<h2>Помощь не найдена</h2><p>Нет файла <b>%1</b>.</p>").arg(path.toHtmlEscaped()));
         return;
     }
     WebBrowser1->clearHistory();
