@@ -1,5 +1,97 @@
 #include "records/SaveLoad.h"
 
-void SaveGameCommand(Forms&) { }
+#include "core/Errors.h"
+#include "core/Forms.h"
+#include "core/GameClock.h"
+#include "core/GameState.h"
+#include "core/TextFile.h"
+#include "core/Ui.h"
+#include "records/SaveFile.h"
 
-void LoadGameCommand(Forms&) { }
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+enum class Dialog { Save, Load };
+
+// Asks for a saved-game file with the clock held. The dialog may wander into other folders, so the working
+// directory, which every "Data\..." path hangs on, is put back afterwards. Returns the chosen file as an absolute
+// path, or an empty text when the player cancelled.
+QString AskForFile(Forms& forms, Dialog dialog)
+{
+    const QString workingDir = QDir::currentPath();
+    const QString saveDir = QDir(workingDir).absoluteFilePath(QStringLiteral("Save"));
+    QDir(workingDir).mkpath(QStringLiteral("Save")); // a folder that cannot be made just leaves the dialog elsewhere
+
+    FileDialogOptions options;
+    options.filters = QStringList { QStringLiteral("Файл сохранения игры (*.sav)"), QStringLiteral("Все файлы (*)") };
+    options.initialDir = saveDir;
+    options.defaultSuffix = QStringLiteral("sav");
+
+    QString path;
+    {
+        ClockPause pause(forms.clock());
+        if (dialog == Dialog::Save) {
+            options.title = QStringLiteral("Сохранение текущей игры");
+            path = ui().saveFileName(options);
+        } else {
+            options.title = QStringLiteral("Загрузка сохраненной игры");
+            path = ui().openFileName(options);
+        }
+        if (!QDir::setCurrent(workingDir))
+            throw EInOutError::forFile(workingDir, QStringLiteral("не удалось вернуться в рабочую папку игры"));
+    }
+    if (path.isEmpty())
+        return {};
+    return QDir(workingDir).absoluteFilePath(path);
+}
+
+} // namespace
+
+void SaveGameCommand(Forms& forms)
+{
+    try {
+        const QString path = AskForFile(forms, Dialog::Save);
+        if (path.isEmpty())
+            return;
+        // Writing goes through a temporary file that replaces the target only when complete, so a folder or a
+        // device file in its place must be refused here rather than swapped away.
+        const QFileInfo target(path);
+        if (target.exists() && target.isDir())
+            throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
+        if (target.exists() && !target.isFile())
+            throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
+
+        bool changed = false;
+        const QStringList lines = SavedGameLines(forms.state(), &changed);
+        WriteLines1251(path, lines);
+        ui().message(QStringLiteral("Успешно сохранено!"));
+        if (changed) {
+            ui().message(QStringLiteral("В имени (или названии мобильника) были знаки, которые в файл сохранения не "
+                                        "записываются; вместо них сохранены знаки «?»."));
+        }
+    } catch (const EGameError& error) {
+        ui().errorBox(QStringLiteral("Игра не сохранена.\n%1").arg(error.message()));
+    }
+}
+
+void LoadGameCommand(Forms& forms)
+{
+    try {
+        const QString path = AskForFile(forms, Dialog::Load);
+        if (path.isEmpty())
+            return;
+        const QStringList lines = ReadLines1251(path);
+        const QString problem = CheckSavedGameLines(lines);
+        if (!problem.isEmpty()) {
+            ui().errorBox(QStringLiteral("Файл «%1» не похож на сохранённую игру: %2.\nИгра осталась прежней.")
+                              .arg(QDir::toNativeSeparators(path), problem));
+            return;
+        }
+        ApplySavedGameLines(forms.state(), lines);
+        ui().message(QStringLiteral("Успешно загружено!"));
+    } catch (const EGameError& error) {
+        ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
+    }
+}

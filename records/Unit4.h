@@ -1,9 +1,13 @@
-// The diary: the grade table of all sixteen subjects.
+// The diary: the grade table of all sixteen subjects, read-only, with the current quarter under it.
 #pragma once
 
+#include "core/DiaryGrades.h"
 #include "core/GameWindow.h"
 
+#include <array>
+
 class QLabel;
+class QPushButton;
 
 class TForm4 : public TGameWindow {
     Q_OBJECT
@@ -14,5 +18,16 @@ public:
     void SetCurrentQuarter(const QString& quarter);
     QString CurrentQuarter() const;
 
+    // The cell of a subject (diary order) and column (GradeColumn).
+    QLabel* gradeLabel(int subject, int column) const { return m_cells[subject][column]; }
+
+    QLabel* titleLabel;
     QLabel* quarterLabel;
+    QPushButton* Button1; // "ОК, посмотрел."
+
+    void Button1Click();
+
+private:
+    void showGrades();
+    std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
 };

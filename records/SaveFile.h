@@ -1,0 +1,25 @@
+// The saved-game file: the 95 lines that carry a game, in their fixed order, to and from the game state.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TGameState;
+
+constexpr int SavedGameLineCount = 95;
+
+// The 95 lines of the running game, each value's text as the game holds it. The only changes are for texts the
+// file cannot carry (a line break would split the line, Windows-1251 lacks emoji and most other scripts): a line
+// break becomes a blank and a character the code page lacks becomes "?". `changed` tells whether that happened.
+QStringList SavedGameLines(const TGameState& state, bool* changed = nullptr);
+
+// Checks the lines of a file as a whole: an empty text when the first 95 lines make a game, otherwise a message
+// that names the first bad line. Lines after the 95th are not looked at.
+QString CheckSavedGameLines(const QStringList& lines);
+
+// Puts the values of lines that passed the check into the state. Values the file does not hold (quarter,
+// location, year, exam and final grades, today's robbery flag) stay as they are.
+void ApplySavedGameLines(TGameState& state, const QStringList& lines);
+
+// A text as one line of the file can hold it (see SavedGameLines).
+QString SaveableText(const QString& text);

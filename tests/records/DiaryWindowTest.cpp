@@ -1,0 +1,50 @@
+// The diary window: what it shows, that it follows the grades and that the clock runs while it is open.
+#include "GameFixture.h"
+#include "core/GameClock.h"
+#include "core/Unit1.h"
+#include "records/Grades.h"
+#include "records/Unit4.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+TEST_F(GameFixture, DiaryShowsTheGradesAndTheQuarterWhileTimeRuns)
+{
+    forms->clock().start();
+    given({ { Field::Quarter, "3" } });
+    DiaryGrades grades;
+    RecordQuarterGrade(grades, "1", "Химия", "5");
+    RecordExamGrade(grades, "Обществознание", "4");
+    state.setDiary(grades);
+    const int chemistry = SubjectIndex("Химия");
+
+    ui.onModal<TForm4>([&](TForm4& w) {
+        EXPECT_TRUE(forms->clock().isRunning());
+        EXPECT_EQ(w.CurrentQuarter(), "3");
+        EXPECT_EQ(w.gradeLabel(chemistry, Quarter1)->text(), "5");
+        EXPECT_EQ(w.gradeLabel(15, ExamGrade)->text(), "4");
+        EXPECT_EQ(w.gradeLabel(15, FinalGrade)->text(), "4");
+        EXPECT_EQ(w.gradeLabel(0, Quarter2)->text(), "0");
+
+        QStringList texts;
+        for (QLabel* label : w.findChildren<QLabel*>())
+            texts << label->text();
+        for (const char* text : { "ИТОГОВЫЕ ОЦЕНКИ:", "№  ПРЕДМЕТ", "Оценка по четвертям      I    II    III    IV",
+                 "Годо- вая оценка", "Оценка на экза- мене", "Итого- вая оцен- ка", "Данная четверть:", "16",
+                 "Русский язык", "Обществозн." })
+            EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+        EXPECT_FALSE(texts.contains("Обществознание"));
+
+        // A grade given while the diary is open shows at once.
+        state.setGrade(chemistry, Quarter3, "2");
+        EXPECT_EQ(w.gradeLabel(chemistry, Quarter3)->text(), "2");
+        EXPECT_EQ(w.Button1->text(), "ОК, посмотрел.");
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+    });
+    forms->form1().diaryButtonClick();
+    EXPECT_EQ(ui.shownWindows, QStringList { "Дневник" });
+
+    ResetForNewGame(state);
+    EXPECT_EQ(forms->form4().gradeLabel(chemistry, Quarter1)->text(), "0");
+}
