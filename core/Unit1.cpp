@@ -292,11 +292,11 @@ void TForm1::lookAroundButtonClick()
 {
     ClockPause pause(m_clock);
     const QString location = m_state.text(Field::Location);
-    if (location == QLatin1String("Сон"))
+    if (location == QStringLiteral("Сон"))
         ui().showModal(m_forms.form2());
-    if (location == QLatin1String("В школе"))
+    if (location == QStringLiteral("В школе"))
         ui().showModal(m_forms.form6());
-    if (location == QLatin1String("Вне школы"))
+    if (location == QStringLiteral("Вне школы"))
         ui().showModal(m_forms.form5());
 }
 
