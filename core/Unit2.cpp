@@ -2,6 +2,7 @@
 
 #include "core/Picture.h"
 
+#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +26,11 @@ TForm2::TForm2(Forms& forms)
     Label1->setFont(big);
     Label1->setStyleSheet(QStringLiteral("color: #fff6d5;"));
     Label1->setAlignment(Qt::AlignCenter);
+    auto* shadow = new QGraphicsDropShadowEffect(Label1);
+    shadow->setColor(QColor(0x14, 0x1A, 0x30));
+    shadow->setOffset(1, 1);
+    shadow->setBlurRadius(6);
+    Label1->setGraphicsEffect(shadow);
 
     Button1 = new QPushButton(QStringLiteral("Я все понял, извини."), this);
     Button1->setMinimumSize(200, 33);

@@ -34,9 +34,13 @@ void TForm46::LoadHelpPage()
             QStringLiteral("<h2>Помощь не найдена</h2><p>Нет файла <b>%1</b>.</p>").arg(path.toHtmlEscaped()));
         return;
     }
+    const QUrl page = QUrl::fromLocalFile(path);
+    // Setting the page that is already shown keeps the old text, so the same page is read again explicitly.
+    if (WebBrowser1->source() == page)
+        WebBrowser1->reload();
+    else
+        WebBrowser1->setSource(page);
     WebBrowser1->clearHistory();
-    WebBrowser1->setSource(QUrl()); // forces a fresh read even when the page was shown before
-    WebBrowser1->setSource(QUrl::fromLocalFile(path));
 }
 
 void TForm46::showEvent(QShowEvent* event)

@@ -1,6 +1,28 @@
 #include "town/Unit11.h"
 
+#include "town/FoodCounter.h"
+
+#include <QLabel>
+#include <QPushButton>
+
 TForm11::TForm11(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Продуктовый отдел"), QSize(420, 300), WindowFrame::NoCloseBox)
+    : TGameWindow(forms, QStringLiteral("Продуктовый отдел"), QSize(560, 270), WindowFrame::NoCloseBox)
 {
+    moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
+    satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));
+    Label1 = MakeShopHeading(this, QStringLiteral("Что-то хотели?"), 18, false);
+
+    auto item = [this](const char* caption, int price, int gain) {
+        return MakeFoodItem(this, QString::fromUtf8(caption), moneyLabel, satietyLabel, price, gain);
+    };
+    Button1 = item("Хлеб, белый (5 руб. Сытость +10)", 5, 10);
+    Button2 = item("Батон \"Подмосковный\" (6 руб. Сытость +7)", 6, 7);
+    Button3 = item("Газировка \"ЮСИЛ\" (8 руб. Сытость +8)", 8, 8);
+    Button4 = item("Минералка (9 руб. Сытость +10)", 9, 10);
+    Button5 = MakeExitButton(this, QStringLiteral("Выйти из этого отдела"));
+
+    LayOutCounter(this, QStringLiteral(":/art/food_department.svg"),
+        MakeValuePanel(
+            this, { { QStringLiteral("Деньги:"), moneyLabel }, { QStringLiteral("Сытость:"), satietyLabel } }),
+        Label1, { Button1, Button2, Button3, Button4 }, Button5, ExitPlace::BelowItems);
 }

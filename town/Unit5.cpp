@@ -1,6 +1,121 @@
 #include "town/Unit5.h"
 
+#include "core/Forms.h"
+#include "street/Unit39.h"
+#include "town/CopyInOut.h"
+#include "town/LocationLook.h"
+#include "town/PlaceActions.h"
+#include "town/Unit12.h"
+#include "town/Unit17.h"
+#include "town/Unit18.h"
+#include "town/Unit7.h"
+#include "town/Unit8.h"
+#include "town/Unit9.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// Street robbery is for those who can fight.
+constexpr int RobberyFightSkill = 60;
+
 TForm5::TForm5(Forms& forms)
     : TGameWindow(forms, QStringLiteral("Осмотр местности: Вне школы"), QSize(612, 456), WindowFrame::NoCloseBox)
 {
+    AddLocationBackground(this, QStringLiteral(":/art/outside_school.svg"));
+    Label1 = MakeLocationHeading(this);
+
+    buttonFrame = new QFrame(this);
+    buttonFrame->setFrameShape(QFrame::Panel);
+    buttonFrame->setFrameShadow(QFrame::Raised);
+    buttonFrame->setObjectName(QStringLiteral("buttonFrame"));
+    buttonFrame->setStyleSheet(QStringLiteral(
+        "#buttonFrame { background: rgba(251, 247, 238, 225); border: 1px solid #7E5434; border-radius: 4px; }"));
+
+    const QSize size(177, 33);
+    Button1 = MakeMenuButton(buttonFrame, this, "Пойти в местный супермаркет", size, &TForm5::Button1Click);
+    Button9 = MakeMenuButton(buttonFrame, this, "Пойти в игровой зал \"Геймер\"", size, &TForm5::Button9Click);
+    Button2 = MakeMenuButton(buttonFrame, this, "Пойти к девушке из класса...", size, &TForm5::Button2Click);
+    Button4 = MakeMenuButton(buttonFrame, this, "Пойти в \"Клуб Каратист\"", size, &TForm5::Button4Click);
+    Button6 = MakeMenuButton(buttonFrame, this, "Пойти в \"Центр Занятости Молодежи\"", size, &TForm5::Button6Click);
+    Button11 = MakeMenuButton(buttonFrame, this, "Пойти в кафе \"Солнышко\"", size, &TForm5::Button11Click);
+    Button8 = MakeMenuButton(buttonFrame, this, "Ничего не делать", size, &TForm5::Button8Click, true);
+    Button3 = MakeMenuButton(buttonFrame, this, "Моя копилка", size, &TForm5::Button3Click);
+    Button5 = MakeMenuButton(buttonFrame, this, "Мобильник", size, &TForm5::Button5Click);
+    Button7 = MakeMenuButton(buttonFrame, this, "Поговорить с мамой", size, &TForm5::Button7Click);
+    Button10 = MakeMenuButton(buttonFrame, this, "Заняться ГОП-СТОПОМ", size, &TForm5::Button10Click);
+
+    // Three columns: four places, three with the way out at the bottom, four more.
+    auto* grid = new QGridLayout(buttonFrame);
+    grid->setContentsMargins(12, 12, 12, 12);
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(8);
+    QPushButton* const columns[3][4] = {
+        { Button1, Button9, Button2, Button4 },
+        { Button6, Button11, Button8, nullptr },
+        { Button3, Button5, Button7, Button10 },
+    };
+    for (int column = 0; column < 3; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            if (QPushButton* placed = columns[column][row])
+                grid->addWidget(placed, column == 1 && row == 2 ? 3 : row, column);
+        }
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 14, 12, 14);
+    layout->addWidget(Label1);
+    layout->addStretch();
+    layout->addWidget(buttonFrame, 0, Qt::AlignHCenter);
+}
+
+void TForm5::Button1Click() { ui().showModal(forms().form7()); }
+
+void TForm5::Button9Click()
+{
+    // Money and Mood travel to the hall's labels and back once the hall shows them.
+    ShowWithCopies(state(), forms().form8(), {});
+}
+
+void TForm5::Button2Click() { GirlsAction(forms()); }
+
+void TForm5::Button4Click()
+{
+    // Money, FightSkill and AttendsTraining travel to the club's labels and back once the club shows them.
+    ShowWithCopies(state(), forms().form9(), {});
+}
+
+void TForm5::Button6Click() { ui().showModal(forms().form17()); }
+
+void TForm5::Button11Click()
+{
+    TForm18& cafe = forms().form18();
+    ShowWithCopies(state(), cafe,
+        { { Field::Money, cafe.moneyLabel }, { Field::Satiety, cafe.satietyLabel },
+            { Field::Vigor, cafe.vigorLabel } });
+}
+
+void TForm5::Button8Click() { closeWith(ModalResult::Ok); }
+
+void TForm5::Button3Click()
+{
+    // Money and PiggyBank travel to the piggy bank's labels and back once it shows them.
+    ShowWithCopies(state(), forms().form12(), {});
+}
+
+void TForm5::Button5Click() { PhoneAction(forms()); }
+
+void TForm5::Button7Click() { MotherTalkAction(forms()); }
+
+void TForm5::Button10Click()
+{
+    if (state().number(Field::FightSkill) < RobberyFightSkill) {
+        ui().message(QStringLiteral(
+            "Думаете, работать гопником это так просто? Для начала, вы должны неплохо драться. Освойте 60 очков "
+            "умения техники \"Карате\" и можете смело заниматься этим делом."));
+        return;
+    }
+    ui().showModal(forms().form39());
 }

@@ -1,6 +1,99 @@
 #include "town/Unit6.h"
 
+#include "core/Forms.h"
+#include "core/Random.h"
+#include "town/CopyInOut.h"
+#include "town/LocationLook.h"
+#include "town/PlaceActions.h"
+#include "town/Unit10.h"
+#include "town/Unit16.h"
+#include "town/Unit5.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const std::array<const char*, 5> RunAwayRefusals = {
+    "К сожалению, ничего не вышло!",
+    "Ай, блин, заметили!",
+    "А мне это нужно?",
+    "У меня по физике двойка выходит... Может, не надо?",
+    "Дай подумать, а куда я пойду?",
+};
+
 TForm6::TForm6(Forms& forms)
     : TGameWindow(forms, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
 {
+    AddLocationBackground(this, QStringLiteral(":/art/in_school.svg"));
+    Label1 = MakeLocationHeading(this);
+
+    const QSize size(161, 33);
+    Button1 = MakeMenuButton(this, this, "Пойти в столовку", size, &TForm6::Button1Click);
+    Button6 = MakeMenuButton(this, this, "Продать ГДЗ кому-нибудь", size, &TForm6::Button6Click);
+    Button5 = MakeMenuButton(this, this, "Мобильник", size, &TForm6::Button5Click);
+    Button2 = MakeMenuButton(this, this, "Поговорить с девушкой из класса...", size, &TForm6::Button2Click);
+    Button4 = MakeMenuButton(this, this, "Ничего не делать", size, &TForm6::Button4Click, true);
+    Button3 = MakeMenuButton(this, this, "Сбежать", size, &TForm6::Button3Click);
+
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(12);
+    buttons->setVerticalSpacing(8);
+    buttons->addWidget(Button1, 0, 0);
+    buttons->addWidget(Button6, 0, 1);
+    buttons->addWidget(Button5, 0, 2);
+    buttons->addWidget(Button2, 1, 0);
+    buttons->addWidget(Button4, 1, 1);
+    buttons->addWidget(Button3, 1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 40, 12, 14);
+    layout->addWidget(Label1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    layout->setAlignment(buttons, Qt::AlignHCenter);
+}
+
+void TForm6::Button1Click()
+{
+    TForm10& canteen = forms().form10();
+    ShowWithCopies(
+        state(), canteen, { { Field::Money, canteen.moneyLabel }, { Field::Satiety, canteen.satietyLabel } });
+}
+
+void TForm6::Button6Click()
+{
+    if (state().text(Field::HasGdz) != QStringLiteral("Да")) {
+        ui().message(QStringLiteral("У вас его даже нет! Что вы собрались продать?"));
+        return;
+    }
+    // One classmate in five wants the book.
+    if (Random(5) != 0) {
+        ui().message(QStringLiteral("К сожалению, никто не захотел купить твой ГДЗ..."));
+        return;
+    }
+    ui().showModal(forms().form16());
+}
+
+void TForm6::Button5Click() { PhoneAction(forms()); }
+
+void TForm6::Button2Click() { GirlsAction(forms()); }
+
+void TForm6::Button4Click() { closeWith(ModalResult::Ok); }
+
+void TForm6::Button3Click()
+{
+    // Two tries in three the player thinks better of it.
+    if (Random(3) != 0) {
+        ui().message(QString::fromUtf8(RunAwayRefusals[Random(5)]));
+        return;
+    }
+    // Out in the town, though by the clock still at school; back in school afterwards.
+    ui().showModal(forms().form5());
+    if (Random(3) == 0) {
+        ui().message(
+            QStringLiteral("\"И куда это, молодой человек, Вы уходили?\"- спросила Вас классный руковрдитель."));
+        ui().message(QStringLiteral("Ваш авторитет упал на 1 единицу."));
+        state().add(Field::Authority, -1);
+    }
 }

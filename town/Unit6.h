@@ -3,8 +3,31 @@
 
 #include "core/GameWindow.h"
 
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// What the player says to himself when running away from a lesson does not work out.
+extern const std::array<const char*, 5> RunAwayRefusals;
+
 class TForm6 : public TGameWindow {
     Q_OBJECT
 public:
     explicit TForm6(Forms& forms);
+
+    QLabel* Label1; // "ЧТО БУДЕМ ДЕЛАТЬ?"
+    QPushButton* Button1; // "Пойти в столовку"
+    QPushButton* Button6; // "Продать ГДЗ кому-нибудь"
+    QPushButton* Button5; // "Мобильник"
+    QPushButton* Button2; // "Поговорить с девушкой из класса..."
+    QPushButton* Button4; // "Ничего не делать"
+    QPushButton* Button3; // "Сбежать"
+
+    void Button1Click();
+    void Button6Click();
+    void Button5Click();
+    void Button2Click();
+    void Button4Click();
+    void Button3Click();
 };

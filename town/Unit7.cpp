@@ -1,6 +1,74 @@
 #include "town/Unit7.h"
 
+#include "core/Forms.h"
+#include "core/Picture.h"
+#include "town/CopyInOut.h"
+#include "town/FoodCounter.h"
+#include "town/LocationLook.h"
+#include "town/Unit11.h"
+#include "town/Unit15.h"
+#include "town/Unit24.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 TForm7::TForm7(Forms& forms)
     : TGameWindow(forms, QStringLiteral("Супермаркет"), QSize(512, 383), WindowFrame::NoCloseBox)
 {
+    UseShopBackground(this);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* picture = new PictureBox(frame);
+    picture->setFixedSize(240, 180);
+    picture->setArt(QStringLiteral(":/art/supermarket.svg"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    frameLayout->addWidget(picture);
+
+    Label1 = new QLabel(QStringLiteral("НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?"), this);
+    QFont heading = Label1->font();
+    heading.setPixelSize(20);
+    heading.setBold(true);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignCenter);
+
+    const QSize size(200, 33);
+    Button1 = MakeMenuButton(this, this, "Продуктовый отдел", size, &TForm7::Button1Click);
+    Button3 = MakeMenuButton(this, this, "Книжный отдел", size, &TForm7::Button3Click);
+    Button2 = MakeMenuButton(this, this, "Сотовый отдел", size, &TForm7::Button2Click);
+    Button4 = MakeMenuButton(this, this, "Выйти из магазина", size, &TForm7::Button4Click);
+
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(16);
+    buttons->setVerticalSpacing(8);
+    buttons->addWidget(Button1, 0, 0);
+    buttons->addWidget(Button3, 0, 1);
+    buttons->addWidget(Button2, 1, 0);
+    buttons->addWidget(Button4, 1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 16);
+    layout->addWidget(frame, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    layout->addWidget(Label1);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    layout->setAlignment(buttons, Qt::AlignHCenter);
 }
+
+void TForm7::Button1Click()
+{
+    TForm11& food = forms().form11();
+    ShowWithCopies(state(), food, { { Field::Money, food.moneyLabel }, { Field::Satiety, food.satietyLabel } });
+}
+
+void TForm7::Button3Click() { ui().showModal(forms().form15()); }
+
+void TForm7::Button2Click() { ui().showModal(forms().form24()); }
+
+void TForm7::Button4Click() { closeWith(ModalResult::Ok); }

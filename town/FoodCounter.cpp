@@ -1,0 +1,135 @@
+#include "town/FoodCounter.h"
+
+#include "core/GameWindow.h"
+#include "core/Picture.h"
+#include "core/Ui.h"
+#include "town/Purchase.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain)
+{
+    const PurchaseOutcome outcome = Purchase(money.text(), target.text(), price, gain);
+    if (!outcome.bought) {
+        ui().message(QString::fromUtf8(NotEnoughMoneyMessage));
+        return;
+    }
+    money.setText(outcome.money);
+    target.setText(outcome.target);
+}
+
+QLabel* MakeCopyLabel(QWidget* parent, const QString& accessibleName)
+{
+    auto* label = new QLabel(parent);
+    label->setAccessibleName(accessibleName);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setMinimumWidth(48);
+    return label;
+}
+
+QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows)
+{
+    auto* panel = new QFrame(parent);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette paper = panel->palette();
+    paper.setColor(QPalette::Window, QColor(0xFB, 0xF7, 0xEE));
+    panel->setPalette(paper);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setVerticalSpacing(4);
+    int row = 0;
+    for (const auto& [caption, label] : rows) {
+        auto* name = new QLabel(caption, panel);
+        name->setBuddy(label);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(label, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setMinimumHeight(26);
+    QObject::connect(button, &QPushButton::clicked, parent,
+        [money, target, price, gain] { BuyOnLabels(*money, *target, price, gain); });
+    return button;
+}
+
+void UseShopBackground(QWidget* window)
+{
+    window->setAutoFillBackground(true);
+    QPalette cream = window->palette();
+    cream.setColor(QPalette::Window, QColor(0xF3, 0xEB, 0xD8));
+    window->setPalette(cream);
+}
+
+QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold)
+{
+    auto* heading = new QLabel(text, parent);
+    QFont font = heading->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    heading->setFont(font);
+    heading->setWordWrap(true);
+    return heading;
+}
+
+QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bold)
+{
+    auto* button = new QPushButton(caption, window);
+    QFont font = button->font();
+    font.setBold(bold);
+    button->setFont(font);
+    button->setMinimumSize(140, 30);
+    QObject::connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
+    return button;
+}
+
+void LayOutCounter(TGameWindow* window, const QString& art, QWidget* values, QLabel* heading,
+    std::initializer_list<QPushButton*> items, QPushButton* exit, ExitPlace exitPlace)
+{
+    UseShopBackground(window);
+    auto* picture = new PictureBox(window);
+    picture->setFixedSize(192, 144);
+    picture->setArt(art);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(picture);
+    left->addSpacing(8);
+    left->addWidget(values);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(3);
+    right->addWidget(heading);
+    right->addSpacing(4);
+    for (QPushButton* item : items)
+        right->addWidget(item);
+    if (exitPlace == ExitPlace::BelowItems) {
+        right->addSpacing(10);
+        right->addWidget(exit);
+        right->addStretch();
+    } else {
+        right->addStretch();
+        right->addWidget(exit, 0, Qt::AlignRight);
+    }
+
+    auto* layout = new QHBoxLayout(window);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(14);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+}

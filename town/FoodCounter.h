@@ -1,0 +1,35 @@
+// The parts the three food outlets share: the labels with the copied values, the item buttons and the purchase on them.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <utility>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+class TGameWindow;
+
+// Runs one purchase on a window's copies: the money test and its message, then the new money and target texts.
+// A label that is not a whole number throws EConvertError and leaves both labels as they were.
+void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain);
+
+// A label that shows a copied value, as the panel of the main window shows it.
+QLabel* MakeCopyLabel(QWidget* parent, const QString& accessibleName);
+// A framed panel of "caption value" rows, e.g. { { "Деньги:", moneyLabel }, { "Сытость:", satietyLabel } }.
+QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows);
+// An item button: a click buys it for `price`, raising `target` by `gain`.
+QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain);
+// The warm paper background the outlets and the supermarket share.
+void UseShopBackground(QWidget* window);
+// A heading label in letters of the given pixel size.
+QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold);
+// A button that leaves the outlet with ModalResult::Ok.
+QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bold = false);
+
+// Where an outlet's way out stands: right under the items, or alone in the lower right corner.
+enum class ExitPlace { BelowItems, LowerRight };
+// Lays out an outlet on the shop background: its picture over the panel of copied values on the left; on the right
+// the heading, the items from top to bottom and the way out.
+void LayOutCounter(TGameWindow* window, const QString& art, QWidget* values, QLabel* heading,
+    std::initializer_list<QPushButton*> items, QPushButton* exit, ExitPlace exitPlace);

@@ -1,0 +1,59 @@
+#include "town/PlaceActions.h"
+
+#include "core/Forms.h"
+#include "core/GameState.h"
+#include "core/Ui.h"
+#include "street/Unit19.h"
+#include "street/Unit30.h"
+#include "town/Unit13.h"
+
+#include <QPushButton>
+
+const std::array<const char*, GirlButtonCount> GirlButtonCaptions
+    = { "Катя", "Вероника", "Лена", "Настя", "Таня", "Даша", "Яна", "Маша", "Ира", "ОЛЯ" };
+
+void ApplyGirlFlagFonts(const TGameState& state, const std::array<QPushButton*, GirlButtonCount>& buttons)
+{
+    for (int i = 0; i < GirlButtonCount; ++i) {
+        QPushButton* button = buttons[i];
+        if (!button)
+            continue;
+        QFont font = button->font();
+        font.setStrikeOut(state.girlFlag(i) == QLatin1String("1"));
+        button->setFont(font);
+    }
+}
+
+std::array<QPushButton*, GirlButtonCount> FindGirlButtons(QWidget& window)
+{
+    std::array<QPushButton*, GirlButtonCount> found {};
+    const auto buttons = window.findChildren<QPushButton*>();
+    for (int i = 0; i < GirlButtonCount; ++i) {
+        const QString caption = QString::fromUtf8(GirlButtonCaptions[i]);
+        for (QPushButton* button : buttons) {
+            if (button->text() == caption) {
+                found[i] = button;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+void GirlsAction(Forms& forms)
+{
+    TForm19& girls = forms.form19();
+    ApplyGirlFlagFonts(forms.state(), FindGirlButtons(girls));
+    ui().showModal(girls);
+}
+
+void PhoneAction(Forms& forms)
+{
+    if (forms.state().text(Field::MobilePhone) == QStringLiteral("Нет")) {
+        ui().message(QStringLiteral("Если вы не в курсе, у вас нет мобильника..."));
+        return;
+    }
+    ui().showModal(forms.form30());
+}
+
+void MotherTalkAction(Forms& forms) { ui().showModal(forms.form13()); }

@@ -1,0 +1,27 @@
+// Actions both location windows share, callable apart from their buttons (the phone menu runs some of them too).
+#pragma once
+
+#include <QString>
+#include <array>
+
+class Forms;
+class QPushButton;
+class QWidget;
+class TGameState;
+
+constexpr int GirlButtonCount = 10;
+// The girls' names as their buttons show them, in the order of the girl flags.
+extern const std::array<const char*, GirlButtonCount> GirlButtonCaptions;
+
+// Strikes out the name of every charmed girl (flag exactly "1") and shows the others plainly. Missing buttons
+// (null) are passed over.
+void ApplyGirlFlagFonts(const TGameState& state, const std::array<QPushButton*, GirlButtonCount>& buttons);
+// The girls' name buttons of a window, found by their captions; null for a name the window has no button for.
+std::array<QPushButton*, GirlButtonCount> FindGirlButtons(QWidget& window);
+
+// "Пойти к девушке из класса...": the names get their lettering from the girl flags, then the girls window opens.
+void GirlsAction(Forms& forms);
+// "Мобильник": without a phone only a reminder; with one, the phone menu.
+void PhoneAction(Forms& forms);
+// "Поговорить с мамой": the talk with the mother.
+void MotherTalkAction(Forms& forms);
