@@ -212,6 +212,8 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
 
     rule([&] { applyJobLoss(state); });
 
+    // One bad value read by several rules is reported once.
+    outcome.conversionErrors.removeDuplicates();
     outcome.advanced = true;
     outcome.time = t;
     return outcome;

@@ -179,3 +179,16 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
         EXPECT_EQ(main.display(field)->text(), "7");
     }
 }
+
+TEST_F(Startup, TickWithANonNumericValueReportsItWithTheClockHeldAndGoesOn)
+{
+    GameClock& clock = forms->clock();
+    clock.start();
+    given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, "abc" }, { Field::Satiety, "70" } });
+    random.add(1, 2); // the street event's coin of this tick
+    forms->form1().GameClockTick();
+    EXPECT_EQ(ui.errors, QStringList { "'abc' is not a valid integer value" });
+    EXPECT_EQ(state.text(Field::Satiety), "60");
+    EXPECT_EQ(state.text(Field::Hour), "0");
+    EXPECT_TRUE(clock.isRunning());
+}

@@ -8,6 +8,10 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable test failures for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class ScriptedUi : public Ui {
 public:
