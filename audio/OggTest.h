@@ -6,5 +6,5 @@
 class TForm34 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm34(Forms& forms);
+    explicit TForm34(GameWindows& windows);
 };

@@ -1,10 +1,10 @@
 #include "core/GameWindow.h"
 
-#include "core/Forms.h"
+#include "core/GameWindows.h"
 
-TGameWindow::TGameWindow(Forms& forms, const QString& caption, QSize clientSize, WindowFrame frame)
+TGameWindow::TGameWindow(GameWindows& windows, const QString& caption, QSize clientSize, WindowFrame frame)
     : QDialog(nullptr)
-    , m_forms(forms)
+    , m_windows(windows)
     , m_frame(frame)
 {
     setWindowTitle(caption);
@@ -15,7 +15,7 @@ TGameWindow::TGameWindow(Forms& forms, const QString& caption, QSize clientSize,
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
-TGameState& TGameWindow::state() const { return m_forms.state(); }
+TGameState& TGameWindow::state() const { return m_windows.state(); }
 
 void TGameWindow::reject()
 {

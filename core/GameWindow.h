@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class Forms;
+class GameWindows;
 class TGameState;
 
 enum class WindowFrame {
@@ -16,9 +16,10 @@ enum class WindowFrame {
 class TGameWindow : public QDialog {
     Q_OBJECT
 public:
-    TGameWindow(Forms& forms, const QString& caption, QSize clientSize, WindowFrame frame = WindowFrame::NoCloseBox);
+    TGameWindow(
+        GameWindows& windows, const QString& caption, QSize clientSize, WindowFrame frame = WindowFrame::NoCloseBox);
 
-    Forms& forms() const { return m_forms; }
+    GameWindows& windows() const { return m_windows; }
     TGameState& state() const;
 
     // Closes the window with a result, as its buttons do.
@@ -27,6 +28,6 @@ public:
     void reject() override;
 
 private:
-    Forms& m_forms;
+    GameWindows& m_windows;
     WindowFrame m_frame;
 };

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm2::TForm2(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Осмотр местности: Сон"), QSize(576, 432))
+TForm2::TForm2(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Осмотр местности: Сон"), QSize(576, 432))
 {
     auto* background = new PictureBox(this);
     background->setGeometry(0, 0, 576, 432);

@@ -9,7 +9,7 @@ class QPushButton;
 class TForm2 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm2(Forms& forms);
+    explicit TForm2(GameWindows& windows);
 
     QLabel* Label1; // "А не поздно ли куда-то идти?!?"
     QPushButton* Button1; // "Я все понял, извини."

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm3::TForm3(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Как Вас называть?"), QSize(512, 384))
+TForm3::TForm3(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Как Вас называть?"), QSize(512, 384))
 {
     auto* background = new PictureBox(this);
     background->setGeometry(0, 0, 512, 384);

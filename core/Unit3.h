@@ -10,7 +10,7 @@ class QPushButton;
 class TForm3 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm3(Forms& forms);
+    explicit TForm3(GameWindows& windows);
 
     QString playerName() const;
 

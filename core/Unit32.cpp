@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm32::TForm32(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("СМЕРТЬ!"), QSize(523, 212))
+TForm32::TForm32(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("СМЕРТЬ!"), QSize(523, 212))
 {
     auto* picture = new PictureBox(this);
     picture->setFixedSize(150, 150);

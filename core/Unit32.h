@@ -9,7 +9,7 @@ class QPushButton;
 class TForm32 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm32(Forms& forms);
+    explicit TForm32(GameWindows& windows);
 
     QLabel* Label1; // the fixed text
     QLabel* DeathCause; // filled by the death check before the window shows

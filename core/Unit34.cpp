@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TAboutBox::TAboutBox(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("О программе"), QSize(380, 260))
+TAboutBox::TAboutBox(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("О программе"), QSize(380, 260))
 {
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);

@@ -8,7 +8,7 @@ class QPushButton;
 class TAboutBox : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TAboutBox(Forms& forms);
+    explicit TAboutBox(GameWindows& windows);
 
     QPushButton* OKButton;
 };

@@ -35,8 +35,8 @@ QStringList IntroductionLines()
     };
 }
 
-TForm43::TForm43(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Введение"), QSize(512, 384))
+TForm43::TForm43(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Введение"), QSize(512, 384))
 {
     auto* background = new PictureBox(this);
     background->setGeometry(0, 0, 512, 384);

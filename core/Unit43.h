@@ -9,7 +9,7 @@ class QPushButton;
 class TForm43 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm43(Forms& forms);
+    explicit TForm43(GameWindows& windows);
 
     QPlainTextEdit* Memo1; // the story, read-only
     QPushButton* Button1; // "Ок"

@@ -7,8 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-TForm46::TForm46(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Помощь"), QSize(566, 446), WindowFrame::CloseBox)
+TForm46::TForm46(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Помощь"), QSize(566, 446), WindowFrame::CloseBox)
 {
     // The help window alone may be resized and maximized.
     setMinimumSize(300, 200);

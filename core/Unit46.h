@@ -8,7 +8,7 @@ class QTextBrowser;
 class TForm46 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm46(Forms& forms);
+    explicit TForm46(GameWindows& windows);
 
     QTextBrowser* WebBrowser1;
 

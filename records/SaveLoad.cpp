@@ -1,7 +1,7 @@
 #include "records/SaveLoad.h"
 
 #include "core/Errors.h"
-#include "core/Forms.h"
+#include "core/GameWindows.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "core/TextFile.h"
@@ -18,7 +18,7 @@ enum class Dialog { Save, Load };
 // Asks for a saved-game file with the clock held. The dialog may wander into other folders, so the working
 // directory, which every "Data\..." path hangs on, is put back afterwards. Returns the chosen file as an absolute
 // path, or an empty text when the player cancelled.
-QString AskForFile(Forms& forms, Dialog dialog)
+QString AskForFile(GameWindows& windows, Dialog dialog)
 {
     const QString workingDir = QDir::currentPath();
     const QString saveDir = QDir(workingDir).absoluteFilePath(QStringLiteral("Save"));
@@ -31,7 +31,7 @@ QString AskForFile(Forms& forms, Dialog dialog)
 
     QString path;
     {
-        ClockPause pause(forms.clock());
+        ClockPause pause(windows.clock());
         if (dialog == Dialog::Save) {
             options.title = QStringLiteral("Сохранение текущей игры");
             path = ui().saveFileName(options);
@@ -49,10 +49,10 @@ QString AskForFile(Forms& forms, Dialog dialog)
 
 } // namespace
 
-void SaveGameCommand(Forms& forms)
+void SaveGameCommand(GameWindows& windows)
 {
     try {
-        const QString path = AskForFile(forms, Dialog::Save);
+        const QString path = AskForFile(windows, Dialog::Save);
         if (path.isEmpty())
             return;
         // Writing goes through a temporary file that replaces the target only when complete, so a folder or a
@@ -64,7 +64,7 @@ void SaveGameCommand(Forms& forms)
             throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
 
         bool changed = false;
-        const QStringList lines = SavedGameLines(forms.state(), &changed);
+        const QStringList lines = SavedGameLines(windows.state(), &changed);
         WriteLines1251(path, lines);
         ui().message(QStringLiteral("Успешно сохранено!"));
         if (changed) {
@@ -76,10 +76,10 @@ void SaveGameCommand(Forms& forms)
     }
 }
 
-void LoadGameCommand(Forms& forms)
+void LoadGameCommand(GameWindows& windows)
 {
     try {
-        const QString path = AskForFile(forms, Dialog::Load);
+        const QString path = AskForFile(windows, Dialog::Load);
         if (path.isEmpty())
             return;
         const QStringList lines = ReadLines1251(path);
@@ -89,7 +89,7 @@ void LoadGameCommand(Forms& forms)
                               .arg(QDir::toNativeSeparators(path), problem));
             return;
         }
-        ApplySavedGameLines(forms.state(), lines);
+        ApplySavedGameLines(windows.state(), lines);
         ui().message(QStringLiteral("Успешно загружено!"));
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));

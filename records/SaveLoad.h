@@ -1,9 +1,9 @@
 // Saving the game to a file and loading it back.
 #pragma once
 
-class Forms;
+class GameWindows;
 
 // "Сохранить игру...": asks for a file and writes the game into it.
-void SaveGameCommand(Forms& forms);
+void SaveGameCommand(GameWindows& windows);
 // "Загрузить игру...": asks for a file and replaces the game with the one saved in it.
-void LoadGameCommand(Forms& forms);
+void LoadGameCommand(GameWindows& windows);

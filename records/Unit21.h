@@ -6,5 +6,5 @@
 class TForm21 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm21(Forms& forms);
+    explicit TForm21(GameWindows& windows);
 };

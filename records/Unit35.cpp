@@ -46,8 +46,8 @@ QString Caption(const QString& text)
 }
 }
 
-TForm35::TForm35(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Предмет: "), QSize(600, 400), WindowFrame::NoCloseBox)
+TForm35::TForm35(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Предмет: "), QSize(600, 400), WindowFrame::NoCloseBox)
 {
     Image1 = new PictureBox(this);
     Image1->setFixedSize(140, 140);

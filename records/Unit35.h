@@ -14,7 +14,7 @@ class QPushButton;
 class TForm35 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm35(Forms& forms);
+    explicit TForm35(GameWindows& windows);
 
     PictureBox* Image1; // the teacher
     PictureBox* Image2; // the pupil

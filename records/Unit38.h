@@ -6,5 +6,5 @@
 class TForm38 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm38(Forms& forms);
+    explicit TForm38(GameWindows& windows);
 };

@@ -33,8 +33,8 @@ constexpr int FirstGradeColumn = 2;
 
 } // namespace
 
-TForm4::TForm4(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Дневник"), QSize(600, 560))
+TForm4::TForm4(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Дневник"), QSize(600, 560))
 {
     auto* background = new PictureBox(this);
     background->setGeometry(0, 0, 600, 560);

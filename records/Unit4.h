@@ -12,7 +12,7 @@ class QPushButton;
 class TForm4 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm4(Forms& forms);
+    explicit TForm4(GameWindows& windows);
 
     // The line "Данная четверть:" shows the quarter copied in by the main window.
     void SetCurrentQuarter(const QString& quarter);

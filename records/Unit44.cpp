@@ -1,6 +1,6 @@
 #include "records/Unit44.h"
 
-TForm44::TForm44(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Выбор экзаменов"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm44::TForm44(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Выбор экзаменов"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm44 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm44(Forms& forms);
+    explicit TForm44(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "records/Unit45.h"
 
-TForm45::TForm45(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Концовка"), QSize(500, 400), WindowFrame::NoCloseBox)
+TForm45::TForm45(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Концовка"), QSize(500, 400), WindowFrame::NoCloseBox)
 {
 }

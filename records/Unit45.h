@@ -6,5 +6,5 @@
 class TForm45 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm45(Forms& forms);
+    explicit TForm45(GameWindows& windows);
 };

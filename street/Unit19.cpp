@@ -1,6 +1,6 @@
 #include "street/Unit19.h"
 
-TForm19::TForm19(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Девушки из класса"), QSize(500, 400), WindowFrame::NoCloseBox)
+TForm19::TForm19(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Девушки из класса"), QSize(500, 400), WindowFrame::NoCloseBox)
 {
 }

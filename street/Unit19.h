@@ -6,5 +6,5 @@
 class TForm19 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm19(Forms& forms);
+    explicit TForm19(GameWindows& windows);
 };

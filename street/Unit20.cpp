@@ -1,6 +1,6 @@
 #include "street/Unit20.h"
 
-TForm20::TForm20(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Разговор с девушкой"), QSize(560, 420), WindowFrame::NoCloseBox)
+TForm20::TForm20(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Разговор с девушкой"), QSize(560, 420), WindowFrame::NoCloseBox)
 {
 }

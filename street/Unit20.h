@@ -6,5 +6,5 @@
 class TForm20 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm20(Forms& forms);
+    explicit TForm20(GameWindows& windows);
 };

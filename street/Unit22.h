@@ -6,5 +6,5 @@
 class TForm22 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm22(Forms& forms);
+    explicit TForm22(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "street/Unit23.h"
 
-TForm23::TForm23(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("--- СМЕРТЬ! ---"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm23::TForm23(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("--- СМЕРТЬ! ---"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm23 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm23(Forms& forms);
+    explicit TForm23(GameWindows& windows);
 };

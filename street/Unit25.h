@@ -6,5 +6,5 @@
 class TForm25 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm25(Forms& forms);
+    explicit TForm25(GameWindows& windows);
 };

@@ -6,5 +6,5 @@
 class TForm26 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm26(Forms& forms);
+    explicit TForm26(GameWindows& windows);
 };

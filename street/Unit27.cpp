@@ -1,6 +1,6 @@
 #include "street/Unit27.h"
 
-TForm27::TForm27(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Вы vs Гопник"), QSize(500, 400), WindowFrame::NoCloseBox)
+TForm27::TForm27(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Вы vs Гопник"), QSize(500, 400), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm27 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm27(Forms& forms);
+    explicit TForm27(GameWindows& windows);
 };

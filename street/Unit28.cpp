@@ -1,6 +1,6 @@
 #include "street/Unit28.h"
 
-TForm28::TForm28(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Гопник замочен!"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm28::TForm28(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Гопник замочен!"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

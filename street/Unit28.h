@@ -6,5 +6,5 @@
 class TForm28 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm28(Forms& forms);
+    explicit TForm28(GameWindows& windows);
 };

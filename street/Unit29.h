@@ -6,5 +6,5 @@
 class TForm29 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm29(Forms& forms);
+    explicit TForm29(GameWindows& windows);
 };

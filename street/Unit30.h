@@ -6,5 +6,5 @@
 class TForm30 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm30(Forms& forms);
+    explicit TForm30(GameWindows& windows);
 };

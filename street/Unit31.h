@@ -6,5 +6,5 @@
 class TForm31 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm31(Forms& forms);
+    explicit TForm31(GameWindows& windows);
 };

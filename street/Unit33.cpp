@@ -1,6 +1,6 @@
 #include "street/Unit33.h"
 
-TForm33::TForm33(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Сообщения SMS"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm33::TForm33(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Сообщения SMS"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm33 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm33(Forms& forms);
+    explicit TForm33(GameWindows& windows);
 };

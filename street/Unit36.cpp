@@ -1,6 +1,6 @@
 #include "street/Unit36.h"
 
-TForm36::TForm36(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("GRELN_x's   HALF-LIFE 2"), QSize(640, 480), WindowFrame::NoCloseBox)
+TForm36::TForm36(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("GRELN_x's   HALF-LIFE 2"), QSize(640, 480), WindowFrame::NoCloseBox)
 {
 }

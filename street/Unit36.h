@@ -6,5 +6,5 @@
 class TForm36 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm36(Forms& forms);
+    explicit TForm36(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "street/Unit37.h"
 
-TForm37::TForm37(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("О игре Half-Life 2"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm37::TForm37(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("О игре Half-Life 2"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

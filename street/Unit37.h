@@ -6,5 +6,5 @@
 class TForm37 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm37(Forms& forms);
+    explicit TForm37(GameWindows& windows);
 };

@@ -6,5 +6,5 @@
 class TForm39 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm39(Forms& forms);
+    explicit TForm39(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "street/Unit40.h"
 
-TForm40::TForm40(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("ГОП-СТОП Карауливание"), QSize(400, 300), WindowFrame::NoCloseBox)
+TForm40::TForm40(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("ГОП-СТОП Карауливание"), QSize(400, 300), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm40 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm40(Forms& forms);
+    explicit TForm40(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "street/Unit41.h"
 
-TForm41::TForm41(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Разговор с прохожим"), QSize(500, 380), WindowFrame::NoCloseBox)
+TForm41::TForm41(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Разговор с прохожим"), QSize(500, 380), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm41 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm41(Forms& forms);
+    explicit TForm41(GameWindows& windows);
 };

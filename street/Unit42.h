@@ -6,5 +6,5 @@
 class TForm42 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm42(Forms& forms);
+    explicit TForm42(GameWindows& windows);
 };

@@ -2,7 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test, only those missing.
 # Sourced by play.sh and test.sh.
 TRAMBUL_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
     libjpeg62-turbo-dev
     libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm10::TForm10(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Школьная столовка"), QSize(560, 360), WindowFrame::NoCloseBox)
+TForm10::TForm10(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Школьная столовка"), QSize(560, 360), WindowFrame::NoCloseBox)
 {
     moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
     satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));

@@ -10,7 +10,7 @@ class QPushButton;
 class TForm10 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm10(Forms& forms);
+    explicit TForm10(GameWindows& windows);
 
     QLabel* Label1; // "Что хотели?"
     QLabel* moneyLabel; // the copy of Money

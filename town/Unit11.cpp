@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm11::TForm11(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Продуктовый отдел"), QSize(560, 270), WindowFrame::NoCloseBox)
+TForm11::TForm11(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Продуктовый отдел"), QSize(560, 270), WindowFrame::NoCloseBox)
 {
     moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
     satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));

@@ -10,7 +10,7 @@ class QPushButton;
 class TForm11 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm11(Forms& forms);
+    explicit TForm11(GameWindows& windows);
 
     QLabel* Label1; // "Что-то хотели?"
     QLabel* moneyLabel; // the copy of Money

@@ -6,5 +6,5 @@
 class TForm12 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm12(Forms& forms);
+    explicit TForm12(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "town/Unit13.h"
 
-TForm13::TForm13(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Разговор с мамой"), QSize(500, 380), WindowFrame::NoCloseBox)
+TForm13::TForm13(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Разговор с мамой"), QSize(500, 380), WindowFrame::NoCloseBox)
 {
 }

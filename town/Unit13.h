@@ -6,5 +6,5 @@
 class TForm13 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm13(Forms& forms);
+    explicit TForm13(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "town/Unit14.h"
 
-TForm14::TForm14(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Мамка"), QSize(400, 279), WindowFrame::NoCloseBox)
+TForm14::TForm14(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Мамка"), QSize(400, 279), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm14 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm14(Forms& forms);
+    explicit TForm14(GameWindows& windows);
 };

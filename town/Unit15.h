@@ -6,5 +6,5 @@
 class TForm15 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm15(Forms& forms);
+    explicit TForm15(GameWindows& windows);
 };

@@ -6,5 +6,5 @@
 class TForm16 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm16(Forms& forms);
+    explicit TForm16(GameWindows& windows);
 };

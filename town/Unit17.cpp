@@ -1,6 +1,6 @@
 #include "town/Unit17.h"
 
-TForm17::TForm17(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Центр Занятости Молодежи"), QSize(560, 420), WindowFrame::CloseBox)
+TForm17::TForm17(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Центр Занятости Молодежи"), QSize(560, 420), WindowFrame::CloseBox)
 {
 }

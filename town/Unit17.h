@@ -6,5 +6,5 @@
 class TForm17 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm17(Forms& forms);
+    explicit TForm17(GameWindows& windows);
 };

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm18::TForm18(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Кафе \"Солнышко\""), QSize(660, 320), WindowFrame::NoCloseBox)
+TForm18::TForm18(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Кафе \"Солнышко\""), QSize(660, 320), WindowFrame::NoCloseBox)
 {
     moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
     satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));

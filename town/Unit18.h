@@ -10,7 +10,7 @@ class QPushButton;
 class TForm18 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm18(Forms& forms);
+    explicit TForm18(GameWindows& windows);
 
     QLabel* Label1; // the greeting
     QLabel* moneyLabel; // the copy of Money

@@ -1,6 +1,6 @@
 #include "town/Unit24.h"
 
-TForm24::TForm24(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Сотовый отдел"), QSize(560, 420), WindowFrame::NoCloseBox)
+TForm24::TForm24(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Сотовый отдел"), QSize(560, 420), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm24 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm24(Forms& forms);
+    explicit TForm24(GameWindows& windows);
 };

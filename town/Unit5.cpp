@@ -1,10 +1,10 @@
 #include "town/Unit5.h"
 
-#include "core/Forms.h"
+#include "core/GameWindows.h"
 #include "street/Unit39.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "town/PlaceActions.h"
+#include "street/PlaceActions.h"
 #include "town/Unit12.h"
 #include "town/Unit17.h"
 #include "town/Unit18.h"
@@ -21,8 +21,8 @@
 // Street robbery is for those who can fight.
 constexpr int RobberyFightSkill = 60;
 
-TForm5::TForm5(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Осмотр местности: Вне школы"), QSize(612, 456), WindowFrame::NoCloseBox)
+TForm5::TForm5(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Осмотр местности: Вне школы"), QSize(612, 456), WindowFrame::NoCloseBox)
 {
     AddLocationBackground(this, QStringLiteral(":/art/outside_school.svg"));
     Label1 = MakeLocationHeading(this);
@@ -71,27 +71,27 @@ TForm5::TForm5(Forms& forms)
     layout->addWidget(buttonFrame, 0, Qt::AlignHCenter);
 }
 
-void TForm5::Button1Click() { ui().showModal(forms().form7()); }
+void TForm5::Button1Click() { ui().showModal(windows().form7()); }
 
 void TForm5::Button9Click()
 {
     // Money and Mood travel to the hall's labels and back once the hall shows them.
-    ShowWithCopies(state(), forms().form8(), {});
+    ShowWithCopies(state(), windows().form8(), {});
 }
 
-void TForm5::Button2Click() { GirlsAction(forms()); }
+void TForm5::Button2Click() { GirlsAction(windows()); }
 
 void TForm5::Button4Click()
 {
     // Money, FightSkill and AttendsTraining travel to the club's labels and back once the club shows them.
-    ShowWithCopies(state(), forms().form9(), {});
+    ShowWithCopies(state(), windows().form9(), {});
 }
 
-void TForm5::Button6Click() { ui().showModal(forms().form17()); }
+void TForm5::Button6Click() { ui().showModal(windows().form17()); }
 
 void TForm5::Button11Click()
 {
-    TForm18& cafe = forms().form18();
+    TForm18& cafe = windows().form18();
     ShowWithCopies(state(), cafe,
         { { Field::Money, cafe.moneyLabel }, { Field::Satiety, cafe.satietyLabel },
             { Field::Vigor, cafe.vigorLabel } });
@@ -102,12 +102,12 @@ void TForm5::Button8Click() { closeWith(ModalResult::Ok); }
 void TForm5::Button3Click()
 {
     // Money and PiggyBank travel to the piggy bank's labels and back once it shows them.
-    ShowWithCopies(state(), forms().form12(), {});
+    ShowWithCopies(state(), windows().form12(), {});
 }
 
-void TForm5::Button5Click() { PhoneAction(forms()); }
+void TForm5::Button5Click() { PhoneAction(windows()); }
 
-void TForm5::Button7Click() { MotherTalkAction(forms()); }
+void TForm5::Button7Click() { MotherTalkAction(windows()); }
 
 void TForm5::Button10Click()
 {
@@ -117,5 +117,5 @@ void TForm5::Button10Click()
             "умения техники \"Карате\" и можете смело заниматься этим делом."));
         return;
     }
-    ui().showModal(forms().form39());
+    ui().showModal(windows().form39());
 }

@@ -10,7 +10,7 @@ class QPushButton;
 class TForm5 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm5(Forms& forms);
+    explicit TForm5(GameWindows& windows);
 
     QLabel* Label1; // "ЧТО БУДЕМ ДЕЛАТЬ?"
     QFrame* buttonFrame; // the framed area holding the buttons

@@ -1,10 +1,10 @@
 #include "town/Unit6.h"
 
-#include "core/Forms.h"
+#include "core/GameWindows.h"
 #include "core/Random.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "town/PlaceActions.h"
+#include "street/PlaceActions.h"
 #include "town/Unit10.h"
 #include "town/Unit16.h"
 #include "town/Unit5.h"
@@ -22,8 +22,8 @@ const std::array<const char*, 5> RunAwayRefusals = {
     "Дай подумать, а куда я пойду?",
 };
 
-TForm6::TForm6(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
+TForm6::TForm6(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
 {
     AddLocationBackground(this, QStringLiteral(":/art/in_school.svg"));
     Label1 = MakeLocationHeading(this);
@@ -56,7 +56,7 @@ TForm6::TForm6(Forms& forms)
 
 void TForm6::Button1Click()
 {
-    TForm10& canteen = forms().form10();
+    TForm10& canteen = windows().form10();
     ShowWithCopies(
         state(), canteen, { { Field::Money, canteen.moneyLabel }, { Field::Satiety, canteen.satietyLabel } });
 }
@@ -72,12 +72,12 @@ void TForm6::Button6Click()
         ui().message(QStringLiteral("К сожалению, никто не захотел купить твой ГДЗ..."));
         return;
     }
-    ui().showModal(forms().form16());
+    ui().showModal(windows().form16());
 }
 
-void TForm6::Button5Click() { PhoneAction(forms()); }
+void TForm6::Button5Click() { PhoneAction(windows()); }
 
-void TForm6::Button2Click() { GirlsAction(forms()); }
+void TForm6::Button2Click() { GirlsAction(windows()); }
 
 void TForm6::Button4Click() { closeWith(ModalResult::Ok); }
 
@@ -89,7 +89,7 @@ void TForm6::Button3Click()
         return;
     }
     // Out in the town, though by the clock still at school; back in school afterwards.
-    ui().showModal(forms().form5());
+    ui().showModal(windows().form5());
     if (Random(3) == 0) {
         ui().message(
             QStringLiteral("\"И куда это, молодой человек, Вы уходили?\"- спросила Вас классный руковрдитель."));

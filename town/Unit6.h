@@ -14,7 +14,7 @@ extern const std::array<const char*, 5> RunAwayRefusals;
 class TForm6 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm6(Forms& forms);
+    explicit TForm6(GameWindows& windows);
 
     QLabel* Label1; // "ЧТО БУДЕМ ДЕЛАТЬ?"
     QPushButton* Button1; // "Пойти в столовку"

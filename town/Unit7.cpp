@@ -1,6 +1,6 @@
 #include "town/Unit7.h"
 
-#include "core/Forms.h"
+#include "core/GameWindows.h"
 #include "core/Picture.h"
 #include "town/CopyInOut.h"
 #include "town/FoodCounter.h"
@@ -15,8 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TForm7::TForm7(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Супермаркет"), QSize(512, 383), WindowFrame::NoCloseBox)
+TForm7::TForm7(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Супермаркет"), QSize(512, 383), WindowFrame::NoCloseBox)
 {
     UseShopBackground(this);
 
@@ -63,12 +63,12 @@ TForm7::TForm7(Forms& forms)
 
 void TForm7::Button1Click()
 {
-    TForm11& food = forms().form11();
+    TForm11& food = windows().form11();
     ShowWithCopies(state(), food, { { Field::Money, food.moneyLabel }, { Field::Satiety, food.satietyLabel } });
 }
 
-void TForm7::Button3Click() { ui().showModal(forms().form15()); }
+void TForm7::Button3Click() { ui().showModal(windows().form15()); }
 
-void TForm7::Button2Click() { ui().showModal(forms().form24()); }
+void TForm7::Button2Click() { ui().showModal(windows().form24()); }
 
 void TForm7::Button4Click() { closeWith(ModalResult::Ok); }

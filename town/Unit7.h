@@ -9,7 +9,7 @@ class QPushButton;
 class TForm7 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm7(Forms& forms);
+    explicit TForm7(GameWindows& windows);
 
     QLabel* Label1; // "НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?"
     QPushButton* Button1; // "Продуктовый отдел"

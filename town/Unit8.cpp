@@ -1,6 +1,6 @@
 #include "town/Unit8.h"
 
-TForm8::TForm8(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Игровой Зал"), QSize(476, 307), WindowFrame::NoCloseBox)
+TForm8::TForm8(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Игровой Зал"), QSize(476, 307), WindowFrame::NoCloseBox)
 {
 }

@@ -6,5 +6,5 @@
 class TForm8 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm8(Forms& forms);
+    explicit TForm8(GameWindows& windows);
 };

@@ -1,6 +1,6 @@
 #include "town/Unit9.h"
 
-TForm9::TForm9(Forms& forms)
-    : TGameWindow(forms, QStringLiteral("Клуб Каратист"), QSize(356, 436), WindowFrame::NoCloseBox)
+TForm9::TForm9(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Клуб Каратист"), QSize(356, 436), WindowFrame::NoCloseBox)
 {
 }

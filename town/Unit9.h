@@ -6,5 +6,5 @@
 class TForm9 : public TGameWindow {
     Q_OBJECT
 public:
-    explicit TForm9(Forms& forms);
+    explicit TForm9(GameWindows& windows);
 };

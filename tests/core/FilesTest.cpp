@@ -1,5 +1,6 @@
 // The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
 #include "core/DataPath.h"
+#include "TestHelpers.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
@@ -12,13 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 template <class Error, class Body> QString failureOf(Body body)
 {
     try {
@@ -46,7 +40,7 @@ TEST(TextFile, LinesEndWithCrLfLfOrCrAndTheLastLineNeedsNoEnd)
         { "\xcf\xf0\xe8\xe2\xe5\xf2 \xec\xe8\xf0\r\n", { "Привет мир" } },
     };
     for (const Case& c : cases) {
-        writeBytes(path, c.bytes);
+        WriteBytes(path, c.bytes);
         EXPECT_EQ(ReadLines1251(path), c.lines) << c.bytes.toStdString();
     }
 }
@@ -66,7 +60,7 @@ TEST(TextFile, FilesThatAreNotReadableTextFailWithTheirName)
 {
     QTemporaryDir dir;
     const QString big = dir.filePath("big.txt");
-    writeBytes(big, QByteArray(MaxTextFileSize + 1, 'x'));
+    WriteBytes(big, QByteArray(MaxTextFileSize + 1, 'x'));
     const QString paths[] = { dir.filePath("missing.txt"), dir.path(), QStringLiteral("/dev/zero"), big };
     for (const QString& path : paths) {
         QString message = failureOf<EInOutError>([&] { ReadLines1251(path); });
@@ -129,14 +123,14 @@ TEST(Pictures, JpegDecodesAndDamagedOrMissingFilesFailClearly)
         GTEST_SKIP() << "no JPEG writer to make a sample";
 
     QTemporaryDir dir;
-    writeBytes(dir.filePath("ok.jpg"), jpeg);
+    WriteBytes(dir.filePath("ok.jpg"), jpeg);
     QImage image = LoadJpeg(dir.filePath("ok.jpg"));
     EXPECT_EQ(image.size(), QSize(32, 16));
     EXPECT_GT(qRed(image.pixel(5, 5)), 150);
 
-    writeBytes(dir.filePath("cut.jpg"), jpeg.left(jpeg.size() / 3));
-    writeBytes(dir.filePath("text.jpg"), "not a picture at all");
-    writeBytes(dir.filePath("empty.jpg"), "");
+    WriteBytes(dir.filePath("cut.jpg"), jpeg.left(jpeg.size() / 3));
+    WriteBytes(dir.filePath("text.jpg"), "not a picture at all");
+    WriteBytes(dir.filePath("empty.jpg"), "");
     for (const char* name : { "cut.jpg", "text.jpg", "empty.jpg", "missing.jpg" }) {
         QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
         EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();

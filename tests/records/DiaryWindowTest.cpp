@@ -1,7 +1,7 @@
 // The diary window: what it shows, that it follows the grades and that the clock runs while it is open.
 #include "GameFixture.h"
 #include "core/GameClock.h"
-#include "core/Unit1.h"
+#include "game/Unit1.h"
 #include "records/Grades.h"
 #include "records/Unit4.h"
 

@@ -1,5 +1,6 @@
 // The question line format and a check of every question file the game ships.
 #include "core/DiaryGrades.h"
+#include "TestHelpers.h"
 #include "core/TextFile.h"
 #include "records/Questions.h"
 
@@ -15,7 +16,6 @@ struct LineCase {
     std::array<bool, 3> right;
 };
 
-QString U(const char* text) { return QString::fromUtf8(text); }
 }
 
 TEST(QuestionLine, SplitsAtTheMarksAndReadsEachMarkForTheAnswerAfterIt)

@@ -1,6 +1,7 @@
 // The teacher's question window: three different questions, the grade, the praise and reproach, the ГДЗ book, and
 // the subjects whose question file cannot be used.
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "core/DataPath.h"
 #include "core/TextFile.h"
 #include "records/Unit35.h"
@@ -12,7 +13,6 @@
 #include <QTest>
 
 namespace {
-QString U(const char* text) { return QString::fromUtf8(text); }
 
 const QStringList Praise = { U("Молодец!"), U("Умница!"), U("Вот, можешь же, когда хочешь!"),
     U("Ты меня поражаешь! Молодец!"), U("Верно!") };

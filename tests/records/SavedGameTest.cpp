@@ -1,8 +1,9 @@
 // Saving and loading a game: the file's exact lines, the round trip, and the faults that must lose nothing.
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "core/TextFile.h"
-#include "core/Unit1.h"
+#include "game/Unit1.h"
 #include "core/Unit3.h"
 #include "records/SaveFile.h"
 #include "records/SaveLoad.h"
@@ -24,19 +25,6 @@ namespace {
 
 const char* const Saved = "Успешно сохранено!";
 const char* const Loaded = "Успешно загружено!";
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 QByteArray Crlf(const QStringList& lines)
 {

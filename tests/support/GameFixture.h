@@ -3,7 +3,7 @@
 
 #include "ScriptedRandom.h"
 #include "ScriptedUi.h"
-#include "core/Forms.h"
+#include "game/Forms.h"
 #include "core/GameState.h"
 
 #include <QDir>

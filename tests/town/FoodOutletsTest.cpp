@@ -1,5 +1,5 @@
 #include "GameFixture.h"
-#include "TownTestSupport.h"
+#include "TestHelpers.h"
 #include "town/Unit10.h"
 #include "town/Unit11.h"
 #include "town/Unit18.h"

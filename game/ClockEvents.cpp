@@ -1,12 +1,12 @@
-#include "core/ClockEvents.h"
+#include "game/ClockEvents.h"
 
 #include "core/Errors.h"
-#include "core/Forms.h"
 #include "core/GameState.h"
 #include "core/Random.h"
 #include "core/Ui.h"
-#include "core/Unit1.h"
 #include "core/Unit32.h"
+#include "game/Forms.h"
+#include "game/Unit1.h"
 #include "records/Grades.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
@@ -45,7 +45,7 @@ void ClockEvents::RunChecks(const ClockReading& time)
     check([&] { QuarterReportCheck(time); });
     check([&] { NewYearCheck(time); });
     if (!errors.isEmpty()) {
-        ClockPause pause(m_forms.clock());
+        ClockPause pause(m_windows.clock());
         for (const QString& message : errors)
             ui().errorBox(message);
     }
@@ -57,7 +57,7 @@ void ClockEvents::ThugCheck() { }
 // Hunger, despair and lack of sleep kill; the last cause that holds is the one the window names.
 void ClockEvents::DeathCheck()
 {
-    const TGameState& state = m_forms.state();
+    const TGameState& state = m_windows.state();
     QString cause;
     if (state.number(Field::Satiety) <= 0)
         cause = QStringLiteral("голода.");
@@ -68,20 +68,20 @@ void ClockEvents::DeathCheck()
     if (cause.isEmpty())
         return;
 
-    ClockPause pause(m_forms.clock());
-    TForm32& window = m_forms.form32();
+    ClockPause pause(m_windows.clock());
+    TForm32& window = m_windows.form32();
     window.DeathCause->setText(cause);
     // A new game asks first; a "No" leaves everything as it was, and the next tick brings the window back.
     if (ui().showModal(window) == ModalResult::Ok)
-        m_forms.form1().NewGame();
+        m_windows.form1().NewGame();
     else
-        m_forms.form1().close();
+        m_windows.form1().close();
 }
 
 // At 7:00 the day is decided: after a day with questions comes one without, then one at an hour from 8 to 12.
 void ClockEvents::QuestionHourCheck()
 {
-    TGameState& state = m_forms.state();
+    TGameState& state = m_windows.state();
     if (!IsTime(state, "7", "0"))
         return;
     if (state.text(Field::QuestionHour) != NoQuestionToday)
@@ -93,7 +93,7 @@ void ClockEvents::QuestionHourCheck()
 // At the question hour a teacher calls the player to the board; the grade goes into this quarter's column.
 void ClockEvents::TeacherQuestionCheck()
 {
-    TGameState& state = m_forms.state();
+    TGameState& state = m_windows.state();
     if (state.text(Field::Hour) != state.text(Field::QuestionHour) || state.text(Field::Minute) != QLatin1String("0"))
         return;
     const QString quarter = state.text(Field::Quarter);
@@ -101,8 +101,8 @@ void ClockEvents::TeacherQuestionCheck()
     if (subject.isEmpty())
         return;
 
-    ClockPause pause(m_forms.clock());
-    const QString grade = m_forms.form35().AskQuestions(QuestionFileSubject(subject));
+    ClockPause pause(m_windows.clock());
+    const QString grade = m_windows.form35().AskQuestions(QuestionFileSubject(subject));
     if (grade.isEmpty())
         return; // no questioning took place: nothing to record
     DiaryGrades diary = state.diary();
@@ -122,7 +122,7 @@ void ClockEvents::StreetEventCheck()
 {
     if (Random(2) != 0)
         return;
-    TGameState& state = m_forms.state();
+    TGameState& state = m_windows.state();
     if (!IsTime(state, "17", "0") || state.text(Field::Day) != QLatin1String("5"))
         return;
     if (Random(2) == 0) {
@@ -169,7 +169,7 @@ void ClockEvents::QuarterReportCheck(const ClockReading& time)
     default:
         return;
     }
-    TGameState& state = m_forms.state();
+    TGameState& state = m_windows.state();
     ui().notice(title);
     bool fours = false;
     bool low = false;
@@ -196,5 +196,5 @@ void ClockEvents::NewYearCheck(const ClockReading& time)
         return;
     ui().notice(QStringLiteral("Новый год, ура! Какой же все-таки это прекрасный праздник - Новый Год! Ваше "
                                "настроение стало 100%"));
-    m_forms.state().set(Field::Mood, 100);
+    m_windows.state().set(Field::Mood, 100);
 }

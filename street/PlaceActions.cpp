@@ -1,11 +1,10 @@
-#include "town/PlaceActions.h"
+#include "street/PlaceActions.h"
 
-#include "core/Forms.h"
 #include "core/GameState.h"
+#include "core/GameWindows.h"
 #include "core/Ui.h"
 #include "street/Unit19.h"
 #include "street/Unit30.h"
-#include "town/Unit13.h"
 
 #include <QPushButton>
 
@@ -40,20 +39,20 @@ std::array<QPushButton*, GirlButtonCount> FindGirlButtons(QWidget& window)
     return found;
 }
 
-void GirlsAction(Forms& forms)
+void GirlsAction(GameWindows& windows)
 {
-    TForm19& girls = forms.form19();
-    ApplyGirlFlagFonts(forms.state(), FindGirlButtons(girls));
+    TForm19& girls = windows.form19();
+    ApplyGirlFlagFonts(windows.state(), FindGirlButtons(girls));
     ui().showModal(girls);
 }
 
-void PhoneAction(Forms& forms)
+void PhoneAction(GameWindows& windows)
 {
-    if (forms.state().text(Field::MobilePhone) == QStringLiteral("Нет")) {
+    if (windows.state().text(Field::MobilePhone) == QStringLiteral("Нет")) {
         ui().message(QStringLiteral("Если вы не в курсе, у вас нет мобильника..."));
         return;
     }
-    ui().showModal(forms.form30());
+    ui().showModal(windows.form30());
 }
 
-void MotherTalkAction(Forms& forms) { ui().showModal(forms.form13()); }
+void MotherTalkAction(GameWindows& windows) { windows.TalkWithMother(); }

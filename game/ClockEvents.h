@@ -3,12 +3,12 @@
 
 #include "core/GameClock.h"
 
-class Forms;
+class GameWindows;
 
 class ClockEvents {
 public:
-    explicit ClockEvents(Forms& forms)
-        : m_forms(forms)
+    explicit ClockEvents(GameWindows& windows)
+        : m_windows(windows)
     {
     }
 
@@ -26,5 +26,5 @@ public:
     void NewYearCheck(const ClockReading& time);
 
 private:
-    Forms& m_forms;
+    GameWindows& m_windows;
 };

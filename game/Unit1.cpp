@@ -1,6 +1,5 @@
-#include "core/Unit1.h"
+#include "game/Unit1.h"
 
-#include "core/Forms.h"
 #include "core/Picture.h"
 #include "core/Random.h"
 #include "core/Ui.h"
@@ -9,6 +8,7 @@
 #include "core/Unit34.h"
 #include "core/Unit43.h"
 #include "core/Unit46.h"
+#include "game/Forms.h"
 #include "records/SaveLoad.h"
 #include "records/Unit21.h"
 #include "records/Unit4.h"
@@ -61,10 +61,10 @@ const char* const GroupStyle = "QGroupBox { background: rgba(255, 252, 244, 215)
                                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
 }
 
-TForm1::TForm1(Forms& forms)
+TForm1::TForm1(GameWindows& windows)
     : QWidget(nullptr)
-    , m_forms(forms)
-    , m_events(forms)
+    , m_windows(windows)
+    , m_events(windows)
 {
     setWindowTitle(QStringLiteral("GRELN_x's   Трамбуль    v1.1"));
     setFixedSize(468, 435);
@@ -255,10 +255,10 @@ void TForm1::FormShow()
     Randomize();
     if (StartupDone != QLatin1String("0"))
         return;
-    TForm3& nameWindow = m_forms.form3();
+    TForm3& nameWindow = m_windows.form3();
     const bool loadChosen = ui().showModal(nameWindow) == ModalResult::Cancel;
     if (!loadChosen)
-        ui().showModal(m_forms.form43());
+        ui().showModal(m_windows.form43());
     m_clock.start();
     m_state.set(Field::PlayerName, nameWindow.playerName());
     StartupDone = QStringLiteral("1");
@@ -293,34 +293,34 @@ void TForm1::lookAroundButtonClick()
     ClockPause pause(m_clock);
     const QString location = m_state.text(Field::Location);
     if (location == QStringLiteral("Сон"))
-        ui().showModal(m_forms.form2());
+        ui().showModal(m_windows.form2());
     if (location == QStringLiteral("В школе"))
-        ui().showModal(m_forms.form6());
+        ui().showModal(m_windows.form6());
     if (location == QStringLiteral("Вне школы"))
-        ui().showModal(m_forms.form5());
+        ui().showModal(m_windows.form5());
 }
 
 void TForm1::diaryButtonClick()
 {
     // The diary does not hold the clock: time runs on while the player reads it.
-    m_forms.form4().SetCurrentQuarter(m_state.text(Field::Quarter));
-    ui().showModal(m_forms.form4());
+    m_windows.form4().SetCurrentQuarter(m_state.text(Field::Quarter));
+    ui().showModal(m_windows.form4());
 }
 
-void TForm1::saveButtonClick() { SaveGameCommand(m_forms); }
+void TForm1::saveButtonClick() { SaveGameCommand(m_windows); }
 
-void TForm1::loadButtonClick() { LoadGameCommand(m_forms); }
+void TForm1::loadButtonClick() { LoadGameCommand(m_windows); }
 
 void TForm1::helpButtonClick()
 {
     ClockPause pause(m_clock);
-    ui().showModal(m_forms.form46());
+    ui().showModal(m_windows.form46());
 }
 
 void TForm1::aboutButtonClick()
 {
     ClockPause pause(m_clock);
-    ui().showModal(m_forms.aboutBox());
+    ui().showModal(m_windows.aboutBox());
 }
 
 void TForm1::exitButtonClick() { close(); }
@@ -328,5 +328,5 @@ void TForm1::exitButtonClick() { close(); }
 void TForm1::personalGroupDoubleClick()
 {
     ClockPause pause(m_clock);
-    ui().showModal(m_forms.form21());
+    ui().showModal(m_windows.form21());
 }

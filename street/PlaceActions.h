@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-class Forms;
+class GameWindows;
 class QPushButton;
 class QWidget;
 class TGameState;
@@ -20,8 +20,8 @@ void ApplyGirlFlagFonts(const TGameState& state, const std::array<QPushButton*, 
 std::array<QPushButton*, GirlButtonCount> FindGirlButtons(QWidget& window);
 
 // "Пойти к девушке из класса...": the names get their lettering from the girl flags, then the girls window opens.
-void GirlsAction(Forms& forms);
+void GirlsAction(GameWindows& windows);
 // "Мобильник": without a phone only a reminder; with one, the phone menu.
-void PhoneAction(Forms& forms);
+void PhoneAction(GameWindows& windows);
 // "Поговорить с мамой": the talk with the mother.
-void MotherTalkAction(Forms& forms);
+void MotherTalkAction(GameWindows& windows);

@@ -1,7 +1,8 @@
-// The owner of every window: makes them all once at start-up, in the fixed order, and keeps them until the end.
+// Every window of the game by its name, and what they share: the one game state and the game clock.
+// The window owner in game/ makes the windows once at start-up and fills this in; a window reaches through it the
+// windows of its own folder and the folders below (including their headers), and starts what lives beside or above
+// it through the operations at the end, which the owner carries out.
 #pragma once
-
-#include <memory>
 
 class TGameState;
 class GameClock;
@@ -53,14 +54,11 @@ class TForm44;
 class TForm45;
 class TForm46;
 
-class Forms {
+class GameWindows {
 public:
-    Forms();
-    ~Forms();
-    Forms(const Forms&) = delete;
-    Forms& operator=(const Forms&) = delete;
+    GameWindows(const GameWindows&) = delete;
+    GameWindows& operator=(const GameWindows&) = delete;
 
-    // The one game state, owned by the main window, and the game clock of the main window.
     TGameState& state() const { return *m_state; }
     GameClock& clock() const { return *m_clock; }
 
@@ -112,54 +110,65 @@ public:
     TForm45& form45() const { return *m_form45; }
     TForm46& form46() const { return *m_form46; }
 
-private:
+    // Operations across the layers.
+    // "Поговорить с мамой", as the outside-school window and the phone start it.
+    virtual void TalkWithMother() = 0;
+    // "Начать новую игру": asks first, then resets the game.
+    virtual void NewGame() = 0;
+    // Ends the program, whatever windows are open.
+    virtual void Quit() = 0;
+
+protected:
+    GameWindows() = default;
+    virtual ~GameWindows() = default;
+
     TGameState* m_state = nullptr;
     GameClock* m_clock = nullptr;
-    std::unique_ptr<TForm1> m_form1;
-    std::unique_ptr<TForm2> m_form2;
-    std::unique_ptr<TForm3> m_form3;
-    std::unique_ptr<TForm4> m_form4;
-    std::unique_ptr<TForm5> m_form5;
-    std::unique_ptr<TForm6> m_form6;
-    std::unique_ptr<TForm7> m_form7;
-    std::unique_ptr<TForm8> m_form8;
-    std::unique_ptr<TForm9> m_form9;
-    std::unique_ptr<TForm10> m_form10;
-    std::unique_ptr<TForm11> m_form11;
-    std::unique_ptr<TForm12> m_form12;
-    std::unique_ptr<TForm13> m_form13;
-    std::unique_ptr<TForm14> m_form14;
-    std::unique_ptr<TForm15> m_form15;
-    std::unique_ptr<TForm16> m_form16;
-    std::unique_ptr<TForm17> m_form17;
-    std::unique_ptr<TForm18> m_form18;
-    std::unique_ptr<TForm19> m_form19;
-    std::unique_ptr<TForm20> m_form20;
-    std::unique_ptr<TForm21> m_form21;
-    std::unique_ptr<TForm22> m_form22;
-    std::unique_ptr<TForm23> m_form23;
-    std::unique_ptr<TForm24> m_form24;
-    std::unique_ptr<TForm25> m_form25;
-    std::unique_ptr<TForm26> m_form26;
-    std::unique_ptr<TForm27> m_form27;
-    std::unique_ptr<TForm28> m_form28;
-    std::unique_ptr<TForm29> m_form29;
-    std::unique_ptr<TForm30> m_form30;
-    std::unique_ptr<TForm31> m_form31;
-    std::unique_ptr<TForm32> m_form32;
-    std::unique_ptr<TForm33> m_form33;
-    std::unique_ptr<TForm34> m_form34;
-    std::unique_ptr<TForm35> m_form35;
-    std::unique_ptr<TForm36> m_form36;
-    std::unique_ptr<TForm37> m_form37;
-    std::unique_ptr<TAboutBox> m_aboutBox;
-    std::unique_ptr<TForm38> m_form38;
-    std::unique_ptr<TForm39> m_form39;
-    std::unique_ptr<TForm40> m_form40;
-    std::unique_ptr<TForm41> m_form41;
-    std::unique_ptr<TForm42> m_form42;
-    std::unique_ptr<TForm43> m_form43;
-    std::unique_ptr<TForm44> m_form44;
-    std::unique_ptr<TForm45> m_form45;
-    std::unique_ptr<TForm46> m_form46;
+    TForm1* m_form1 = nullptr;
+    TForm2* m_form2 = nullptr;
+    TForm3* m_form3 = nullptr;
+    TForm4* m_form4 = nullptr;
+    TForm5* m_form5 = nullptr;
+    TForm6* m_form6 = nullptr;
+    TForm7* m_form7 = nullptr;
+    TForm8* m_form8 = nullptr;
+    TForm9* m_form9 = nullptr;
+    TForm10* m_form10 = nullptr;
+    TForm11* m_form11 = nullptr;
+    TForm12* m_form12 = nullptr;
+    TForm13* m_form13 = nullptr;
+    TForm14* m_form14 = nullptr;
+    TForm15* m_form15 = nullptr;
+    TForm16* m_form16 = nullptr;
+    TForm17* m_form17 = nullptr;
+    TForm18* m_form18 = nullptr;
+    TForm19* m_form19 = nullptr;
+    TForm20* m_form20 = nullptr;
+    TForm21* m_form21 = nullptr;
+    TForm22* m_form22 = nullptr;
+    TForm23* m_form23 = nullptr;
+    TForm24* m_form24 = nullptr;
+    TForm25* m_form25 = nullptr;
+    TForm26* m_form26 = nullptr;
+    TForm27* m_form27 = nullptr;
+    TForm28* m_form28 = nullptr;
+    TForm29* m_form29 = nullptr;
+    TForm30* m_form30 = nullptr;
+    TForm31* m_form31 = nullptr;
+    TForm32* m_form32 = nullptr;
+    TForm33* m_form33 = nullptr;
+    TForm34* m_form34 = nullptr;
+    TForm35* m_form35 = nullptr;
+    TForm36* m_form36 = nullptr;
+    TForm37* m_form37 = nullptr;
+    TAboutBox* m_aboutBox = nullptr;
+    TForm38* m_form38 = nullptr;
+    TForm39* m_form39 = nullptr;
+    TForm40* m_form40 = nullptr;
+    TForm41* m_form41 = nullptr;
+    TForm42* m_form42 = nullptr;
+    TForm43* m_form43 = nullptr;
+    TForm44* m_form44 = nullptr;
+    TForm45* m_form45 = nullptr;
+    TForm46* m_form46 = nullptr;
 };

@@ -1,7 +1,7 @@
 // Start-up of the program, new game and the main window's clock controls, through the real windows.
 #include "GameFixture.h"
 #include "core/GameClock.h"
-#include "core/Unit1.h"
+#include "game/Unit1.h"
 #include "core/Unit3.h"
 #include "core/Unit43.h"
 

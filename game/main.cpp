@@ -1,9 +1,9 @@
 // Trambul: a year of a ninth-form pupil in a new town.
 #include "core/Application.h"
-#include "core/Forms.h"
 #include "core/TextFile.h"
 #include "core/Ui.h"
-#include "core/Unit1.h"
+#include "game/Forms.h"
+#include "game/Unit1.h"
 
 #include <QFont>
 #include <QMessageBox>

@@ -1,10 +1,11 @@
 // The checks that end every tick: deaths, the question days and the question in class, the street event on the 5th,
 // the mother's reward after a quarter, and New Year.
-#include "core/ClockEvents.h"
+#include "game/ClockEvents.h"
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "core/DataPath.h"
 #include "core/TextFile.h"
-#include "core/Unit1.h"
+#include "game/Unit1.h"
 #include "core/Unit32.h"
 #include "records/Unit35.h"
 
@@ -16,7 +17,6 @@
 #include <QTest>
 
 namespace {
-QString U(const char* text) { return QString::fromUtf8(text); }
 
 // Keeps the main window open when the death window ends the game, and counts the attempts.
 class CloseCatcher : public QObject {

@@ -1,15 +1,15 @@
 // The main window: the status panel of the player and the calendar, the game clock and the main commands.
 #pragma once
 
-#include "core/ClockEvents.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
+#include "game/ClockEvents.h"
 
 #include <QGroupBox>
 #include <QWidget>
 #include <map>
 
-class Forms;
+class GameWindows;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -30,7 +30,7 @@ protected:
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(Forms& forms);
+    explicit TForm1(GameWindows& windows);
 
     TGameState& state() { return m_state; }
     GameClock& clock() { return m_clock; }
@@ -84,7 +84,7 @@ private:
     QLineEdit* makeDisplay(Field field, bool bold);
     void showField(Field field);
 
-    Forms& m_forms;
+    GameWindows& m_windows;
     TGameState m_state;
     GameClock m_clock;
     ClockEvents m_events;

@@ -1,0 +1,30 @@
+# Fails when a source file includes a header of a folder its own folder may not use. The folder layout is the
+# architecture: core at the bottom, game at the top, the subsystems between them.
+# Run as: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
+cmake_minimum_required(VERSION 3.25)
+set(allowed_core "core")
+set(allowed_audio "audio;core")
+set(allowed_records "records;core")
+set(allowed_street "street;core;audio")
+set(allowed_town "town;core;records;street")
+set(allowed_game "game;core;audio;records;street;town")
+
+set(violations "")
+foreach(folder core audio records street town game)
+    file(GLOB files "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.h")
+    foreach(file ${files})
+        file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z0-9_]+/")
+        foreach(line ${includes})
+            string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([A-Za-z0-9_]+)/.*$" "\\1" target "${line}")
+            if(NOT target IN_LIST allowed_${folder})
+                file(RELATIVE_PATH name "${SOURCE_DIR}" "${file}")
+                string(APPEND violations "${name}: ${folder}/ may not include ${target}/: ${line}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(violations)
+    message(FATAL_ERROR "Includes across the layers:\n${violations}")
+endif()
+message(STATUS "Every include keeps to the layers.")

@@ -1,0 +1,31 @@
+// Small helpers the test programs share: pressing buttons, UTF-8 literals, whole files as bytes.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// Presses a button with the mouse, as the player does; fails the test on a missing button.
+inline void click(QAbstractButton* button)
+{
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+inline QString U(const char* text) { return QString::fromUtf8(text); }
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
