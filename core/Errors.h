@@ -28,14 +28,23 @@ public:
     }
 };
 
-// A file could not be opened, read or written. The message names the file and the reason.
+// A file could not be opened, read or written. It keeps the file and the system's reason apart; the message names both.
 class EInOutError : public EGameError {
 public:
-    using EGameError::EGameError;
-    static EInOutError forFile(const QString& path, const QString& reason)
+    EInOutError(const QString& path, const QString& reason)
+        : EGameError(QStringLiteral("%1: %2").arg(path, reason))
+        , m_path(path)
+        , m_reason(reason)
     {
-        return EInOutError(QStringLiteral("%1: %2").arg(path, reason));
     }
+    static EInOutError forFile(const QString& path, const QString& reason) { return EInOutError(path, reason); }
+
+    const QString& path() const { return m_path; }
+    const QString& reason() const { return m_reason; }
+
+private:
+    QString m_path;
+    QString m_reason;
 };
 
 // Converts a game value to a whole number the way every rule of the game does: optional sign, decimal digits,

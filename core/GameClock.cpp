@@ -65,18 +65,18 @@ QString QuarterOfMonth(int month)
 QString LocationOfHour(int hour)
 {
     if (hour >= 8 && hour <= 12)
-        return QStringLiteral("В школе");
+        return LocationAtSchool;
     if (hour >= 13 && hour <= 22)
-        return QStringLiteral("Вне школы");
+        return LocationOutside;
     if (hour == 23 || (hour >= 0 && hour <= 7))
-        return QStringLiteral("Сон");
+        return LocationAsleep;
     return {};
 }
 
 namespace {
-const QString Sleep = QStringLiteral("Сон");
-const QString Yes = QStringLiteral("Да");
-const QString No = QStringLiteral("Нет");
+const QString& Sleep = LocationAsleep;
+const QString& Yes = TextYes;
+const QString& No = TextNo;
 
 const QString FiredNotSmiling = QStringLiteral(
     "К сожалению, вас уволили с работы из-за того, что вы недостаточно улыбчивы. Это значит, что вы перестали "

@@ -49,6 +49,15 @@ extern const std::array<FieldInfo, FieldCount> FieldTable;
 const FieldInfo& InfoOf(Field field);
 
 constexpr int GirlCount = 10;
+// Оля, the last of the girls: her flag is the last one.
+constexpr int OlyaGirl = 9;
+
+// The state texts that rules compare, whole and case-sensitive.
+inline const QString TextYes = QStringLiteral("Да");
+inline const QString TextNo = QStringLiteral("Нет");
+inline const QString LocationAtSchool = QStringLiteral("В школе");
+inline const QString LocationOutside = QStringLiteral("Вне школы");
+inline const QString LocationAsleep = QStringLiteral("Сон");
 
 class TGameState : public QObject {
     Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include "core/GameWindows.h"
 
+#include <QCloseEvent>
+
 TGameWindow::TGameWindow(GameWindows& windows, const QString& caption, QSize clientSize, WindowFrame frame)
     : QDialog(nullptr)
     , m_windows(windows)
@@ -22,4 +24,14 @@ void TGameWindow::reject()
     if (m_frame == WindowFrame::NoCloseBox)
         return;
     done(int(ModalResult::None));
+}
+
+void TGameWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_frame == WindowFrame::NoCloseBox && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    done(int(ModalResult::None));
+    event->accept();
 }

@@ -25,7 +25,13 @@ public:
     // Closes the window with a result, as its buttons do.
     void closeWith(ModalResult result) { done(int(result)); }
 
+    // Escape: only a window with a close box closes on it.
     void reject() override;
+
+protected:
+    // The player's close button closes only a window with a close box; the program's own closing (quitting the
+    // game) closes every window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     GameWindows& m_windows;

@@ -64,7 +64,25 @@ bool RealUi::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-ModalResult RealUi::showModal(QDialog& dialog)
+const char* const UnderConstructionMessage = "Сюда пока не попасть: это место ещё строится. Загляните позже!";
+
+void MarkUnderConstruction(QDialog& dialog, bool underConstruction)
+{
+    dialog.setProperty("underConstruction", underConstruction);
+}
+
+bool IsUnderConstruction(const QDialog& dialog) { return dialog.property("underConstruction").toBool(); }
+
+ModalResult Ui::showModal(QDialog& dialog)
+{
+    if (IsUnderConstruction(dialog)) {
+        message(QString::fromUtf8(UnderConstructionMessage));
+        return ModalResult::Cancel;
+    }
+    return runModal(dialog);
+}
+
+ModalResult RealUi::runModal(QDialog& dialog)
 {
     dialog.setResult(0);
     return ModalResult(dialog.exec());

@@ -28,8 +28,9 @@ public:
     virtual void notice(const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& text) = 0;
-    // Shows a window modally and returns how it was closed.
-    virtual ModalResult showModal(QDialog& dialog) = 0;
+    // Shows a window modally and returns how it was closed. A window the game does not have yet is not shown: the
+    // player is told so, and the result is ModalResult::Cancel.
+    ModalResult showModal(QDialog& dialog);
     // File dialogs: the chosen path, or an empty text when the player cancelled.
     virtual QString openFileName(const FileDialogOptions& options) = 0;
     virtual QString saveFileName(const FileDialogOptions& options) = 0;
@@ -37,7 +38,17 @@ public:
     virtual void errorBox(const QString& text) = 0;
     // A fixed wait that blocks the window (the pauses in conversations and SMS).
     virtual void sleep(int milliseconds) = 0;
+
+protected:
+    // Shows a window that exists modally and returns how it was closed.
+    virtual ModalResult runModal(QDialog& dialog) = 0;
 };
+
+// Marks a window that the game does not have yet: openers that reach it tell the player so and open nothing.
+void MarkUnderConstruction(QDialog& dialog, bool underConstruction = true);
+bool IsUnderConstruction(const QDialog& dialog);
+// What the player is told instead of such a window.
+extern const char* const UnderConstructionMessage;
 
 // The installed host. The program installs the real one at start-up.
 Ui& ui();
@@ -53,11 +64,13 @@ public:
     void message(const QString& text) override;
     void notice(const QString& text) override;
     bool confirm(const QString& text) override;
-    ModalResult showModal(QDialog& dialog) override;
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
     void errorBox(const QString& text) override;
     void sleep(int milliseconds) override;
+
+protected:
+    ModalResult runModal(QDialog& dialog) override;
 
 private:
     void showNextNotice();

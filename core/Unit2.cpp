@@ -1,4 +1,5 @@
 #include "core/Unit2.h"
+#include "core/Guarded.h"
 
 #include "core/Picture.h"
 
@@ -34,7 +35,7 @@ TForm2::TForm2(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("Я все понял, извини."), this);
     Button1->setMinimumSize(200, 33);
-    connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();

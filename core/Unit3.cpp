@@ -1,4 +1,5 @@
 #include "core/Unit3.h"
+#include "core/Guarded.h"
 
 #include "core/Picture.h"
 
@@ -38,8 +39,8 @@ TForm3::TForm3(GameWindows& windows)
     for (QPushButton* button : { Button1, Button2 })
         button->setMinimumSize(140, 30);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,4 +1,5 @@
 #include "core/Unit32.h"
+#include "core/Guarded.h"
 
 #include "core/Picture.h"
 
@@ -31,8 +32,8 @@ TForm32::TForm32(GameWindows& windows)
     Button2 = new QPushButton(QStringLiteral("Выйти"), this);
     for (QPushButton* button : { Button1, Button2 })
         button->setMinimumSize(150, 30);
-    connect(Button1, &QPushButton::clicked, this, &TForm32::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm32::Button2Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm32::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm32::Button2Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);

@@ -1,4 +1,5 @@
 #include "core/Unit34.h"
+#include "core/Guarded.h"
 
 #include "core/Picture.h"
 
@@ -43,7 +44,7 @@ TAboutBox::TAboutBox(GameWindows& windows)
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setMinimumSize(90, 28);
     OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+    Connect(OKButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame, 1);

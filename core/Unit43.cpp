@@ -1,4 +1,5 @@
 #include "core/Unit43.h"
+#include "core/Guarded.h"
 
 #include "core/Picture.h"
 
@@ -51,7 +52,7 @@ TForm43::TForm43(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("Ок"), this);
     Button1->setMinimumSize(120, 30);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TForm43::Button1Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm43::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Memo1, 1);

@@ -75,7 +75,7 @@ void ClockEvents::DeathCheck()
     if (ui().showModal(window) == ModalResult::Ok)
         m_windows.form1().NewGame();
     else
-        m_windows.form1().close();
+        m_windows.Quit();
 }
 
 // At 7:00 the day is decided: after a day with questions comes one without, then one at an hour from 8 to 12.

@@ -164,7 +164,7 @@ void Forms::NewGame() { form1().NewGame(); }
 void Forms::Quit()
 {
     // Every window is asked to close by the program itself, which even the windows without a close box accept,
-    // so the nested modal loops all end; then the program leaves its main loop.
+    // so the nested modal loops all end; the main window's closing ends the main loop.
     QApplication::closeAllWindows();
-    QCoreApplication::quit();
+    form1().close();
 }

@@ -1,5 +1,7 @@
 #include "game/Unit1.h"
 
+#include "core/Guarded.h"
+
 #include "core/Picture.h"
 #include "core/Random.h"
 #include "core/Ui.h"
@@ -98,7 +100,7 @@ TForm1::TForm1(GameWindows& windows)
     for (const FieldInfo& info : FieldTable)
         showField(info.field);
     connect(&m_state, &TGameState::changed, this, &TForm1::showField);
-    connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
+    Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
 QLineEdit* TForm1::makeDisplay(Field field, bool bold)
@@ -139,7 +141,7 @@ QWidget* TForm1::makeTimeGroup()
     for (auto [button, period] : speeds) {
         button->setFixedSize(24, 20);
         button->setAccessibleName(QStringLiteral("Скорость %1").arg(button->text()));
-        connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
+        Connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
         time->addWidget(button);
     }
     time->addStretch();
@@ -168,7 +170,7 @@ QWidget* TForm1::makePersonalGroup()
 {
     personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
     personalGroup->setStyleSheet(QString::fromLatin1(GroupStyle));
-    connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
+    Connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
     auto* grid = new QGridLayout(personalGroup);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(4);
@@ -202,7 +204,7 @@ QWidget* TForm1::makeCommandColumn()
     auto button = [&](QPushButton*& target, const QString& text, void (TForm1::*handler)()) {
         target = new QPushButton(text, column);
         target->setMinimumHeight(27);
-        connect(target, &QPushButton::clicked, this, handler);
+        Connect(target, &QPushButton::clicked, this, handler);
         layout->addWidget(target);
     };
     button(lookAroundButton, QStringLiteral("Осмотр местности"), &TForm1::lookAroundButtonClick);
@@ -247,7 +249,8 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    QCoreApplication::quit();
+    // Leaves every loop at once, also those of windows still open above the main window.
+    QCoreApplication::exit(0);
 }
 
 void TForm1::FormShow()
@@ -292,11 +295,11 @@ void TForm1::lookAroundButtonClick()
 {
     ClockPause pause(m_clock);
     const QString location = m_state.text(Field::Location);
-    if (location == QStringLiteral("Сон"))
+    if (location == LocationAsleep)
         ui().showModal(m_windows.form2());
-    if (location == QStringLiteral("В школе"))
+    if (location == LocationAtSchool)
         ui().showModal(m_windows.form6());
-    if (location == QStringLiteral("Вне школы"))
+    if (location == LocationOutside)
         ui().showModal(m_windows.form5());
 }
 

@@ -115,7 +115,7 @@ bool Fits(LineKind kind, const QString& text)
     case LineKind::Number:
         return IsInteger(text);
     case LineKind::YesNo:
-        return text == QStringLiteral("Да") || text == QStringLiteral("Нет");
+        return text == TextYes || text == TextNo;
     case LineKind::Text:
         return true;
     case LineKind::Grade:

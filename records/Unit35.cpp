@@ -1,4 +1,5 @@
 #include "records/Unit35.h"
+#include "core/Guarded.h"
 
 #include "core/Errors.h"
 #include "core/GameState.h"
@@ -91,10 +92,10 @@ TForm35::TForm35(GameWindows& windows)
     Button4 = new QPushButton(QStringLiteral("ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"), this);
     Button4->setMinimumSize(260, 30);
     Button4->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &TForm35::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm35::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TForm35::Button3Click);
-    connect(Button4, &QPushButton::clicked, this, &TForm35::Button4Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm35::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm35::Button2Click);
+    Connect(Button3, &QPushButton::clicked, this, &TForm35::Button3Click);
+    Connect(Button4, &QPushButton::clicked, this, &TForm35::Button4Click);
 
     Edit1 = new QLineEdit(this);
     Edit1->hide();
@@ -224,13 +225,13 @@ void TForm35::Answer(int answer)
 
 void TForm35::Button4Click()
 {
-    if (state().text(Field::HasGdz) == QStringLiteral("Нет")) {
+    if (state().text(Field::HasGdz) == TextNo) {
         ui().message(QStringLiteral("У вас нет такой ценной книжки!"));
         return;
     }
     if (Random(4) == 0) {
         ui().message(QStringLiteral("Упс, попалили... ГДЗ у вас отобрали... И больше никогда не вернут. =("));
-        state().set(Field::HasGdz, QStringLiteral("Нет"));
+        state().set(Field::HasGdz, TextNo);
         return;
     }
     for (int i = 0; i < 3; ++i) {

@@ -1,4 +1,5 @@
 #include "records/Unit4.h"
+#include "core/Guarded.h"
 
 #include "core/GameState.h"
 #include "core/Picture.h"
@@ -108,7 +109,7 @@ TForm4::TForm4(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("ОК, посмотрел."), this);
     Button1->setMinimumSize(140, 28);
     Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     quarterLine->addWidget(Button1);
 
     auto* layout = new QVBoxLayout(this);

@@ -48,7 +48,7 @@ void GirlsAction(GameWindows& windows)
 
 void PhoneAction(GameWindows& windows)
 {
-    if (windows.state().text(Field::MobilePhone) == QStringLiteral("Нет")) {
+    if (windows.state().text(Field::MobilePhone) == TextNo) {
         ui().message(QStringLiteral("Если вы не в курсе, у вас нет мобильника..."));
         return;
     }

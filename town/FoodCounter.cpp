@@ -1,4 +1,5 @@
 #include "town/FoodCounter.h"
+#include "core/Guarded.h"
 
 #include "core/GameWindow.h"
 #include "core/Picture.h"
@@ -63,7 +64,7 @@ QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money
 {
     auto* button = new QPushButton(caption, parent);
     button->setMinimumHeight(26);
-    QObject::connect(button, &QPushButton::clicked, parent,
+    Connect(button, &QPushButton::clicked, parent,
         [money, target, price, gain] { BuyOnLabels(*money, *target, price, gain); });
     return button;
 }
@@ -94,7 +95,7 @@ QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bo
     font.setBold(bold);
     button->setFont(font);
     button->setMinimumSize(140, 30);
-    QObject::connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
+    Connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
     return button;
 }
 

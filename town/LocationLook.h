@@ -1,6 +1,8 @@
 // The look both location windows share: the picture behind everything, the heading and the menu buttons.
 #pragma once
 
+#include "core/Guarded.h"
+
 #include <QPushButton>
 #include <QSize>
 #include <QString>
@@ -21,6 +23,6 @@ QPushButton* MakeMenuButton(
     QWidget* parent, Window* window, const char* caption, QSize size, void (Window::*handler)(), bool bold = false)
 {
     QPushButton* button = MakeLocationButton(parent, QString::fromUtf8(caption), size, bold);
-    QObject::connect(button, &QPushButton::clicked, window, handler);
+    Connect(button, &QPushButton::clicked, window, handler);
     return button;
 }

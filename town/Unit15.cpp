@@ -3,4 +3,6 @@
 TForm15::TForm15(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Книжный отдел"), QSize(395, 459), WindowFrame::NoCloseBox)
 {
+    // Not in the game yet: its openers tell the player so.
+    MarkUnderConstruction(*this);
 }

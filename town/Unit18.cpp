@@ -1,5 +1,7 @@
 #include "town/Unit18.h"
 
+#include "core/Guarded.h"
+
 #include "core/Ui.h"
 #include "town/FoodCounter.h"
 
@@ -18,7 +20,7 @@ TForm18::TForm18(GameWindows& windows)
 
     Button2 = new QPushButton(QStringLiteral("Купить пиво \"Старый мельник\" (15 руб. Настроение +100)"), this);
     Button2->setMinimumHeight(26);
-    connect(Button2, &QPushButton::clicked, this, &TForm18::Button2Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm18::Button2Click);
     auto item = [this](const char* caption, QLabel* target, int price, int gain) {
         return MakeFoodItem(this, QString::fromUtf8(caption), moneyLabel, target, price, gain);
     };

@@ -63,7 +63,7 @@ void TForm6::Button1Click()
 
 void TForm6::Button6Click()
 {
-    if (state().text(Field::HasGdz) != QStringLiteral("Да")) {
+    if (state().text(Field::HasGdz) != TextYes) {
         ui().message(QStringLiteral("У вас его даже нет! Что вы собрались продать?"));
         return;
     }

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,6 +22,14 @@ void GameFixture::given(std::initializer_list<std::pair<Field, QString>> values)
 {
     for (const auto& [field, text] : values)
         state.set(field, text);
+}
+
+void GameFixture::treatEveryWindowAsBuilt()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            MarkUnderConstruction(*dialog, false);
+    }
 }
 
 QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> dataFiles)

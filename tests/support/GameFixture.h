@@ -3,8 +3,8 @@
 
 #include "ScriptedRandom.h"
 #include "ScriptedUi.h"
-#include "game/Forms.h"
 #include "core/GameState.h"
+#include "game/Forms.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,6 +18,9 @@ protected:
 
     // Sets fields in one go: { { Field::Money, "10" }, ... }.
     void given(std::initializer_list<std::pair<Field, QString>> values);
+
+    // Lets the openers show every window, also those the game does not offer yet (for tests of the openers).
+    void treatEveryWindowAsBuilt();
 
     // Makes a fresh working directory holding a copy of the given files of the real Data tree
     // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it.

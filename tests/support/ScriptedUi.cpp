@@ -31,7 +31,7 @@ bool ScriptedUi::confirm(const QString& text)
     return answer;
 }
 
-ModalResult ScriptedUi::showModal(QDialog& dialog)
+ModalResult ScriptedUi::runModal(QDialog& dialog)
 {
     shownWindows.append(dialog.windowTitle());
     if (m_modals.empty()) {

@@ -1,8 +1,8 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "core/Picture.h"
-#include "town/CopyInOut.h"
 #include "street/PlaceActions.h"
+#include "town/CopyInOut.h"
 #include "town/Unit10.h"
 #include "town/Unit11.h"
 #include "town/Unit18.h"
@@ -17,7 +17,10 @@
 #include <QStyleOptionButton>
 
 namespace {
-using LocationWindows = GameFixture;
+class LocationWindows : public GameFixture {
+protected:
+    LocationWindows() { treatEveryWindowAsBuilt(); }
+};
 
 struct ButtonLook {
     QPushButton* button;

@@ -1,0 +1,32 @@
+// The boundary of every handler: a button, timer or list handler that fails stops where it failed, the player sees
+// the standard error box, and the game goes on. Every window connects its controls through Connect below.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <type_traits>
+
+// Runs a handler's body; a failed conversion, file operation or any other standard exception ends it and is shown
+// in the standard error box.
+void RunGuarded(const std::function<void()>& body);
+
+// Connects a signal to a handler of a window through the guard: a member function of the receiver, or a plain
+// callable. The handler may take the signal's arguments or none.
+template <class Sender, class Signal, class Receiver, class Handler>
+QMetaObject::Connection Connect(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+{
+    return QObject::connect(sender, signal, receiver, [receiver, handler](auto... arguments) {
+        RunGuarded([&] {
+            if constexpr (std::is_member_function_pointer_v<Handler>) {
+                if constexpr (std::is_invocable_v<Handler, Receiver*, decltype(arguments)...>)
+                    std::invoke(handler, receiver, arguments...);
+                else
+                    std::invoke(handler, receiver);
+            } else if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>) {
+                std::invoke(handler, arguments...);
+            } else {
+                std::invoke(handler);
+            }
+        });
+    });
+}
