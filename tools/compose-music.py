@@ -153,7 +153,6 @@ class Part:
         self.bank = bank
         self.controls = [(7, volume), (10, pan), (91, reverb), (93, chorus)]
         self.notes = []       # (start beat, length in beats, pitch, velocity)
-        self.events = []      # (beat, raw status bytes) for programme changes and controllers in the middle
         self.rng = random.Random(name)
 
     def note(self, start, length, key, velocity, human=True):
@@ -280,9 +279,6 @@ class Part:
                 self.note(beat, length * 0.92, key, v)
             bar += self.piece.beats_per_bar
 
-    def control(self, beat, number, value):
-        self.events.append((beat, bytes([0xB0 | self.channel, number, value])))
-
 
 class Drums(Part):
     def __init__(self, piece, name="Drums", kit=0, volume=100, reverb=40):
@@ -366,8 +362,6 @@ class Piece:
         events.append((0, 3, bytes([0xC0 | ch, part.program])))
         for number, value in part.controls:
             events.append((0, 4, bytes([0xB0 | ch, number, value])))
-        for beat, raw in part.events:
-            events.append((ticks(beat), 5, raw))
         for start, length, key, velocity in part.notes:
             on = ticks(start)
             off = max(on + 1, ticks(start + length))
