@@ -29,7 +29,7 @@ TForm14::TForm14(GameWindows& windows)
 
     Label2 = new QLabel(QStringLiteral("Я хочу, чтобы платила ты мне по"), this);
     Edit1 = MakeAmountField(this, QStringLiteral("Сколько рублей в день"));
-    Edit1->setMaximumWidth(50);
+    Edit1->setMaximumWidth(40);
     Label2->setBuddy(Edit1);
     Label3 = new QLabel(QStringLiteral("рублей"), this);
     for (QLabel* label : { Label2, Label3 }) {
@@ -38,7 +38,7 @@ TForm14::TForm14(GameWindows& windows)
     }
 
     Button1 = new QPushButton(QStringLiteral("ОК"), this);
-    Button1->setMinimumWidth(80);
+    Button1->setFixedWidth(48);
     Connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
     Button2 = new QPushButton(QStringLiteral("Я совсем не голодный! Это я глупость сказал.."), this);
     SetBold(Button2);
@@ -48,16 +48,17 @@ TForm14::TForm14(GameWindows& windows)
     amount->addWidget(Label2);
     amount->addWidget(Edit1);
     amount->addWidget(Label3);
+    amount->addSpacing(8);
+    amount->addWidget(Button1);
     amount->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(8);
+    // The words stay on the dark wall above the window; the way out stands on the counter.
     layout->addWidget(Label1);
-    layout->addStretch();
     layout->addLayout(amount);
-    layout->addWidget(Button1, 0, Qt::AlignLeft);
-    layout->addSpacing(6);
+    layout->addStretch();
     layout->addWidget(Button2);
 }
 

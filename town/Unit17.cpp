@@ -28,6 +28,8 @@ TForm17::TForm17(GameWindows& windows)
     ListBox1 = new QListWidget(this);
     for (const Job& job : Jobs)
         ListBox1->addItem(QString::fromUtf8(job.name));
+    // All seven jobs in sight at once.
+    ListBox1->setFixedHeight(ListBox1->sizeHintForRow(0) * JobCount + 2 * ListBox1->frameWidth() + 2);
     Connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm17::ListBox1Click);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
@@ -61,9 +63,9 @@ TForm17::TForm17(GameWindows& windows)
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(jobCaption);
-    right->addWidget(ListBox1, 2);
+    right->addWidget(ListBox1);
     right->addWidget(infoCaption);
-    right->addWidget(Memo1, 3);
+    right->addWidget(Memo1, 1);
     right->addLayout(buttons);
 
     auto* layout = new QHBoxLayout(this);
