@@ -1,10 +1,10 @@
 #include "town/Unit5.h"
 
 #include "core/GameWindows.h"
+#include "street/PlaceActions.h"
 #include "street/Unit39.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "street/PlaceActions.h"
 #include "town/Unit12.h"
 #include "town/Unit17.h"
 #include "town/Unit18.h"
