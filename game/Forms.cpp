@@ -157,7 +157,13 @@ Forms::Forms()
 // The windows go in the reverse order of their making, the main window with the game state last.
 Forms::~Forms() = default;
 
-void Forms::TalkWithMother() { ui().showModal(form13()); }
+void Forms::TalkWithMother()
+{
+    // The script is read first: without it the talk does not start.
+    TForm13& talk = form13();
+    talk.StartTalk();
+    ui().showModal(talk);
+}
 
 void Forms::NewGame() { form1().NewGame(); }
 

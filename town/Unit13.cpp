@@ -1,8 +1,86 @@
 #include "town/Unit13.h"
 
+#include "core/DataPath.h"
+#include "core/GameWindows.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "core/TextFile.h"
+#include "town/Unit14.h"
+#include "town/WrapButton.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
 TForm13::TForm13(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Разговор с мамой"), QSize(500, 380), WindowFrame::NoCloseBox)
+    : TGameWindow(windows, QStringLiteral("Разговор с мамой"), QSize(580, 400), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    SetBackground(this, Palette::Cream);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setAccessibleName(QStringLiteral("Мама говорит"));
+
+    QPushButton** answers[] = { &Button1, &Button2, &Button3 };
+    for (QPushButton** answer : answers) {
+        *answer = new WrapButton(QString(), this);
+        (*answer)->setMinimumHeight(40);
+    }
+    Connect(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
+    Connect(Button3, &QPushButton::clicked, this, &TForm13::Button3Click);
+    Button4 = new WrapButton(QStringLiteral("Ладно, я пошел, давай, пока!"), this);
+    Button4->setMinimumHeight(40);
+    SetBold(Button4);
+    Connect(Button4, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+
+    auto* picture = new PictureBox(this);
+    picture->setFixedSize(180, 126);
+    picture->setArt(QStringLiteral(":/art/mother_kitchen.svg"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(picture);
+    left->addStretch();
+    left->addWidget(Button4);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(Memo1, 1);
+    right->addWidget(Button1);
+    right->addWidget(Button2);
+    right->addWidget(Button3);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(12);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+}
+
+void TForm13::StartTalk()
+{
+    const QStringList lines = ReadLines1251(DataPath(QString::fromUtf8(MotherScriptPath)));
+    m_talk.start(lines);
+    setWindowTitle(m_talk.caption());
+    ShowTalk();
+}
+
+void TForm13::Answer(int slot)
+{
+    const MotherTalk::Outcome outcome = m_talk.answer(slot, state());
+    ShowTalk();
+    for (const QString& message : outcome.messages)
+        ui().message(message);
+    if (outcome.openLunchMoney)
+        ui().showModal(windows().form14());
+}
+
+void TForm13::ShowTalk()
+{
+    Memo1->setPlainText(m_talk.speech().join(QLatin1Char('\n')));
+    QPushButton* const buttons[] = { Button1, Button2, Button3 };
+    for (int answer = 0; answer < MotherAnswerCount; ++answer)
+        buttons[answer]->setText(m_talk.answers().captions[answer]);
 }

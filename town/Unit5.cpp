@@ -1,10 +1,10 @@
 #include "town/Unit5.h"
 
 #include "core/GameWindows.h"
+#include "street/PlaceActions.h"
 #include "street/Unit39.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "street/PlaceActions.h"
 #include "town/Unit12.h"
 #include "town/Unit17.h"
 #include "town/Unit18.h"
@@ -75,19 +75,27 @@ void TForm5::Button1Click() { ui().showModal(windows().form7()); }
 
 void TForm5::Button9Click()
 {
-    // Money and Mood travel to the hall's labels and back once the hall shows them.
-    ShowWithCopies(state(), windows().form8(), {});
+    TForm8& hall = windows().form8();
+    ShowWithCopies(state(), hall, { { Field::Money, hall.moneyLabel }, { Field::Mood, hall.moodLabel } });
 }
 
 void TForm5::Button2Click() { GirlsAction(windows()); }
 
 void TForm5::Button4Click()
 {
-    // Money, FightSkill and AttendsTraining travel to the club's labels and back once the club shows them.
-    ShowWithCopies(state(), windows().form9(), {});
+    TForm9& club = windows().form9();
+    ShowWithCopies(state(), club,
+        { { Field::Money, club.moneyLabel }, { Field::FightSkill, club.skillLabel },
+            { Field::AttendsTraining, club.trainingLabel } });
 }
 
-void TForm5::Button6Click() { ui().showModal(windows().form17()); }
+void TForm5::Button6Click()
+{
+    // Every visit starts at the first job; without its description the centre does not open.
+    TForm17& centre = windows().form17();
+    centre.ShowFirstJob();
+    ui().showModal(centre);
+}
 
 void TForm5::Button11Click()
 {
@@ -101,8 +109,8 @@ void TForm5::Button8Click() { closeWith(ModalResult::Ok); }
 
 void TForm5::Button3Click()
 {
-    // Money and PiggyBank travel to the piggy bank's labels and back once it shows them.
-    ShowWithCopies(state(), windows().form12(), {});
+    TForm12& piggy = windows().form12();
+    ShowWithCopies(state(), piggy, { { Field::Money, piggy.moneyLabel }, { Field::PiggyBank, piggy.piggyLabel } });
 }
 
 void TForm5::Button5Click() { PhoneAction(windows()); }

@@ -1,8 +1,72 @@
 #include "town/Unit8.h"
 
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "town/FoodCounter.h"
+#include "town/Leisure.h"
+#include "town/PlaceParts.h"
+#include "town/Purchase.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 TForm8::TForm8(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Игровой Зал"), QSize(476, 307), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    SetBackground(this, Palette::Cream);
+    moneyLabel = MakeValueLabel(this, QStringLiteral("Деньги наличными, в рублях"));
+    moodLabel = MakeValueLabel(this, QStringLiteral("Настроение, до 100"));
+    Label1
+        = new QLabel(QStringLiteral("Добро пожаловать в игровой зал \"Геймер\" !  Хотите поиграть? Пожалуйста!"), this);
+    Label1->setWordWrap(true);
+    SetHeading(Label1, 15);
+
+    // A play costs the price its caption names and lifts the mood by its gain; the time is only words.
+    auto play = [this](const char* caption, int price, int gain) {
+        auto* button = new QPushButton(QString::fromUtf8(caption), this);
+        button->setMinimumHeight(28);
+        Connect(button, &QPushButton::clicked, this, [this, price, gain] { Play(price, gain); });
+        return button;
+    };
+    Button1 = play("Играть 10 минут (5 руб. Настроение +5)", 5, 5);
+    Button2 = play("Играть 30 минут (8 руб. Настроение +10)", 8, 10);
+    Button3 = play("Играть 1 час (14 руб. Настроение +20)", 14, 20);
+    Button4 = play("Играть 2 часа (30 руб. Настроение +50)", 30, 50);
+    Button5 = MakeExitButton(this, QStringLiteral("Уйти"));
+
+    auto* picture = new PictureBox(this);
+    picture->setFixedSize(160, 283);
+    picture->setArt(QStringLiteral(":/art/game_hall.svg"));
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(5);
+    right->addWidget(Label1);
+    right->addSpacing(4);
+    for (QPushButton* button : { Button1, Button2, Button3, Button4 })
+        right->addWidget(button);
+    right->addSpacing(6);
+    right->addWidget(MakeValuePanel(
+        this, { { QStringLiteral("Деньги:"), moneyLabel }, { QStringLiteral("Настроение:"), moodLabel } }));
+    right->addStretch();
+    right->addWidget(Button5, 0, Qt::AlignRight);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(12);
+    layout->addWidget(picture, 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
+}
+
+void TForm8::Play(int price, int gain)
+{
+    const PurchaseOutcome outcome = Purchase(moneyLabel->text(), moodLabel->text(), price, gain);
+    if (!outcome.bought) {
+        ui().message(QString::fromUtf8(HallNoMoneyMessage));
+        return;
+    }
+    moneyLabel->setText(outcome.money);
+    moodLabel->setText(outcome.target);
 }

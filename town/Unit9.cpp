@@ -1,8 +1,62 @@
 #include "town/Unit9.h"
 
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "town/FoodCounter.h"
+#include "town/Leisure.h"
+#include "town/PlaceParts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 TForm9::TForm9(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Клуб Каратист"), QSize(356, 436), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    SetBackground(this, Palette::Cream);
+    moneyLabel = MakeValueLabel(this, QStringLiteral("Деньги наличными, в рублях"));
+    skillLabel = MakeValueLabel(this, QStringLiteral("Очки умения драться"));
+    trainingLabel = MakeValueLabel(this, QStringLiteral("Да или Нет"));
+    Label1
+        = new QLabel(QStringLiteral("Хотите научиться древнему исскуству \"Каратэ\" ? Без проблем! Платите нам по 10 "
+                                    "рублей в день и каждый день вы будете осваивать это исскуство ровно на 1 "
+                                    "очко. Более того: Авторитет у вас также будет прибавлятся на 1 единицу! Идет? "
+                                    "Прекрасно."),
+            this);
+    Label1->setWordWrap(true);
+
+    Button1 = new QPushButton(QStringLiteral("Записать меня"), this);
+    Button2 = new QPushButton(QStringLiteral("Я больше не хочу тренироваться"), this);
+    Button3 = MakeExitButton(this, QStringLiteral("Выйти"));
+    Connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+
+    auto* picture = new PictureBox(this);
+    picture->setFixedSize(332, 130);
+    picture->setArt(QStringLiteral(":/art/karate_dojo.svg"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(6);
+    layout->addWidget(picture);
+    layout->addWidget(Label1);
+    layout->addWidget(MakeValuePanel(this,
+        { { QStringLiteral("Деньги:"), moneyLabel }, { QStringLiteral("Умение драться:"), skillLabel },
+            { QStringLiteral("Я хожу на тренировки?"), trainingLabel } }));
+    layout->addStretch();
+    layout->addWidget(Button1);
+    layout->addWidget(Button2);
+    layout->addWidget(Button3, 0, Qt::AlignHCenter);
+}
+
+void TForm9::Button1Click() { Apply(SignUpForTraining(trainingLabel->text(), moneyLabel->text())); }
+
+void TForm9::Button2Click() { Apply(QuitTraining(trainingLabel->text())); }
+
+void TForm9::Apply(const TrainingChange& change)
+{
+    trainingLabel->setText(change.training);
+    if (!change.message.isEmpty())
+        ui().message(change.message);
 }

@@ -274,6 +274,8 @@ TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
 
 TEST_F(LocationWindows, EveryOtherPlaceButtonOpensItsWindow)
 {
+    // The job centre and the mother's talk read their first text before they open.
+    useWorkingDirectory({ "Data/Works/0.txt", "Data/Dialogs/Mother.dlg" });
     const std::pair<QPushButton*, const char*> cases[] = {
         { forms->form5().Button1, "Супермаркет" },
         { forms->form5().Button9, "Игровой Зал" },
