@@ -14,11 +14,13 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int PictureSide = 101;
+constexpr int LeftColumnWidth = 160;
 
 // A caption and the value it names, the caption pointing at the value for screen readers.
 QLabel* AddValueRow(QGridLayout* grid, int row, const QString& caption, QLabel*& value, QWidget* parent)
@@ -26,6 +28,7 @@ QLabel* AddValueRow(QGridLayout* grid, int row, const QString& caption, QLabel*&
     auto* name = new QLabel(caption, parent);
     value = new QLabel(NoModelChosen, parent);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    value->setWordWrap(true);
     SetBold(value);
     name->setBuddy(value);
     grid->addWidget(name, row, 0);
@@ -55,8 +58,8 @@ TForm24::TForm24(GameWindows& windows)
         this);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label1->setFixedWidth(200);
-    SetHeading(Label1, 15);
+    Label1->setFixedWidth(LeftColumnWidth);
+    SetHeading(Label1, 13);
     SetTextColor(Label1, Palette::Black);
     auto* whiteCopy = new QGraphicsDropShadowEffect(Label1);
     whiteCopy->setColor(QColor(Palette::White));
@@ -66,8 +69,8 @@ TForm24::TForm24(GameWindows& windows)
 
     auto button = [this](const QString& caption, void (TForm24::*handler)()) {
         QPushButton* made = new WrapButton(caption, this);
-        made->setFixedWidth(200);
-        made->setMinimumHeight(40);
+        made->setFixedWidth(LeftColumnWidth);
+        made->setMinimumHeight(44);
         Connect(made, &QPushButton::clicked, this, handler);
         return made;
     };
@@ -109,6 +112,11 @@ TForm24::TForm24(GameWindows& windows)
         PageControl1->addTab(page, brandName);
     }
     PageControl1->setFixedHeight(140);
+    // All five brands side by side, without scroll arrows.
+    PageControl1->setUsesScrollButtons(false);
+    QFont tabFont = PageControl1->tabBar()->font();
+    tabFont.setPixelSize(11);
+    PageControl1->tabBar()->setFont(tabFont);
 
     auto* panel = new QWidget(this);
     MakePanel(panel);
@@ -150,8 +158,8 @@ TForm24::TForm24(GameWindows& windows)
     right->addWidget(panel, 1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 12, 12, 12);
-    layout->setSpacing(12);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
     layout->addLayout(left);
     layout->addLayout(right, 1);
 
