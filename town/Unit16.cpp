@@ -85,3 +85,10 @@ void TForm16::Button1Click()
 }
 
 void TForm16::Button2Click() { closeWith(ModalResult::Ok); }
+
+void TForm16::showEvent(QShowEvent* event)
+{
+    TGameWindow::showEvent(event);
+    Edit1->setFocus();
+    Edit1->selectAll();
+}

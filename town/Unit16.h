@@ -23,4 +23,8 @@ public:
 
     void Button1Click();
     void Button2Click();
+
+protected:
+    // The price is ready to be typed over.
+    void showEvent(QShowEvent* event) override;
 };
