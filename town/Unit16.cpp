@@ -1,8 +1,94 @@
 #include "town/Unit16.h"
 
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "town/BookShop.h"
+#include "town/FoodCounter.h"
+#include "town/TellPlayer.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+
 TForm16::TForm16(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Продажа ГДЗ"), QSize(681, 329), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    UseShopBackground(this);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* picture = new PictureBox(frame);
+    picture->setFixedSize(240, 290);
+    picture->setArt(QStringLiteral(":/art/gdz_sale.svg"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    frameLayout->addWidget(picture);
+
+    Label1 = MakeShopHeading(this,
+        QStringLiteral("ГДЗ продаешь? Круто, чувак. И за сколько ты хочешь его продать? Назови цену, может куплю..."),
+        17, false);
+
+    Label2 = new QLabel(QStringLiteral("Продать за"), this);
+    Edit1 = new QLineEdit(QStringLiteral("0"), this);
+    Edit1->setFixedWidth(80);
+    Edit1->setMaxLength(11);
+    Edit1->setAccessibleName(QStringLiteral("Цена ГДЗ в рублях"));
+    Label2->setBuddy(Edit1);
+    Label3 = new QLabel(QStringLiteral("руб."), this);
+    auto* priceRow = new QHBoxLayout;
+    priceRow->addWidget(Label2);
+    priceRow->addWidget(Edit1);
+    priceRow->addWidget(Label3);
+    priceRow->addStretch();
+
+    Button1 = new QPushButton(QStringLiteral("Продать"), this);
+    Button2 = new QPushButton(QStringLiteral("Я передумал продавать"), this);
+    for (QPushButton* button : { Button1, Button2 })
+        button->setMinimumSize(170, 30);
+    SetBold(Button1);
+    Button1->setDefault(true);
+    Connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label1);
+    right->addSpacing(16);
+    right->addLayout(priceRow);
+    right->addStretch();
+    right->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(18);
+    layout->addWidget(frame, 0, Qt::AlignTop);
+    layout->addLayout(right, 1);
+}
+
+void TForm16::Button1Click()
+{
+    // Whatever the classmate answers, and even when the price was no number at all, the talk is over.
+    auto closeAfterwards = qScopeGuard([this] { closeWith(ModalResult::Ok); });
+    const GdzSale sale = SellGdz(state(), Edit1->text().trimmed());
+    if (!sale.offerOver)
+        closeAfterwards.dismiss();
+    TellPlayer(sale.messages);
+}
+
+void TForm16::Button2Click() { closeWith(ModalResult::Ok); }
+
+void TForm16::showEvent(QShowEvent* event)
+{
+    TGameWindow::showEvent(event);
+    Edit1->setFocus();
+    Edit1->selectAll();
 }

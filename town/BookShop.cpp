@@ -1,0 +1,62 @@
+#include "town/BookShop.h"
+
+#include "core/Errors.h"
+#include "core/GameState.h"
+#include "core/Random.h"
+
+QStringList BuyGdz(TGameState& state)
+{
+    if (state.text(Field::HasGdz) != TextNo)
+        return { QStringLiteral("У вас уже есть одно! Зачем же еще?") };
+    const int money = state.number(Field::Money);
+    if (money < GdzPrice)
+        return { QStringLiteral("У вас не хватает денег!") };
+    state.set(Field::Money, money - GdzPrice);
+    state.set(Field::HasGdz, TextYes);
+    return { QStringLiteral("Покупка произведена успешно! =)") };
+}
+
+QStringList StealGdz(TGameState& state)
+{
+    if (state.text(Field::HasGdz) != TextNo)
+        return { QStringLiteral("У вас итак есть уже ГДЗ! Зачем вам еще одно?") };
+    const int money = state.number(Field::Money);
+    if (money < GdzPrice)
+        return { QStringLiteral("А если меня запалят? Придется же ведь купить, а у меня денег таких нету...") };
+    const int authority = state.number(Field::Authority);
+    if (Random(3) == 0) {
+        state.set(Field::Authority, authority + GdzTheftAuthority);
+        state.set(Field::HasGdz, TextYes);
+        return { QStringLiteral("Круто! У вас получилось! Ваш авторитет повысился на 10 единиц!") };
+    }
+    // Caught at the shelf: the book goes to the till and the player's name round the school.
+    state.set(Field::Money, money - GdzPrice);
+    state.set(Field::Authority, authority - GdzTheftAuthority);
+    state.set(Field::HasGdz, TextYes);
+    return {
+        QStringLiteral("Вас поймали за кражей книги!"),
+        QStringLiteral("Вы тут же сказали, что взяли ее, якобы, чтобы поднести к кассе."),
+        QStringLiteral("Ничего не поделаешь, пришлось купить!"),
+        QStringLiteral("Ваш авторитет упал на 10 единиц."),
+    };
+}
+
+GdzSale SellGdz(TGameState& state, const QString& priceText)
+{
+    const int price = StrToInt(priceText);
+    if (price < 0)
+        return { { QStringLiteral("Чего? Цена не может быть меньше нуля! Я тебе еще и доплачивать должен? "
+                                  "Назови нормальную цену, от 0 рублей.") },
+            false };
+    if (price >= GdzPrice)
+        return { { QStringLiteral("Ты что, с крыши упал, что ли? За более дешевую цену я могу этот ГДЗ в любом "
+                                  "магазине купить!") } };
+    const int money = state.number(Field::Money);
+    if (price < GdzPrice - Random(20)) {
+        state.set(Field::Money, money + price);
+        state.set(Field::HasGdz, TextNo);
+        return { { QStringLiteral(
+            "ОК, приятель. Цена нормальная, меня устраивает. Бери деньги, давай ГДЗ. Спасибо.") } };
+    }
+    return { { QStringLiteral("Извини, приятель, денег сейчас у меня таких нет.. =(") } };
+}

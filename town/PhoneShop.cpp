@@ -1,0 +1,74 @@
+#include "town/PhoneShop.h"
+
+#include "core/DataPath.h"
+#include "core/Errors.h"
+#include "core/GameState.h"
+#include "core/Picture.h"
+#include "core/TextFile.h"
+
+const std::array<PhoneBrand, 5> PhoneBrands = { {
+    { "Motorola", { "Motorola C115", "Motorola C200", "Motorola C350", "Motorola C380", "Motorola C650" } },
+    { "Samsung", { "Samsung R200", "Samsung C110", "Samsung C200", "Samsung X100" } },
+    { "Siemens", { "Siemens A57", "Siemens A60", "Siemens A62", "Siemens CF62" } },
+    { "SonyEricsson", { "SonyEricsson T230", "SonyEricsson T61LX", "SonyEricsson T630" } },
+    { "Nokia", { "Nokia 2650", "Nokia 3220" } },
+} };
+
+int DealPrice(int price) { return price / 3; }
+
+PhoneModel ReadPhoneModel(const QString& brand, const QString& model)
+{
+    const QString folder = QStringLiteral("Data\\Mobiles\\%1\\%2\\").arg(brand, model);
+    const QStringList priceLines = ReadLines1251(DataPath(folder + QStringLiteral("Price.txt")));
+    const QString price = priceLines.isEmpty() ? QString() : priceLines.first();
+    const int dealPrice = DealPrice(StrToInt(price));
+    const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")));
+    const QStringList description = ReadLines1251(DataPath(folder + QStringLiteral("Description.txt")));
+    return { model, price, QString::number(dealPrice), picture, description.join(QLatin1Char('\n')) };
+}
+
+QStringList BuyPhone(
+    TGameState& state, const QString& model, const QString& price, const QString& dealPrice, PhoneDeal deal)
+{
+    if (model == NoModelChosen)
+        return { QStringLiteral("Что купить? Вы же даже не выбрали модель телефона!") };
+    const int fullPrice = StrToInt(price);
+    const int thirdPrice = StrToInt(dealPrice);
+    const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : fullPrice;
+    const int money = state.number(Field::Money);
+    if (money < cost)
+        return { QStringLiteral("У вас не хватает денег на покупку этого мобильника.") };
+    const int authority = state.number(Field::Authority);
+    // The gain is a tenth of the deal price, whichever way the phone was paid for.
+    const int gain = thirdPrice / 10;
+
+    state.set(Field::Money, money - cost);
+    state.set(Field::MobilePhone, model);
+    state.set(Field::Authority, authority + gain);
+    state.set(Field::PhoneCredit, StartingPhoneCredit);
+    return {
+        deal == PhoneDeal::MothersDeal
+            ? QStringLiteral("Новый мобильник успешно куплен! Вы вложили за него 1/3 цены, остальное добавила ваша "
+                             "мать. Она также купила SIM-карту фирмы БиЛайн и оформила ее на себя. Все, теперь можно "
+                             "пользоваться! =)")
+            : QStringLiteral("Новый мобильник успешно куплен! Вы купили его на свои кровные деньги, а ваша мать "
+                             "купила SIM-карту фирмы БиЛайн и оформила ее на себя. Все, теперь можно пользоваться! =)"),
+        QStringLiteral("Вас счет на SIM-карте равен 500 USC."),
+        QStringLiteral("Ваш авторитет увеличился на ") + QString::number(gain),
+    };
+}
+
+QStringList BuyTopUpCard(TGameState& state)
+{
+    const int money = state.number(Field::Money);
+    if (money < TopUpCardPrice)
+        return { QStringLiteral("У вас не хватает денег на покупку карты оплаты BeeLine GSM.") };
+    const int credit = state.number(Field::PhoneCredit);
+    state.set(Field::Money, money - TopUpCardPrice);
+    state.set(Field::PhoneCredit, credit + TopUpCardCredit);
+    QStringList messages
+        = { QStringLiteral("Вы купили карту оплаты BeeLineGSM номиналом в 5 USD (500 USC) за 150 рублей.") };
+    if (state.text(Field::MobilePhone) == TextNo)
+        messages << QStringLiteral("Только вопрос: Нафиг мне она нужна? У меня и мобильника-то нету!");
+    return messages;
+}
