@@ -1,6 +1,6 @@
 // The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
-#include "core/DataPath.h"
 #include "TestHelpers.h"
+#include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
@@ -133,6 +133,32 @@ TEST(Pictures, JpegDecodesAndDamagedOrMissingFilesFailClearly)
     WriteBytes(dir.filePath("empty.jpg"), "");
     for (const char* name : { "cut.jpg", "text.jpg", "empty.jpg", "missing.jpg" }) {
         QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
+        EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
+    }
+}
+
+TEST(Pictures, BmpLoadsThroughLoadPictureWhateverTheCaseOfItsName)
+{
+    QImage source(20, 10, QImage::Format_RGB32);
+    source.fill(QColor(30, 160, 60));
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(source.save(&buffer, "BMP"));
+
+    QTemporaryDir dir;
+    for (const char* name : { "zombie.bmp", "Zombie_Die.BMP" }) {
+        WriteBytes(dir.filePath(name), bmp);
+        const QImage image = LoadPicture(dir.filePath(name));
+        EXPECT_EQ(image.size(), QSize(20, 10)) << name;
+        EXPECT_EQ(image.pixelColor(3, 3), QColor(30, 160, 60)) << name;
+    }
+    // The shooter's own pictures are BMP files.
+    EXPECT_FALSE(LoadPicture(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/HL2/Zombie1.bmp")).isNull());
+
+    WriteBytes(dir.filePath("cut.bmp"), bmp.left(20));
+    for (const char* name : { "cut.bmp", "missing.bmp" }) {
+        const QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
         EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
     }
 }
