@@ -2,7 +2,6 @@
 
 #include "core/Errors.h"
 #include "core/GameState.h"
-#include "core/Ui.h"
 
 #include <functional>
 
@@ -123,15 +122,16 @@ void applyMidnight(TGameState& state, const std::function<void(const std::functi
         int skill = state.number(Field::FightSkill);
         int authority = state.number(Field::Authority);
         state.set(Field::Money, money - 10);
-        state.set(Field::FightSkill, skill + 1);
-        state.set(Field::Authority, authority + 1);
+        state.set(Field::FightSkill, SaturatedSum(skill, 1));
+        state.set(Field::Authority, SaturatedSum(authority, 1));
     });
     rule([&] { state.add(Field::Satiety, -10); });
     rule([&] { state.add(Field::Mood, -10); });
     rule([&] { state.add(Field::Money, state.number(Field::LunchMoney)); });
 }
 
-void applyJobLoss(TGameState& state)
+// Takes the job away when the player no longer fits it; returns what the player is told.
+QStringList applyJobLoss(TGameState& state)
 {
     const QString income = state.text(Field::JobIncome);
     for (const JobKeepRule& job : JobKeepRules) {
@@ -141,10 +141,11 @@ void applyJobLoss(TGameState& state)
             && (job.minVigor == 0 || state.number(Field::Vigor) >= job.minVigor);
         if (!keeps) {
             state.set(Field::JobIncome, 0);
-            ui().notice(*job.message);
+            return { *job.message };
         }
-        return;
+        return {};
     }
+    return {};
 }
 }
 
@@ -171,22 +172,23 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
         return outcome;
     }
 
-    t.minute += 10;
+    // Sums stop at the value limit, so an edited time far out of range never runs over.
+    t.minute = SaturatedSum(t.minute, 10);
     if (t.minute > 59) {
         t.minute = 0;
-        t.hour += 1;
+        t.hour = SaturatedSum(t.hour, 1);
         // The location is still the one of the previous tick: an hour asleep rests, an hour awake tires.
         rule([&] { state.add(Field::Vigor, state.text(Field::Location) == Sleep ? 1 : -1); });
         if (t.hour > 23) {
             t.hour = 0;
-            t.day += 1;
+            t.day = SaturatedSum(t.day, 1);
             applyMidnight(state, rule);
             if (t.day > 30) {
                 t.day = 1;
-                t.month += 1;
+                t.month = SaturatedSum(t.month, 1);
                 if (t.month > 12) {
                     t.month = 1;
-                    t.year += 1;
+                    t.year = SaturatedSum(t.year, 1);
                 }
             }
         }
@@ -210,7 +212,7 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
     if (state.girlFlag(9) == QLatin1String("1"))
         state.set(Field::Mood, 100);
 
-    rule([&] { applyJobLoss(state); });
+    rule([&] { outcome.notices = applyJobLoss(state); });
 
     // One bad value read by several rules is reported once.
     outcome.conversionErrors.removeDuplicates();

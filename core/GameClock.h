@@ -66,10 +66,12 @@ struct ClockRulesOutcome {
     bool advanced = false; // false when the time itself could not be read; the tick is then abandoned
     ClockReading time;
     QStringList conversionErrors; // messages of the rules that met a value that is not a number
+    QStringList notices; // what the player is told without stopping the clock (a lost job)
 };
 
 // The rules of one tick before the events: the time, the hourly vigor, the midnight changes, the calendar,
-// the quarter and the location, Оля's mood, and the job loss rules (whose messages do not stop the clock).
+// the quarter and the location, Оля's mood, and the job loss rules (whose messages the caller shows as notices, which
+// do not stop the clock).
 // A rule that meets a non-numeric value is left out and its message returned; the other rules still apply.
 ClockRulesOutcome ApplyClockRules(TGameState& state);
 

@@ -2,6 +2,8 @@
 
 #include "core/Errors.h"
 
+#include <algorithm>
+
 const std::array<FieldInfo, FieldCount> FieldTable = { {
     { Field::PlayerName, "PlayerName", "Вас зовут:", "Аноним", nullptr },
     { Field::Money, "Money", "Деньги (Руб.):", "80", "80" },
@@ -30,6 +32,16 @@ const std::array<FieldInfo, FieldCount> FieldTable = { {
 } };
 
 const FieldInfo& InfoOf(Field field) { return FieldTable[int(field)]; }
+
+int SaturatedSum(int value, int delta)
+{
+    const qint64 sum = qint64(value) + delta;
+    if (delta > 0 && sum > ValueLimit)
+        return std::max(value, ValueLimit);
+    if (delta < 0 && sum < -ValueLimit)
+        return std::min(value, -ValueLimit);
+    return int(sum);
+}
 
 TGameState::TGameState(QObject* parent)
     : QObject(parent)

@@ -59,6 +59,13 @@ inline const QString LocationAtSchool = QStringLiteral("В школе");
 inline const QString LocationOutside = QStringLiteral("Вне школы");
 inline const QString LocationAsleep = QStringLiteral("Сон");
 
+// The largest amount a game value holds, either way: a saved game refuses numbers beyond it, and sums stop at it
+// instead of running over, so every value the game writes can be loaded again.
+constexpr int ValueLimit = 999999999;
+// value + delta held within ±ValueLimit. A value already beyond the limit (typed into the cheat window) is not pushed
+// further out, and is never pulled back by a sum that goes the other way.
+int SaturatedSum(int value, int delta);
+
 class TGameState : public QObject {
     Q_OBJECT
 public:
@@ -69,8 +76,9 @@ public:
     int number(Field field) const;
     void set(Field field, const QString& text);
     void set(Field field, int value);
-    // Adds to a numeric field (reads it first, so a non-numeric text throws before anything changes).
-    void add(Field field, int delta) { set(field, number(field) + delta); }
+    // Adds to a numeric field (reads it first, so a non-numeric text throws before anything changes); the sum stops
+    // at ±ValueLimit.
+    void add(Field field, int delta) { set(field, SaturatedSum(number(field), delta)); }
 
     // Girl flags, index 0..9: "1" = charmed.
     QString girlFlag(int index) const { return m_girlFlags[index]; }

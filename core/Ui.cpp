@@ -54,7 +54,8 @@ void RealUi::showNextNotice()
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QDialog::finished, box, [this] { QTimer::singleShot(0, [this] { showNextNotice(); }); });
+    QObject::connect(box, &QDialog::finished, &m_noticeContext,
+        [this] { QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); }); });
     box->show();
 }
 

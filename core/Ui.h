@@ -2,6 +2,7 @@
 // The game talks to the one installed host; tests install a scripted one.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -78,4 +79,6 @@ private:
     QWidget* m_mainWindow = nullptr;
     QStringList m_pendingNotices;
     bool m_noticeOpen = false;
+    // Receives the closing of a notice box, so that a box closed after the host has gone calls nothing.
+    QObject m_noticeContext;
 };

@@ -1,5 +1,6 @@
 #include "game/ClockEvents.h"
 
+#include "core/DailyEvents.h"
 #include "core/Errors.h"
 #include "core/GameState.h"
 #include "core/Random.h"
@@ -8,10 +9,9 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/Grades.h"
+#include "records/QuarterReport.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
-
-#include <QLabel>
 
 namespace {
 // The question hour of a day without questions.
@@ -54,23 +54,16 @@ void ClockEvents::RunChecks(const ClockReading& time)
 // The evening thug at 22:00 comes with the street conversations.
 void ClockEvents::ThugCheck() { }
 
-// Hunger, despair and lack of sleep kill; the last cause that holds is the one the window names.
+// Hunger, despair and lack of sleep kill; the death window names the cause.
 void ClockEvents::DeathCheck()
 {
-    const TGameState& state = m_windows.state();
-    QString cause;
-    if (state.number(Field::Satiety) <= 0)
-        cause = QStringLiteral("голода.");
-    if (state.number(Field::Mood) < 1)
-        cause = QStringLiteral("удушья. Будучи в депрессии вы решили повеситься.");
-    if (state.number(Field::Vigor) < 1)
-        cause = QStringLiteral("постоянного недосыпания.");
+    const QString cause = DeathCause(m_windows.state());
     if (cause.isEmpty())
         return;
 
     ClockPause pause(m_windows.clock());
     TForm32& window = m_windows.form32();
-    window.DeathCause->setText(cause);
+    window.ShowCause(cause);
     // A new game asks first; a "No" leaves everything as it was, and the next tick brings the window back.
     if (ui().showModal(window) == ModalResult::Ok)
         m_windows.form1().NewGame();
@@ -116,78 +109,21 @@ void ClockEvents::GameOfferCheck() { }
 // The exams and endings of 24 May 2006 come with the end of the school year.
 void ClockEvents::SchoolYearEndCheck() { }
 
-// On the 5th of every month at 17:00 something may happen in the street: half the time, and then a find or a loss.
-// The first coin is tossed on every tick.
+// The street event of the 5th; its messages do not stop the clock.
 void ClockEvents::StreetEventCheck()
 {
-    if (Random(2) != 0)
-        return;
-    TGameState& state = m_windows.state();
-    if (!IsTime(state, "17", "0") || state.text(Field::Day) != QLatin1String("5"))
-        return;
-    if (Random(2) == 0) {
-        if (Random(2) == 0) {
-            state.add(Field::Money, 50);
-            ui().notice(QStringLiteral("Как хорошо, что вы прошли именно по этой улице! Вы нашли 50 рублевую купюру!"));
-        } else {
-            state.add(Field::Money, 10);
-            ui().notice(QStringLiteral("Как говорится, мелочь, а приятно. Вы нашли 10 рублей."));
-        }
-    } else {
-        if (Random(2) == 0) {
-            state.add(Field::Authority, -1);
-            ui().notice(QStringLiteral("Из-за нечаянно сказанной не в тему шутки, ваш авторитет упал на 1 единицу."));
-        } else {
-            state.add(Field::Authority, -2);
-            ui().notice(
-                QStringLiteral("И кто вас просил лезть в драку с этим Вовкой? Ваш авторитет упал на 2 единицы."));
-        }
-    }
+    for (const QString& text : StreetEvent(m_windows.state()))
+        ui().notice(text);
 }
 
-// On the first morning after each of the first three quarters the mother looks into the diary: nothing but fives
-// earns 30 roubles, fours and fives 20, a single "3" or "2" nothing. A subject without a grade counts for neither.
+// The mother's reward after each of the first three quarters; the boxes do not stop the clock.
 void ClockEvents::QuarterReportCheck(const ClockReading& time)
 {
-    if (time.hour != 7 || time.minute != 10 || time.day != 1)
-        return;
-    int column;
-    QString title;
-    switch (time.month) {
-    case 11:
-        column = Quarter1;
-        title = QStringLiteral("--- Конец первой четверти ---");
-        break;
-    case 1:
-        column = Quarter2;
-        title = QStringLiteral("--- Конец второй четверти ---");
-        break;
-    case 4:
-        column = Quarter3;
-        title = QStringLiteral("--- Конец третьей четверти ---");
-        break;
-    default:
-        return;
-    }
-    TGameState& state = m_windows.state();
-    ui().notice(title);
-    bool fours = false;
-    bool low = false;
-    for (int subject = 0; subject < SubjectCount; ++subject) {
-        const QString grade = state.grade(subject, column);
-        fours = fours || grade == QLatin1String("4");
-        low = low || grade == QLatin1String("3") || grade == QLatin1String("2");
-    }
-    if (low) {
-        ui().notice(QStringLiteral("Ваша мать посмотрела в ваш дневник и ужаснулась. Вы - троечник! Кажись, она не "
-                                   "даст вам деньги за хорошую учебу..."));
-    } else if (fours) {
-        ui().notice(QStringLiteral("За хорошую учебу ваша мама дала вам сумму в размере 20 рублей. Так держать!"));
-        state.add(Field::Money, 20);
-    } else {
-        ui().notice(QStringLiteral("За отличную учебу ваша мама дала вам сумму в размере 30 рублей. Так держать!"));
-        state.add(Field::Money, 30);
-    }
+    const QuarterReportOutcome report = QuarterReport(m_windows.state().diary(), time);
+    for (const QString& text : report.messages)
+        ui().notice(text);
+    if (report.reward != 0)
+        m_windows.state().add(Field::Money, report.reward);
 }
 
 void ClockEvents::NewYearCheck(const ClockReading& time)

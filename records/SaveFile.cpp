@@ -5,13 +5,14 @@
 #include "core/TextFile.h"
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
 // What a line may hold.
 enum class LineKind {
     Flag, // "0" or "1"
-    Number, // a whole decimal number
+    Number, // a whole decimal number within ±ValueLimit
     YesNo, // "Да" or "Нет"
     Text, // anything on one line
     Grade, // "0" (no grade) to "5"
@@ -113,7 +114,8 @@ bool Fits(LineKind kind, const QString& text)
     case LineKind::Flag:
         return text == QLatin1String("0") || text == QLatin1String("1");
     case LineKind::Number:
-        return IsInteger(text);
+        // Beyond the limit the game's sums could run over; no game the program wrote holds such a value.
+        return IsInteger(text) && std::abs(qint64(StrToInt(text))) <= ValueLimit;
     case LineKind::YesNo:
         return text == TextYes || text == TextNo;
     case LineKind::Text:
@@ -130,7 +132,7 @@ QString Expected(LineKind kind)
     case LineKind::Flag:
         return QStringLiteral("«0» или «1»");
     case LineKind::Number:
-        return QStringLiteral("целое число");
+        return QStringLiteral("целое число от -%1 до %1").arg(ValueLimit);
     case LineKind::YesNo:
         return QStringLiteral("«Да» или «Нет»");
     case LineKind::Text:

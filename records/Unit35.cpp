@@ -2,43 +2,16 @@
 #include "core/Guarded.h"
 
 #include "core/Errors.h"
-#include "core/GameState.h"
+#include "core/Look.h"
 #include "core/Picture.h"
-#include "core/Random.h"
-#include "records/Questions.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-const QString Running = QStringLiteral("1");
-
-const QString Praise[] = {
-    QStringLiteral("Молодец!"),
-    QStringLiteral("Умница!"),
-    QStringLiteral("Вот, можешь же, когда хочешь!"),
-    QStringLiteral("Ты меня поражаешь! Молодец!"),
-    QStringLiteral("Верно!"),
-};
-
-const QString Reproach[] = {
-    QStringLiteral("Неа, не угадал"),
-    QStringLiteral("Нет, не верно"),
-    QStringLiteral("Откуда ты это взял?"),
-    QStringLiteral("В твоем ГДЗ, видать, ошибка!"),
-    QStringLiteral("Нет!"),
-};
-
-bool IsGrade(const QString& text)
-{
-    return text == QLatin1String("2") || text == QLatin1String("3") || text == QLatin1String("4")
-        || text == QLatin1String("5");
-}
-
 // A button caption shows "&" only when it is doubled.
 QString Caption(const QString& text)
 {
@@ -68,12 +41,11 @@ TForm35::TForm35(GameWindows& windows)
     Label2->setWordWrap(true);
     Label2->setMinimumHeight(64);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = Label2->font();
-    bold.setBold(true);
-    Label2->setFont(bold);
-    Label2->setStyleSheet(QStringLiteral("QLabel { background: #FBF7EE; color: #3A3845; border: 1px solid #B3AFA7; "
-                                         "border-radius: 4px; padding: 6px; }"));
-    Label2->setAccessibleName(QStringLiteral("Вопрос учителя"));
+    SetBold(Label2);
+    MakePanel(Label2);
+    Label2->setMargin(6);
+    // A screen reader reads the question itself; the context goes into the description.
+    Label2->setAccessibleDescription(QStringLiteral("Вопрос учителя"));
 
     Label3 = new QLabel(QStringLiteral("Э... Ну... Это... Хм... Мда! Блин! В голову приходит аж целых три ответа! "
                                        "Нужно подумать, какой из них может быть правильным?"),
@@ -96,9 +68,6 @@ TForm35::TForm35(GameWindows& windows)
     Connect(Button2, &QPushButton::clicked, this, &TForm35::Button2Click);
     Connect(Button3, &QPushButton::clicked, this, &TForm35::Button3Click);
     Connect(Button4, &QPushButton::clicked, this, &TForm35::Button4Click);
-
-    Edit1 = new QLineEdit(this);
-    Edit1->hide();
 
     auto* teacherText = new QVBoxLayout;
     teacherText->addWidget(Label1);
@@ -127,18 +96,18 @@ TForm35::TForm35(GameWindows& windows)
 
 QString TForm35::AskQuestions(const QString& fileSubject)
 {
-    Edit1->setText(fileSubject);
+    SetSubject(fileSubject);
     // The file is read before the window opens, so a subject without usable questions never shows an empty window.
     if (!LoadLines(fileSubject)) {
-        Edit1->clear();
+        m_questioning.Stop();
         return {};
     }
     m_linesReady = true;
     const ModalResult result = ui().showModal(*this);
     m_linesReady = false;
-    const QString grade = Edit1->text();
-    if (result != ModalResult::Ok || !IsGrade(grade)) {
-        Edit1->clear();
+    const QString grade = m_questioning.Grade();
+    if (result != ModalResult::Ok || grade.isEmpty()) {
+        m_questioning.Stop();
         return {};
     }
     return grade;
@@ -152,14 +121,12 @@ void TForm35::showEvent(QShowEvent* event)
 
 void TForm35::FormShow()
 {
-    if (Edit1->text() == Running)
+    if (m_questioning.IsRunning())
         return;
-    const QString subject = Edit1->text();
-    setWindowTitle(QStringLiteral("Предмет: ") + subject);
-    Edit1->setText(Running);
-    if (!m_linesReady && !LoadLines(subject)) {
+    setWindowTitle(QStringLiteral("Предмет: ") + m_subject);
+    if (!m_linesReady && !LoadLines(m_subject)) {
         // Nothing to ask: no grade, and the window closes as soon as it is up.
-        Edit1->clear();
+        m_questioning.Stop();
         QTimer::singleShot(0, this, [this] {
             if (isVisible())
                 closeWith(ModalResult::Cancel);
@@ -167,11 +134,8 @@ void TForm35::FormShow()
         return;
     }
     m_linesReady = false;
-    m_grade = 2;
-    m_asked = 1;
-    m_firstLine = Random(int(m_lines.size()));
-    m_lastLine = m_firstLine;
-    ShowLine(m_lastLine);
+    m_questioning.Start(m_lines);
+    ShowQuestion();
 }
 
 bool TForm35::LoadLines(const QString& fileSubject)
@@ -188,10 +152,9 @@ bool TForm35::LoadLines(const QString& fileSubject)
     }
 }
 
-void TForm35::ShowLine(int index)
+void TForm35::ShowQuestion()
 {
-    const Question question = ParseQuestionLine(m_lines.value(index));
-    m_question = question;
+    const Question& question = m_questioning.Current();
     Label2->setText(question.text);
     Button1->setText(Caption(question.answers[0]));
     Button2->setText(Caption(question.answers[1]));
@@ -200,43 +163,19 @@ void TForm35::ShowLine(int index)
 
 void TForm35::Answer(int answer)
 {
-    if (Edit1->text() != Running)
+    if (!m_questioning.IsRunning())
         return;
-    if (m_question.right[answer]) {
-        ++m_grade;
-        ui().message(Praise[Random(5)]);
-    } else {
-        ui().message(Reproach[Random(5)]);
-    }
-    ++m_asked;
-    if (m_asked > 3) {
-        Edit1->setText(QString::number(m_grade));
+    const QString reply = m_questioning.Answer(answer);
+    ui().message(reply);
+    if (!m_questioning.IsRunning()) {
         closeWith(ModalResult::Ok);
         return;
     }
-    // At least three lines are loaded, so another line different from the first and the last one always exists.
-    int next;
-    do {
-        next = Random(int(m_lines.size()));
-    } while (next == m_firstLine || next == m_lastLine);
-    m_lastLine = next;
-    ShowLine(m_lastLine);
+    ShowQuestion();
 }
 
 void TForm35::Button4Click()
 {
-    if (state().text(Field::HasGdz) == TextNo) {
-        ui().message(QStringLiteral("У вас нет такой ценной книжки!"));
-        return;
-    }
-    if (Random(4) == 0) {
-        ui().message(QStringLiteral("Упс, попалили... ГДЗ у вас отобрали... И больше никогда не вернут. =("));
-        state().set(Field::HasGdz, TextNo);
-        return;
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (m_question.right[i])
-            ui().message(
-                QStringLiteral("ГДЗ мне подсказывает, что правильный ответ %1: ").arg(i + 1) + m_question.answers[i]);
-    }
+    for (const QString& text : UseGdz(state(), m_questioning.Current()))
+        ui().message(text);
 }

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "core/GameWindow.h"
-#include "records/Questions.h"
+#include "records/Questioning.h"
 
 #include <QStringList>
 
 class PictureBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 class TForm35 : public TGameWindow {
@@ -25,15 +24,16 @@ public:
     QPushButton* Button2; // answer 2
     QPushButton* Button3; // answer 3
     QPushButton* Button4; // "ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"
-    // The hidden entry field: the caller puts the subject in, it holds "1" while the questioning runs, and the grade
-    // ("2".."5") when the window has closed. Empty when there was no questioning.
-    QLineEdit* Edit1;
 
     // The whole questioning for a subject as the files name it ("Физ-ра"): the grade "2".."5", or an empty text when
     // there was none because the subject's question file could not be used (the player has been told why).
     QString AskQuestions(const QString& fileSubject);
+    // The subject of the next showing, for a caller that shows the window itself.
+    void SetSubject(const QString& fileSubject) { m_subject = fileSubject; }
+    // The questioning on screen, or the last one with its grade.
+    const Questioning& questioning() const { return m_questioning; }
 
-    // The opening step: takes the subject from the entry field, loads its questions and shows the first one.
+    // The opening step: loads the subject's questions and shows the first one.
     void FormShow();
     void Button1Click() { Answer(0); }
     void Button2Click() { Answer(1); }
@@ -45,14 +45,11 @@ protected:
 
 private:
     bool LoadLines(const QString& fileSubject);
-    void ShowLine(int index);
+    void ShowQuestion();
     void Answer(int answer);
 
+    QString m_subject;
     QStringList m_lines;
     bool m_linesReady = false; // AskQuestions has already loaded the lines for this showing
-    int m_grade = 2;
-    int m_asked = 1;
-    int m_firstLine = 0;
-    int m_lastLine = 0;
-    Question m_question; // the line on screen
+    Questioning m_questioning;
 };

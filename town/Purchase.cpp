@@ -1,6 +1,7 @@
 #include "town/Purchase.h"
 
 #include "core/Errors.h"
+#include "core/GameState.h"
 
 const char* const NotEnoughMoneyMessage = "Вы думаете, у вас денег хватит?";
 
@@ -9,7 +10,7 @@ PurchaseOutcome Purchase(const QString& money, const QString& target, int price,
     const int cash = StrToInt(money);
     if (cash < price)
         return { false, money, target };
-    const int raised = StrToInt(target) + gain;
+    const int raised = SaturatedSum(StrToInt(target), gain);
     return { true, QString::number(cash - price),
         raised >= PurchaseCap ? QString::number(PurchaseCap) : QString::number(raised) };
 }

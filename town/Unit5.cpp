@@ -5,6 +5,7 @@
 #include "street/Unit39.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
+#include "town/LocationRules.h"
 #include "town/Unit12.h"
 #include "town/Unit17.h"
 #include "town/Unit18.h"
@@ -17,9 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-// Street robbery is for those who can fight.
-constexpr int RobberyFightSkill = 60;
 
 TForm5::TForm5(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: Вне школы"), QSize(612, 456), WindowFrame::NoCloseBox)
@@ -120,9 +118,7 @@ void TForm5::Button7Click() { MotherTalkAction(windows()); }
 void TForm5::Button10Click()
 {
     if (state().number(Field::FightSkill) < RobberyFightSkill) {
-        ui().message(QStringLiteral(
-            "Думаете, работать гопником это так просто? Для начала, вы должны неплохо драться. Освойте 60 очков "
-            "умения техники \"Карате\" и можете смело заниматься этим делом."));
+        ui().message(QString::fromUtf8(RobberyTooWeakMessage));
         return;
     }
     ui().showModal(windows().form39());

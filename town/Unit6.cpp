@@ -2,9 +2,10 @@
 
 #include "core/GameWindows.h"
 #include "core/Random.h"
+#include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "street/PlaceActions.h"
+#include "town/LocationRules.h"
 #include "town/Unit10.h"
 #include "town/Unit16.h"
 #include "town/Unit5.h"
@@ -13,14 +14,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-const std::array<const char*, 5> RunAwayRefusals = {
-    "К сожалению, ничего не вышло!",
-    "Ай, блин, заметили!",
-    "А мне это нужно?",
-    "У меня по физике двойка выходит... Может, не надо?",
-    "Дай подумать, а куда я пойду?",
-};
 
 TForm6::TForm6(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
@@ -83,17 +76,16 @@ void TForm6::Button4Click() { closeWith(ModalResult::Ok); }
 
 void TForm6::Button3Click()
 {
-    // Two tries in three the player thinks better of it.
-    if (Random(3) != 0) {
-        ui().message(QString::fromUtf8(RunAwayRefusals[Random(5)]));
+    const QString refusal = TryRunningAway();
+    if (!refusal.isEmpty()) {
+        ui().message(refusal);
         return;
     }
     // Out in the town, though by the clock still at school; back in school afterwards.
     ui().showModal(windows().form5());
-    if (Random(3) == 0) {
-        ui().message(
-            QStringLiteral("\"И куда это, молодой человек, Вы уходили?\"- спросила Вас классный руковрдитель."));
-        ui().message(QStringLiteral("Ваш авторитет упал на 1 единицу."));
+    const QStringList remarks = TeacherRemarks();
+    for (const QString& text : remarks)
+        ui().message(text);
+    if (!remarks.isEmpty())
         state().add(Field::Authority, -1);
-    }
 }

@@ -3,13 +3,8 @@
 
 #include "core/GameWindow.h"
 
-#include <array>
-
 class QLabel;
 class QPushButton;
-
-// What the player says to himself when running away from a lesson does not work out.
-extern const std::array<const char*, 5> RunAwayRefusals;
 
 class TForm6 : public TGameWindow {
     Q_OBJECT

@@ -1,6 +1,7 @@
 // The application object: errors of a handler reach the error box; standard buttons speak Russian.
 #include "ScriptedUi.h"
 #include "core/Errors.h"
+#include "core/Guarded.h"
 
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -10,15 +11,26 @@
 TEST(Application, HandlerErrorsEndUpInTheErrorBoxAndTheGameGoesOn)
 {
     ScriptedUi ui;
+    // Handlers are connected through the guard, which stops the failure before it reaches Qt's event loop.
     QPushButton button("x");
-    QObject::connect(&button, &QPushButton::clicked, [] { throw EConvertError::notAnInteger("abc"); });
+    Connect(&button, &QPushButton::clicked, &button, [] { throw EConvertError::notAnInteger("abc"); });
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(ui.errors, QStringList { "'abc' is not a valid integer value" });
 
     QObject::disconnect(&button, nullptr, nullptr, nullptr);
-    QObject::connect(&button, &QPushButton::clicked, [] { throw EInOutError::forFile("Data/x.txt", "нет файла"); });
+    Connect(&button, &QPushButton::clicked, &button, [] { throw EInOutError::forFile("Data/x.txt", "нет файла"); });
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(ui.errors.last(), "Data/x.txt: нет файла");
+    EXPECT_EQ(ui.errors.size(), 2);
+
+    // The application's own backstop still catches a failure that reached an event handler unguarded.
+    class Failing : public QObject {
+    protected:
+        bool event(QEvent*) override { throw EConvertError::notAnInteger("xyz"); }
+    } failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    EXPECT_EQ(ui.errors.last(), "'xyz' is not a valid integer value");
 }
 
 TEST(Application, StandardButtonsReadDaAndNet)

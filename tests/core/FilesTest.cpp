@@ -1,6 +1,6 @@
 // The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
-#include "core/DataPath.h"
 #include "TestHelpers.h"
+#include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
@@ -21,6 +21,17 @@ template <class Error, class Body> QString failureOf(Body body)
         return error.message();
     }
     return {};
+}
+
+// A plain-coloured picture encoded in a file format; empty when Qt has no writer for it.
+QByteArray Encoded(QSize size, QColor colour, const char* format)
+{
+    QImage source(size, QImage::Format_RGB32);
+    source.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return source.save(&buffer, format) ? bytes : QByteArray();
 }
 }
 
@@ -114,12 +125,8 @@ TEST(Numbers, OnlyPlainDecimalIntegersAreNumbers)
 
 TEST(Pictures, JpegDecodesAndDamagedOrMissingFilesFailClearly)
 {
-    QImage source(32, 16, QImage::Format_RGB888);
-    source.fill(QColor(200, 40, 40));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    if (!source.save(&buffer, "JPG"))
+    const QByteArray jpeg = Encoded(QSize(32, 16), QColor(200, 40, 40), "JPG");
+    if (jpeg.isEmpty())
         GTEST_SKIP() << "no JPEG writer to make a sample";
 
     QTemporaryDir dir;
@@ -133,6 +140,28 @@ TEST(Pictures, JpegDecodesAndDamagedOrMissingFilesFailClearly)
     WriteBytes(dir.filePath("empty.jpg"), "");
     for (const char* name : { "cut.jpg", "text.jpg", "empty.jpg", "missing.jpg" }) {
         QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
+        EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
+    }
+}
+
+TEST(Pictures, BmpLoadsThroughLoadPictureWhateverTheCaseOfItsName)
+{
+    const QByteArray bmp = Encoded(QSize(20, 10), QColor(30, 160, 60), "BMP");
+    ASSERT_FALSE(bmp.isEmpty());
+
+    QTemporaryDir dir;
+    for (const char* name : { "zombie.bmp", "Zombie_Die.BMP" }) {
+        WriteBytes(dir.filePath(name), bmp);
+        const QImage image = LoadPicture(dir.filePath(name));
+        EXPECT_EQ(image.size(), QSize(20, 10)) << name;
+        EXPECT_EQ(image.pixelColor(3, 3), QColor(30, 160, 60)) << name;
+    }
+    // The shooter's own pictures are BMP files.
+    EXPECT_FALSE(LoadPicture(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/HL2/Zombie1.bmp")).isNull());
+
+    WriteBytes(dir.filePath("cut.bmp"), bmp.left(20));
+    for (const char* name : { "cut.bmp", "missing.bmp" }) {
+        const QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
         EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
     }
 }

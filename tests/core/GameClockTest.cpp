@@ -161,12 +161,12 @@ TEST_F(ClockRules, EachJobIsLostAtItsBoundaryWithItsMessage)
         { "25", "0", "0", false, {} }, // a pay the job centre never offers is never lost
     };
     for (const Case& c : cases) {
-        ui.messages.clear();
         given({ { Field::Hour, "14" }, { Field::Minute, "0" }, { Field::JobIncome, c.income }, { Field::Mood, c.mood },
             { Field::Vigor, c.vigor } });
-        ApplyClockRules(state);
+        const ClockRulesOutcome outcome = ApplyClockRules(state);
         EXPECT_EQ(state.text(Field::JobIncome), c.lost ? "0" : c.income) << c.income << " " << c.mood << " " << c.vigor;
-        EXPECT_EQ(ui.messages, c.lost ? QStringList { c.message } : QStringList {}) << c.income;
+        EXPECT_EQ(outcome.notices, c.lost ? QStringList { c.message } : QStringList {}) << c.income;
+        EXPECT_TRUE(ui.shown.isEmpty()) << "the rules only say what to tell; the clock's caller shows it";
     }
 }
 
@@ -220,4 +220,41 @@ TEST_F(ClockRules, LoadedMinuteKeepsItsRemainderUntilTheNextHour)
     EXPECT_EQ(timeOf(state), "9:55 1.9.2005");
     ApplyClockRules(state);
     EXPECT_EQ(timeOf(state), "10:0 1.9.2005");
+}
+
+TEST_F(ClockRules, SumsStopAtTheValueLimitInsteadOfRunningOver)
+{
+    struct Sum {
+        int value, delta, expected;
+    } sums[] = {
+        { 999999990, 50, 999999999 },
+        { -999999990, -50, -999999999 },
+        { 999999999, -1, 999999998 },
+        { 5, -10, -5 },
+        // A value already beyond the limit (the cheat window writes any number) stays where it is...
+        { 2147483647, 50, 2147483647 },
+        { -2147483647 - 1, -1, -2147483647 - 1 },
+        // ...and still comes down when the sum goes the other way.
+        { 2147483647, -50, 2147483597 },
+    };
+    for (const Sum& s : sums)
+        EXPECT_EQ(SaturatedSum(s.value, s.delta), s.expected) << s.value << " + " << s.delta;
+
+    // The midnight pay, training and lunch money, and the time itself, on values at the edge.
+    given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, "2147483647" }, { Field::JobIncome, "50" },
+        { Field::AttendsTraining, "Да" }, { Field::FightSkill, "999999999" }, { Field::Authority, "2147483647" },
+        { Field::LunchMoney, "50" } });
+    ClockRulesOutcome outcome = ApplyClockRules(state);
+    EXPECT_TRUE(outcome.conversionErrors.isEmpty());
+    EXPECT_EQ(state.text(Field::Money), "2147483637"); // only the training fee came off
+    EXPECT_EQ(state.text(Field::FightSkill), "999999999");
+    EXPECT_EQ(state.text(Field::Authority), "2147483647");
+
+    given({ { Field::Money, "999999990" }, { Field::Minute, "2147483647" }, { Field::Hour, "2147483647" },
+        { Field::AttendsTraining, "Нет" } });
+    outcome = ApplyClockRules(state);
+    EXPECT_TRUE(outcome.advanced);
+    EXPECT_EQ(state.text(Field::Money), "999999999");
+    EXPECT_EQ(state.text(Field::Minute), "0");
+    EXPECT_EQ(state.text(Field::Hour), "0");
 }

@@ -5,8 +5,8 @@
 #include "TestHelpers.h"
 #include "core/DataPath.h"
 #include "core/TextFile.h"
-#include "game/Unit1.h"
 #include "core/Unit32.h"
+#include "game/Unit1.h"
 #include "records/Unit35.h"
 
 #include <QCloseEvent>
@@ -218,7 +218,7 @@ TEST_F(ClockEventsTest, TheStreetEventOnTheFifthAt17HasFourOutcomes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
-        ui.messages.clear();
+        ui.notices.clear();
         at("16", "50", "5", "9");
         given({ { Field::Money, U("100") }, { Field::Authority, U("10") } });
         random.add(0, 2);
@@ -227,10 +227,12 @@ TEST_F(ClockEventsTest, TheStreetEventOnTheFifthAt17HasFourOutcomes)
         forms->form1().GameClockTick();
         EXPECT_EQ(state.number(Field::Money), c.money);
         EXPECT_EQ(state.number(Field::Authority), c.authority);
-        EXPECT_EQ(ui.messages, QStringList { U(c.message) });
+        EXPECT_EQ(ui.notices, QStringList { U(c.message) });
     }
+    EXPECT_TRUE(ui.messages.isEmpty()) << "the street event does not stop the clock";
     // The first coin lands on 1, or it is not the 5th at 17:00: one draw and nothing happens.
-    ui.messages.clear();
+    ui.notices.clear();
+    ui.shown.clear();
     at("16", "50", "5", "2", "2006");
     tick();
     at("16", "50", "6", "2", "2006");
@@ -239,7 +241,7 @@ TEST_F(ClockEventsTest, TheStreetEventOnTheFifthAt17HasFourOutcomes)
     at("17", "0", "5", "2", "2006");
     random.add(0, 2);
     forms->form1().GameClockTick();
-    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_TRUE(ui.shown.isEmpty());
     EXPECT_EQ(state.number(Field::Money), 100);
 }
 
@@ -274,23 +276,24 @@ TEST_F(ClockEventsTest, TheMotherRewardsAQuarterWithoutLowGrades)
         for (size_t s = 0; s < c.grades.size(); ++s)
             diary.setCell(int(s), c.column, U(c.grades[s]));
         state.setDiary(diary);
-        ui.messages.clear();
+        ui.notices.clear();
         at("7", "0", "1", c.month, c.month == std::string("11") ? "2005" : "2006");
         given({ { Field::Money, U("100") } });
         tick();
-        EXPECT_EQ(ui.messages, QStringList({ U(c.title), *c.report }));
+        EXPECT_EQ(ui.notices, QStringList({ U(c.title), *c.report }));
+        EXPECT_TRUE(ui.messages.isEmpty()) << "the reports do not stop the clock";
         EXPECT_EQ(state.number(Field::Money), 100 + c.reward);
     }
     // No report after the fourth quarter, nor at another time of those mornings.
     for (const char* month : { "5", "12" }) {
-        ui.messages.clear();
+        ui.shown.clear();
         at("7", "0", "1", month, "2006");
         tick();
-        EXPECT_TRUE(ui.messages.isEmpty()) << month;
+        EXPECT_TRUE(ui.shown.isEmpty()) << month;
     }
     at("7", "10", "1", "11");
     tick();
-    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_TRUE(ui.shown.isEmpty());
 }
 
 TEST_F(ClockEventsTest, NewYearCheersUpOnlyAt1150OnTheThirtiethOfDecember)
@@ -312,11 +315,13 @@ TEST_F(ClockEventsTest, NewYearCheersUpOnlyAt1150OnTheThirtiethOfDecember)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.hour) + ":" + c.minute + " " + c.day + "." + c.month);
-        ui.messages.clear();
+        ui.shown.clear();
         at(c.hour, c.minute, c.day, c.month);
         given({ { Field::Mood, U("40") } });
         tick();
-        EXPECT_EQ(ui.messages, c.celebrates ? QStringList { newYear } : QStringList {});
+        EXPECT_EQ(ui.notices, c.celebrates ? QStringList { newYear } : QStringList {});
+        EXPECT_EQ(ui.shown, ui.notices) << "New Year does not stop the clock";
+        ui.notices.clear();
         EXPECT_EQ(state.text(Field::Mood), U(c.celebrates ? "100" : "40"));
     }
 }
@@ -329,5 +334,18 @@ TEST_F(ClockEventsTest, AValueThatIsNotANumberStopsOnlyItsOwnCheck)
     tick();
     EXPECT_EQ(ui.errors, QStringList { U("'много' is not a valid integer value") });
     EXPECT_EQ(state.text(Field::Mood), U("100")); // New Year still came
+    EXPECT_TRUE(forms->clock().isRunning());
+}
+
+TEST_F(ClockEventsTest, ALostJobIsToldWithoutStoppingTheClock)
+{
+    at("14", "0", "12", "10");
+    given({ { Field::JobIncome, U("20") }, { Field::Mood, U("49") } });
+    forms->clock().start();
+    tick();
+    EXPECT_EQ(state.text(Field::JobIncome), U("0"));
+    EXPECT_EQ(ui.notices.size(), 1);
+    EXPECT_TRUE(ui.notices.value(0).startsWith(U("К сожалению, вас уволили с работы")));
+    EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
 }

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -57,14 +56,15 @@ TEST_F(QuestionWindow, TheGradeIsTwoPlusOneForEachRightAnswer)
         random.add(0, 5);
         ui.onModal<TForm35>([&](TForm35& w) {
             EXPECT_EQ(w.windowTitle(), U("Предмет: Химия"));
-            EXPECT_EQ(w.Edit1->text(), U("1"));
+            EXPECT_TRUE(w.questioning().IsRunning());
             for (int line = 0; line < 3; ++line) {
                 EXPECT_EQ(w.Label2->text(), QStringLiteral("В%1?").arg(line + 1));
                 QTest::mouseClick(answerButton(w, c.pressed[line]), Qt::LeftButton);
             }
         });
         EXPECT_EQ(forms->form35().AskQuestions(U("Химия")), U(c.grade));
-        EXPECT_EQ(forms->form35().Edit1->text(), U(c.grade));
+        EXPECT_FALSE(forms->form35().questioning().IsRunning());
+        EXPECT_EQ(forms->form35().questioning().Grade(), U(c.grade));
         EXPECT_EQ(ui.messages, c.messages);
     }
 }
@@ -124,7 +124,8 @@ TEST_F(QuestionWindow, AFileThatCannotBeUsedEndsTheQuestioningWithoutAGradeOrAWi
         SCOPED_TRACE(subject);
         ui.messages.clear();
         EXPECT_EQ(forms->form35().AskQuestions(U(subject)), QString());
-        EXPECT_EQ(forms->form35().Edit1->text(), QString());
+        EXPECT_FALSE(forms->form35().questioning().IsRunning());
+        EXPECT_EQ(forms->form35().questioning().Grade(), QString());
         ASSERT_EQ(ui.messages.size(), 1);
         EXPECT_TRUE(ui.messages[0].contains(U("Data\\Questions\\") + U(subject) + U(".qst")))
             << ui.messages[0].toStdString();
@@ -134,11 +135,12 @@ TEST_F(QuestionWindow, AFileThatCannotBeUsedEndsTheQuestioningWithoutAGradeOrAWi
 
 TEST_F(QuestionWindow, ShownDirectlyWithAnUnusableFileTheWindowClosesItselfWithoutAGrade)
 {
-    // The way a caller that fills the entry field and shows the window itself meets a missing file.
+    // The way a caller that gives the subject and shows the window itself meets a missing file.
     TForm35& w = forms->form35();
-    w.Edit1->setText(U("География"));
+    w.SetSubject(U("География"));
     ui.onModal<TForm35>([&](TForm35& window) {
-        EXPECT_EQ(window.Edit1->text(), QString());
+        EXPECT_FALSE(window.questioning().IsRunning());
+        EXPECT_EQ(window.questioning().Grade(), QString());
         QTest::qWait(50);
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(ModalResult(window.result()), ModalResult::Cancel);

@@ -3,8 +3,8 @@
 #include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "core/TextFile.h"
-#include "game/Unit1.h"
 #include "core/Unit3.h"
+#include "game/Unit1.h"
 #include "records/SaveFile.h"
 #include "records/SaveLoad.h"
 
@@ -76,7 +76,7 @@ public:
 
 class SavedGame : public GameFixture {
 protected:
-    SavedGame() { useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" }); }
+    SavedGame() { useWorkingDirectory(); }
 
     void save(const QString& path)
     {
@@ -367,6 +367,9 @@ TEST_F(SavedGame, DamagedFilesAreRefusedWholeNamingTheFirstBadLine)
         { "girl flag 2", with(4, "2"), "строке 4 " },
         { "hour with a blank", with(11, " 8"), "строке 11 " },
         { "first bad line wins", with(30, "x").replace("\r\n17\r\n", "\r\nx\r\n"), "строке 11 " },
+        // Sums on such values would run over: the game never writes them.
+        { "money beyond the limit", with(19, "2147483647"), "строке 19 (деньги)" },
+        { "authority below the limit", with(28, "-1000000000"), "строке 28 (авторитет)" },
     };
     for (const Case& c : cases) {
         WriteBytes("bad.sav", c.bytes);
@@ -380,6 +383,16 @@ TEST_F(SavedGame, DamagedFilesAreRefusedWholeNamingTheFirstBadLine)
             << c.what << ": " << ui.errors[0].toStdString();
         EXPECT_TRUE(ui.errors[0].contains("bad.sav")) << c.what;
     }
+    // Numbers right at the limit load.
+    QStringList atLimit = good;
+    atLimit[18] = "999999999";
+    atLimit[27] = "-999999999";
+    WriteBytes("limit.sav", Crlf(atLimit));
+    ui.errors.clear();
+    load("limit.sav");
+    EXPECT_TRUE(ui.errors.isEmpty());
+    EXPECT_EQ(state.text(Field::Money), "999999999");
+    EXPECT_EQ(state.text(Field::Authority), "-999999999");
 }
 
 TEST_F(SavedGame, LineEndsOfAnyKindLoadAndLinesAfterTheLastAreIgnored)

@@ -38,8 +38,13 @@ QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> data
     const QString root = m_workDir->path();
     for (const char* file : dataFiles) {
         QString target = root + QLatin1Char('/') + QString::fromUtf8(file);
+        const QString source = QStringLiteral(TRAMBUL_SOURCE_DIR "/") + QString::fromUtf8(file);
+        // A test that names a file the Data tree lacks would otherwise test a missing file without saying so.
+        if (!QFileInfo::exists(source))
+            ADD_FAILURE() << "useWorkingDirectory: no such file " << file;
         QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(QStringLiteral(TRAMBUL_SOURCE_DIR "/") + QString::fromUtf8(file), target);
+        if (QFileInfo::exists(source) && !QFile::copy(source, target))
+            ADD_FAILURE() << "useWorkingDirectory: could not copy " << file;
     }
     QDir::setCurrent(root);
     return root;

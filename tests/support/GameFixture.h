@@ -23,7 +23,8 @@ protected:
     void treatEveryWindowAsBuilt();
 
     // Makes a fresh working directory holding a copy of the given files of the real Data tree
-    // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it.
+    // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it. A listed file that is
+    // missing or cannot be copied fails the test.
     QString useWorkingDirectory(std::initializer_list<const char*> dataFiles = {});
 
     ScriptedUi ui;

@@ -15,9 +15,17 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
     onModal([result](QDialog& dialog) { dialog.done(int(result)); });
 }
 
-void ScriptedUi::message(const QString& text) { messages.append(text); }
+void ScriptedUi::message(const QString& text)
+{
+    messages.append(text);
+    shown.append(text);
+}
 
-void ScriptedUi::notice(const QString& text) { messages.append(text); }
+void ScriptedUi::notice(const QString& text)
+{
+    notices.append(text);
+    shown.append(text);
+}
 
 bool ScriptedUi::confirm(const QString& text)
 {
@@ -66,6 +74,6 @@ QString ScriptedUi::saveFileName(const FileDialogOptions& options) { return next
 
 void ScriptedUi::errorBox(const QString& text)
 {
-    messages.append(text);
     errors.append(text);
+    shown.append(text);
 }

@@ -18,9 +18,11 @@ public:
     ScriptedUi();
     ~ScriptedUi() override;
 
-    // Everything shown to the player, in order: messages, notices and error boxes alike.
-    QStringList messages;
-    QStringList errors; // error boxes only
+    // Each kind apart, so that a notice turned into a blocking message (or back) fails a test.
+    QStringList messages; // message boxes that wait for the player (ui().message)
+    QStringList notices; // boxes that leave the clock running (ui().notice)
+    QStringList errors; // error boxes
+    QStringList shown; // all three kinds, in the order they were shown
     QStringList questions; // confirmation texts asked
     QStringList shownWindows; // window titles in the order they were shown
     std::vector<FileDialogOptions> fileDialogs;

@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
+#include "core/Errors.h"
 #include "core/Picture.h"
 #include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
@@ -161,7 +162,7 @@ TEST_F(LocationWindows, RunAwayOpensTheTownAndTheTeacherSometimesNotices)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.authority);
-        ui.messages.clear();
+        ui.shown.clear();
         given({ { Field::Authority, c.authority }, { Field::Location, "В школе" } });
         random.add(0, 3);
         ui.onModal<TForm5>([&](TForm5& outside) {
@@ -170,7 +171,8 @@ TEST_F(LocationWindows, RunAwayOpensTheTownAndTheTeacherSometimesNotices)
         });
         random.add(c.remarkDraw, 3);
         click(forms->form6().Button3);
-        EXPECT_EQ(ui.messages, c.messages);
+        // The teacher's two messages come first; a broken authority value shows its error box after them.
+        EXPECT_EQ(ui.shown, c.messages);
         EXPECT_EQ(state.text(Field::Authority), c.authorityAfter);
         EXPECT_EQ(state.text(Field::Location), "В школе");
     }
@@ -392,4 +394,33 @@ TEST_F(LocationWindows, EveryCaptionFitsItsButton)
         }
         window->hide();
     }
+}
+
+TEST_F(LocationWindows, AWindowThatFailsStillGivesItsCopiesBack)
+{
+    given({ { Field::Money, "40" }, { Field::Satiety, "50" } });
+    // The canteen sells a bun on its copies, then fails: the sale stays, and the failure reaches the error box.
+    ui.onModal<TForm10>([&](TForm10& canteen) {
+        canteen.moneyLabel->setText("37");
+        canteen.satietyLabel->setText("55");
+        throw EInOutError::forFile("Data/canteen.txt", "нет файла");
+    });
+    click(forms->form6().Button1);
+    EXPECT_EQ(state.text(Field::Money), "37");
+    EXPECT_EQ(state.text(Field::Satiety), "55");
+    EXPECT_EQ(ui.errors, QStringList { "Data/canteen.txt: нет файла" });
+    forms->form10().hide();
+
+    // Called directly, the failure goes on to the caller after the copies are back.
+    ui.onModal<TForm10>([&](TForm10& canteen) {
+        canteen.moneyLabel->setText("1");
+        throw EConvertError::notAnInteger("x");
+    });
+    TForm10& canteen = forms->form10();
+    EXPECT_THROW(ShowWithCopies(state, canteen,
+                     { { Field::Money, canteen.moneyLabel }, { Field::Satiety, canteen.satietyLabel } }),
+        EConvertError);
+    EXPECT_EQ(state.text(Field::Money), "1");
+    EXPECT_EQ(state.text(Field::Satiety), "55");
+    canteen.hide();
 }
