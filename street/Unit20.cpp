@@ -62,7 +62,7 @@ TForm20::TForm20(GameWindows& windows)
     middle->addWidget(separator);
     Button6 = new WrapButton(QStringLiteral("Извини, я вспомнил... Мне надо... Мне надо бежать! Пока!"), this);
     Button6->setFixedWidth(193);
-    Button6->setMinimumHeight(44);
+    Button6->setMinimumHeight(56);
     SetBold(Button6);
     Connect(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
     middle->addWidget(Button6);

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 TForm22::TForm22(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Это любовь..."), QSize(460, 430), WindowFrame::NoCloseBox)
+    : TGameWindow(windows, QStringLiteral("Это любовь..."), QSize(460, 380), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Paper);
     Image1 = new PictureBox(this);

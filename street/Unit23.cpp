@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 TForm23::TForm23(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("--- СМЕРТЬ! ---"), QSize(460, 430), WindowFrame::NoCloseBox)
+    : TGameWindow(windows, QStringLiteral("--- СМЕРТЬ! ---"), QSize(460, 380), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Cream);
     Image1 = new PictureBox(this);

@@ -27,10 +27,10 @@ TForm30::TForm30(GameWindows& windows)
     AddShadow(Label1, Palette::Paper, 3);
 
     Image1 = new PictureBox(this);
-    Image1->setFixedSize(120, 240);
+    Image1->setFixedSize(100, 200);
     Image1->setArt(QStringLiteral(":/art/phone.svg"));
     Image2 = new PictureBox(this);
-    Image2->setFixedSize(96, 80);
+    Image2->setFixedSize(64, 48);
     Image2->setArt(QStringLiteral(":/art/sms_envelope.svg"));
 
     auto button = [this](const char* caption, void (TForm30::*handler)()) {

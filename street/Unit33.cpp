@@ -74,7 +74,7 @@ TForm33::TForm33(GameWindows& windows)
 
     auto menuButton = [this](const char* caption, int y, void (TForm33::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
-        button->setGeometry(14, y, 156, 34);
+        button->setGeometry(12, y, 138, 34);
         Connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
@@ -83,7 +83,7 @@ TForm33::TForm33(GameWindows& windows)
     Button3 = menuButton("Назад", 392, &TForm33::Button3Click);
     SetBold(Button3);
 
-    composePanel = Panel(this, "Создание SMS", "composePanel", QRect(184, 8, 304, 142));
+    composePanel = Panel(this, "Создание SMS", "composePanel", QRect(160, 8, 304, 142));
     Label1 = new QLabel(QStringLiteral("Символов:"), composePanel);
     Label2 = new QLabel(QString::number(SmsLength), composePanel);
     SetBold(Label2);
@@ -109,8 +109,8 @@ TForm33::TForm33(GameWindows& windows)
     composeLayout->addLayout(counterRow);
     composeLayout->addWidget(Memo1, 0, Qt::AlignHCenter);
 
-    recipientPanel = Panel(this, "Кому", "recipientPanel", QRect(496, 8, 134, 290));
-    Image1 = SmsPicture(recipientPanel, QSize(60, 44));
+    recipientPanel = Panel(this, "Кому", "recipientPanel", QRect(472, 8, 160, 290));
+    Image1 = SmsPicture(recipientPanel, QSize(48, 36));
     ListBox1 = new QListWidget(recipientPanel);
     for (const char* name : Recipients)
         ListBox1->addItem(QString::fromUtf8(name));
@@ -123,7 +123,7 @@ TForm33::TForm33(GameWindows& windows)
     recipientLayout->addWidget(ListBox1, 1);
     recipientLayout->addWidget(Button5);
 
-    sendingPanel = Panel(this, "Отправка", "sendingPanel", QRect(184, 158, 304, 126));
+    sendingPanel = Panel(this, "Отправка", "sendingPanel", QRect(160, 158, 304, 126));
     Image2 = SmsPicture(sendingPanel, QSize(80, 60));
     Label3 = new QLabel(QStringLiteral("Сообщение"), sendingPanel);
     Label3->setWordWrap(true);
@@ -132,7 +132,7 @@ TForm33::TForm33(GameWindows& windows)
     sendingLayout->addWidget(Image2);
     sendingLayout->addWidget(Label3, 1);
 
-    newMessagePanel = Panel(this, "Входящие SMS", "newMessagePanel", QRect(496, 306, 134, 126));
+    newMessagePanel = Panel(this, "Входящие SMS", "newMessagePanel", QRect(472, 306, 160, 126));
     Image3 = SmsPicture(newMessagePanel, QSize(52, 38));
     Label4 = new QLabel(QStringLiteral("ВАМ СООБЩЕНИЕ!"), newMessagePanel);
     SetBold(Label4);
@@ -145,7 +145,7 @@ TForm33::TForm33(GameWindows& windows)
     newLayout->addWidget(Label4, 0, Qt::AlignHCenter);
     newLayout->addWidget(Button6);
 
-    inboxPanel = Panel(this, "Входящие SMS", "inboxPanel", QRect(184, 292, 304, 140));
+    inboxPanel = Panel(this, "Входящие SMS", "inboxPanel", QRect(160, 292, 304, 140));
     Inbox = new QPlainTextEdit(inboxPanel);
     Inbox->setReadOnly(true);
     Inbox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
