@@ -18,6 +18,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 // How long the phone takes to send a message.
@@ -187,9 +188,15 @@ void TForm33::Memo1Change()
 {
     const QString text = Memo1->toPlainText();
     if (text.size() > SmsLength) {
-        // Typed or pasted past the limit: the extra characters do not go in.
-        Memo1->setPlainText(text.left(SmsLength));
-        Memo1->moveCursor(QTextCursor::End);
+        // What was just typed or pasted before the cursor is cut back to what still fits.
+        const int excess = int(text.size()) - SmsLength;
+        const int position = Memo1->textCursor().position();
+        const int keep = std::max(0, position - excess);
+        const QString fitting = (text.left(keep) + text.mid(position)).left(SmsLength);
+        Memo1->setPlainText(fitting);
+        QTextCursor cursor = Memo1->textCursor();
+        cursor.setPosition(std::min(keep, int(fitting.size())));
+        Memo1->setTextCursor(cursor);
         return; // the change above comes back here
     }
     Label2->setText(QString::number(SmsCharactersLeft(ShownLines(*Memo1))));

@@ -162,6 +162,15 @@ TEST_F(Phone, CounterCountsTheFirstThreeShownLinesAndTheBoxHoldsSeventy)
     EXPECT_EQ(sms().Label2->text(), QString::number(70 - lines[0].size() - lines[1].size() - lines[2].size()));
     type(QString("x").repeated(90));
     EXPECT_EQ(sms().Memo1->toPlainText().size(), 70);
+    // Typing into a full box in the middle changes nothing; the cursor stays where it was.
+    type(QString("a").repeated(60) + QString("b").repeated(10));
+    QTextCursor cursor = sms().Memo1->textCursor();
+    cursor.setPosition(60);
+    sms().Memo1->setTextCursor(cursor);
+    sms().Memo1->insertPlainText("XYZ");
+    EXPECT_EQ(sms().Memo1->toPlainText(), QString("a").repeated(60) + QString("b").repeated(10));
+    EXPECT_EQ(sms().Memo1->textCursor().position(), 60);
+    EXPECT_EQ(sms().Label2->text(), "0");
 }
 
 TEST_F(Phone, SendingChargesWaitsAndRepliesFromTheFile)
