@@ -61,10 +61,10 @@ GirlScript GirlScript::Parse(const QStringList& lines)
 
 GirlScript GirlScript::Load(const QString& gamePath) { return Parse(ReadLines1251(DataPath(gamePath))); }
 
-int Liking(int score, int answersGiven)
+long long Liking(long long score, int answersGiven)
 {
     // Whole-number arithmetic, so that a half is exactly a half.
-    const long long numerator = (long long)(score + 1) * 100;
+    const long long numerator = (score + 1) * 100;
     const long long denominator = answersGiven;
     long long quotient = numerator / denominator;
     long long remainder = numerator % denominator;
@@ -74,7 +74,7 @@ int Liking(int score, int answersGiven)
     }
     if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
         quotient += 1;
-    return int(quotient);
+    return quotient;
 }
 
 GirlTalk::GirlTalk(GirlScript script)

@@ -44,7 +44,7 @@ private:
 
 // How much she likes the player, in per cent: (score + 1) / answers × 100, the extra 1 being one free good answer,
 // rounded to the nearest whole number with an exact half going to the even one.
-int Liking(int score, int answersGiven);
+long long Liking(long long score, int answersGiven);
 // Below this liking she gives up.
 constexpr int LikingLimit = 85;
 
@@ -62,7 +62,7 @@ struct AnswerOutcome {
     TalkStep step = TalkStep::NextNode;
     QString reaction;
     Face face = Face::Unchanged;
-    int liking = 0; // after a counted answer
+    long long liking = 0; // after a counted answer
 };
 
 // One conversation: where it stands and how she feels about the player so far.
@@ -73,7 +73,7 @@ public:
 
     const GirlNode& node() const { return m_script.nodes()[m_node]; }
     int nodeLine() const { return node().line; }
-    int score() const { return m_score; }
+    long long score() const { return m_score; }
     int answersGiven() const { return m_answersGiven; }
 
     // The player picks answer k (1-based, at most the node's count). The answer to the last node is the happy end
@@ -83,6 +83,6 @@ public:
 private:
     GirlScript m_script;
     size_t m_node = 0;
-    int m_score = 0;
+    long long m_score = 0; // wide enough for any sum of whole-number scores
     int m_answersGiven = 0;
 };

@@ -66,6 +66,7 @@ TEST(GirlTalkRules, LikingCountsOneFreeGoodAnswerAndSheGivesUpBelow85)
     EXPECT_EQ(Liking(2, 8), 38);
     EXPECT_EQ(Liking(168, 200), 84);
     EXPECT_EQ(Liking(-3, 4), -50);
+    EXPECT_EQ(Liking(2 * 2147483647LL, 2), 214748364750LL); // two huge scores do not overflow
 }
 
 TEST(GirlTalkRules, OnlyTheLastNodeEndsTheTalkAndItsScoreIsNotCounted)
