@@ -1,8 +1,164 @@
 #include "street/Unit19.h"
 
-TForm19::TForm19(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Девушки из класса"), QSize(500, 400), WindowFrame::NoCloseBox)
+#include "core/DataPath.h"
+#include "core/GameState.h"
+#include "core/GameWindows.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "core/Random.h"
+#include "core/TextFile.h"
+#include "street/PlaceActions.h"
+#include "street/Unit20.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int Thresholds[GirlsInClass] = { 5, 20, 60, 90, 120, 140, 160, 180, 200, 220 };
+const char* const NamesWith[GirlsInClass]
+    = { "Катей", "Вероникой", "Леной", "Настей", "Таней", "Дашей", "Яной", "Машей", "Ирой", "Олей" };
+
+QLabel* ShadowedText(QWidget* parent, const char* text)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setWordWrap(true);
+    SetBold(label);
+    SetTextColor(label, Palette::Ink);
+    AddShadow(label, Palette::Paper, 3);
+    return label;
 }
+
+QString GirlFile(int girl, const char* extension)
+{
+    return QStringLiteral("Data\\Girls\\%1.%2").arg(girl).arg(QLatin1String(extension));
+}
+}
+
+int GirlAuthorityThreshold(int girl) { return Thresholds[girl]; }
+
+QString GirlNameWith(int girl) { return QString::fromUtf8(NamesWith[girl]); }
+
+TForm19::TForm19(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Девушки из класса"), QSize(700, 500), WindowFrame::NoCloseBox)
+{
+    AddBackground(this, QStringLiteral(":/art/girls_background.svg"));
+
+    Label1 = ShadowedText(this,
+        "В вашем классе учится 21 человек, 10 из которых - девушки. Каждая имеет свой индивидуальный характер и для "
+        "каждой нужен свой подход. Ваша цель: обворожить 9 девушек из класса и добраться до самой последней девушки, "
+        "которую зовут ОЛЯ, и которая поможет вам в работе \"Продавец CD\".");
+    Label2 = ShadowedText(this, "Краткая информация о выбранной девушке, ее фото, а также ее требования.");
+    Image1 = new PictureBox(this);
+    Image1->setFixedSize(96, 72);
+    Image1->setArt(QStringLiteral(":/art/girls_note.svg"));
+
+    auto* names = new QFrame(this);
+    names->setObjectName(QStringLiteral("namesPanel"));
+    MakePanel(names);
+    auto* nameLayout = new QGridLayout(names);
+    for (int girl = 0; girl < GirlsInClass; ++girl) {
+        auto* button = new QPushButton(QString::fromUtf8(GirlButtonCaptions[girl]), names);
+        button->setFixedSize(104, 28);
+        Connect(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
+        nameButtons[girl] = button;
+        nameLayout->addWidget(button, girl % 5, girl / 5);
+    }
+
+    auto* photoFrame = new QFrame(this);
+    photoFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    photoFrame->setLineWidth(2);
+    photoFrame->setFixedSize(184, 244);
+    Image2 = new PictureBox(photoFrame);
+    Image2->setGeometry(2, 2, 180, 240);
+    Image2->setAccessibleName(QStringLiteral("Фото девушки"));
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setAccessibleName(QStringLiteral("О девушке"));
+
+    Button11 = new QPushButton(QStringLiteral("Поговорить с ней"), this);
+    Button12 = new QPushButton(QStringLiteral("Назад"), this);
+    for (QPushButton* button : { Button11, Button12 })
+        button->setMinimumHeight(30);
+    SetBold(Button11);
+    Connect(Button11, &QPushButton::clicked, this, &TForm19::Button11Click);
+    Connect(Button12, &QPushButton::clicked, this, &TForm19::Button12Click);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(names);
+    left->addStretch();
+    left->addWidget(Image1, 0, Qt::AlignHCenter);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Label2);
+    right->addWidget(Memo1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button11);
+    buttons->addWidget(Button12);
+    right->addLayout(buttons);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(left);
+    middle->addWidget(photoFrame, 0, Qt::AlignTop);
+    middle->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 14);
+    layout->addWidget(Label1);
+    layout->addSpacing(6);
+    layout->addLayout(middle, 1);
+}
+
+void TForm19::NameButtonClick(int girl)
+{
+    m_selectedGirl = girl;
+    Image2->setImage(LoadPicture(DataPath(GirlFile(girl, "jpg"))));
+    Memo1->setPlainText(ReadLines1251(DataPath(GirlFile(girl, "inf"))).join(QLatin1Char('\n')));
+}
+
+bool TForm19::willTalk(int girl) const
+{
+    if (state().number(Field::Authority) < GirlAuthorityThreshold(girl))
+        return false;
+    if (girl == OlyaGirl) {
+        for (int other = 0; other < OlyaGirl; ++other) {
+            if (state().girlFlag(other) != QLatin1String("1"))
+                return false;
+        }
+    }
+    return true;
+}
+
+void TForm19::Button11Click()
+{
+    // One time in three she is not around, whoever she is.
+    if (Random(3) == 2) {
+        if (m_selectedGirl >= 0)
+            ui().message(QStringLiteral("К сожалению, данной девушки на месте сейчас нет (заболела или где-то "
+                                        "бродит), попробуйте повторить попытку позднее."));
+        return;
+    }
+    if (m_selectedGirl < 0)
+        return;
+    const int girl = m_selectedGirl;
+    if (!willTalk(girl)) {
+        ui().message(QStringLiteral("Увы, но вы не подходите для этой девушки..."));
+        return;
+    }
+    TForm20& talk = windows().form20();
+    if (!talk.Start(girl, GirlNameWith(girl)))
+        return;
+    if (ui().showModal(talk) == ModalResult::Yes) {
+        state().setGirlFlag(girl, QStringLiteral("1"));
+        ApplyGirlFlagFonts(state(), nameButtons);
+    }
+}
+
+void TForm19::Button12Click() { closeWith(ModalResult::Ok); }

@@ -1,14 +1,4 @@
-// A push button whose caption wraps onto a second line when it is wider than the button.
+// The wrapping push button lives in core/ now, for the windows of every folder.
 #pragma once
 
-#include <QPushButton>
-
-// The caption stays the button's whole text (what screen readers read); only the drawing breaks it between words.
-class WrapButton : public QPushButton {
-    Q_OBJECT
-public:
-    WrapButton(const QString& text, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
+#include "core/WrapButton.h"

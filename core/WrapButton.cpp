@@ -1,4 +1,4 @@
-#include "town/WrapButton.h"
+#include "core/WrapButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,0 +1,32 @@
+// SMS rules: the characters a message may still take, its words, and the classmates' automatic replies chosen by
+// keywords from the reply file.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A message takes at most 70 characters over the first three lines the box shows.
+constexpr int SmsLength = 70;
+// At most this many words of a message and keys of a key line are looked at; the rest are ignored.
+constexpr int SmsMaxWords = 30;
+
+// 70 minus the characters of the first three shown lines (line breaks not counted, later lines ignored).
+int SmsCharactersLeft(const QStringList& shownLines);
+// The message as it is sent: the first three shown lines run together, with a full stop after them.
+QString SmsMessage(const QStringList& shownLines);
+
+// Upper case as the Windows-1251 code page knows it: а..я become А..Я and ё becomes Ё; nothing else changes.
+QString UpperCase1251(const QString& text);
+// The words of a message, upper-cased: a new word begins at each of the eleven separators
+// (blank ! " & ' , . / : ; ?), so two separators in a row make an empty word between them. At most 30 words.
+QStringList SmsWords(const QString& message);
+
+// Looks through the reply file's lines for the first key line (one beginning with an apostrophe) whose keys are all
+// words of the message, and gives the replies of its block: the lines after its header line up to a line "-".
+// No key line matching gives nothing; a matching block without replies gives an empty list.
+std::optional<QStringList> FindSmsReplies(const QStringList& fileLines, const QStringList& words);
+
+// The reply sent back: one of the replies, never the last of two or more (it is the spare); none from an empty
+// block. Draws from Random only when there is a choice.
+std::optional<QString> PickSmsReply(const QStringList& replies);

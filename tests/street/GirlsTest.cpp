@@ -1,0 +1,295 @@
+#include "GameFixture.h"
+#include "TestHelpers.h"
+#include "core/Picture.h"
+#include "core/TextFile.h"
+#include "street/GirlScript.h"
+#include "street/PlaceActions.h"
+#include "street/Unit19.h"
+#include "street/Unit20.h"
+#include "street/Unit22.h"
+#include "street/Unit23.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+// A script of nodes that each offer a bad answer (1, score 0) and a good one (2, score 1), then a last node.
+QStringList ScriptOf(int nodes)
+{
+    QStringList lines;
+    for (int n = 0; n < nodes; ++n)
+        lines << QStringLiteral("Реплика %1").arg(n) << "2"
+              << "Плохо"
+              << "Фу"
+              << "0"
+              << "Хорошо"
+              << "Ура"
+              << "1";
+    lines << "Последняя"
+          << "1"
+          << "Пока"
+          << "Ты милый"
+          << "0";
+    return lines;
+}
+}
+
+TEST(GirlTalkRules, LikingCountsOneFreeGoodAnswerAndSheGivesUpBelow85)
+{
+    struct Case {
+        std::vector<int> scores;
+        std::vector<int> likings;
+        TalkStep last;
+    };
+    const Case cases[] = {
+        { { 0, 1, 1 }, { 100, 100, 100 }, TalkStep::NextNode },
+        { { 0, 0 }, { 100, 50 }, TalkStep::Rejected },
+        { { 1, 0, 0, 0 }, { 200, 100, 67 }, TalkStep::Rejected },
+    };
+    for (const Case& c : cases) {
+        GirlTalk talk(GirlScript::Parse(ScriptOf(5)));
+        AnswerOutcome outcome;
+        for (size_t i = 0; i < c.likings.size(); ++i) {
+            outcome = talk.answer(c.scores[i] == 1 ? 2 : 1);
+            EXPECT_EQ(outcome.liking, c.likings[i]) << "answer " << i;
+            EXPECT_EQ(outcome.face, c.scores[i] == 1 ? Face::Good : Face::Bad);
+            if (i + 1 < c.likings.size()) {
+                EXPECT_EQ(outcome.step, TalkStep::NextNode);
+            }
+        }
+        EXPECT_EQ(outcome.step, c.last);
+    }
+    // Exact halves go to the even neighbour; 84.5 % is not enough.
+    EXPECT_EQ(Liking(0, 8), 12);
+    EXPECT_EQ(Liking(2, 8), 38);
+    EXPECT_EQ(Liking(168, 200), 84);
+    EXPECT_EQ(Liking(-3, 4), -50);
+    EXPECT_EQ(Liking(2 * 2147483647LL, 2), 214748364750LL); // two huge scores do not overflow
+}
+
+TEST(GirlTalkRules, OnlyTheLastNodeEndsTheTalkAndItsScoreIsNotCounted)
+{
+    GirlTalk one(GirlScript::Parse({ "Привет", "1", "Привет!", "Ой, ты классный", "0" }));
+    const AnswerOutcome outcome = one.answer(1);
+    EXPECT_EQ(outcome.step, TalkStep::Charmed);
+    EXPECT_EQ(outcome.reaction, "Ой, ты классный");
+    EXPECT_EQ(one.answersGiven(), 0);
+
+    GirlTalk longer(GirlScript::Parse(ScriptOf(2)));
+    EXPECT_EQ(longer.answer(2).step, TalkStep::NextNode);
+    EXPECT_EQ(longer.nodeLine(), 8);
+    EXPECT_EQ(longer.answer(2).step, TalkStep::NextNode);
+    EXPECT_EQ(longer.answer(1).step, TalkStep::Charmed);
+    EXPECT_EQ(longer.score(), 2);
+}
+
+TEST(GirlTalkRules, BrokenScriptsAreRefusedNamingTheLine)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        { { "Привет", "два", "a", "b", "1" }, "строка 2" },
+        { { "Привет", "0" }, "строка 2" },
+        { { "Привет", "6", "a", "b", "1" }, "строка 2" },
+        { { "Привет", "1", "a", "b" }, "строка 1" },
+        { { "Привет", "1", "a", "b", "хорошо" }, "строка 5" },
+        { { "Привет" }, "строка 1" },
+        { { "Привет", "2", "a", "b", "1", "c", "d", "0" }, "строка 1" }, // the last node must have one answer
+        { ScriptOf(1) << "", "строка 14" }, // a stray line after the end
+        { {}, "пуст" },
+    };
+    for (const auto& [lines, where] : cases) {
+        const GirlScript script = GirlScript::Parse(lines);
+        EXPECT_FALSE(script.isSound()) << lines.join('|').toStdString();
+        EXPECT_TRUE(script.problem().contains(QString::fromUtf8(where))) << script.problem().toStdString();
+        EXPECT_TRUE(script.nodes().empty());
+    }
+}
+
+TEST(GirlTalkRules, EveryShippedScriptCanBeWonWithGoodAnswers)
+{
+    for (int girl = 0; girl < 10; ++girl) {
+        SCOPED_TRACE(girl);
+        const GirlScript script
+            = GirlScript::Parse(ReadLines1251(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Girls/%1.gdlg").arg(girl)));
+        ASSERT_TRUE(script.isSound()) << script.problem().toStdString();
+        EXPECT_GE(script.nodes().size(), 3u);
+        GirlTalk talk(script);
+        AnswerOutcome outcome;
+        for (size_t step = 0; step < script.nodes().size(); ++step) {
+            const auto& answers = talk.node().answers;
+            const auto best = std::max_element(answers.begin(), answers.end(),
+                [](const GirlAnswer& a, const GirlAnswer& b) { return a.score < b.score; });
+            outcome = talk.answer(int(best - answers.begin()) + 1);
+            if (outcome.step != TalkStep::NextNode)
+                break;
+        }
+        EXPECT_EQ(outcome.step, TalkStep::Charmed);
+    }
+}
+
+namespace {
+class Girls : public GameFixture {
+protected:
+    Girls()
+    {
+        treatEveryWindowAsBuilt();
+        useWorkingDirectory({ "Data/Girls/0.jpg", "Data/Girls/0.inf", "Data/Girls/0.gdlg", "Data/Girls/9.jpg",
+            "Data/Girls/9.inf", "Data/Girls/9.gdlg", "Data/Girls/Good.bmp", "Data/Girls/Empty.bmp" });
+    }
+    TForm19& girls() { return forms->form19(); }
+    void writeScript(int girl, const QStringList& lines)
+    {
+        WriteLines1251(QStringLiteral("Data/Girls/%1.gdlg").arg(girl), lines);
+    }
+};
+}
+
+TEST_F(Girls, TalkNeedsHerPresenceTheAuthorityAndForОляTheNineOthers)
+{
+    const QString absent = "К сожалению, данной девушки на месте сейчас нет (заболела или где-то бродит), "
+                           "попробуйте повторить попытку позднее.";
+    const QString refused = "Увы, но вы не подходите для этой девушки...";
+    struct Case {
+        int girl;
+        const char* authority;
+        int othersCharmed; // how many of girls 0..8 are charmed
+        int draw;
+        QString message; // empty: the talk opens
+    };
+    const Case cases[] = {
+        { 0, "4", 0, 0, refused },
+        { 0, "5", 0, 1, {} },
+        { 0, "500", 0, 2, absent },
+        { 9, "500", 8, 0, refused }, // Ира is not charmed yet
+        { 9, "219", 9, 1, refused },
+        { 9, "220", 9, 0, {} },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.girl);
+        SCOPED_TRACE(c.authority);
+        ui.messages.clear();
+        ui.shownWindows.clear();
+        given({ { Field::Authority, c.authority } });
+        for (int i = 0; i < 9; ++i)
+            state.setGirlFlag(i, i < c.othersCharmed ? "1" : "0");
+        click(girls().nameButtons[c.girl]);
+        EXPECT_FALSE(girls().Memo1->toPlainText().isEmpty());
+        random.add(c.draw, 3);
+        if (c.message.isEmpty()) {
+            ui.onModal<TForm20>([](TForm20& talk) {
+                EXPECT_FALSE(talk.Memo1->toPlainText().isEmpty());
+                EXPECT_TRUE(talk.answerButtons[0]->isVisible());
+                click(talk.Button6);
+            });
+        }
+        click(girls().Button11);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(ui.shownWindows, QStringList { c.girl == 0 ? "Разговор с Катей" : "Разговор с Олей" });
+            EXPECT_EQ(ui.messages, QStringList { "Ну ладно, иди. Приходи еще, поговорим..." });
+        } else {
+            EXPECT_EQ(ui.messages, QStringList { c.message });
+            EXPECT_TRUE(ui.shownWindows.isEmpty());
+        }
+        EXPECT_NE(state.girlFlag(c.girl), "1");
+    }
+}
+
+TEST_F(Girls, NobodySelectedNeverStartsATalk)
+{
+    given({ { Field::Authority, "1000" } });
+    for (int draw : { 0, 1, 2 }) {
+        random.add(draw, 3);
+        click(girls().Button11);
+    }
+    EXPECT_TRUE(ui.messages.isEmpty());
+    EXPECT_TRUE(ui.shownWindows.isEmpty());
+    EXPECT_EQ(girls().selectedGirl(), -1);
+}
+
+TEST_F(Girls, ConversationEndsInLoveOrRejectionOrNotAtAll)
+{
+    struct Case {
+        QStringList script;
+        std::vector<int> answers;
+        QStringList windows;
+        const char* flag;
+        QString lastLogLine;
+    };
+    const QStringList oneNode = { "Привет", "1", "Привет!", "Ой, ты классный", "0" };
+    const Case cases[] = {
+        { oneNode, { 1 }, { "Разговор с Катей", "Это любовь..." }, "1", "Ой, ты классный" },
+        { ScriptOf(3), { 2, 1, 2, 1 }, { "Разговор с Катей", "Это любовь..." }, "1", "Ты милый" },
+        { ScriptOf(3), { 1, 1 }, { "Разговор с Катей", "--- СМЕРТЬ! ---" }, "0",
+            "Мне жаль, но ты мне совсем не нравишься..." },
+        { { "Привет", "7", "a", "b", "1" }, {}, {}, "0", {} },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script.join('|').toStdString());
+        ui.shownWindows.clear();
+        ui.messages.clear();
+        state.setGirlFlag(0, "0");
+        ApplyGirlFlagFonts(state, girls().nameButtons);
+        writeScript(0, c.script);
+        given({ { Field::Authority, "5" } });
+        click(girls().nameButtons[0]);
+        random.add(0, 3);
+        QString log;
+        if (!c.windows.isEmpty()) {
+            ui.onModal<TForm20>([&](TForm20& talk) {
+                for (int k : c.answers) {
+                    ASSERT_TRUE(talk.answerButtons[k - 1]->isVisible());
+                    click(talk.answerButtons[k - 1]);
+                }
+                log = talk.Memo1->toPlainText();
+            });
+            if (c.windows.last() == "Это любовь...") {
+                ui.onModal<TForm22>([](TForm22& love) {
+                    EXPECT_TRUE(love.Label1->text().startsWith("Поздравляю! Ваш Разговор с Катей закончился просто "
+                                                               "потрясающе и, по-моему, она в тебя влюбилась"));
+                    click(love.Button1);
+                });
+            } else {
+                ui.onModal<TForm23>([](TForm23& rejection) { click(rejection.Button1); });
+            }
+        }
+        click(girls().Button11);
+        EXPECT_EQ(ui.shownWindows, c.windows);
+        EXPECT_EQ(state.girlFlag(0), c.flag);
+        EXPECT_EQ(girls().nameButtons[0]->font().strikeOut(), QString(c.flag) == "1");
+        if (c.windows.isEmpty()) {
+            ASSERT_EQ(ui.messages.size(), 1);
+            EXPECT_TRUE(ui.messages[0].startsWith("Разговор не получился")) << ui.messages[0].toStdString();
+            EXPECT_TRUE(ui.messages[0].contains("строка 2"));
+        } else {
+            EXPECT_TRUE(log.endsWith("\n\n" + c.lastLogLine)) << log.toStdString();
+        }
+    }
+}
+
+TEST_F(Girls, LikingIndicatorShowsAFaceForAHundredTicksAndSurvivesAMissingPicture)
+{
+    TForm20& talk = forms->form20();
+    writeScript(0, ScriptOf(2));
+    ASSERT_TRUE(talk.Start(0, "Катей"));
+    ui.sleptMilliseconds = 0;
+    click(talk.answerButtons[1]); // a good answer
+    EXPECT_EQ(ui.sleptMilliseconds, 1000);
+    EXPECT_EQ(talk.faceState(), "1");
+    talk.Timer1Timer();
+    EXPECT_EQ(talk.faceState(), "3");
+    EXPECT_FALSE(talk.Image2->pixmap().isNull());
+    for (int tick = 0; tick < 99; ++tick)
+        talk.Timer1Timer();
+    EXPECT_EQ(talk.faceState(), "3");
+    talk.Timer1Timer();
+    EXPECT_EQ(talk.faceState(), "0");
+    EXPECT_EQ(talk.faceCountdown(), 100);
+
+    // Bad.bmp is missing here: the player hears of it once, not on every tick.
+    click(talk.answerButtons[0]);
+    for (int tick = 0; tick < 5; ++tick)
+        QMetaObject::invokeMethod(talk.Timer1, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(ui.errors.size(), 1);
+    EXPECT_EQ(talk.faceState(), "3");
+}
