@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 const QString Title1 = QStringLiteral("Data\\HL2\\Title1.jpg");
@@ -29,6 +30,23 @@ constexpr int FirstAdvancePeriod = 300;
 // The pause that shows a hit zombie, and the one before "GAME OVER".
 constexpr int HitPause = 150;
 constexpr int GameOverPause = 1000;
+
+// A zombie's picture is drawn on a ground of one colour, the colour of its bottom-left corner; that ground is left
+// out, so zombies that come close over each other hide only each other's bodies.
+QImage WithoutGround(const QImage& picture)
+{
+    if (picture.isNull())
+        return picture;
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb ground = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == ground)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return image;
+}
 
 QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
 {
@@ -140,14 +158,18 @@ void TForm36::loadContent()
     MediaPlayer1.Open();
     MediaPlayer2.Open();
     QStringList errors;
-    for (const QString& path :
-        { Title1, Title2, Intro, Playfield, ZombieHit, ZombieFrame(1), ZombieFrame(2), ZombieFrame(3) }) {
+    auto load = [&](const QString& path, bool zombie) {
         try {
-            m_pictures.insert(path, LoadPicture(DataPath(path)));
+            const QImage image = LoadPicture(DataPath(path));
+            m_pictures.insert(path, zombie ? WithoutGround(image) : image);
         } catch (const EInOutError& error) {
             errors.append(error.message());
         }
-    }
+    };
+    for (const QString& path : { Title1, Title2, Intro, Playfield })
+        load(path, false);
+    for (const QString& path : { ZombieHit, ZombieFrame(1), ZombieFrame(2), ZombieFrame(3) })
+        load(path, true);
     // A missing picture leaves its place empty; the game can still be played.
     for (const QString& message : errors)
         ui().errorBox(message);
