@@ -117,6 +117,8 @@ public:
     virtual void NewGame() = 0;
     // Ends the program, whatever windows are open.
     virtual void Quit() = 0;
+    // The zombie shooter from its titles, without the offer, the price or any consequence (the cheat editor).
+    virtual void StartShooter() = 0;
 
 protected:
     GameWindows() = default;

@@ -12,6 +12,8 @@
 #include "records/QuarterReport.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
+#include "street/MiniGames.h"
+#include "street/Unit37.h"
 
 namespace {
 // The question hour of a day without questions.
@@ -103,8 +105,14 @@ void ClockEvents::TeacherQuestionCheck()
     state.setDiary(diary);
 }
 
-// The shooter offer on 3 February 2006 comes with the mini-games.
-void ClockEvents::GameOfferCheck() { }
+// On 3 February 2006 at 16:20 an old friend offers the new shooter game; the whole school judges the player by it.
+void ClockEvents::GameOfferCheck()
+{
+    if (!IsGameOfferTime(m_windows.state()))
+        return;
+    ClockPause pause(m_windows.clock());
+    m_windows.form37().OfferTheGame();
+}
 
 // The exams and endings of 24 May 2006 come with the end of the school year.
 void ClockEvents::SchoolYearEndCheck() { }

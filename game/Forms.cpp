@@ -167,6 +167,12 @@ void Forms::TalkWithMother()
 
 void Forms::NewGame() { form1().NewGame(); }
 
+void Forms::StartShooter()
+{
+    ClockPause pause(clock());
+    form36().Start();
+}
+
 void Forms::Quit()
 {
     // Every window is asked to close by the program itself, which even the windows without a close box accept,

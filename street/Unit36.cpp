@@ -1,8 +1,328 @@
 #include "street/Unit36.h"
 
+#include "core/DataPath.h"
+#include "core/Errors.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "core/Random.h"
+#include "street/ClickPicture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+const QString Title1 = QStringLiteral("Data\\HL2\\Title1.jpg");
+const QString Title2 = QStringLiteral("Data\\HL2\\Title2.jpg");
+const QString Intro = QStringLiteral("Data\\HL2\\Intro.jpg");
+const QString Playfield = QStringLiteral("Data\\HL2\\Picture1.jpg");
+const QString ZombieHit = QStringLiteral("Data\\HL2\\Zombie_Die.bmp");
+QString ZombieFrame(int frame) { return QStringLiteral("Data\\HL2\\Zombie%1.bmp").arg(frame); }
+
+// Where the zombies stand, far away.
+constexpr std::array<QPoint, ZombieCount> ZombiePlaces { { { 144, 224 }, { 200, 200 }, { 296, 200 }, { 360, 200 },
+    { 424, 224 } } };
+constexpr int TitlePeriod = 3000;
+constexpr int ClockPeriod = 1000;
+constexpr int FirstAdvancePeriod = 300;
+// The pause that shows a hit zombie, and the one before "GAME OVER".
+constexpr int HitPause = 150;
+constexpr int GameOverPause = 1000;
+
+// A zombie's picture is drawn on a ground of one colour, the colour of its bottom-left corner; that ground is left
+// out, so zombies that come close over each other hide only each other's bodies.
+QImage WithoutGround(const QImage& picture)
+{
+    if (picture.isNull())
+        return picture;
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb ground = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == ground)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return image;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    SetBold(button);
+    return button;
+}
+
+QLabel* MakeText(QWidget* parent, const QString& text, QRect geometry, int pixelSize)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    SetHeading(label, pixelSize);
+    SetTextColor(label, Palette::Red);
+    AddShadow(label, Palette::Black);
+    return label;
+}
+}
+
 TForm36::TForm36(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("GRELN_x's   HALF-LIFE 2"), QSize(640, 480), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    SetBackground(this, Palette::Black);
+    Image1 = new ClickPicture(this);
+    Image1->setGeometry(0, 0, 640, 480);
+    Image1->setAccessibleName(QStringLiteral("Экран игры"));
+    for (int i = 0; i < ZombieCount; ++i) {
+        Zombies[i] = new ClickPicture(this);
+        Zombies[i]->setGeometry(QRect(ZombiePlaces[i], ZombieAtRest));
+        Zombies[i]->setAccessibleName(QStringLiteral("Зомби"));
+        Connect(Zombies[i], &ClickPicture::pressed, this, [this, i] { ZombieClick(i); });
+    }
+    gunImage = new PictureBox(this);
+    gunImage->setGeometry(380, 300, 200, 180);
+    gunImage->setAccessibleName(QStringLiteral("Пистолет"));
+    gunImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    girlImage = new PictureBox(this);
+    girlImage->setGeometry(20, 150, 200, 310);
+    girlImage->setAccessibleName(QStringLiteral("Спасенная девушка"));
+
+    ZombieCountdown = new QLabel(QString::number(ZombieCountdownStart), this);
+    ZombieCountdown->setGeometry(540, 10, 90, 40);
+    ZombieCountdown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ZombieCountdown->setAccessibleDescription(QStringLiteral("Секунд до спасения"));
+    SetHeading(ZombieCountdown, 30);
+    SetTextColor(ZombieCountdown, Palette::LampLight);
+    AddShadow(ZombieCountdown, Palette::Black);
+
+    Label1 = MakeText(this, QStringLiteral("--- GAME OVER ---"), QRect(0, 150, 640, 60), 44);
+    Label2 = MakeText(this, QStringLiteral("Попробовать сначала?"), QRect(0, 215, 640, 40), 26);
+    Label3 = new QLabel(QStringLiteral("Фуф, кажется, они наконец-то закончились. Знаешь, Гордон, я хочу сказать "
+                                       "спасибо. Ты спас меня. Не знаю, что бы со мной было бы, если бы не ты... "
+                                       "ЧМОК! Поцелуй меня!"),
+        this);
+    Label3->setGeometry(240, 170, 380, 180);
+    Label3->setWordWrap(true);
+    Label3->setMargin(12);
+    SetBold(Label3, 2);
+    MakePanel(Label3);
+
+    Button1 = MakeButton(this, QStringLiteral("Новая игра"), QRect(230, 380, 180, 34));
+    Button2 = MakeButton(this, QStringLiteral("Выход"), QRect(230, 424, 180, 34));
+    Button3 = MakeButton(this, QStringLiteral("Не хочу играть!"), QRect(10, 10, 170, 34));
+    Button4 = MakeButton(this, QStringLiteral("ДА"), QRect(220, 280, 90, 34));
+    Button5 = MakeButton(this, QStringLiteral("НЕТ"), QRect(330, 280, 90, 34));
+    Button6 = MakeButton(this, QStringLiteral("-- Поцеловать --"), QRect(340, 370, 180, 34));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(TitlePeriod);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(ClockPeriod);
+    Timer3 = new QTimer(this);
+    Timer3->setInterval(FirstAdvancePeriod);
+    Connect(Timer1, &QTimer::timeout, this, &TForm36::Timer1Timer);
+    Connect(Timer2, &QTimer::timeout, this, &TForm36::Timer2Timer);
+    Connect(Timer3, &QTimer::timeout, this, &TForm36::Timer3Timer);
+    Connect(Image1, &ClickPicture::pressed, this, &TForm36::Image1Click);
+    Connect(Button1, &QPushButton::clicked, this, &TForm36::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm36::Cancel);
+    Connect(Button3, &QPushButton::clicked, this, &TForm36::Cancel);
+    Connect(Button4, &QPushButton::clicked, this, &TForm36::Button4Click);
+    Connect(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
+    Connect(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
+
+    MediaPlayer1.SetFileName(QStringLiteral("Data\\HL2\\Pistol_fire.wav"));
+    MediaPlayer2.SetFileName(QStringLiteral("Data\\HL2\\Zombie_die.wav"));
+}
+
+ModalResult TForm36::Start()
+{
+    ShowTrigger = QStringLiteral("0");
+    return ui().showModal(*this);
+}
+
+void TForm36::showEvent(QShowEvent* event)
+{
+    TGameWindow::showEvent(event);
+    RunGuarded([this] { FormShow(); });
+}
+
+void TForm36::loadContent()
+{
+    if (m_contentLoaded)
+        return;
+    m_contentLoaded = true;
+    // The clips are opened once, so a shot sounds at once.
+    MediaPlayer1.Open();
+    MediaPlayer2.Open();
+    QStringList errors;
+    auto load = [&](const QString& path, bool zombie) {
+        try {
+            const QImage image = LoadPicture(DataPath(path));
+            m_pictures.insert(path, zombie ? WithoutGround(image) : image);
+        } catch (const EInOutError& error) {
+            errors.append(error.message());
+        }
+    };
+    for (const QString& path : { Title1, Title2, Intro, Playfield })
+        load(path, false);
+    for (const QString& path : { ZombieHit, ZombieFrame(1), ZombieFrame(2), ZombieFrame(3) })
+        load(path, true);
+    // A missing picture leaves its place empty; the game can still be played.
+    for (const QString& message : errors)
+        ui().errorBox(message);
+}
+
+void TForm36::FormShow()
+{
+    if (ShowTrigger != QLatin1String("0"))
+        return;
+    ShowTrigger = QStringLiteral("1");
+    TitleStep = QStringLiteral("0");
+    Shooting = QStringLiteral("0");
+    for (QWidget* widget : std::initializer_list<QWidget*> { Button1, Button2, Button3, Button4, Button5, Button6,
+             ZombieCountdown, Label1, Label2, Label3, girlImage, gunImage })
+        widget->hide();
+    for (int i = 0; i < ZombieCount; ++i) {
+        Zombies[i]->hide();
+        m_zombies[i].size = ZombieAtRest;
+        Zombies[i]->resize(ZombieAtRest);
+    }
+    stopTimers();
+    loadContent();
+    showBackground(Title1);
+    Timer1->start();
+    // Each zombie starts at a frame of its own; the first step moves it on to the next.
+    for (Zombie& zombie : m_zombies)
+        zombie.frame = Random(ZombieFrameCount);
+}
+
+// The titles: Title1 at once and again after 3 s, Title2 after 6 s, the intro with its buttons after 9 s.
+void TForm36::Timer1Timer()
+{
+    if (TitleStep == Title2) {
+        TitleStep = Intro;
+        showBackground(Intro);
+        Button1->show();
+        Button2->show();
+        Timer1->stop();
+    }
+    if (TitleStep == Title1) {
+        TitleStep = Title2;
+        showBackground(Title2);
+    }
+    if (TitleStep == QLatin1String("0")) {
+        TitleStep = Title1;
+        showBackground(Title1);
+    }
+}
+
+void TForm36::Button1Click()
+{
+    TitleStep = QStringLiteral("1");
+    Shooting = QStringLiteral("1");
+    showBackground(Playfield);
+    Button1->hide();
+    Button2->hide();
+    for (QWidget* widget : std::initializer_list<QWidget*> { Button3, ZombieCountdown, gunImage })
+        widget->show();
+    for (int i = 0; i < ZombieCount; ++i)
+        Zombies[i]->show();
+    gunImage->raise();
+    if (gunImage->pixmap().isNull())
+        gunImage->setArt(QStringLiteral(":/art/gun.svg"));
+    Timer2->start();
+    Timer3->start();
+}
+
+// One second of the countdown; at 0 the zombies are gone and the girl is saved.
+void TForm36::Timer2Timer()
+{
+    ZombieCountdown->setText(QString::number(secondsLeft() - 1));
+    TitleStep = QStringLiteral("0");
+    if (secondsLeft() > 0)
+        return;
+    stopTimers();
+    Shooting = QStringLiteral("0");
+    ZombieCountdown->hide();
+    gunImage->hide();
+    for (ClickPicture* zombie : Zombies)
+        zombie->hide();
+    if (girlImage->pixmap().isNull())
+        girlImage->setArt(QStringLiteral(":/art/rescued_girl.svg"));
+    girlImage->show();
+    Label3->show();
+    Button6->show();
+}
+
+// One step of the zombies; the nearer the end of the countdown, the faster they come.
+void TForm36::Timer3Timer()
+{
+    bool reached = false;
+    for (int i = 0; i < ZombieCount; ++i) {
+        AdvanceZombie(m_zombies[i]);
+        Zombies[i]->resize(m_zombies[i].size);
+        showZombie(i, ZombieFrame(m_zombies[i].frame));
+        reached = reached || ZombieReachedPlayer(m_zombies[i]);
+    }
+    if (reached) {
+        stopTimers();
+        Shooting = QStringLiteral("0");
+        ui().sleep(GameOverPause);
+        for (QWidget* widget : std::initializer_list<QWidget*> { Label1, Label2, Button4, Button5 }) {
+            widget->show();
+            widget->raise();
+        }
+        ShowTrigger = QStringLiteral("0");
+    }
+    Timer3->setInterval(AdvanceInterval(secondsLeft()));
+}
+
+void TForm36::Button4Click() { FormShow(); }
+
+void TForm36::Image1Click()
+{
+    if (Shooting != QLatin1String("1"))
+        return;
+    MediaPlayer1.Rewind();
+    MediaPlayer1.Play();
+}
+
+// A hit: the zombie falls and comes again from far away with the next step.
+void TForm36::ZombieClick(int index)
+{
+    MediaPlayer1.Rewind();
+    MediaPlayer1.Play();
+    MediaPlayer2.Rewind();
+    MediaPlayer2.Play();
+    showZombie(index, ZombieHit);
+    Zombies[index]->repaint();
+    ui().sleep(HitPause);
+    m_zombies[index].size = ZombieAtRest;
+    Zombies[index]->resize(ZombieAtRest);
+}
+
+void TForm36::Cancel() { closeWith(ModalResult::Cancel); }
+
+void TForm36::Button6Click() { closeWith(ModalResult::Ok); }
+
+int TForm36::secondsLeft() const { return ZombieCountdown->text().toInt(); }
+
+void TForm36::done(int result)
+{
+    stopTimers();
+    TGameWindow::done(result);
+}
+
+void TForm36::showBackground(const QString& gamePath) { Image1->setImage(picture(gamePath)); }
+
+void TForm36::showZombie(int index, const QString& gamePath) { Zombies[index]->setImage(picture(gamePath)); }
+
+void TForm36::stopTimers()
+{
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
 }

@@ -1,10 +1,84 @@
-// The zombie shooter game.
+// The zombie shooter: titles, then five zombies come closer while the countdown runs; hold out and save the girl.
 #pragma once
 
+#include "audio/MediaPlayer.h"
 #include "core/GameWindow.h"
+#include "street/MiniGames.h"
+
+#include <QHash>
+#include <QImage>
+#include <array>
+
+class ClickPicture;
+class PictureBox;
+class QLabel;
+class QPushButton;
+class QTimer;
 
 class TForm36 : public TGameWindow {
     Q_OBJECT
 public:
     explicit TForm36(GameWindows& windows);
+
+    // Starts the game afresh from its titles and shows it; OK only when the girl was rescued.
+    ModalResult Start();
+
+    ClickPicture* Image1; // the background: titles, intro, the playfield; a shot when clicked during play
+    std::array<ClickPicture*, ZombieCount> Zombies; // hit when clicked
+    PictureBox* gunImage; // shown during play
+    PictureBox* girlImage; // the rescued girl
+    QLabel* ZombieCountdown; // seconds left
+    QLabel* Label1; // "--- GAME OVER ---"
+    QLabel* Label2; // "Попробовать сначала?"
+    QLabel* Label3; // the rescued girl's words
+    QPushButton* Button1; // "Новая игра"
+    QPushButton* Button2; // "Выход": Cancel
+    QPushButton* Button3; // "Не хочу играть!": Cancel
+    QPushButton* Button4; // "ДА": from the titles again
+    QPushButton* Button5; // "НЕТ": Cancel
+    QPushButton* Button6; // "-- Поцеловать --": OK
+    QTimer* Timer1; // the titles, every 3000 ms
+    QTimer* Timer2; // the countdown, every 1000 ms
+    QTimer* Timer3; // the zombies' advance, 300 ms at first, then faster
+    TMediaPlayer MediaPlayer1; // the shot
+    TMediaPlayer MediaPlayer2; // a zombie's death
+
+    // "0": the next showing starts afresh; "1": started.
+    QString ShowTrigger = QStringLiteral("0");
+    // "0", the title picture on show, or "1" once the play began.
+    QString TitleStep = QStringLiteral("0");
+    // "1" while the play runs.
+    QString Shooting = QStringLiteral("0");
+
+    // The show step: on showing the window and on "ДА"; does nothing unless ShowTrigger is "0".
+    void FormShow();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Button1Click();
+    void Button4Click();
+    void Image1Click();
+    void ZombieClick(int index);
+    void Cancel();
+    void Button6Click();
+
+    const Zombie& zombie(int index) const { return m_zombies[index]; }
+    int secondsLeft() const;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showBackground(const QString& gamePath);
+    void showZombie(int index, const QString& gamePath);
+    void stopTimers();
+    // The pictures and sounds, read at the first showing; a file that cannot be read is reported once.
+    void loadContent();
+    QImage picture(const QString& gamePath) const { return m_pictures.value(gamePath); }
+
+    std::array<Zombie, ZombieCount> m_zombies;
+    QHash<QString, QImage> m_pictures;
+    bool m_contentLoaded = false;
 };
