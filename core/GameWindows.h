@@ -117,6 +117,8 @@ public:
     virtual void NewGame() = 0;
     // Ends the program, whatever windows are open.
     virtual void Quit() = 0;
+    // The evening thug steps up: story, talk and its outcome (the clock is the caller's business).
+    virtual void StartThug() = 0;
 
 protected:
     GameWindows() = default;

@@ -168,3 +168,5 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+void Forms::StartThug() { form25().StartTalk(); }

@@ -13,6 +13,7 @@ public:
     void TalkWithMother() override;
     void NewGame() override;
     void Quit() override;
+    void StartThug() override;
 
 private:
     std::unique_ptr<TForm1> m_ownForm1;
