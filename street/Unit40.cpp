@@ -77,12 +77,13 @@ TForm40::TForm40(GameWindows& windows)
     caption->setAlignment(Qt::AlignCenter);
     playerPicture = new PictureBox(Panel1);
     playerPicture->setArt(QStringLiteral(":/art/robber_player.svg"));
-    playerPicture->setFixedSize(150, 200);
+    playerPicture->setFixedSize(135, 180);
     playerPicture->setAccessibleName(QStringLiteral("Вы"));
     Label4 = new QLabel(QStringLiteral("В данный                    момент                   это - вы!"), Panel1);
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setFixedWidth(110);
+    Label4->setMinimumHeight(66);
     SetBold(Label4);
     SetTextColor(Label4, Palette::White);
     Button4 = new QPushButton(QStringLiteral("Ботанику или лоху"), Panel1);
