@@ -4,8 +4,8 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Random.h"
+#include "street/StoryLook.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,13 +20,7 @@ TLootWindow::TLootWindow(GameWindows& windows, const QString& caption, const QSt
     AddBackground(this, art);
     Label1 = new QLabel(question, this);
     Label1->setWordWrap(true);
-    SetHeading(Label1, 18);
-    SetTextColor(Label1, Palette::White);
-    auto* shadow = new QGraphicsDropShadowEffect(Label1);
-    shadow->setColor(QColor(Palette::Black));
-    shadow->setOffset(2, 2);
-    shadow->setBlurRadius(0);
-    Label1->setGraphicsEffect(shadow);
+    SetStoryText(Label1, 18);
 
     Button1 = new QPushButton(QStringLiteral("ДА!!!"), this);
     Button2 = new QPushButton(QStringLiteral("НЕТ"), this);

@@ -9,18 +9,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-StoryParts BuildStoryWindow(QWidget* window, const QString& art, const QString& text)
+void SetStoryText(QLabel* label, int pixelSize)
 {
-    AddBackground(window, art);
-    auto* label = new QLabel(text, window);
-    label->setWordWrap(true);
-    SetHeading(label, 16);
+    SetHeading(label, pixelSize);
     SetTextColor(label, Palette::White);
     auto* shadow = new QGraphicsDropShadowEffect(label);
     shadow->setColor(QColor(Palette::Black));
     shadow->setOffset(2, 2);
     shadow->setBlurRadius(0);
     label->setGraphicsEffect(shadow);
+}
+
+StoryParts BuildStoryWindow(QWidget* window, const QString& art, const QString& text)
+{
+    AddBackground(window, art);
+    auto* label = new QLabel(text, window);
+    label->setWordWrap(true);
+    SetStoryText(label, 16);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), window);
     SetBold(ok);

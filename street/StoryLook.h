@@ -13,5 +13,8 @@ struct StoryParts {
     QPushButton* ok;
 };
 
+// White bold letters of the given pixel size over the same text in black, two pixels lower and further right.
+void SetStoryText(QLabel* label, int pixelSize);
+
 // Builds the window's picture, text and button; the button closes the window with OK.
 StoryParts BuildStoryWindow(QWidget* window, const QString& art, const QString& text);
