@@ -119,6 +119,8 @@ public:
     virtual void Quit() = 0;
     // The zombie shooter from its titles, without the offer, the price or any consequence (the cheat editor).
     virtual void StartShooter() = 0;
+    // The evening thug steps up: story, talk and its outcome (the clock is the caller's business).
+    virtual void StartThug() = 0;
 
 protected:
     GameWindows() = default;

@@ -14,6 +14,7 @@
 #include "records/Unit35.h"
 #include "street/MiniGames.h"
 #include "street/Unit37.h"
+#include "street/Unit25.h"
 
 namespace {
 // The question hour of a day without questions.
@@ -53,8 +54,19 @@ void ClockEvents::RunChecks(const ClockReading& time)
     }
 }
 
-// The evening thug at 22:00 comes with the street conversations.
-void ClockEvents::ThugCheck() { }
+// At 22:00 a thug may stop the player on the way home; only someone with some authority draws his eye, and the
+// more authority, the rarer the thug dares. The draw is made on every tick from authority 5.
+void ClockEvents::ThugCheck()
+{
+    TGameState& state = m_windows.state();
+    const int authority = state.number(Field::Authority);
+    if (authority < 5)
+        return;
+    if (Random(authority / 5 + 1) != 0 || !IsTime(state, "22", "0"))
+        return;
+    ClockPause pause(m_windows.clock());
+    m_windows.form25().StartTalk();
+}
 
 // Hunger, despair and lack of sleep kill; the death window names the cause.
 void ClockEvents::DeathCheck()

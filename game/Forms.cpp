@@ -180,3 +180,5 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+void Forms::StartThug() { form25().StartTalk(); }

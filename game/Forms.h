@@ -14,6 +14,7 @@ public:
     void NewGame() override;
     void Quit() override;
     void StartShooter() override;
+    void StartThug() override;
 
 private:
     std::unique_ptr<TForm1> m_ownForm1;

@@ -1,8 +1,200 @@
 #include "street/Unit27.h"
 
-TForm27::TForm27(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Вы vs Гопник"), QSize(500, 400), WindowFrame::NoCloseBox)
+#include "core/DataPath.h"
+#include "core/GameState.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "core/Random.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QString FightCaption = QStringLiteral("Вы vs Гопник");
+
+QProgressBar* MakeBar(QWidget* parent, QLabel* caption)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    auto* bar = new QProgressBar(parent);
+    bar->setFormat(QStringLiteral("%v"));
+    bar->setMinimumHeight(22);
+    caption->setBuddy(bar);
+    return bar;
+}
+
+// A bar whose maximum is 0 stays an empty bar reading 0, never Qt's busy indicator.
+void ShowBar(QProgressBar* bar, const FightBar& value)
+{
+    bar->setRange(0, value.maximum > 0 ? value.maximum : 1);
+    bar->setValue(value.value);
+}
+}
+
+TForm27::TForm27(GameWindows& windows)
+    : TGameWindow(windows, FightCaption, QSize(720, 620), WindowFrame::NoCloseBox)
+{
+    SetBackground(this, Palette::Night);
+    opponentPicture = new PictureBox(this);
+    opponentPicture->setGeometry(0, 0, 460, 620);
+    opponentPicture->setAccessibleName(QStringLiteral("Противник"));
+
+    auto* side = new QWidget(this);
+    side->setObjectName(QStringLiteral("fightPanel"));
+    side->setGeometry(472, 16, 236, 300);
+    MakePanel(side);
+    Label1 = new QLabel(QStringLiteral("Жизни гопника:"), side);
+    Label2 = new QLabel(QStringLiteral("Ваши жизни:"), side);
+    Label3 = new QLabel(QStringLiteral("Сила удара:"), side);
+    opponentBar = MakeBar(side, Label1);
+    playerBar = MakeBar(side, Label2);
+    powerBar = MakeBar(side, Label3);
+    Button1 = new QPushButton(QStringLiteral("Вмазать левой"), side);
+    Button2 = new QPushButton(QStringLiteral("Вмазать правой"), side);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(12, 12, 12, 12);
+    for (QLabel* label : { Label1, Label2, Label3 })
+        SetBold(label);
+    layout->addWidget(Label1);
+    layout->addWidget(opponentBar);
+    layout->addWidget(Label2);
+    layout->addWidget(playerBar);
+    layout->addWidget(Label3);
+    layout->addWidget(powerBar);
+    layout->addStretch();
+    for (QPushButton* button : { Button1, Button2 }) {
+        SetBold(button);
+        button->setMinimumHeight(34);
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+    }
+
+    rightFist = new PictureBox(this);
+    rightFist->setArt(QStringLiteral(":/art/fist_right.svg"));
+    rightFist->setGeometry(QRect(RightFistRest, QSize(300, 360)));
+    leftFist = new PictureBox(this);
+    leftFist->setArt(QStringLiteral(":/art/fist_left.svg"));
+    leftFist->setGeometry(QRect(LeftFistRest, QSize(560, 420)));
+    for (PictureBox* fist : { rightFist, leftFist }) {
+        fist->setAttribute(Qt::WA_TransparentForMouseEvents);
+        fist->setAccessibleName(QStringLiteral("Кулак"));
+    }
+
+    PunchInFlight = new QTimer(this);
+    PunchInFlight->setInterval(500);
+    PunchInFlight->setSingleShot(true);
+    OpponentTimer = new QTimer(this);
+    OpponentTimer->setInterval(500);
+    DecayTimer = new QTimer(this);
+    DecayTimer->setInterval(1500);
+
+    Connect(Button1, &QPushButton::clicked, this, &TForm27::Button1Click);
+    Connect(Button2, &QPushButton::clicked, this, &TForm27::Button2Click);
+    Connect(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
+    Connect(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
+    Connect(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
+}
+
+bool TForm27::FightThug()
+{
+    return Fight(Random(100) + 1, FightCaption, QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_1.jpg"),
+        QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_2.jpg"));
+}
+
+bool TForm27::FightPasserBy()
+{
+    return Fight(Random(50) + 60, QStringLiteral("Вы vs Лоха"), QStringLiteral("Data\\MyGOPSTOP\\loh_fight_1.jpg"),
+        QStringLiteral("Data\\MyGOPSTOP\\loh_fight_2.jpg"));
+}
+
+bool TForm27::Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture)
+{
+    m_calm = LoadJpeg(DataPath(calmPicture));
+    m_strike = LoadJpeg(DataPath(strikePicture));
+    m_fight.SetUp(opponentLives, state().number(Field::FightSkill));
+    setWindowTitle(caption);
+    opponentPicture->setImage(m_calm);
+    rightFist->move(RightFistRest);
+    leftFist->move(LeftFistRest);
+    ShowBars();
+    m_over = false;
+    OpponentTimer->start();
+    DecayTimer->start();
+    const ModalResult result = ui().showModal(*this);
+    PunchInFlight->stop();
+    OpponentTimer->stop();
+    DecayTimer->stop();
+    m_over = true;
+    setWindowTitle(FightCaption);
+    return result == ModalResult::Yes;
+}
+
+void TForm27::Button1Click() { Punch(FightHand::Left); }
+
+void TForm27::Button2Click() { Punch(FightHand::Right); }
+
+void TForm27::Punch(FightHand hand)
+{
+    if (m_over || PunchInFlight->isActive())
+        return;
+    m_fight.Punch(hand);
+    if (hand == FightHand::Left)
+        leftFist->move(LeftFistPunch);
+    else
+        rightFist->move(RightFistPunch);
+    PunchInFlight->start();
+    ShowBars();
+}
+
+void TForm27::PunchInFlightTimer()
+{
+    PunchInFlight->stop();
+    rightFist->move(RightFistRest);
+    leftFist->move(LeftFistRest);
+    if (m_over)
+        return;
+    End(m_fight.PunchLands());
+}
+
+// The opponent winds up one beat before he strikes, so the player sees it coming.
+void TForm27::OpponentTimerTimer()
+{
+    if (m_over)
+        return;
+    const bool strikes = m_fight.opponentWindup;
+    const bool windUp = !strikes && Random(2) == 0;
+    const FightEnd end = m_fight.OpponentBeat(windUp);
+    if (strikes)
+        opponentPicture->setImage(m_calm);
+    else if (windUp)
+        opponentPicture->setImage(m_strike);
+    End(end);
+}
+
+void TForm27::DecayTimerTimer()
+{
+    if (m_over)
+        return;
+    m_fight.PowerFades();
+    ShowBars();
+}
+
+void TForm27::ShowBars()
+{
+    ShowBar(opponentBar, m_fight.opponentLives);
+    ShowBar(playerBar, m_fight.playerLives);
+    ShowBar(powerBar, m_fight.punchPower);
+}
+
+void TForm27::End(FightEnd end)
+{
+    ShowBars();
+    if (end == FightEnd::Going)
+        return;
+    m_over = true;
+    OpponentTimer->stop();
+    DecayTimer->stop();
+    closeWith(end == FightEnd::PlayerWon ? ModalResult::Yes : ModalResult::No);
 }

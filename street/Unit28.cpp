@@ -1,8 +1,8 @@
 #include "street/Unit28.h"
 
 TForm28::TForm28(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Гопник замочен!"), QSize(400, 300), WindowFrame::NoCloseBox)
+    : TLootWindow(windows, QStringLiteral("Гопник замочен!"), QStringLiteral(":/art/thug_beaten.svg"),
+        QStringLiteral("Круто! Гопник замочен! Будем смотреть, что у него есть в карманах?"), 20,
+        QStringLiteral("В карманах у гопника вы нашли %1 рублей."))
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
 }

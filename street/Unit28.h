@@ -1,9 +1,9 @@
-// The thug beaten: the loot.
+// After a won fight with the thug: look into his pockets?
 #pragma once
 
-#include "core/GameWindow.h"
+#include "street/LootWindow.h"
 
-class TForm28 : public TGameWindow {
+class TForm28 : public TLootWindow {
     Q_OBJECT
 public:
     explicit TForm28(GameWindows& windows);

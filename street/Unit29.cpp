@@ -1,8 +1,13 @@
 #include "street/Unit29.h"
 
+#include "street/StoryLook.h"
+
 TForm29::TForm29(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Happy End - рукопожатие"), QSize(400, 300), WindowFrame::NoCloseBox)
+    : TGameWindow(windows, QStringLiteral("Happy End - рукопожатие"), QSize(480, 340), WindowFrame::NoCloseBox)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    const StoryParts parts = BuildStoryWindow(this, QStringLiteral(":/art/handshake.svg"),
+        QStringLiteral("Хеппи энд! Поздравляю! Вы \"правильно\" ответили на все вопросы гопника и в итоге вы "
+                       "просто-напросто с ним разошлись! Деньги при вас, здоровье на месте. Круто! =)"));
+    Label1 = parts.text;
+    Button1 = parts.ok;
 }

@@ -1,8 +1,103 @@
 #include "street/Unit39.h"
 
-TForm39::TForm39(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Выберете точку, в котором будете ГОП-СТОПничать"), QSize(500, 400), WindowFrame::NoCloseBox)
+#include "core/DataPath.h"
+#include "core/GameWindows.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+#include "street/Unit40.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+const std::array<District, 4> Districts { {
+    { "Район интеллигентов. Никогда не дрались, хлюпики", 8 },
+    { "Район гоп-стопников. Ограбить сможете только таких же гопников, как вы", 5 },
+    { "Район лохов, шестерок и петушков", 3 },
+    { "Район накачанных парней и всякого рода бизнесменов.", 10 },
+} };
+
+namespace {
+const QSize DistrictSize(300, 250);
+
+QIcon DistrictPicture(int k, bool highlighted)
 {
-    // Not in the game yet: its openers tell the player so.
-    MarkUnderConstruction(*this);
+    const QString path = DataPath(QStringLiteral("Data\\MyGOPSTOP\\%1%2.jpg").arg(k).arg(highlighted ? "_" : ""));
+    return QIcon(QPixmap::fromImage(LoadJpeg(path)));
 }
+}
+
+TForm39::TForm39(GameWindows& windows)
+    : TGameWindow(windows, QStringLiteral("Выберете точку, в котором будете ГОП-СТОПничать"), QSize(600, 546),
+        WindowFrame::NoCloseBox)
+{
+    SetBackground(this, Palette::NightDeep);
+    auto* grid = new QGridLayout();
+    grid->setSpacing(0);
+    for (int i = 0; i < 4; ++i) {
+        auto* button = new QToolButton(this);
+        button->setFixedSize(DistrictSize);
+        button->setIconSize(DistrictSize);
+        button->setAutoRaise(true);
+        button->setToolTip(QString::fromUtf8(Districts[i].hint));
+        button->setAccessibleName(QString::fromUtf8(Districts[i].hint));
+        button->installEventFilter(this);
+        const int k = i + 1;
+        Connect(button, &QToolButton::clicked, this, [this, k] { DistrictClick(k); });
+        grid->addWidget(button, i / 2, i % 2);
+        districtButtons[i] = button;
+    }
+    Button1 = new QPushButton(QStringLiteral("Отмена"), this);
+    Button1->setMinimumSize(120, 30);
+    Button1->setAutoDefault(false);
+    Connect(Button1, &QPushButton::clicked, this, &TForm39::Button1Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+}
+
+// The pictures are read when the map is first shown, not when the game starts.
+void TForm39::showEvent(QShowEvent* event)
+{
+    TGameWindow::showEvent(event);
+    if (!districtButtons[0]->icon().isNull())
+        return;
+    RunGuarded([this] {
+        for (int k = 1; k <= 4; ++k)
+            districtButtons[k - 1]->setIcon(DistrictPicture(k, k == m_hovered));
+    });
+}
+
+bool TForm39::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 4; ++i) {
+            if (watched == districtButtons[i])
+                RunGuarded([this, i] { DistrictHover(i + 1); });
+        }
+    }
+    return TGameWindow::eventFilter(watched, event);
+}
+
+void TForm39::DistrictHover(int k)
+{
+    if (m_hovered == k)
+        return;
+    m_hovered = k;
+    for (int j = 1; j <= 4; ++j)
+        districtButtons[j - 1]->setIcon(DistrictPicture(j, j == k));
+}
+
+void TForm39::DistrictClick(int k)
+{
+    windows().form40().LieInWait(
+        QStringLiteral("Data\\MyGOPSTOP\\%1.jpg").arg(k), Districts[std::size_t(k - 1)].people);
+}
+
+void TForm39::Button1Click() { closeWith(ModalResult::Ok); }

@@ -1,9 +1,9 @@
-// The victim beaten: the loot.
+// After a won fight with a passer-by: look into his pockets?
 #pragma once
 
-#include "core/GameWindow.h"
+#include "street/LootWindow.h"
 
-class TForm42 : public TGameWindow {
+class TForm42 : public TLootWindow {
     Q_OBJECT
 public:
     explicit TForm42(GameWindows& windows);

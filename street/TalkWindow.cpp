@@ -1,0 +1,182 @@
+#include "street/TalkWindow.h"
+
+#include "core/Guarded.h"
+#include "core/Look.h"
+#include "core/Picture.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+namespace {
+// An answer button: long answers break between words; the whole caption stays the button's text.
+class AnswerButton : public QPushButton {
+public:
+    explicit AnswerButton(QWidget* parent)
+        : QPushButton(parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(4, 2, -4, -2);
+        style()->drawItemText(
+            &painter, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+}
+
+TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QString& gamePath, const QString& partyArt)
+    : TGameWindow(windows, caption, QSize(640, 420), WindowFrame::NoCloseBox)
+    , m_script(gamePath)
+{
+    SetBackground(this, Palette::Cream);
+
+    TalkTrigger = new QLineEdit(QStringLiteral("0"), this);
+    TalkTrigger->setAccessibleName(QStringLiteral("Начало разговора"));
+    TalkTrigger->hide();
+    Connect(TalkTrigger, &QLineEdit::textChanged, this, &TTalkWindow::TalkTriggerChange);
+
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::Panel);
+    frame->setFrameShadow(QFrame::Sunken);
+    partyPicture = new PictureBox(frame);
+    partyPicture->setArt(partyArt);
+    partyPicture->setAccessibleName(QStringLiteral("Собеседник"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    frameLayout->addWidget(partyPicture);
+    frame->setFixedSize(184, 300);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setAccessibleName(QStringLiteral("Разговор"));
+    SetHeading(Memo1, 16);
+
+    auto* answers = new QVBoxLayout();
+    answers->setSpacing(10);
+    answers->addStretch();
+    Button1 = new AnswerButton(this);
+    Button2 = new AnswerButton(this);
+    Button3 = new AnswerButton(this);
+    for (QPushButton* button : { Button1, Button2, Button3 }) {
+        button->setFixedSize(170, 78);
+        button->setAutoDefault(false);
+        answers->addWidget(button);
+    }
+    answers->addStretch();
+    Connect(Button1, &QPushButton::clicked, this, [this] { Answer(1); });
+    Connect(Button2, &QPushButton::clicked, this, [this] { Answer(2); });
+    Connect(Button3, &QPushButton::clicked, this, [this] { Answer(3); });
+
+    auto* talk = new QHBoxLayout();
+    talk->addWidget(frame, 0, Qt::AlignTop);
+    talk->addLayout(answers);
+    talk->addWidget(Memo1, 1);
+
+    m_fixedButtons = new QHBoxLayout();
+    m_fixedButtons->setSpacing(12);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addLayout(talk, 1);
+    layout->addLayout(m_fixedButtons);
+}
+
+QPushButton* TTalkWindow::AddFixedButton(const char* caption)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    SetBold(button);
+    button->setMinimumHeight(32);
+    button->setAutoDefault(false);
+    m_fixedButtons->addWidget(button);
+    return button;
+}
+
+bool TTalkWindow::StartTalk()
+{
+    TalkTrigger->setText(QStringLiteral("1"));
+    if (!m_talkReady)
+        return false;
+    ui().showModal(*this);
+    return true;
+}
+
+// The start of a talk: a clean log, the answers open again, the script read afresh and node 1 on show.
+void TTalkWindow::TalkTriggerChange(const QString& text)
+{
+    if (text != QLatin1String("1"))
+        return;
+    m_talkReady = false;
+    Memo1->clear();
+    TalkTrigger->setText(QStringLiteral("0"));
+    for (QPushButton* button : { Button1, Button2, Button3 })
+        button->setEnabled(true);
+    m_script.Start(); // a missing or broken script stops here, and the error box tells the player
+    m_talkReady = true;
+    ShowTalk();
+    AfterStart();
+}
+
+void TTalkWindow::Answer(int k)
+{
+    const DialogOutcome outcome = m_script.Answer(k);
+    if (outcome == DialogOutcome::Broken) {
+        ui().errorBox(m_script.BrokenMessage());
+        closeWith(ModalResult::Cancel);
+        return;
+    }
+    ShowTalk();
+    switch (outcome) {
+    case DialogOutcome::War:
+        OutcomeWar();
+        break;
+    case DialogOutcome::Ch1:
+        OutcomeCh1();
+        break;
+    case DialogOutcome::Ch2:
+        OutcomeCh2();
+        break;
+    case DialogOutcome::Ch3:
+        OutcomeCh3();
+        break;
+    case DialogOutcome::Win:
+        OutcomeWin();
+        break;
+    case DialogOutcome::None:
+    case DialogOutcome::Broken:
+        break;
+    }
+}
+
+void TTalkWindow::ShowTalk()
+{
+    const auto& captions = m_script.Captions();
+    Button1->setText(captions[0]);
+    Button2->setText(captions[1]);
+    Button3->setText(captions[2]);
+    Memo1->setPlainText(m_script.Log().join(QLatin1Char('\n')));
+    Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+}
+
+void TTalkWindow::CloseAnswers(const QString& caption)
+{
+    for (QPushButton* button : { Button1, Button2, Button3 }) {
+        button->setText(caption);
+        button->setEnabled(false);
+    }
+}
