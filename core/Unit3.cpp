@@ -1,6 +1,6 @@
 #include "core/Unit3.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
 #include <QHBoxLayout>
@@ -12,9 +12,7 @@
 TForm3::TForm3(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Как Вас называть?"), QSize(512, 384))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 512, 384);
-    background->setArt(QStringLiteral(":/art/name_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/name_background.svg"));
 
     auto* logo = new PictureBox(this);
     logo->setFixedSize(150, 60);
@@ -26,9 +24,8 @@ TForm3::TForm3(GameWindows& windows)
                        "нажмите на кнопку \"Новая игра\".                                  Приятной игры!"),
         this);
     Label1->setWordWrap(true);
-    Label1->setAutoFillBackground(true);
-    Label1->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 250, 235, 225); border: 1px solid #8a6d4b; "
-                                         "border-radius: 4px; padding: 6px; color: #2b2118; }"));
+    MakePanel(Label1, 6);
+    SetTextColor(Label1, Palette::Ink);
 
     Edit1 = new QLineEdit(QStringLiteral("Аноним"), this);
     Edit1->setAccessibleName(QStringLiteral("Ваше имя"));

@@ -1,6 +1,6 @@
 #include "core/Unit32.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
 #include <QGridLayout>
@@ -22,11 +22,8 @@ TForm32::TForm32(GameWindows& windows)
     Label1->setWordWrap(true);
     DeathCause = new QLabel(QStringLiteral("Чего-то там..."), this);
     DeathCause->setWordWrap(true);
-    QFont bold = DeathCause->font();
-    bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 2);
-    DeathCause->setFont(bold);
-    DeathCause->setStyleSheet(QStringLiteral("color: #a3242c;"));
+    SetBold(DeathCause, 2);
+    SetTextColor(DeathCause, Palette::Blood);
 
     Button1 = new QPushButton(QStringLiteral("Попробовать сначала"), this);
     Button2 = new QPushButton(QStringLiteral("Выйти"), this);

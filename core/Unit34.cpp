@@ -1,6 +1,6 @@
 #include "core/Unit34.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
 #include <QFrame>
@@ -21,10 +21,7 @@ TAboutBox::TAboutBox(GameWindows& windows)
     icon->setArt(QStringLiteral(":/art/about.svg"));
 
     auto* product = new QLabel(QStringLiteral("Трамбуль"), frame);
-    QFont big = product->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    product->setFont(big);
+    SetBold(product, 6);
     auto* version = new QLabel(QStringLiteral("Версия 1.1"), frame);
     auto* copyright = new QLabel(QStringLiteral("Игра про девятиклассника в новом городе"), frame);
     copyright->setWordWrap(true);

@@ -1,7 +1,6 @@
 #include "core/Unit43.h"
 #include "core/Guarded.h"
-
-#include "core/Picture.h"
+#include "core/Look.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,9 +38,7 @@ QStringList IntroductionLines()
 TForm43::TForm43(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Введение"), QSize(512, 384))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 512, 384);
-    background->setArt(QStringLiteral(":/art/intro_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/intro_background.svg"));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);

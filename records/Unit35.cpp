@@ -3,6 +3,7 @@
 
 #include "core/Errors.h"
 #include "core/GameState.h"
+#include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
 #include "records/Questions.h"
@@ -68,12 +69,10 @@ TForm35::TForm35(GameWindows& windows)
     Label2->setWordWrap(true);
     Label2->setMinimumHeight(64);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = Label2->font();
-    bold.setBold(true);
-    Label2->setFont(bold);
-    Label2->setStyleSheet(QStringLiteral("QLabel { background: #FBF7EE; color: #3A3845; border: 1px solid #B3AFA7; "
-                                         "border-radius: 4px; padding: 6px; }"));
-    Label2->setAccessibleName(QStringLiteral("Вопрос учителя"));
+    SetBold(Label2);
+    MakeTextBox(Label2);
+    // A screen reader reads the question itself; what it is goes to the description.
+    Label2->setAccessibleDescription(QStringLiteral("Вопрос учителя"));
 
     Label3 = new QLabel(QStringLiteral("Э... Ну... Это... Хм... Мда! Блин! В голову приходит аж целых три ответа! "
                                        "Нужно подумать, какой из них может быть правильным?"),
@@ -98,6 +97,7 @@ TForm35::TForm35(GameWindows& windows)
     Connect(Button4, &QPushButton::clicked, this, &TForm35::Button4Click);
 
     Edit1 = new QLineEdit(this);
+    Edit1->setAccessibleName(QStringLiteral("Оценка"));
     Edit1->hide();
 
     auto* teacherText = new QVBoxLayout;

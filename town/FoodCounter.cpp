@@ -1,7 +1,8 @@
 #include "town/FoodCounter.h"
-#include "core/Guarded.h"
 
 #include "core/GameWindow.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Ui.h"
 #include "town/Purchase.h"
@@ -24,14 +25,11 @@ void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain)
     target.setText(outcome.target);
 }
 
-QLabel* MakeCopyLabel(QWidget* parent, const QString& accessibleName)
+QLabel* MakeCopyLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setAccessibleName(accessibleName);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    SetBold(label);
     label->setMinimumWidth(48);
     return label;
 }
@@ -41,10 +39,7 @@ QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString
     auto* panel = new QFrame(parent);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette paper = panel->palette();
-    paper.setColor(QPalette::Window, QColor(0xFB, 0xF7, 0xEE));
-    panel->setPalette(paper);
+    SetBackground(panel, Palette::Paper);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
@@ -69,21 +64,10 @@ QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money
     return button;
 }
 
-void UseShopBackground(QWidget* window)
-{
-    window->setAutoFillBackground(true);
-    QPalette cream = window->palette();
-    cream.setColor(QPalette::Window, QColor(0xF3, 0xEB, 0xD8));
-    window->setPalette(cream);
-}
-
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold)
 {
     auto* heading = new QLabel(text, parent);
-    QFont font = heading->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    heading->setFont(font);
+    SetHeading(heading, pixelSize, bold);
     heading->setWordWrap(true);
     return heading;
 }
@@ -91,9 +75,8 @@ QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, boo
 QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bold)
 {
     auto* button = new QPushButton(caption, window);
-    QFont font = button->font();
-    font.setBold(bold);
-    button->setFont(font);
+    if (bold)
+        SetBold(button);
     button->setMinimumSize(140, 30);
     Connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
     return button;
@@ -102,7 +85,7 @@ QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bo
 void LayOutCounter(TGameWindow* window, const QString& art, QWidget* values, QLabel* heading,
     std::initializer_list<QPushButton*> items, QPushButton* exit, ExitPlace exitPlace)
 {
-    UseShopBackground(window);
+    SetBackground(window, Palette::Cream);
     auto* picture = new PictureBox(window);
     picture->setFixedSize(192, 144);
     picture->setArt(art);

@@ -1,10 +1,11 @@
 #include "town/Unit6.h"
 
 #include "core/GameWindows.h"
+#include "core/Look.h"
 #include "core/Random.h"
+#include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
 #include "town/LocationLook.h"
-#include "street/PlaceActions.h"
 #include "town/Unit10.h"
 #include "town/Unit16.h"
 #include "town/Unit5.h"
@@ -25,7 +26,7 @@ const std::array<const char*, 5> RunAwayRefusals = {
 TForm6::TForm6(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
 {
-    AddLocationBackground(this, QStringLiteral(":/art/in_school.svg"));
+    AddBackground(this, QStringLiteral(":/art/in_school.svg"));
     Label1 = MakeLocationHeading(this);
 
     const QSize size(161, 33);
