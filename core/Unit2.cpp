@@ -1,4 +1,5 @@
 #include "core/Unit2.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -23,9 +24,7 @@ TForm2::TForm2(GameWindows& windows)
     Label1->setAlignment(Qt::AlignCenter);
     AddShadow(Label1, Palette::NightDeep, 6, 1);
 
-    Button1 = new QPushButton(QStringLiteral("Я все понял, извини."), this);
-    Button1->setMinimumSize(200, 33);
-    Connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    Button1 = MakeButton(this, QStringLiteral("Я все понял, извини."), QSize(200, 33), this, &TForm2::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();

@@ -1,4 +1,5 @@
 #include "core/Unit3.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -31,13 +32,9 @@ TForm3::TForm3(GameWindows& windows)
     Edit1->setAccessibleName(QStringLiteral("Ваше имя"));
     Edit1->setMaxLength(60);
 
-    Button1 = new QPushButton(QStringLiteral("Новая игра"), this);
-    Button2 = new QPushButton(QStringLiteral("Загрузить игру"), this);
-    for (QPushButton* button : { Button1, Button2 })
-        button->setMinimumSize(140, 30);
+    Button1 = MakeButton(this, QStringLiteral("Новая игра"), QSize(140, 30), this, &TForm3::Button1Click);
+    Button2 = MakeButton(this, QStringLiteral("Загрузить игру"), QSize(140, 30), this, &TForm3::Button2Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

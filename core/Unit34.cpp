@@ -1,4 +1,5 @@
 #include "core/Unit34.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -38,10 +39,8 @@ TAboutBox::TAboutBox(GameWindows& windows)
     grid->addWidget(copyright, 2, 1);
     grid->addWidget(comments, 3, 0, 1, 2);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setMinimumSize(90, 28);
+    OKButton = MakeButton(this, QStringLiteral("OK"), QSize(90, 28), this, [this] { closeWith(ModalResult::Ok); });
     OKButton->setDefault(true);
-    Connect(OKButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame, 1);

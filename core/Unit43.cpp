@@ -1,4 +1,5 @@
 #include "core/Unit43.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 
@@ -46,10 +47,8 @@ TForm43::TForm43(GameWindows& windows)
     Memo1->setPlainText(IntroductionLines().join(QLatin1Char('\n')));
     Memo1->setAccessibleName(QStringLiteral("Введение"));
 
-    Button1 = new QPushButton(QStringLiteral("Ок"), this);
-    Button1->setMinimumSize(120, 30);
+    Button1 = MakeButton(this, QStringLiteral("Ок"), QSize(120, 30), this, &TForm43::Button1Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm43::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Memo1, 1);

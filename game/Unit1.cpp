@@ -1,5 +1,6 @@
 #include "game/Unit1.h"
 
+#include "core/Button.h"
 #include "core/Guarded.h"
 
 #include "core/Look.h"
@@ -203,9 +204,7 @@ QWidget* TForm1::makeCommandColumn()
     layout->addWidget(logo);
 
     auto button = [&](QPushButton*& target, const QString& text, void (TForm1::*handler)()) {
-        target = new QPushButton(text, column);
-        target->setMinimumHeight(27);
-        Connect(target, &QPushButton::clicked, this, handler);
+        target = MakeButton(column, text, QSize(0, 27), this, handler);
         layout->addWidget(target);
     };
     button(lookAroundButton, QStringLiteral("Осмотр местности"), &TForm1::lookAroundButtonClick);

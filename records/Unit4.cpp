@@ -1,4 +1,5 @@
 #include "records/Unit4.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 
 #include "core/GameState.h"
@@ -109,10 +110,8 @@ TForm4::TForm4(GameWindows& windows)
     quarterLine->addWidget(quarterLabel);
     quarterLine->addStretch();
 
-    Button1 = new QPushButton(QStringLiteral("ОК, посмотрел."), this);
-    Button1->setMinimumSize(140, 28);
+    Button1 = MakeButton(this, QStringLiteral("ОК, посмотрел."), QSize(140, 28), this, &TForm4::Button1Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     quarterLine->addWidget(Button1);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "town/FoodCounter.h"
 
+#include "core/Button.h"
 #include "core/GameWindow.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
@@ -57,11 +58,8 @@ QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString
 
 QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setMinimumHeight(26);
-    Connect(button, &QPushButton::clicked, parent,
+    return MakeButton(parent, caption, QSize(0, 26), parent,
         [money, target, price, gain] { BuyOnLabels(*money, *target, price, gain); });
-    return button;
 }
 
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold)
@@ -74,11 +72,10 @@ QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, boo
 
 QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bold)
 {
-    auto* button = new QPushButton(caption, window);
+    QPushButton* button
+        = MakeButton(window, caption, QSize(140, 30), window, [window] { window->closeWith(ModalResult::Ok); });
     if (bold)
         SetBold(button);
-    button->setMinimumSize(140, 30);
-    Connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
     return button;
 }
 

@@ -1,6 +1,6 @@
 #include "town/Unit18.h"
 
-#include "core/Guarded.h"
+#include "core/Button.h"
 #include "core/Look.h"
 #include "core/Ui.h"
 #include "town/FoodCounter.h"
@@ -18,9 +18,8 @@ TForm18::TForm18(GameWindows& windows)
         this, QStringLiteral("Добро пожаловать в кафе \"Солнышко\"! Мы всегда рады нашим клиентам!"), 16, true);
     SetTextColor(Label1, Palette::BrickShade);
 
-    Button2 = new QPushButton(QStringLiteral("Купить пиво \"Старый мельник\" (15 руб. Настроение +100)"), this);
-    Button2->setMinimumHeight(26);
-    Connect(Button2, &QPushButton::clicked, this, &TForm18::Button2Click);
+    Button2 = MakeButton(this, QStringLiteral("Купить пиво \"Старый мельник\" (15 руб. Настроение +100)"), QSize(0, 26),
+        this, &TForm18::Button2Click);
     auto item = [this](const char* caption, QLabel* target, int price, int gain) {
         return MakeFoodItem(this, QString::fromUtf8(caption), moneyLabel, target, price, gain);
     };
