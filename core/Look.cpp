@@ -3,6 +3,7 @@
 #include "core/Picture.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,6 +81,14 @@ void MakePanel(QWidget* widget, int padding)
                 .arg(name, frame)
                 .arg(padding));
     }
+}
+
+QFrame* MakeSunkenFrame(QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
 }
 
 void MakeTextBox(QLabel* label)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -55,6 +56,8 @@ void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10, int offset = 0);
 // widget's object name is used to keep the style to the panel itself. A label panel keeps its text `padding` pixels
 // off the frame.
 void MakePanel(QWidget* widget, int padding = 0);
+// A sunken frame around a picture or a group of values, as the system draws it.
+QFrame* MakeSunkenFrame(QWidget* parent);
 // A paper text box with a grey border (the teacher's question).
 void MakeTextBox(QLabel* label);
 // A diary cell: a bold value in a framed paper box.

@@ -13,9 +13,7 @@
 TAboutBox::TAboutBox(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("О программе"), QSize(380, 260))
 {
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
+    QFrame* frame = MakeSunkenFrame(this);
 
     auto* icon = new PictureBox(frame);
     icon->setFixedSize(96, 96);

@@ -37,9 +37,7 @@ QLabel* MakeCopyLabel(QWidget* parent)
 
 QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows)
 {
-    auto* panel = new QFrame(parent);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
+    QFrame* panel = MakeSunkenFrame(parent);
     SetBackground(panel, Palette::Paper);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 6, 8, 6);

@@ -21,9 +21,7 @@ TForm7::TForm7(GameWindows& windows)
 {
     SetBackground(this, Palette::Cream);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
+    QFrame* frame = MakeSunkenFrame(this);
     auto* picture = new PictureBox(frame);
     picture->setFixedSize(240, 180);
     picture->setArt(QStringLiteral(":/art/supermarket.svg"));
