@@ -2,11 +2,21 @@
 
 #include "core/Picture.h"
 
+#include <QApplication>
+#include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
+
+void UseGameFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
+}
 
 QString ColorName(QRgb color) { return QColor(color).name(); }
 
@@ -19,11 +29,19 @@ void SetBold(QWidget* widget, int largerBy)
     widget->setFont(font);
 }
 
-void SetHeading(QWidget* widget, int pixelSize)
+void SetHeading(QWidget* widget, int pixelSize, bool bold)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    font.setPixelSize(pixelSize);
+    widget->setFont(font);
+}
+
+void SetHeadingPoints(QWidget* widget, int pointSize)
 {
     QFont font = widget->font();
     font.setBold(true);
-    font.setPixelSize(pixelSize);
+    font.setPointSize(pointSize);
     widget->setFont(font);
 }
 
@@ -35,16 +53,16 @@ void SetTextColor(QWidget* widget, QRgb color)
     widget->setPalette(palette);
 }
 
-void AddShadow(QLabel* label, QRgb shadow, int blurRadius)
+void AddShadow(QLabel* label, QRgb shadow, int blurRadius, int offset)
 {
     auto* effect = new QGraphicsDropShadowEffect(label);
     effect->setColor(QColor(shadow));
-    effect->setOffset(blurRadius > 4 ? 0 : 1, blurRadius > 4 ? 0 : 1);
+    effect->setOffset(offset, offset);
     effect->setBlurRadius(blurRadius);
     label->setGraphicsEffect(effect);
 }
 
-void MakePanel(QWidget* widget)
+void MakePanel(QWidget* widget, int padding)
 {
     if (widget->objectName().isEmpty())
         widget->setObjectName(QStringLiteral("panel"));
@@ -58,9 +76,51 @@ void MakePanel(QWidget* widget)
                 .arg(name, frame));
     } else {
         widget->setStyleSheet(
-            QStringLiteral("#%1 { background: rgba(251, 247, 238, 225); border: 1px solid %2; border-radius: 4px; }")
-                .arg(name, frame));
+            QStringLiteral("#%1 { background: rgba(251, 247, 238, 225); border: 1px solid %2; border-radius: 4px; "
+                           "padding: %3px; }")
+                .arg(name, frame)
+                .arg(padding));
     }
+}
+
+QFrame* MakeSunkenFrame(QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+void MakeTextBox(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; "
+                                        "padding: 6px; }")
+                             .arg(ColorName(Palette::Paper), ColorName(Palette::Ink), ColorName(Palette::Grey)));
+}
+
+void MakeGradeCell(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: rgba(251, 247, 238, 200); "
+                                        "border: 1px solid %2; }")
+                             .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey)));
+}
+
+void MakeRuledLine(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; border-bottom: 1px solid %2; }")
+                             .arg(ColorName(Palette::Ink), ColorName(Palette::GreyLight)));
+}
+
+void MakeBareValue(QLineEdit* display)
+{
+    display->setFrame(false);
+    display->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
+}
+
+void MakePrintedHeading(QLabel* label)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: transparent; }")
+                             .arg(ColorName(Palette::Ink)));
 }
 
 void SetBackground(QWidget* window, QRgb color)

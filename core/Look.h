@@ -5,7 +5,9 @@
 #include <QColor>
 #include <QString>
 
+class QFrame;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // The palette, shared with the SVG artwork under art/ (art/STYLE.md shows where each colour goes).
@@ -19,6 +21,7 @@ inline constexpr QRgb BrickShade = 0xFF8E4434; // warnings, prices
 inline constexpr QRgb Night = 0xFF1E2745;
 inline constexpr QRgb NightDeep = 0xFF141A30;
 inline constexpr QRgb Moon = 0xFFF5E6A8;
+inline constexpr QRgb MoonLight = 0xFFFFF6D5; // light letters on the night pictures (a tint of the moon)
 inline constexpr QRgb LampLight = 0xFFF7D87A;
 inline constexpr QRgb WoodDark = 0xFF7E5434; // frames of panels
 inline constexpr QRgb BlueDark = 0xFF3D5A80; // grades, values
@@ -31,21 +34,40 @@ inline constexpr QRgb Black = 0xFF000000; // the ending and the credits
 inline constexpr QRgb White = 0xFFFFFFFF;
 }
 
+// The game's letters: the system's font at 8 points, for every window (set once at start-up).
+void UseGameFont();
+
 // "#3a3845" for style sheets.
 QString ColorName(QRgb color);
 
 // The text of a label or button in bold, optionally larger by some points.
 void SetBold(QWidget* widget, int largerBy = 0);
-// A heading: bold letters of the given pixel size.
-void SetHeading(QWidget* widget, int pixelSize);
+// A heading: letters of the given pixel size, bold unless asked otherwise.
+void SetHeading(QWidget* widget, int pixelSize, bool bold = true);
+// A heading sized in points, like the notices on the night pictures and the diary's title.
+void SetHeadingPoints(QWidget* widget, int pointSize);
 // The text colour of a widget (its palette, so it also holds for disabled and inactive states).
 void SetTextColor(QWidget* widget, QRgb color);
-// Light letters on a soft dark shadow, or dark letters on a light glow, so a label reads over any picture.
-void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10);
+// Light letters on a soft dark shadow, or dark letters on a light glow, so a label reads over any picture. The
+// offset moves the shadow down and right (0: a glow all around).
+void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10, int offset = 0);
 
 // A framed, slightly transparent paper panel under controls that stand on a picture (group boxes, frames); the
-// widget's object name is used to keep the style to the panel itself.
-void MakePanel(QWidget* widget);
+// widget's object name is used to keep the style to the panel itself. A label panel keeps its text `padding` pixels
+// off the frame.
+void MakePanel(QWidget* widget, int padding = 0);
+// A sunken frame around a picture or a group of values, as the system draws it.
+QFrame* MakeSunkenFrame(QWidget* parent);
+// A paper text box with a grey border (the teacher's question).
+void MakeTextBox(QLabel* label);
+// A diary cell: a bold value in a framed paper box.
+void MakeGradeCell(QLabel* label);
+// A line of a printed table: ink letters over a thin ruled line.
+void MakeRuledLine(QLabel* label);
+// A value printed straight on a panel: bold letters, no box around them (the read-only displays of the main window).
+void MakeBareValue(QLineEdit* display);
+// A printed heading on a page: bold ink letters (the diary's column headings).
+void MakePrintedHeading(QLabel* label);
 // A window's solid background colour (for the windows without a picture).
 void SetBackground(QWidget* window, QRgb color);
 // The window's picture from the resources, filling the whole client area of the window behind everything.

@@ -1,9 +1,9 @@
 #include "core/Unit2.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,30 +12,19 @@
 TForm2::TForm2(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: Сон"), QSize(576, 432))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 576, 432);
-    background->setArt(QStringLiteral(":/art/sleep_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/sleep_background.svg"));
 
     auto* picture = new PictureBox(this);
     picture->setFixedSize(120, 120);
     picture->setArt(QStringLiteral(":/art/sleep_small.svg"));
 
     Label1 = new QLabel(QStringLiteral("А не поздно ли куда-то идти?!?"), this);
-    QFont big = Label1->font();
-    big.setPointSize(16);
-    big.setBold(true);
-    Label1->setFont(big);
-    Label1->setStyleSheet(QStringLiteral("color: #fff6d5;"));
+    SetHeadingPoints(Label1, 16);
+    SetTextColor(Label1, Palette::MoonLight);
     Label1->setAlignment(Qt::AlignCenter);
-    auto* shadow = new QGraphicsDropShadowEffect(Label1);
-    shadow->setColor(QColor(0x14, 0x1A, 0x30));
-    shadow->setOffset(1, 1);
-    shadow->setBlurRadius(6);
-    Label1->setGraphicsEffect(shadow);
+    AddShadow(Label1, Palette::NightDeep, 6, 1);
 
-    Button1 = new QPushButton(QStringLiteral("Я все понял, извини."), this);
-    Button1->setMinimumSize(200, 33);
-    Connect(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    Button1 = MakeButton(this, QStringLiteral("Я все понял, извини."), QSize(200, 33), this, &TForm2::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();

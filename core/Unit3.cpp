@@ -1,6 +1,7 @@
 #include "core/Unit3.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
 #include <QHBoxLayout>
@@ -12,9 +13,7 @@
 TForm3::TForm3(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Как Вас называть?"), QSize(512, 384))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 512, 384);
-    background->setArt(QStringLiteral(":/art/name_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/name_background.svg"));
 
     auto* logo = new PictureBox(this);
     logo->setFixedSize(150, 60);
@@ -26,21 +25,16 @@ TForm3::TForm3(GameWindows& windows)
                        "нажмите на кнопку \"Новая игра\".                                  Приятной игры!"),
         this);
     Label1->setWordWrap(true);
-    Label1->setAutoFillBackground(true);
-    Label1->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 250, 235, 225); border: 1px solid #8a6d4b; "
-                                         "border-radius: 4px; padding: 6px; color: #2b2118; }"));
+    MakePanel(Label1, 6);
+    SetTextColor(Label1, Palette::Ink);
 
     Edit1 = new QLineEdit(QStringLiteral("Аноним"), this);
     Edit1->setAccessibleName(QStringLiteral("Ваше имя"));
     Edit1->setMaxLength(60);
 
-    Button1 = new QPushButton(QStringLiteral("Новая игра"), this);
-    Button2 = new QPushButton(QStringLiteral("Загрузить игру"), this);
-    for (QPushButton* button : { Button1, Button2 })
-        button->setMinimumSize(140, 30);
+    Button1 = MakeButton(this, QStringLiteral("Новая игра"), QSize(140, 30), this, &TForm3::Button1Click);
+    Button2 = MakeButton(this, QStringLiteral("Загрузить игру"), QSize(140, 30), this, &TForm3::Button2Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -1,4 +1,5 @@
 #include "core/Unit32.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 
 #include "core/Look.h"
@@ -26,12 +27,8 @@ TForm32::TForm32(GameWindows& windows)
     SetBold(DeathCause, 2);
     SetTextColor(DeathCause, Palette::Blood);
 
-    Button1 = new QPushButton(QStringLiteral("Попробовать сначала"), this);
-    Button2 = new QPushButton(QStringLiteral("Выйти"), this);
-    for (QPushButton* button : { Button1, Button2 })
-        button->setMinimumSize(150, 30);
-    Connect(Button1, &QPushButton::clicked, this, &TForm32::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm32::Button2Click);
+    Button1 = MakeButton(this, QStringLiteral("Попробовать сначала"), QSize(150, 30), this, &TForm32::Button1Click);
+    Button2 = MakeButton(this, QStringLiteral("Выйти"), QSize(150, 30), this, &TForm32::Button2Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);

@@ -1,6 +1,7 @@
 #include "core/Unit34.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
-
+#include "core/Look.h"
 #include "core/Picture.h"
 
 #include <QFrame>
@@ -12,19 +13,14 @@
 TAboutBox::TAboutBox(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("О программе"), QSize(380, 260))
 {
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
+    QFrame* frame = MakeSunkenFrame(this);
 
     auto* icon = new PictureBox(frame);
     icon->setFixedSize(96, 96);
     icon->setArt(QStringLiteral(":/art/about.svg"));
 
     auto* product = new QLabel(QStringLiteral("Трамбуль"), frame);
-    QFont big = product->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    product->setFont(big);
+    SetBold(product, 6);
     auto* version = new QLabel(QStringLiteral("Версия 1.1"), frame);
     auto* copyright = new QLabel(QStringLiteral("Игра про девятиклассника в новом городе"), frame);
     copyright->setWordWrap(true);
@@ -41,10 +37,8 @@ TAboutBox::TAboutBox(GameWindows& windows)
     grid->addWidget(copyright, 2, 1);
     grid->addWidget(comments, 3, 0, 1, 2);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setMinimumSize(90, 28);
+    OKButton = MakeButton(this, QStringLiteral("OK"), QSize(90, 28), this, [this] { closeWith(ModalResult::Ok); });
     OKButton->setDefault(true);
-    Connect(OKButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame, 1);

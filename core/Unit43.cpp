@@ -1,7 +1,7 @@
 #include "core/Unit43.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
-
-#include "core/Picture.h"
+#include "core/Look.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,9 +39,7 @@ QStringList IntroductionLines()
 TForm43::TForm43(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Введение"), QSize(512, 384))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 512, 384);
-    background->setArt(QStringLiteral(":/art/intro_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/intro_background.svg"));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
@@ -49,10 +47,8 @@ TForm43::TForm43(GameWindows& windows)
     Memo1->setPlainText(IntroductionLines().join(QLatin1Char('\n')));
     Memo1->setAccessibleName(QStringLiteral("Введение"));
 
-    Button1 = new QPushButton(QStringLiteral("Ок"), this);
-    Button1->setMinimumSize(120, 30);
+    Button1 = MakeButton(this, QStringLiteral("Ок"), QSize(120, 30), this, &TForm43::Button1Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm43::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Memo1, 1);

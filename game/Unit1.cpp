@@ -1,7 +1,9 @@
 #include "game/Unit1.h"
 
+#include "core/Button.h"
 #include "core/Guarded.h"
 
+#include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
 #include "core/Ui.h"
@@ -43,10 +45,11 @@ void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
 }
 
 namespace {
-QLabel* caption(const QString& text, QWidget* parent)
+// A caption of the panel; it names the box it stands before, so a screen reader says "Деньги (Руб.): 80".
+QLabel* caption(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    label->setBuddy(buddy);
     return label;
 }
 
@@ -58,9 +61,9 @@ QFrame* separator(QWidget* parent)
     return line;
 }
 
-const char* const GroupStyle = "QGroupBox { background: rgba(255, 252, 244, 215); border: 1px solid #8a6d4b; "
-                               "border-radius: 4px; margin-top: 8px; font-weight: bold; }"
-                               "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
+// The boxes that have no caption of their own on the panel: they stand beside the captioned first box of their line.
+const std::pair<Field, const char*> UncaptionedBoxNames[]
+    = { { Field::Minute, "Минуты" }, { Field::Month, "Месяц" }, { Field::Year, "Год" } };
 }
 
 TForm1::TForm1(GameWindows& windows)
@@ -73,9 +76,7 @@ TForm1::TForm1(GameWindows& windows)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);
 
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 468, 435);
-    background->setArt(QStringLiteral(":/art/main_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/main_background.svg"));
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
@@ -108,11 +109,13 @@ QLineEdit* TForm1::makeDisplay(Field field, bool bold)
     auto* box = new QLineEdit(this);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setAccessibleName(QString::fromUtf8(InfoOf(field).caption ? InfoOf(field).caption : InfoOf(field).name));
-    if (bold) {
-        box->setFrame(false);
-        box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
+    // A screen reader names a box by the caption that points to it, or by its own Russian name when it has none.
+    for (auto [uncaptioned, name] : UncaptionedBoxNames) {
+        if (field == uncaptioned)
+            box->setAccessibleName(QString::fromUtf8(name));
     }
+    if (bold)
+        MakeBareValue(box);
     m_displays[field] = box;
     return box;
 }
@@ -120,16 +123,16 @@ QLineEdit* TForm1::makeDisplay(Field field, bool bold)
 QWidget* TForm1::makeTimeGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("Время и дата / Четверть"), this);
-    group->setStyleSheet(QString::fromLatin1(GroupStyle));
+    MakePanel(group);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
 
-    grid->addWidget(caption(QStringLiteral("Время:"), group), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Время:"), group, makeDisplay(Field::Hour, false)), 0, 0);
     auto* time = new QHBoxLayout;
     time->setSpacing(2);
-    time->addWidget(makeDisplay(Field::Hour, false));
+    time->addWidget(display(Field::Hour));
     time->addWidget(caption(QStringLiteral(":"), group));
     time->addWidget(makeDisplay(Field::Minute, false));
     speed1Button = new QPushButton(QStringLiteral("1"), group);
@@ -147,10 +150,10 @@ QWidget* TForm1::makeTimeGroup()
     time->addStretch();
     grid->addLayout(time, 0, 1);
 
-    grid->addWidget(caption(QStringLiteral("Дата:"), group), 1, 0);
+    grid->addWidget(caption(QStringLiteral("Дата:"), group, makeDisplay(Field::Day, false)), 1, 0);
     auto* date = new QHBoxLayout;
     date->setSpacing(2);
-    date->addWidget(makeDisplay(Field::Day, false));
+    date->addWidget(display(Field::Day));
     date->addWidget(makeDisplay(Field::Month, false));
     date->addWidget(makeDisplay(Field::Year, false));
     date->addStretch();
@@ -159,30 +162,29 @@ QWidget* TForm1::makeTimeGroup()
         m_displays[field]->setFixedWidth(30);
     m_displays[Field::Year]->setFixedWidth(44);
 
-    grid->addWidget(caption(QStringLiteral("Четверть:"), group), 2, 0);
-    grid->addWidget(makeDisplay(Field::Quarter, true), 2, 1);
-    grid->addWidget(caption(QStringLiteral("Где я?:"), group), 3, 0);
-    grid->addWidget(makeDisplay(Field::Location, true), 3, 1);
+    grid->addWidget(caption(QStringLiteral("Четверть:"), group, makeDisplay(Field::Quarter, true)), 2, 0);
+    grid->addWidget(display(Field::Quarter), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Где я?:"), group, makeDisplay(Field::Location, true)), 3, 0);
+    grid->addWidget(display(Field::Location), 3, 1);
     return group;
 }
 
 QWidget* TForm1::makePersonalGroup()
 {
     personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
-    personalGroup->setStyleSheet(QString::fromLatin1(GroupStyle));
+    MakePanel(personalGroup);
     Connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
     auto* grid = new QGridLayout(personalGroup);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(0);
 
-    grid->addWidget(caption(QString::fromUtf8(InfoOf(Field::PlayerName).caption), personalGroup), 0, 0);
-    grid->addWidget(makeDisplay(Field::PlayerName, false), 0, 1);
-    int row = 1;
-    for (int i = int(Field::Money); i <= int(Field::HasGdz); ++i, ++row) {
-        Field field = Field(i);
-        grid->addWidget(caption(QString::fromUtf8(InfoOf(field).caption), personalGroup), row, 0);
-        grid->addWidget(makeDisplay(field, true), row, 1);
+    int row = 0;
+    for (int i = int(Field::PlayerName); i <= int(Field::HasGdz); ++i, ++row) {
+        const Field field = Field(i);
+        QLineEdit* box = makeDisplay(field, field != Field::PlayerName);
+        grid->addWidget(caption(QString::fromUtf8(InfoOf(field).caption), personalGroup, box), row, 0);
+        grid->addWidget(box, row, 1);
     }
     grid->setColumnStretch(1, 1);
     return personalGroup;
@@ -202,20 +204,16 @@ QWidget* TForm1::makeCommandColumn()
     layout->addWidget(logo);
 
     auto button = [&](QPushButton*& target, const QString& text, void (TForm1::*handler)()) {
-        target = new QPushButton(text, column);
-        target->setMinimumHeight(27);
-        Connect(target, &QPushButton::clicked, this, handler);
+        target = MakeButton(column, text, QSize(0, 27), this, handler);
         layout->addWidget(target);
     };
     button(lookAroundButton, QStringLiteral("Осмотр местности"), &TForm1::lookAroundButtonClick);
-    QFont bold = lookAroundButton->font();
-    bold.setBold(true);
-    lookAroundButton->setFont(bold);
+    SetBold(lookAroundButton);
     button(diaryButton, QStringLiteral("  Дневник"), &TForm1::diaryButtonClick);
     layout->addWidget(separator(column));
     button(newGameButton, QStringLiteral("Начать новую игру"), &TForm1::newGameButtonClick);
-    button(saveButton, QStringLiteral("Сохранить игру..."), &TForm1::saveButtonClick);
-    button(loadButton, QStringLiteral("Загрузить игру..."), &TForm1::loadButtonClick);
+    button(BitBtn3, QStringLiteral("Сохранить игру..."), &TForm1::BitBtn3Click);
+    button(BitBtn4, QStringLiteral("Загрузить игру..."), &TForm1::BitBtn4Click);
     layout->addWidget(separator(column));
     button(helpButton, QStringLiteral("Помощь"), &TForm1::helpButtonClick);
     button(aboutButton, QStringLiteral("О программе..."), &TForm1::aboutButtonClick);
@@ -267,7 +265,7 @@ void TForm1::FormShow()
     StartupDone = QStringLiteral("1");
     // The default playlist and the music player are readied here once the music is in the game.
     if (loadChosen)
-        loadButtonClick();
+        BitBtn4Click();
 }
 
 void TForm1::GameClockTick()
@@ -313,9 +311,9 @@ void TForm1::diaryButtonClick()
     ui().showModal(m_windows.form4());
 }
 
-void TForm1::saveButtonClick() { SaveGameCommand(m_windows); }
+void TForm1::BitBtn3Click() { SaveGameCommand(m_windows); }
 
-void TForm1::loadButtonClick() { LoadGameCommand(m_windows); }
+void TForm1::BitBtn4Click() { LoadGameCommand(m_windows); }
 
 void TForm1::helpButtonClick()
 {

@@ -48,8 +48,9 @@ public:
     void lookAroundButtonClick();
     void diaryButtonClick();
     void newGameButtonClick() { NewGame(); }
-    void saveButtonClick();
-    void loadButtonClick();
+    // "Сохранить игру..." and "Загрузить игру...".
+    void BitBtn3Click();
+    void BitBtn4Click();
     void helpButtonClick();
     void aboutButtonClick();
     void exitButtonClick();
@@ -61,8 +62,8 @@ public:
     QPushButton* lookAroundButton;
     QPushButton* diaryButton;
     QPushButton* newGameButton;
-    QPushButton* saveButton;
-    QPushButton* loadButton;
+    QPushButton* BitBtn3; // save
+    QPushButton* BitBtn4; // load
     QPushButton* helpButton;
     QPushButton* aboutButton;
     QPushButton* exitButton;

@@ -1,20 +1,18 @@
 // Trambul: a year of a ninth-form pupil in a new town.
 #include "core/Application.h"
+#include "core/Look.h"
 #include "core/TextFile.h"
 #include "core/Ui.h"
 #include "game/Forms.h"
 #include "game/Unit1.h"
 
-#include <QFont>
 #include <QMessageBox>
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     app.loadRussianTranslations();
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    UseGameFont();
     if (!Windows1251Available()) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
             QStringLiteral("Нет кодировки Windows-1251: игра не сможет прочитать свои файлы."));

@@ -1,7 +1,9 @@
 #include "records/Unit35.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 
 #include "core/Errors.h"
+#include "core/GameState.h"
 #include "core/Look.h"
 #include "core/Picture.h"
 
@@ -42,9 +44,8 @@ TForm35::TForm35(GameWindows& windows)
     Label2->setMinimumHeight(64);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetBold(Label2);
-    MakePanel(Label2);
-    Label2->setMargin(6);
-    // A screen reader reads the question itself; the context goes into the description.
+    MakeTextBox(Label2);
+    // A screen reader reads the question itself; what it is goes to the description.
     Label2->setAccessibleDescription(QStringLiteral("Вопрос учителя"));
 
     Label3 = new QLabel(QStringLiteral("Э... Ну... Это... Хм... Мда! Блин! В голову приходит аж целых три ответа! "
@@ -52,22 +53,16 @@ TForm35::TForm35(GameWindows& windows)
         this);
     Label3->setWordWrap(true);
 
-    Button1 = new QPushButton(QStringLiteral("Ответ Номер 1"), this);
-    Button2 = new QPushButton(QStringLiteral("Ответ Номер 2"), this);
-    Button3 = new QPushButton(QStringLiteral("Ответ Номер 3"), this);
-    for (QPushButton* button : { Button1, Button2, Button3 }) {
-        // A long answer is cut at the edge rather than pushing the window wider.
-        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        button->setMinimumHeight(30);
+    Button1 = MakeButton(this, QStringLiteral("Ответ Номер 1"), QSize(0, 30), this, &TForm35::Button1Click);
+    Button2 = MakeButton(this, QStringLiteral("Ответ Номер 2"), QSize(0, 30), this, &TForm35::Button2Click);
+    Button3 = MakeButton(this, QStringLiteral("Ответ Номер 3"), QSize(0, 30), this, &TForm35::Button3Click);
+    Button4
+        = MakeButton(this, QStringLiteral("ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"), QSize(260, 30), this, &TForm35::Button4Click);
+    for (QPushButton* button : { Button1, Button2, Button3, Button4 })
         button->setAutoDefault(false);
-    }
-    Button4 = new QPushButton(QStringLiteral("ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"), this);
-    Button4->setMinimumSize(260, 30);
-    Button4->setAutoDefault(false);
-    Connect(Button1, &QPushButton::clicked, this, &TForm35::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm35::Button2Click);
-    Connect(Button3, &QPushButton::clicked, this, &TForm35::Button3Click);
-    Connect(Button4, &QPushButton::clicked, this, &TForm35::Button4Click);
+    // A long answer is cut at the edge rather than pushing the window wider.
+    for (QPushButton* button : { Button1, Button2, Button3 })
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     auto* teacherText = new QVBoxLayout;
     teacherText->addWidget(Label1);

@@ -1,8 +1,9 @@
 #include "records/Unit4.h"
+#include "core/Button.h"
 #include "core/Guarded.h"
 
 #include "core/GameState.h"
-#include "core/Picture.h"
+#include "core/Look.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,18 +13,19 @@
 
 namespace {
 
-const char* const HeadingStyle = "QLabel { color: #3A3845; font-weight: bold; background: transparent; }";
-const char* const CellStyle = "QLabel { color: #3D5A80; font-weight: bold; background: rgba(251, 247, 238, 200); "
-                              "border: 1px solid #B3AFA7; }";
-const char* const SubjectStyle
-    = "QLabel { color: #3A3845; background: transparent; border-bottom: 1px solid #D9D6CF; }";
+// Bold ink letters, as the diary's printed headings are.
+QLabel* InkLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    MakePrintedHeading(label);
+    return label;
+}
 
 QLabel* Heading(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = InkLabel(text, parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QString::fromLatin1(HeadingStyle));
     return label;
 }
 
@@ -32,19 +34,21 @@ constexpr int NumberColumn = 0;
 constexpr int SubjectColumn = 1;
 constexpr int FirstGradeColumn = 2;
 
+// What each grade column holds, as a screen reader tells it beside the grade.
+const char* const ColumnNames[GradeColumnCount]
+    = { "I четверть", "II четверть", "III четверть", "IV четверть", "годовая", "экзамен", "итоговая" };
+
 } // namespace
 
 TForm4::TForm4(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Дневник"), QSize(600, 560))
 {
-    auto* background = new PictureBox(this);
-    background->setGeometry(0, 0, 600, 560);
-    background->setArt(QStringLiteral(":/art/diary_background.svg"));
+    AddBackground(this, QStringLiteral(":/art/diary_background.svg"));
 
     titleLabel = new QLabel(QStringLiteral("ИТОГОВЫЕ ОЦЕНКИ:"), this);
     titleLabel->setAlignment(Qt::AlignCenter);
-    titleLabel->setStyleSheet(
-        QStringLiteral("QLabel { color: #3A3845; font-weight: bold; font-size: 13pt; background: transparent; }"));
+    SetHeadingPoints(titleLabel, 13);
+    SetTextColor(titleLabel, Palette::Ink);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
@@ -75,18 +79,20 @@ TForm4::TForm4(GameWindows& windows)
         const int row = FirstGridRow + subject;
         auto* number = new QLabel(QString::number(subject + 1), this);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        number->setStyleSheet(QString::fromLatin1(SubjectStyle));
+        MakeRuledLine(number);
         number->setContentsMargins(0, 0, 6, 0);
         grid->addWidget(number, row, NumberColumn);
         auto* name = new QLabel(SubjectShown(subject), this);
-        name->setStyleSheet(QString::fromLatin1(SubjectStyle));
+        MakeRuledLine(name);
         grid->addWidget(name, row, SubjectColumn);
         for (int column = 0; column < GradeColumnCount; ++column) {
             auto* cell = new QLabel(this);
             cell->setAlignment(Qt::AlignCenter);
             cell->setFixedHeight(25);
-            cell->setStyleSheet(QString::fromLatin1(CellStyle));
-            cell->setAccessibleName(QStringLiteral("%1, столбец %2").arg(SubjectShown(subject)).arg(column + 1));
+            MakeGradeCell(cell);
+            // A screen reader reads the grade itself; the subject and the column are told as its description.
+            cell->setAccessibleDescription(
+                QStringLiteral("%1, %2").arg(SubjectShown(subject), QString::fromUtf8(ColumnNames[column])));
             m_cells[subject][column] = cell;
             grid->addWidget(cell, row, FirstGradeColumn + column);
         }
@@ -96,20 +102,16 @@ TForm4::TForm4(GameWindows& windows)
     for (int column = 0; column < GradeColumnCount; ++column)
         grid->setColumnMinimumWidth(FirstGradeColumn + column, column <= Quarter4 ? 44 : 56);
 
-    auto* quarterCaption = new QLabel(QStringLiteral("Данная четверть:"), this);
-    quarterCaption->setStyleSheet(QString::fromLatin1(HeadingStyle));
-    quarterLabel = new QLabel(this);
-    quarterLabel->setStyleSheet(QString::fromLatin1(HeadingStyle));
-    quarterLabel->setAccessibleName(QStringLiteral("Данная четверть"));
+    QLabel* quarterCaption = InkLabel(QStringLiteral("Данная четверть:"), this);
+    quarterLabel = InkLabel(QString(), this);
+    quarterCaption->setBuddy(quarterLabel);
     auto* quarterLine = new QHBoxLayout;
     quarterLine->addWidget(quarterCaption);
     quarterLine->addWidget(quarterLabel);
     quarterLine->addStretch();
 
-    Button1 = new QPushButton(QStringLiteral("ОК, посмотрел."), this);
-    Button1->setMinimumSize(140, 28);
+    Button1 = MakeButton(this, QStringLiteral("ОК, посмотрел."), QSize(140, 28), this, &TForm4::Button1Click);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
     quarterLine->addWidget(Button1);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,7 +1,9 @@
 #include "town/FoodCounter.h"
-#include "core/Guarded.h"
 
+#include "core/Button.h"
 #include "core/GameWindow.h"
+#include "core/Guarded.h"
+#include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Ui.h"
 #include "town/Purchase.h"
@@ -24,27 +26,19 @@ void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain)
     target.setText(outcome.target);
 }
 
-QLabel* MakeCopyLabel(QWidget* parent, const QString& accessibleName)
+QLabel* MakeCopyLabel(QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setAccessibleName(accessibleName);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    SetBold(label);
     label->setMinimumWidth(48);
     return label;
 }
 
 QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows)
 {
-    auto* panel = new QFrame(parent);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette paper = panel->palette();
-    paper.setColor(QPalette::Window, QColor(0xFB, 0xF7, 0xEE));
-    panel->setPalette(paper);
+    QFrame* panel = MakeSunkenFrame(parent);
+    SetBackground(panel, Palette::Paper);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
@@ -62,47 +56,31 @@ QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString
 
 QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setMinimumHeight(26);
-    Connect(button, &QPushButton::clicked, parent,
+    return MakeButton(parent, caption, QSize(0, 26), parent,
         [money, target, price, gain] { BuyOnLabels(*money, *target, price, gain); });
-    return button;
-}
-
-void UseShopBackground(QWidget* window)
-{
-    window->setAutoFillBackground(true);
-    QPalette cream = window->palette();
-    cream.setColor(QPalette::Window, QColor(0xF3, 0xEB, 0xD8));
-    window->setPalette(cream);
 }
 
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold)
 {
     auto* heading = new QLabel(text, parent);
-    QFont font = heading->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    heading->setFont(font);
+    SetHeading(heading, pixelSize, bold);
     heading->setWordWrap(true);
     return heading;
 }
 
 QPushButton* MakeExitButton(TGameWindow* window, const QString& caption, bool bold)
 {
-    auto* button = new QPushButton(caption, window);
-    QFont font = button->font();
-    font.setBold(bold);
-    button->setFont(font);
-    button->setMinimumSize(140, 30);
-    Connect(button, &QPushButton::clicked, window, [window] { window->closeWith(ModalResult::Ok); });
+    QPushButton* button
+        = MakeButton(window, caption, QSize(140, 30), window, [window] { window->closeWith(ModalResult::Ok); });
+    if (bold)
+        SetBold(button);
     return button;
 }
 
 void LayOutCounter(TGameWindow* window, const QString& art, QWidget* values, QLabel* heading,
     std::initializer_list<QPushButton*> items, QPushButton* exit, ExitPlace exitPlace)
 {
-    UseShopBackground(window);
+    SetBackground(window, Palette::Cream);
     auto* picture = new PictureBox(window);
     picture->setFixedSize(192, 144);
     picture->setArt(art);

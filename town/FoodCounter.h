@@ -14,14 +14,14 @@ class TGameWindow;
 // A label that is not a whole number throws EConvertError and leaves both labels as they were.
 void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain);
 
-// A label that shows a copied value, as the panel of the main window shows it.
-QLabel* MakeCopyLabel(QWidget* parent, const QString& accessibleName);
-// A framed panel of "caption value" rows, e.g. { { "Деньги:", moneyLabel }, { "Сытость:", satietyLabel } }.
+// A label that shows a copied value in bold, as the panel of the main window shows it. A screen reader reads its value;
+// the caption of its row in the value panel names it.
+QLabel* MakeCopyLabel(QWidget* parent);
+// A framed panel of "caption value" rows, e.g. { { "Деньги:", moneyLabel }, { "Сытость:", satietyLabel } }; each
+// caption is the buddy of its value.
 QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows);
 // An item button: a click buys it for `price`, raising `target` by `gain`.
 QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain);
-// The warm paper background the outlets and the supermarket share.
-void UseShopBackground(QWidget* window);
 // A heading label in letters of the given pixel size.
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold);
 // A button that leaves the outlet with ModalResult::Ok.

@@ -1,33 +1,17 @@
 #include "town/LocationLook.h"
 
-#include "core/Picture.h"
+#include "core/Look.h"
 #include "town/WrapButton.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QLabel>
-
-void AddLocationBackground(QWidget* window, const QString& art)
-{
-    auto* background = new PictureBox(window);
-    background->setGeometry(QRect(QPoint(0, 0), window->size()));
-    background->setArt(art);
-    background->lower();
-}
 
 QLabel* MakeLocationHeading(QWidget* parent)
 {
     auto* heading = new QLabel(QStringLiteral("ЧТО БУДЕМ ДЕЛАТЬ?"), parent);
-    QFont font = heading->font();
-    font.setPixelSize(24);
-    font.setBold(true);
-    heading->setFont(font);
+    SetHeading(heading, 24);
     heading->setAlignment(Qt::AlignCenter);
-    heading->setStyleSheet(QStringLiteral("color: #3A3845;"));
-    auto* glow = new QGraphicsDropShadowEffect(heading);
-    glow->setColor(QColor(0xFB, 0xF7, 0xEE));
-    glow->setOffset(0, 0);
-    glow->setBlurRadius(10);
-    heading->setGraphicsEffect(glow);
+    SetTextColor(heading, Palette::Ink);
+    AddShadow(heading, Palette::Paper);
     return heading;
 }
 
@@ -35,10 +19,7 @@ QPushButton* MakeLocationButton(QWidget* parent, const QString& caption, QSize s
 {
     auto* button = new WrapButton(caption, parent);
     button->setFixedSize(size);
-    if (bold) {
-        QFont font = button->font();
-        font.setBold(true);
-        button->setFont(font);
-    }
+    if (bold)
+        SetBold(button);
     return button;
 }

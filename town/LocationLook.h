@@ -1,4 +1,5 @@
-// The look both location windows share: the picture behind everything, the heading and the menu buttons.
+// The look both location windows share: the heading and the menu buttons (the picture behind everything is
+// AddBackground of core/Look.h).
 #pragma once
 
 #include "core/Guarded.h"
@@ -10,8 +11,6 @@
 class QLabel;
 class QWidget;
 
-// The window's picture, filling its whole client area.
-void AddLocationBackground(QWidget* window, const QString& art);
 // "ЧТО БУДЕМ ДЕЛАТЬ?" in bold 24-pixel letters, light on a soft shadow so it reads over any picture.
 QLabel* MakeLocationHeading(QWidget* parent);
 // A menu button of the given size whose caption wraps when it is too long for one line; bold for the way out.

@@ -8,8 +8,8 @@
 TForm10::TForm10(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Школьная столовка"), QSize(560, 360), WindowFrame::NoCloseBox)
 {
-    moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
-    satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));
+    moneyLabel = MakeCopyLabel(this);
+    satietyLabel = MakeCopyLabel(this);
     Label1 = MakeShopHeading(this, QStringLiteral("Что хотели?"), 18, true);
 
     // Each caption names the price and the gain the purchase uses.

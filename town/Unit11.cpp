@@ -8,8 +8,8 @@
 TForm11::TForm11(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Продуктовый отдел"), QSize(560, 270), WindowFrame::NoCloseBox)
 {
-    moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
-    satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));
+    moneyLabel = MakeCopyLabel(this);
+    satietyLabel = MakeCopyLabel(this);
     Label1 = MakeShopHeading(this, QStringLiteral("Что-то хотели?"), 18, false);
 
     auto item = [this](const char* caption, int price, int gain) {

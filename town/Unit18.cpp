@@ -1,7 +1,7 @@
 #include "town/Unit18.h"
 
-#include "core/Guarded.h"
-
+#include "core/Button.h"
+#include "core/Look.h"
 #include "core/Ui.h"
 #include "town/FoodCounter.h"
 
@@ -11,16 +11,15 @@
 TForm18::TForm18(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Кафе \"Солнышко\""), QSize(660, 320), WindowFrame::NoCloseBox)
 {
-    moneyLabel = MakeCopyLabel(this, QStringLiteral("Деньги"));
-    satietyLabel = MakeCopyLabel(this, QStringLiteral("Сытость"));
-    vigorLabel = MakeCopyLabel(this, QStringLiteral("Бодрость"));
+    moneyLabel = MakeCopyLabel(this);
+    satietyLabel = MakeCopyLabel(this);
+    vigorLabel = MakeCopyLabel(this);
     Label1 = MakeShopHeading(
         this, QStringLiteral("Добро пожаловать в кафе \"Солнышко\"! Мы всегда рады нашим клиентам!"), 16, true);
-    Label1->setStyleSheet(QStringLiteral("color: #8E4434;"));
+    SetTextColor(Label1, Palette::BrickShade);
 
-    Button2 = new QPushButton(QStringLiteral("Купить пиво \"Старый мельник\" (15 руб. Настроение +100)"), this);
-    Button2->setMinimumHeight(26);
-    Connect(Button2, &QPushButton::clicked, this, &TForm18::Button2Click);
+    Button2 = MakeButton(this, QStringLiteral("Купить пиво \"Старый мельник\" (15 руб. Настроение +100)"), QSize(0, 26),
+        this, &TForm18::Button2Click);
     auto item = [this](const char* caption, QLabel* target, int price, int gain) {
         return MakeFoodItem(this, QString::fromUtf8(caption), moneyLabel, target, price, gain);
     };

@@ -1,6 +1,7 @@
 #include "town/Unit5.h"
 
 #include "core/GameWindows.h"
+#include "core/Look.h"
 #include "street/PlaceActions.h"
 #include "street/Unit39.h"
 #include "town/CopyInOut.h"
@@ -22,15 +23,14 @@
 TForm5::TForm5(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: Вне школы"), QSize(612, 456), WindowFrame::NoCloseBox)
 {
-    AddLocationBackground(this, QStringLiteral(":/art/outside_school.svg"));
+    AddBackground(this, QStringLiteral(":/art/outside_school.svg"));
     Label1 = MakeLocationHeading(this);
 
     buttonFrame = new QFrame(this);
     buttonFrame->setFrameShape(QFrame::Panel);
     buttonFrame->setFrameShadow(QFrame::Raised);
     buttonFrame->setObjectName(QStringLiteral("buttonFrame"));
-    buttonFrame->setStyleSheet(QStringLiteral(
-        "#buttonFrame { background: rgba(251, 247, 238, 225); border: 1px solid #7E5434; border-radius: 4px; }"));
+    MakePanel(buttonFrame);
 
     const QSize size(177, 33);
     Button1 = MakeMenuButton(buttonFrame, this, "Пойти в местный супермаркет", size, &TForm5::Button1Click);

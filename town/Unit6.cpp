@@ -1,6 +1,7 @@
 #include "town/Unit6.h"
 
 #include "core/GameWindows.h"
+#include "core/Look.h"
 #include "core/Random.h"
 #include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
@@ -18,7 +19,7 @@
 TForm6::TForm6(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: В школе"), QSize(549, 397), WindowFrame::NoCloseBox)
 {
-    AddLocationBackground(this, QStringLiteral(":/art/in_school.svg"));
+    AddBackground(this, QStringLiteral(":/art/in_school.svg"));
     Label1 = MakeLocationHeading(this);
 
     const QSize size(161, 33);

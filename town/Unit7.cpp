@@ -1,6 +1,7 @@
 #include "town/Unit7.h"
 
 #include "core/GameWindows.h"
+#include "core/Look.h"
 #include "core/Picture.h"
 #include "town/CopyInOut.h"
 #include "town/FoodCounter.h"
@@ -18,11 +19,9 @@
 TForm7::TForm7(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Супермаркет"), QSize(512, 383), WindowFrame::NoCloseBox)
 {
-    UseShopBackground(this);
+    SetBackground(this, Palette::Cream);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
+    QFrame* frame = MakeSunkenFrame(this);
     auto* picture = new PictureBox(frame);
     picture->setFixedSize(240, 180);
     picture->setArt(QStringLiteral(":/art/supermarket.svg"));
@@ -31,10 +30,7 @@ TForm7::TForm7(GameWindows& windows)
     frameLayout->addWidget(picture);
 
     Label1 = new QLabel(QStringLiteral("НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?"), this);
-    QFont heading = Label1->font();
-    heading.setPixelSize(20);
-    heading.setBold(true);
-    Label1->setFont(heading);
+    SetHeading(Label1, 20);
     Label1->setAlignment(Qt::AlignCenter);
 
     const QSize size(200, 33);

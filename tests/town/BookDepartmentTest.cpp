@@ -108,7 +108,7 @@ TEST_F(BookDepartment, AClassmateTakesTheBookBelowFiftyMinusHisDraw)
     TForm16& sale = forms->form16();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.price);
-        ui.messages.clear();
+        ui.shown.clear();
         given({ { Field::HasGdz, "Да" }, { Field::Money, "10" } });
         if (c.draw >= 0)
             random.add(c.draw, 20);
@@ -121,7 +121,7 @@ TEST_F(BookDepartment, AClassmateTakesTheBookBelowFiftyMinusHisDraw)
         });
         ui.showModal(sale);
         EXPECT_TRUE(random.usedUp());
-        EXPECT_EQ(ui.messages, QStringList { c.message });
+        EXPECT_EQ(ui.shown, QStringList { c.message });
         EXPECT_EQ(state.text(Field::Money), c.moneyAfter);
         EXPECT_EQ(state.text(Field::HasGdz), c.gdzAfter);
         EXPECT_EQ(sale.Edit1->text(), c.price); // what was typed waits for the next offer

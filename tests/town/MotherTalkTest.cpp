@@ -184,7 +184,7 @@ TEST_F(MotherTalkTest, TalkReadsTheScriptAfreshAndAgreesAnAllowance)
         click(talk.Button4);
     });
     click(forms->form5().Button7);
-    EXPECT_EQ(ui.messages,
+    EXPECT_EQ(ui.shown,
         (QStringList { "А жирно ли не будет?", "Сумма не может быть меньше нуля!", "'сто' is not a valid integer value",
             "ОК. Договорились.",
             "Ок, диета так диета. Значит, выдавать тебе деньги на жратву в школе не буду... А то потолстеешь... =)" }));

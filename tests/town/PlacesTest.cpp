@@ -47,7 +47,7 @@ TEST_F(Places, PiggyBankMovesNoMoreThanThereIsAndRefusesWhatIsNotAnAmount)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ui.messages.clear();
+        ui.shown.clear();
         QLineEdit* field = c.deposit ? w.Edit1 : w.Edit2;
         field->setText(c.amount);
         w.moneyLabel->setText(c.cash);
@@ -56,7 +56,7 @@ TEST_F(Places, PiggyBankMovesNoMoreThanThereIsAndRefusesWhatIsNotAnAmount)
         EXPECT_EQ(field->text(), c.fieldAfter);
         EXPECT_EQ(w.moneyLabel->text(), c.cashAfter);
         EXPECT_EQ(w.piggyLabel->text(), c.piggyAfter);
-        EXPECT_EQ(ui.messages, c.message ? QStringList { c.message } : QStringList {});
+        EXPECT_EQ(ui.shown, c.message ? QStringList { c.message } : QStringList {});
     }
 }
 
@@ -162,7 +162,7 @@ TEST_F(Places, KarateClubSignsUpWithTenRoublesInHandAndTakesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.training) + " / " + c.money);
-        ui.messages.clear();
+        ui.shown.clear();
         w.trainingLabel->setText(c.training);
         w.moneyLabel->setText(c.money);
         w.skillLabel->setText("3");
@@ -170,7 +170,7 @@ TEST_F(Places, KarateClubSignsUpWithTenRoublesInHandAndTakesNothing)
         EXPECT_EQ(w.trainingLabel->text(), c.trainingAfter);
         EXPECT_EQ(w.moneyLabel->text(), c.money);
         EXPECT_EQ(w.skillLabel->text(), "3");
-        EXPECT_EQ(ui.messages, c.message ? QStringList { c.message } : QStringList {});
+        EXPECT_EQ(ui.shown, c.message ? QStringList { c.message } : QStringList {});
     }
 }
 
