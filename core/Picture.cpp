@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <csetjmp>
@@ -95,13 +96,18 @@ QImage LoadPicture(const QString& path)
 
 QPixmap RenderArt(const QString& resource, QSize size)
 {
-    QPixmap pixmap(size);
+    const QString key = QStringLiteral("art:%1:%2x%3").arg(resource).arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(size);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
         QPainter painter(&pixmap);
         renderer.render(&painter);
     }
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -115,26 +121,39 @@ void PictureBox::setArt(const QString& resource)
 {
     m_art = resource;
     m_image = QImage();
-    render();
+    m_renderedSize = QSize();
+    if (isVisible())
+        render();
 }
 
 void PictureBox::setImage(const QImage& image)
 {
     m_image = image;
     m_art.clear();
-    render();
+    m_renderedSize = QSize();
+    if (isVisible())
+        render();
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (m_renderedSize != size())
+        render();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    render();
+    if (isVisible())
+        render();
 }
 
 void PictureBox::render()
 {
     if (width() <= 0 || height() <= 0)
         return;
+    m_renderedSize = size();
     if (!m_art.isEmpty())
         setPixmap(RenderArt(m_art, size()));
     else if (!m_image.isNull())

@@ -12,10 +12,13 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through QImage.
 QImage LoadPicture(const QString& path);
 
-// Renders one of the game's SVG artworks (":/art/name.svg") at the given size.
+// Renders one of the game's SVG artworks (":/art/name.svg") at the given size. Renderings are kept in the pixmap
+// cache, so a window shown again, or a second box with the same artwork and size, costs nothing.
 QPixmap RenderArt(const QString& resource, QSize size);
 
-// A label that shows a picture scaled to its size: SVG artwork or a picture file.
+// A label that shows a picture scaled to its size: SVG artwork or a picture file. The picture is rendered when the box
+// is first shown (and again when it is resized while visible), so the windows made at start-up cost no drawing until
+// the player opens them.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -26,10 +29,12 @@ public:
     void setImage(const QImage& image);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void render();
     QString m_art;
     QImage m_image;
+    QSize m_renderedSize; // empty until the current picture has been rendered
 };
