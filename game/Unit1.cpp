@@ -43,12 +43,9 @@ void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
 }
 
 namespace {
-QLabel* caption(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    return label;
-}
+// Captions and values stand on the panel without a background of their own (a label draws none), and without style
+// sheets of their own: each one would be parsed and applied separately at start-up.
+QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 QFrame* separator(QWidget* parent)
 {
@@ -60,7 +57,8 @@ QFrame* separator(QWidget* parent)
 
 const char* const GroupStyle = "QGroupBox { background: rgba(255, 252, 244, 215); border: 1px solid #8a6d4b; "
                                "border-radius: 4px; margin-top: 8px; font-weight: bold; }"
-                               "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }";
+                               "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
+                               "QLineEdit#value { background: transparent; font-weight: bold; }";
 }
 
 TForm1::TForm1(GameWindows& windows)
@@ -111,7 +109,7 @@ QLineEdit* TForm1::makeDisplay(Field field, bool bold)
     box->setAccessibleName(QString::fromUtf8(InfoOf(field).caption ? InfoOf(field).caption : InfoOf(field).name));
     if (bold) {
         box->setFrame(false);
-        box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
+        box->setObjectName(QStringLiteral("value")); // bold on the panel, by the rule in GroupStyle
     }
     m_displays[field] = box;
     return box;

@@ -12,18 +12,21 @@
 
 namespace {
 
-const char* const HeadingStyle = "QLabel { color: #3A3845; font-weight: bold; background: transparent; }";
-const char* const CellStyle = "QLabel { color: #3D5A80; font-weight: bold; background: rgba(251, 247, 238, 200); "
-                              "border: 1px solid #B3AFA7; }";
-const char* const SubjectStyle
-    = "QLabel { color: #3A3845; background: transparent; border-bottom: 1px solid #D9D6CF; }";
+// One style sheet for the whole page, its rules picked by the labels' object names: a sheet per label would be parsed
+// and applied 147 times while the game starts.
+const char* const DiaryStyle
+    = "QLabel#title { color: #3A3845; font-weight: bold; font-size: 13pt; background: transparent; }"
+      "QLabel#heading { color: #3A3845; font-weight: bold; background: transparent; }"
+      "QLabel#cell { color: #3D5A80; font-weight: bold; background: rgba(251, 247, 238, 200); "
+      "border: 1px solid #B3AFA7; }"
+      "QLabel#subject { color: #3A3845; background: transparent; border-bottom: 1px solid #D9D6CF; }";
 
 QLabel* Heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QString::fromLatin1(HeadingStyle));
+    label->setObjectName(QStringLiteral("heading"));
     return label;
 }
 
@@ -37,14 +40,14 @@ constexpr int FirstGradeColumn = 2;
 TForm4::TForm4(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Дневник"), QSize(600, 560))
 {
+    setStyleSheet(QString::fromLatin1(DiaryStyle));
     auto* background = new PictureBox(this);
     background->setGeometry(0, 0, 600, 560);
     background->setArt(QStringLiteral(":/art/diary_background.svg"));
 
     titleLabel = new QLabel(QStringLiteral("ИТОГОВЫЕ ОЦЕНКИ:"), this);
     titleLabel->setAlignment(Qt::AlignCenter);
-    titleLabel->setStyleSheet(
-        QStringLiteral("QLabel { color: #3A3845; font-weight: bold; font-size: 13pt; background: transparent; }"));
+    titleLabel->setObjectName(QStringLiteral("title"));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(0);
@@ -75,17 +78,17 @@ TForm4::TForm4(GameWindows& windows)
         const int row = FirstGridRow + subject;
         auto* number = new QLabel(QString::number(subject + 1), this);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        number->setStyleSheet(QString::fromLatin1(SubjectStyle));
+        number->setObjectName(QStringLiteral("subject"));
         number->setContentsMargins(0, 0, 6, 0);
         grid->addWidget(number, row, NumberColumn);
         auto* name = new QLabel(SubjectShown(subject), this);
-        name->setStyleSheet(QString::fromLatin1(SubjectStyle));
+        name->setObjectName(QStringLiteral("subject"));
         grid->addWidget(name, row, SubjectColumn);
         for (int column = 0; column < GradeColumnCount; ++column) {
             auto* cell = new QLabel(this);
             cell->setAlignment(Qt::AlignCenter);
             cell->setFixedHeight(25);
-            cell->setStyleSheet(QString::fromLatin1(CellStyle));
+            cell->setObjectName(QStringLiteral("cell"));
             cell->setAccessibleName(QStringLiteral("%1, столбец %2").arg(SubjectShown(subject)).arg(column + 1));
             m_cells[subject][column] = cell;
             grid->addWidget(cell, row, FirstGradeColumn + column);
@@ -97,9 +100,9 @@ TForm4::TForm4(GameWindows& windows)
         grid->setColumnMinimumWidth(FirstGradeColumn + column, column <= Quarter4 ? 44 : 56);
 
     auto* quarterCaption = new QLabel(QStringLiteral("Данная четверть:"), this);
-    quarterCaption->setStyleSheet(QString::fromLatin1(HeadingStyle));
+    quarterCaption->setObjectName(QStringLiteral("heading"));
     quarterLabel = new QLabel(this);
-    quarterLabel->setStyleSheet(QString::fromLatin1(HeadingStyle));
+    quarterLabel->setObjectName(QStringLiteral("heading"));
     quarterLabel->setAccessibleName(QStringLiteral("Данная четверть"));
     auto* quarterLine = new QHBoxLayout;
     quarterLine->addWidget(quarterCaption);
