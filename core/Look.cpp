@@ -98,30 +98,31 @@ void MakeTextBox(QLabel* label)
                              .arg(ColorName(Palette::Paper), ColorName(Palette::Ink), ColorName(Palette::Grey)));
 }
 
-void MakeGradeCell(QLabel* label)
+// The styles below are chosen by object name from the one style sheet of the page (UsePageStyle): a sheet of its own
+// for each label would be parsed and applied label by label while the game starts.
+void UsePageStyle(QWidget* window)
 {
-    label->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: rgba(251, 247, 238, 200); "
-                                        "border: 1px solid %2; }")
-                             .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey)));
+    window->setStyleSheet(
+        QStringLiteral("QLabel#gradeCell { color: %1; font-weight: bold; background: rgba(251, 247, 238, 200); "
+                       "border: 1px solid %2; }"
+                       "QLabel#ruledLine { color: %3; background: transparent; border-bottom: 1px solid %4; }"
+                       "QLineEdit#bareValue { background: transparent; font-weight: bold; }"
+                       "QLabel#printedHeading { color: %3; font-weight: bold; background: transparent; }")
+            .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey), ColorName(Palette::Ink),
+                ColorName(Palette::GreyLight)));
 }
 
-void MakeRuledLine(QLabel* label)
-{
-    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; border-bottom: 1px solid %2; }")
-                             .arg(ColorName(Palette::Ink), ColorName(Palette::GreyLight)));
-}
+void MakeGradeCell(QLabel* label) { label->setObjectName(QStringLiteral("gradeCell")); }
+
+void MakeRuledLine(QLabel* label) { label->setObjectName(QStringLiteral("ruledLine")); }
 
 void MakeBareValue(QLineEdit* display)
 {
     display->setFrame(false);
-    display->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; font-weight: bold; }"));
+    display->setObjectName(QStringLiteral("bareValue"));
 }
 
-void MakePrintedHeading(QLabel* label)
-{
-    label->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: transparent; }")
-                             .arg(ColorName(Palette::Ink)));
-}
+void MakePrintedHeading(QLabel* label) { label->setObjectName(QStringLiteral("printedHeading")); }
 
 void SetBackground(QWidget* window, QRgb color)
 {

@@ -60,6 +60,9 @@ void MakePanel(QWidget* widget, int padding = 0);
 QFrame* MakeSunkenFrame(QWidget* parent);
 // A paper text box with a grey border (the teacher's question).
 void MakeTextBox(QLabel* label);
+// The one style sheet of a page (a window) that the four styles below are chosen from; call it once per window that
+// uses them.
+void UsePageStyle(QWidget* window);
 // A diary cell: a bold value in a framed paper box.
 void MakeGradeCell(QLabel* label);
 // A line of a printed table: ink letters over a thin ruled line.

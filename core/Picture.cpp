@@ -5,11 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <csetjmp>
 #include <cstdio>
+#include <future>
 #include <jpeglib.h>
+#include <map>
+#include <mutex>
 
 namespace {
 struct JpegErrorManager {
@@ -93,16 +97,63 @@ QImage LoadPicture(const QString& path)
     return image;
 }
 
-QPixmap RenderArt(const QString& resource, QSize size)
+namespace {
+QImage DrawArt(const QString& resource, QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
-        QPainter painter(&pixmap);
+        QPainter painter(&image);
         renderer.render(&painter);
     }
+    return image;
+}
+
+QString ArtKey(const QString& resource, QSize size)
+{
+    return QStringLiteral("art:%1:%2x%3").arg(resource).arg(size.width()).arg(size.height());
+}
+
+// Drawings begun on a second thread and not yet picked up by a box.
+std::mutex pendingMutex;
+std::map<QString, std::future<QImage>> pendingArt;
+}
+
+QPixmap RenderArt(const QString& resource, QSize size)
+{
+    const QString key = ArtKey(resource, size);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    std::future<QImage> pending;
+    {
+        std::lock_guard lock(pendingMutex);
+        auto found = pendingArt.find(key);
+        if (found != pendingArt.end()) {
+            pending = std::move(found->second);
+            pendingArt.erase(found);
+        }
+    }
+    pixmap = QPixmap::fromImage(pending.valid() ? pending.get() : DrawArt(resource, size));
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+void FinishPrerendering()
+{
+    std::map<QString, std::future<QImage>> unclaimed;
+    {
+        std::lock_guard lock(pendingMutex);
+        unclaimed.swap(pendingArt);
+    }
+    // Each future of std::async waits for its drawing as it goes.
+}
+
+void PrerenderPictures(QWidget& window)
+{
+    for (const PictureBox* box : window.findChildren<PictureBox*>())
+        box->prerender();
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -115,26 +166,52 @@ void PictureBox::setArt(const QString& resource)
 {
     m_art = resource;
     m_image = QImage();
-    render();
+    m_renderedSize = QSize();
+    if (isVisible())
+        render();
 }
 
 void PictureBox::setImage(const QImage& image)
 {
     m_image = image;
     m_art.clear();
-    render();
+    m_renderedSize = QSize();
+    if (isVisible())
+        render();
+}
+
+void PictureBox::prerender() const
+{
+    if (m_art.isEmpty() || width() <= 0 || height() <= 0)
+        return;
+    const QString key = ArtKey(m_art, size());
+    QPixmap done;
+    if (QPixmapCache::find(key, &done))
+        return;
+    std::lock_guard lock(pendingMutex);
+    if (!pendingArt.contains(key))
+        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size()));
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    QLabel::showEvent(event);
+    if (m_renderedSize != size())
+        render();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    render();
+    if (isVisible())
+        render();
 }
 
 void PictureBox::render()
 {
     if (width() <= 0 || height() <= 0)
         return;
+    m_renderedSize = size();
     if (!m_art.isEmpty())
         setPixmap(RenderArt(m_art, size()));
     else if (!m_image.isNull())

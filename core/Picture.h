@@ -12,10 +12,20 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through QImage.
 QImage LoadPicture(const QString& path);
 
-// Renders one of the game's SVG artworks (":/art/name.svg") at the given size.
+// Renders one of the game's SVG artworks (":/art/name.svg") at the given size. Renderings are kept in the pixmap
+// cache, so a window shown again, or a second box with the same artwork and size, costs nothing.
 QPixmap RenderArt(const QString& resource, QSize size);
 
-// A label that shows a picture scaled to its size: SVG artwork or a picture file.
+// For the windows the player sees the moment the game starts: begins drawing the window's pictures on a second
+// thread while the other windows are still being made; its boxes pick the drawings up when the window is shown.
+void PrerenderPictures(QWidget& window);
+// Waits for the drawings begun by PrerenderPictures and drops those no box has picked up; called before the windows
+// and the application go, since a drawing must not outlive them.
+void FinishPrerendering();
+
+// A label that shows a picture scaled to its size: SVG artwork or a picture file. The picture is rendered when the box
+// is first shown (and again when it is resized while visible), so the windows made at start-up cost no drawing until
+// the player opens them.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -24,12 +34,16 @@ public:
     void setArt(const QString& resource);
     // Shows an image; with stretch it fills the box.
     void setImage(const QImage& image);
+    // Starts drawing the artwork at the box's present size on a second thread (see PrerenderPictures).
+    void prerender() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void render();
     QString m_art;
     QImage m_image;
+    QSize m_renderedSize; // empty until the current picture has been rendered
 };

@@ -50,6 +50,7 @@
 
 #include "core/GameClock.h"
 #include "core/GameState.h"
+#include "core/Picture.h"
 #include "core/Ui.h"
 
 #include <QApplication>
@@ -58,12 +59,16 @@ Forms::Forms()
 {
     m_ownForm1 = std::make_unique<TForm1>(*this);
     m_form1 = m_ownForm1.get();
+    // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
+    // second thread while the other windows are made.
+    PrerenderPictures(*m_form1);
     m_state = &m_form1->state();
     m_clock = &m_form1->clock();
     m_ownForm2 = std::make_unique<TForm2>(*this);
     m_form2 = m_ownForm2.get();
     m_ownForm3 = std::make_unique<TForm3>(*this);
     m_form3 = m_ownForm3.get();
+    PrerenderPictures(*m_form3);
     m_ownForm4 = std::make_unique<TForm4>(*this);
     m_form4 = m_ownForm4.get();
     m_ownForm5 = std::make_unique<TForm5>(*this);
@@ -154,8 +159,9 @@ Forms::Forms()
     m_form46 = m_ownForm46.get();
 }
 
-// The windows go in the reverse order of their making, the main window with the game state last.
-Forms::~Forms() = default;
+// The windows go in the reverse order of their making, the main window with the game state last; drawings still
+// under way on the second thread are waited for first.
+Forms::~Forms() { FinishPrerendering(); }
 
 void Forms::TalkWithMother()
 {

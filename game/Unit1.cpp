@@ -73,6 +73,7 @@ TForm1::TForm1(GameWindows& windows)
 {
     setWindowTitle(QStringLiteral("GRELN_x's   Трамбуль    v1.1"));
     setFixedSize(468, 435);
+    UsePageStyle(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint);
 

@@ -43,6 +43,7 @@ const char* const ColumnNames[GradeColumnCount]
 TForm4::TForm4(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Дневник"), QSize(600, 560))
 {
+    UsePageStyle(this);
     AddBackground(this, QStringLiteral(":/art/diary_background.svg"));
 
     titleLabel = new QLabel(QStringLiteral("ИТОГОВЫЕ ОЦЕНКИ:"), this);

@@ -1,10 +1,12 @@
 // Start-up of the program, new game and the main window's clock controls, through the real windows.
 #include "GameFixture.h"
 #include "core/GameClock.h"
-#include "game/Unit1.h"
+#include "core/Picture.h"
 #include "core/Unit3.h"
 #include "core/Unit43.h"
+#include "game/Unit1.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -191,4 +193,35 @@ TEST_F(Startup, TickWithANonNumericValueReportsItWithTheClockHeldAndGoesOn)
     EXPECT_EQ(state.text(Field::Satiety), "60");
     EXPECT_EQ(state.text(Field::Hour), "0");
     EXPECT_TRUE(clock.isRunning());
+}
+
+// The windows are all made at start-up, so none of them may draw its pictures before the player opens it; a shown
+// window has every picture drawn at the size of its box, and a box resized on screen is drawn again at the new size.
+TEST_F(Startup, WindowsDrawTheirPicturesOnlyWhenShown)
+{
+    int boxes = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (PictureBox* box : window->findChildren<PictureBox*>()) {
+            ++boxes;
+            EXPECT_TRUE(box->pixmap().isNull()) << window->windowTitle().toStdString();
+        }
+    }
+    EXPECT_GT(boxes, 3);
+
+    TForm3& nameWindow = forms->form3();
+    nameWindow.show();
+    const QList<PictureBox*> shown = nameWindow.findChildren<PictureBox*>();
+    ASSERT_FALSE(shown.isEmpty());
+    for (PictureBox* box : shown)
+        EXPECT_EQ(box->pixmap().size(), box->size());
+
+    PictureBox* box = shown.front();
+    box->setFixedSize(64, 48);
+    EXPECT_EQ(box->pixmap().size(), QSize(64, 48));
+    nameWindow.hide();
+    box->setArt(QStringLiteral(":/art/logo.svg"));
+    box->setFixedSize(32, 24);
+    EXPECT_EQ(box->pixmap().size(), QSize(64, 48)); // still the old picture: nothing drawn while hidden
+    nameWindow.show();
+    EXPECT_EQ(box->pixmap().size(), QSize(32, 24));
 }
