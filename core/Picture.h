@@ -34,6 +34,8 @@ public:
     void setArt(const QString& resource);
     // Shows an image; with stretch it fills the box.
     void setImage(const QImage& image);
+    // The image shown (null for artwork or nothing), drawn or not yet.
+    const QImage& image() const { return m_image; }
     // Starts drawing the artwork at the box's present size on a second thread (see PrerenderPictures).
     void prerender() const;
 

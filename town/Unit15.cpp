@@ -15,7 +15,7 @@
 TForm15::TForm15(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Книжный отдел"), QSize(395, 459), WindowFrame::NoCloseBox)
 {
-    UseShopBackground(this);
+    SetBackground(this, Palette::Cream);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);

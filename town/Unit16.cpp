@@ -18,7 +18,7 @@
 TForm16::TForm16(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Продажа ГДЗ"), QSize(681, 329), WindowFrame::NoCloseBox)
 {
-    UseShopBackground(this);
+    SetBackground(this, Palette::Cream);
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);

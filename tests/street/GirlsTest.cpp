@@ -278,7 +278,7 @@ TEST_F(Girls, LikingIndicatorShowsAFaceForAHundredTicksAndSurvivesAMissingPictur
     EXPECT_EQ(talk.faceState(), "1");
     talk.Timer1Timer();
     EXPECT_EQ(talk.faceState(), "3");
-    EXPECT_FALSE(talk.Image2->pixmap().isNull());
+    EXPECT_FALSE(talk.Image2->image().isNull());
     for (int tick = 0; tick < 99; ++tick)
         talk.Timer1Timer();
     EXPECT_EQ(talk.faceState(), "3");

@@ -199,17 +199,17 @@ TEST_F(Places, JobApplicationsMeetEveryRequirementOrAreRefused)
         // The job held is the postman's; a hire replaces it.
         given({ { Field::JobIncome, "60" }, { Field::FightSkill, U(c.skill) }, { Field::Vigor, c.vigor },
             { Field::Mood, c.mood } });
-        ui.messages.clear();
+        ui.shown.clear();
         w.ListBox1->blockSignals(true); // no description files here
         w.ListBox1->setCurrentRow(c.position);
         w.ListBox1->blockSignals(false);
         click(w.Button1);
         EXPECT_EQ(state.text(Field::JobIncome), c.hired ? pay[c.position] : "60");
         if (IsInteger(U(c.skill))) {
-            EXPECT_EQ(ui.messages,
+            EXPECT_EQ(ui.shown,
                 QStringList { c.hired ? "Вас взяли на работу! Поздравляем!" : "Вы не подходите для этой работы!" });
         } else {
-            EXPECT_EQ(ui.messages, QStringList { "'сила' is not a valid integer value" });
+            EXPECT_EQ(ui.shown, QStringList { "'сила' is not a valid integer value" });
         }
     }
 }
