@@ -117,6 +117,16 @@ public:
     virtual void NewGame() = 0;
     // Ends the program, whatever windows are open.
     virtual void Quit() = 0;
+    // The thug encounter at once, as the cheat window starts it.
+    virtual void StartThug() = 0;
+    // The zombie shooter at once, as the cheat window starts it.
+    virtual void StartShooter() = 0;
+    // The music of the credits: started before the credits window opens, stopped after it has closed.
+    virtual void StartCreditsMusic() = 0;
+    virtual void StopCreditsMusic() = 0;
+    // The box of girl flags on the main window, hidden in normal play; the cheat window shows and hides it.
+    virtual bool GirlFlagsBoxVisible() const = 0;
+    virtual void SetGirlFlagsBoxVisible(bool visible) = 0;
 
 protected:
     GameWindows() = default;

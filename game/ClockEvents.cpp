@@ -10,6 +10,7 @@
 #include "records/Grades.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
+#include "records/YearEnd.h"
 
 #include <QLabel>
 
@@ -113,8 +114,12 @@ void ClockEvents::TeacherQuestionCheck()
 // The shooter offer on 3 February 2006 comes with the mini-games.
 void ClockEvents::GameOfferCheck() { }
 
-// The exams and endings of 24 May 2006 come with the end of the school year.
-void ClockEvents::SchoolYearEndCheck() { }
+// At 8:00 on 24 May 2006 the last bell rings: the exams, the ending, the credits and a new year.
+void ClockEvents::SchoolYearEndCheck()
+{
+    if (IsSchoolYearEnd(m_windows.state()))
+        RunSchoolYearEnd(m_windows);
+}
 
 // On the 5th of every month at 17:00 something may happen in the street: half the time, and then a find or a loss.
 // The first coin is tossed on every tick.

@@ -174,3 +174,17 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+// The thug and the shooter come with the street conversations and the mini-games.
+void Forms::StartThug() { }
+
+void Forms::StartShooter() { }
+
+// The credits theme comes with the music.
+void Forms::StartCreditsMusic() { }
+
+void Forms::StopCreditsMusic() { }
+
+bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
+
+void Forms::SetGirlFlagsBoxVisible(bool visible) { form1().SetGirlFlagsBoxVisible(visible); }

@@ -13,6 +13,12 @@ public:
     void TalkWithMother() override;
     void NewGame() override;
     void Quit() override;
+    void StartThug() override;
+    void StartShooter() override;
+    void StartCreditsMusic() override;
+    void StopCreditsMusic() override;
+    bool GirlFlagsBoxVisible() const override;
+    void SetGirlFlagsBoxVisible(bool visible) override;
 
 private:
     std::unique_ptr<TForm1> m_ownForm1;
