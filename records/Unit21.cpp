@@ -51,6 +51,10 @@ TForm21::TForm21(GameWindows& windows)
     Button2 = new QPushButton(QStringLiteral("Изменить"), GroupBox1);
     Button2->setGeometry(202, 70, 102, 26);
     Button2->setAutoDefault(false);
+    // The title stands on the black above the panel; the controls on the panel keep dark letters.
+    SetTextColor(GroupBox1, Palette::White);
+    for (QWidget* control : std::initializer_list<QWidget*> { ComboBox1, Edit2, Button2 })
+        SetTextColor(control, Palette::Ink);
     Connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm21::ComboBox1Change);
     Connect(Edit2, &QLineEdit::returnPressed, this, &TForm21::Button2Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm21::Button2Click);

@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 TForm45::TForm45(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Концовка"), QSize(600, 400))
+    : TGameWindow(windows, QStringLiteral("Концовка"), QSize(720, 440))
 {
     SetBackground(this, Palette::Black);
 
@@ -40,10 +40,11 @@ TForm45::TForm45(GameWindows& windows)
 
     GroupBox1 = new QGroupBox(QStringLiteral("Карикатурка не в тему"), this);
     MakePanel(GroupBox1);
-    GroupBox1->setFixedSize(184, 156);
+    SetTextColor(GroupBox1, Palette::White); // the title stands on the black above the panel
+    GroupBox1->setFixedSize(210, 160);
     for (int i = 0; i < int(Images.size()); ++i) {
         Images[i] = new PictureBox(GroupBox1);
-        Images[i]->setGeometry(12, 26, 160, 120);
+        Images[i]->setGeometry(25, 30, 160, 120);
         Images[i]->setArt(QStringLiteral(":/art/ending%1.svg").arg(i + 1));
         Images[i]->hide();
     }
@@ -65,14 +66,18 @@ TForm45::TForm45(GameWindows& windows)
     heading->setColumnStretch(1, 1);
 
     auto* left = new QVBoxLayout;
-    left->addLayout(heading);
     left->addWidget(GroupBox1, 0, Qt::AlignLeft);
     left->addStretch();
     left->addWidget(Button1, 0, Qt::AlignLeft);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addWidget(Memo1, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addWidget(Memo1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addSpacing(6);
+    layout->addLayout(body, 1);
     layout->setContentsMargins(12, 12, 12, 12);
 }
 
