@@ -7,6 +7,7 @@
 #include "core/GameClock.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "game/Unit1.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
 #include "records/Unit4.h"
@@ -275,4 +276,33 @@ TEST_F(YearEnd, TheCreditsRollTheTextOutThenTheEndSlidesIn)
     EXPECT_EQ(credits.Image1->y(), 0);
     EXPECT_TRUE(credits.Image2->isHidden());
     credits.StopScrolling();
+}
+
+TEST_F(YearEnd, TheLastBellRingsOnTheTickThatReaches8OnThe24thOfMay2006Only)
+{
+    useWorkingDirectory(); // no questions and no ending texts: every step still goes through
+    struct Case {
+        const char* year;
+        bool ends;
+    };
+    for (const Case& c : { Case { "2005", false }, Case { "2006", true } }) {
+        SCOPED_TRACE(c.year);
+        given({ { Field::Hour, U("7") }, { Field::Minute, U("50") }, { Field::Day, U("24") }, { Field::Month, U("5") },
+            { Field::Year, U(c.year) }, { Field::QuestionHour, U("25") } });
+        ui.shownWindows.clear();
+        if (c.ends) {
+            ui.closeNextModalWith(ModalResult::Ok); // the diary
+            ui.onModal<TForm44>([](TForm44& w) { click(w.Button1); });
+            ui.closeNextModalWith(ModalResult::Ok); // the diary again
+            ui.onModal<TForm45>([](TForm45& w) {
+                EXPECT_FALSE(w.Memo1->toPlainText().isEmpty());
+                click(w.Button1);
+            });
+            ui.closeNextModalWith(ModalResult::Ok); // the credits
+        }
+        random.add(1, 2); // the street stays quiet
+        forms->form1().GameClockTick();
+        EXPECT_EQ(ui.shownWindows.size(), c.ends ? 5 : 0);
+        EXPECT_EQ(state.text(Field::Year), U("2005"));
+    }
 }
