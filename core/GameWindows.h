@@ -121,6 +121,12 @@ public:
     virtual void StartShooter() = 0;
     // The evening thug steps up: story, talk and its outcome (the clock is the caller's business).
     virtual void StartThug() = 0;
+    // The music of the credits: started before the credits window opens, stopped after it has closed.
+    virtual void StartCreditsMusic() = 0;
+    virtual void StopCreditsMusic() = 0;
+    // The box of girl flags on the main window, hidden in normal play; the cheat window shows and hides it.
+    virtual bool GirlFlagsBoxVisible() const = 0;
+    virtual void SetGirlFlagsBoxVisible(bool visible) = 0;
 
 protected:
     GameWindows() = default;

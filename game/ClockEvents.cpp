@@ -15,6 +15,7 @@
 #include "street/MiniGames.h"
 #include "street/Unit37.h"
 #include "street/Unit25.h"
+#include "records/YearEnd.h"
 
 namespace {
 // The question hour of a day without questions.
@@ -126,8 +127,12 @@ void ClockEvents::GameOfferCheck()
     m_windows.form37().OfferTheGame();
 }
 
-// The exams and endings of 24 May 2006 come with the end of the school year.
-void ClockEvents::SchoolYearEndCheck() { }
+// At 8:00 on 24 May 2006 the last bell rings: the exams, the ending, the credits and a new year.
+void ClockEvents::SchoolYearEndCheck()
+{
+    if (IsSchoolYearEnd(m_windows.state()))
+        RunSchoolYearEnd(m_windows);
+}
 
 // The street event of the 5th; its messages do not stop the clock.
 void ClockEvents::StreetEventCheck()

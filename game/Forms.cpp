@@ -188,3 +188,12 @@ void Forms::Quit()
 }
 
 void Forms::StartThug() { form25().StartTalk(); }
+
+// The credits theme comes with the music.
+void Forms::StartCreditsMusic() { }
+
+void Forms::StopCreditsMusic() { }
+
+bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
+
+void Forms::SetGirlFlagsBoxVisible(bool visible) { form1().SetGirlFlagsBoxVisible(visible); }

@@ -15,6 +15,10 @@ public:
     void Quit() override;
     void StartShooter() override;
     void StartThug() override;
+    void StartCreditsMusic() override;
+    void StopCreditsMusic() override;
+    bool GirlFlagsBoxVisible() const override;
+    void SetGirlFlagsBoxVisible(bool visible) override;
 
 private:
     std::unique_ptr<TForm1> m_ownForm1;

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -102,6 +103,9 @@ TForm1::TForm1(GameWindows& windows)
     for (const FieldInfo& info : FieldTable)
         showField(info.field);
     connect(&m_state, &TGameState::changed, this, &TForm1::showField);
+    showGirlFlags();
+    connect(&m_state, &TGameState::girlFlagsChanged, this, &TForm1::showGirlFlags);
+    connect(girlFlagsBox, &QPlainTextEdit::textChanged, this, &TForm1::girlFlagsBoxEdited);
     Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
@@ -220,6 +224,13 @@ QWidget* TForm1::makeCommandColumn()
     button(aboutButton, QStringLiteral("О программе..."), &TForm1::aboutButtonClick);
     layout->addWidget(separator(column));
     button(exitButton, QStringLiteral("Выйти из игры"), &TForm1::exitButtonClick);
+    girlFlagsBox = new QPlainTextEdit(column);
+    girlFlagsBox->setAccessibleName(QStringLiteral("Отношения с девушками"));
+    girlFlagsBox->setAccessibleDescription(QStringLiteral("Десять строк, по одной на девушку класса: 1 - очарована"));
+    girlFlagsBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    girlFlagsBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    girlFlagsBox->hide();
+    layout->addWidget(girlFlagsBox, 1);
     layout->addStretch();
     return column;
 }
@@ -236,6 +247,32 @@ void TForm1::showField(Field field)
         box->setText(m_state.text(field));
         box->setCursorPosition(0);
     }
+}
+
+bool TForm1::GirlFlagsBoxVisible() const { return !girlFlagsBox->isHidden(); }
+
+void TForm1::SetGirlFlagsBoxVisible(bool visible) { girlFlagsBox->setVisible(visible); }
+
+void TForm1::showGirlFlags()
+{
+    if (m_girlFlagsBoxEditing)
+        return;
+    QStringList lines;
+    for (int girl = 0; girl < GirlCount; ++girl)
+        lines.append(m_state.girlFlag(girl));
+    const QString text = lines.join(QLatin1Char('\n'));
+    if (girlFlagsBox->toPlainText() != text)
+        girlFlagsBox->setPlainText(text);
+}
+
+// Line i of the box is the flag of girl i; a missing line is an empty flag.
+void TForm1::girlFlagsBoxEdited()
+{
+    const QStringList lines = girlFlagsBox->toPlainText().split(QLatin1Char('\n'));
+    m_girlFlagsBoxEditing = true;
+    for (int girl = 0; girl < GirlCount; ++girl)
+        m_state.setGirlFlag(girl, lines.value(girl));
+    m_girlFlagsBoxEditing = false;
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -332,6 +369,8 @@ void TForm1::exitButtonClick() { close(); }
 
 void TForm1::personalGroupDoubleClick()
 {
+    // Only the code entry shows until the code has been given again.
+    m_windows.form21().HideEditor();
     ClockPause pause(m_clock);
     ui().showModal(m_windows.form21());
 }

@@ -13,6 +13,7 @@ class GameWindows;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
@@ -56,6 +57,10 @@ public:
     void exitButtonClick();
     void personalGroupDoubleClick();
 
+    // The box of girl flags, one line per girl: hidden in normal play, shown and hidden by the cheat window.
+    bool GirlFlagsBoxVisible() const;
+    void SetGirlFlagsBoxVisible(bool visible);
+
     // The panel: one read-only display per field.
     QLineEdit* display(Field field) const;
 
@@ -73,6 +78,8 @@ public:
     CaptionGroupBox* personalGroup;
     QComboBox* TrackTitles;
     QPushButton* playlistButton;
+    // Ten lines, "1" for a charmed girl; what the player types into a line is that girl's flag.
+    QPlainTextEdit* girlFlagsBox;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -84,10 +91,13 @@ private:
     QWidget* makeCommandColumn();
     QLineEdit* makeDisplay(Field field, bool bold);
     void showField(Field field);
+    void showGirlFlags();
+    void girlFlagsBoxEdited();
 
     GameWindows& m_windows;
     TGameState m_state;
     GameClock m_clock;
     ClockEvents m_events;
     std::map<Field, QLineEdit*> m_displays;
+    bool m_girlFlagsBoxEditing = false;
 };

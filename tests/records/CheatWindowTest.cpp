@@ -1,0 +1,190 @@
+// The cheat window: the code, the values typed into the entries, the girl flags box and the thug started from it.
+#include "ScriptedRandom.h"
+#include "ScriptedUi.h"
+#include "TestHelpers.h"
+#include "core/GameClock.h"
+#include "game/Forms.h"
+#include "game/Unit1.h"
+#include "records/CheatEntries.h"
+#include "records/Unit21.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace {
+
+// The window owner, counting what the cheat window starts elsewhere.
+class CountingForms : public Forms {
+public:
+    int thugs = 0;
+    int shooters = 0;
+    void StartThug() override { ++thugs; }
+    void StartShooter() override { ++shooters; }
+};
+
+class CheatWindow : public testing::Test {
+protected:
+    ScriptedUi ui;
+    ScriptedRandom random;
+    CountingForms forms;
+    TGameState& state = forms.state();
+    TForm21& cheat = forms.form21();
+
+    // Opens the window from the main window; the handler runs while it is open.
+    void open(std::function<void(TForm21&)> handler)
+    {
+        ui.onModal<TForm21>(handler);
+        forms.form1().personalGroupDoubleClick();
+    }
+
+    static void typeCode(TForm21& w, const QString& code)
+    {
+        w.Edit1->clear();
+        QTest::keyClicks(w.Edit1, code);
+        click(w.Button1);
+    }
+
+    static void change(TForm21& w, int entry, const QString& value)
+    {
+        w.ComboBox1->setCurrentIndex(entry);
+        w.Edit2->setText(value);
+        click(w.Button2);
+    }
+};
+
+}
+
+TEST_F(CheatWindow, OnlyTheCodeOpensTheEditorWhateverTheCaseOfItsLetters)
+{
+    struct Case {
+        const char* typed;
+        bool opens;
+    };
+    const Case cases[] = {
+        { "zubrlamonteq=)", true },
+        { "ZUBRLAMONTEQ=)", true },
+        { "ZubrLaMonteq=)", true },
+        { "zubrlamonteq", false },
+        { "zubrlamonteq=) ", false },
+        { "", false },
+    };
+    forms.clock().start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        open([&](TForm21& w) {
+            // Every opening starts with the code entry alone.
+            EXPECT_TRUE(w.GroupBox1->isHidden());
+            EXPECT_EQ(w.height(), 107);
+            EXPECT_FALSE(forms.clock().isRunning());
+            typeCode(w, U(c.typed));
+            EXPECT_EQ(w.Edit1->text(), U(c.typed).toLower());
+            EXPECT_EQ(!w.GroupBox1->isHidden(), c.opens);
+            EXPECT_EQ(w.height(), c.opens ? 235 : 107);
+        });
+        EXPECT_TRUE(forms.clock().isRunning());
+    }
+    EXPECT_TRUE(ui.messages.isEmpty()); // a wrong code is never answered
+}
+
+TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
+{
+    struct Case {
+        const char* entry;
+        const char* typed;
+        Field field;
+        bool stored;
+    };
+    const Case cases[] = {
+        { "Настроение", "55", Field::Mood, true },
+        { "Деньги", "-999999999", Field::Money, true },
+        { "Деньги", "999999999", Field::Money, true },
+        { "Деньги", "1000000000", Field::Money, false },
+        { "Деньги", "12abc", Field::Money, false },
+        { "Деньги", "", Field::Money, false },
+        { "Деньги", " 5", Field::Money, false },
+        { "Дата: Год", "99999999999999999999999", Field::Year, false },
+        { "ГДЗ", "Да", Field::HasGdz, true },
+        { "ГДЗ", "да", Field::HasGdz, false },
+        { "Я хожу на тренировки?", "Нет", Field::AttendsTraining, true },
+        { "Я хожу на тренировки?", "1", Field::AttendsTraining, false },
+        { "Мобильник", "Nokia 3310", Field::MobilePhone, true },
+    };
+    open([&](TForm21& w) {
+        typeCode(w, CheatCode);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.entry) + " <- " + c.typed);
+            ui.messages.clear();
+            const int entry = w.ComboBox1->findText(U(c.entry));
+            ASSERT_GE(entry, 0);
+            const QString before = state.text(c.field);
+            // Choosing the entry shows the value it holds now.
+            w.ComboBox1->setCurrentIndex(-1);
+            w.ComboBox1->setCurrentIndex(entry);
+            EXPECT_EQ(w.Edit2->text(), before);
+            w.Edit2->setText(U(c.typed));
+            click(w.Button2);
+            EXPECT_EQ(state.text(c.field), c.stored ? U(c.typed) : before);
+            // The main window shows the new value at once.
+            EXPECT_EQ(forms.form1().display(c.field)->text(), state.text(c.field));
+            EXPECT_EQ(ui.messages.size(), c.stored ? 0 : 1);
+            if (!c.stored && !ui.messages.isEmpty()) {
+                EXPECT_TRUE(ui.messages.first().contains(U(c.entry)));
+            }
+        }
+    });
+}
+
+TEST_F(CheatWindow, TheGirlFlagsBoxAnswersOnlyToLowerCaseTrueAndFalse)
+{
+    constexpr int GirlsEntry = 15;
+    ASSERT_STREQ(CheatEntries[GirlsEntry].name, "Отношения с девушками (показать)");
+    TForm1& main = forms.form1();
+    struct Step {
+        const char* typed;
+        bool visibleAfter;
+    };
+    const Step steps[]
+        = { { "TRUE", false }, { "true", true }, { "TRUE", true }, { "False", true }, { "false", false } };
+    open([&](TForm21& w) {
+        typeCode(w, CheatCode);
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.typed);
+            w.ComboBox1->setCurrentIndex(-1);
+            w.ComboBox1->setCurrentIndex(GirlsEntry);
+            EXPECT_EQ(w.Edit2->text(), main.GirlFlagsBoxVisible() ? U("true") : U("false"));
+            change(w, GirlsEntry, U(step.typed));
+            EXPECT_EQ(main.GirlFlagsBoxVisible(), step.visibleAfter);
+        }
+    });
+
+    // What the player types into the box's lines are the girls' flags, and the box follows the flags.
+    main.girlFlagsBox->setPlainText(QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
+    EXPECT_EQ(state.girlFlag(OlyaGirl), U("1"));
+    state.setGirlFlag(0, QStringLiteral("1"));
+    EXPECT_TRUE(main.girlFlagsBox->toPlainText().startsWith(QStringLiteral("1\n0\n")));
+}
+
+TEST_F(CheatWindow, TheThugAndTheShooterStartAtEveryPress)
+{
+    open([&](TForm21& w) {
+        typeCode(w, CheatCode);
+        const QString money = state.text(Field::Money);
+        for (int press = 1; press <= 3; ++press) {
+            change(w, 16, QStringLiteral("что угодно"));
+            EXPECT_EQ(forms.thugs, press);
+        }
+        change(w, 17, QString());
+        EXPECT_EQ(forms.shooters, 1);
+        EXPECT_EQ(state.text(Field::Money), money);
+    });
+    // With no entry chosen the button does nothing.
+    open([&](TForm21& w) {
+        typeCode(w, CheatCode);
+        w.ComboBox1->setCurrentIndex(-1);
+        click(w.Button2);
+        EXPECT_EQ(forms.thugs, 3);
+    });
+}
