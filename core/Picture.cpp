@@ -93,9 +93,10 @@ QImage LoadPicture(const QString& path)
     return image;
 }
 
-QPixmap RenderArt(const QString& resource, QSize size)
+QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
@@ -135,10 +136,16 @@ void PictureBox::render()
 {
     if (width() <= 0 || height() <= 0)
         return;
-    if (!m_art.isEmpty())
-        setPixmap(RenderArt(m_art, size()));
-    else if (!m_image.isNull())
-        setPixmap(QPixmap::fromImage(m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    else
+    // Drawn at the screen's resolution: on a scaled screen a picture made at the box's size would be stretched up
+    // and blurred.
+    const qreal ratio = devicePixelRatioF();
+    if (!m_art.isEmpty()) {
+        setPixmap(RenderArt(m_art, size(), ratio));
+    } else if (!m_image.isNull()) {
+        QPixmap pixmap
+            = QPixmap::fromImage(m_image.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio);
+        setPixmap(pixmap);
+    } else
         clear();
 }

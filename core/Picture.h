@@ -12,8 +12,9 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through QImage.
 QImage LoadPicture(const QString& path);
 
-// Renders one of the game's SVG artworks (":/art/name.svg") at the given size.
-QPixmap RenderArt(const QString& resource, QSize size);
+// Renders one of the game's SVG artworks (":/art/name.svg") at the given size in device-independent pixels; on a
+// scaled screen (150 %, 200 %) pass the device pixel ratio, so the picture is drawn at the screen's own resolution.
+QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
 // A label that shows a picture scaled to its size: SVG artwork or a picture file.
 class PictureBox : public QLabel {
