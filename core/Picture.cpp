@@ -101,7 +101,9 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
         QPainter painter(&pixmap);
-        renderer.render(&painter);
+        // The painter works in device-independent pixels; without the bounds the renderer would fill the device's
+        // own pixel count and draw a scaled picture twice too large.
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     return pixmap;
 }
