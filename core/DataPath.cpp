@@ -14,8 +14,6 @@ QString DataPath(const QString& gamePath)
 WorkingDirectoryChoice ChooseWorkingDirectory(
     const QString& currentFolder, const QString& installedData, const QString& playerFolder)
 {
-    if (QFileInfo(QDir(currentFolder).filePath(QStringLiteral("Data"))).isDir())
-        return { currentFolder, {} };
     const QFileInfo shared(installedData);
     if (!shared.isDir())
         return { currentFolder, {} };

@@ -47,7 +47,8 @@ ls "$root"/usr/lib/*/trambul/ 2>/dev/null || echo "(no run-time libraries in the
 # The installed files are read-only for the player: make them so, to catch any write into them.
 chmod -R a-w "$root/usr"
 home="$root/home"
-mkdir -p "$home" "$root/elsewhere"
+# Started in a folder with an unrelated "Data" folder in it, as a menu may start it in a home folder that has one.
+mkdir -p "$home" "$root/elsewhere/Data"
 export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$root/run
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb

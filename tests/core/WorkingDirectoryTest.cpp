@@ -1,4 +1,4 @@
-// Where the game runs: the repository as it is, or the player's own folder beside an installed game's data.
+// Where the game runs: where it was started when built in the repository, the player's own folder when installed.
 #include "core/DataPath.h"
 
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(WorkingDirectory, RepositoryStaysAndInstalledGameRunsInThePlayersFolderWithItsDataLinked)
+TEST(WorkingDirectory, RepositoryBuildStaysAndInstalledGameRunsInThePlayersFolderWithItsDataLinked)
 {
     QTemporaryDir root;
     const QDir dir(root.path());
@@ -16,17 +16,15 @@ TEST(WorkingDirectory, RepositoryStaysAndInstalledGameRunsInThePlayersFolderWith
     for (const QString& folder : { repository + "/Data", elsewhere, installed, moved })
         ASSERT_TRUE(QDir().mkpath(folder));
 
-    // Started from the repository: nothing changes, even with an installed copy around.
+    // Built in the repository, nothing installed beside the program: the game stays where it was started.
     const QString player = dir.filePath("home/.local/share/trambul");
-    EXPECT_EQ(ChooseWorkingDirectory(repository, installed, player).folder, repository);
+    EXPECT_EQ(ChooseWorkingDirectory(repository, dir.filePath("build/share/trambul/Data"), player).folder, repository);
     EXPECT_FALSE(QFileInfo::exists(player));
 
-    // Nothing installed either: the game stays and will report the missing files itself.
-    EXPECT_EQ(ChooseWorkingDirectory(elsewhere, dir.filePath("none/Data"), player).folder, elsewhere);
-
-    // Installed: the player's folder is made, with a link to the shared data; a second start reuses it.
-    for (int start = 0; start < 2; ++start) {
-        const WorkingDirectoryChoice choice = ChooseWorkingDirectory(elsewhere, installed, player);
+    // Installed: the player's folder is made, with a link to the shared data; a second start reuses it. A "Data"
+    // folder where the game was started (the home folder of a menu start) is not the game's.
+    for (const QString& started : { elsewhere, repository }) {
+        const WorkingDirectoryChoice choice = ChooseWorkingDirectory(started, installed, player);
         EXPECT_EQ(choice.folder, QDir(player).absolutePath());
         EXPECT_TRUE(choice.problem.isEmpty());
         EXPECT_EQ(QFileInfo(player + "/Data").symLinkTarget(), QFileInfo(installed).absoluteFilePath());
