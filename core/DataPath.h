@@ -5,3 +5,16 @@
 
 // Turns a game path with backslashes into a path under the current working directory (absolute paths stay).
 QString DataPath(const QString& gamePath);
+
+// Where the game runs. Every "Data\..." path and the "Save" folder hang on the working directory. A game built in the
+// repository has no installed data beside it and stays where it was started (the repository root, by ./play.sh). An
+// installed game keeps its data read-only in a shared folder, so it runs in the player's own folder instead, which
+// holds a "Data" link to the shared data and the player's own "Save" folder; two players on one computer keep their
+// own saved games. It goes there whatever folder it was started in: a menu starts it in the home folder, where an
+// unrelated "Data" folder must not pass for the game's content.
+struct WorkingDirectoryChoice {
+    QString folder; // the folder to run in
+    QString problem; // why the player's folder could not be prepared (the game then stays where it was started)
+};
+WorkingDirectoryChoice ChooseWorkingDirectory(
+    const QString& currentFolder, const QString& installedData, const QString& playerFolder);

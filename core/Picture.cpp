@@ -98,21 +98,25 @@ QImage LoadPicture(const QString& path)
 }
 
 namespace {
-QImage DrawArt(const QString& resource, QSize size)
+// Drawn at the screen's resolution: on a scaled screen (150 %, 200 %) a picture made at the box's size would be
+// stretched up and blurred. The painter works in device-independent pixels; without the bounds the renderer would
+// fill the device's own pixel count and draw a scaled picture twice too large.
+QImage DrawArt(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     if (renderer.isValid()) {
         QPainter painter(&image);
-        renderer.render(&painter);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     return image;
 }
 
-QString ArtKey(const QString& resource, QSize size)
+QString ArtKey(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    return QStringLiteral("art:%1:%2x%3").arg(resource).arg(size.width()).arg(size.height());
+    return QStringLiteral("art:%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
 }
 
 // Drawings begun on a second thread and not yet picked up by a box.
@@ -120,9 +124,9 @@ std::mutex pendingMutex;
 std::map<QString, std::future<QImage>> pendingArt;
 }
 
-QPixmap RenderArt(const QString& resource, QSize size)
+QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    const QString key = ArtKey(resource, size);
+    const QString key = ArtKey(resource, size, devicePixelRatio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
@@ -135,7 +139,7 @@ QPixmap RenderArt(const QString& resource, QSize size)
             pendingArt.erase(found);
         }
     }
-    pixmap = QPixmap::fromImage(pending.valid() ? pending.get() : DrawArt(resource, size));
+    pixmap = QPixmap::fromImage(pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio));
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
@@ -184,13 +188,14 @@ void PictureBox::prerender() const
 {
     if (m_art.isEmpty() || width() <= 0 || height() <= 0)
         return;
-    const QString key = ArtKey(m_art, size());
+    const qreal ratio = devicePixelRatioF();
+    const QString key = ArtKey(m_art, size(), ratio);
     QPixmap done;
     if (QPixmapCache::find(key, &done))
         return;
     std::lock_guard lock(pendingMutex);
     if (!pendingArt.contains(key))
-        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size()));
+        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size(), ratio));
 }
 
 void PictureBox::showEvent(QShowEvent* event)
@@ -212,10 +217,14 @@ void PictureBox::render()
     if (width() <= 0 || height() <= 0)
         return;
     m_renderedSize = size();
-    if (!m_art.isEmpty())
-        setPixmap(RenderArt(m_art, size()));
-    else if (!m_image.isNull())
-        setPixmap(QPixmap::fromImage(m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    else
+    const qreal ratio = devicePixelRatioF();
+    if (!m_art.isEmpty()) {
+        setPixmap(RenderArt(m_art, size(), ratio));
+    } else if (!m_image.isNull()) {
+        QPixmap pixmap
+            = QPixmap::fromImage(m_image.scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        pixmap.setDevicePixelRatio(ratio);
+        setPixmap(pixmap);
+    } else
         clear();
 }

@@ -12,9 +12,11 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through QImage.
 QImage LoadPicture(const QString& path);
 
-// Renders one of the game's SVG artworks (":/art/name.svg") at the given size. Renderings are kept in the pixmap
-// cache, so a window shown again, or a second box with the same artwork and size, costs nothing.
-QPixmap RenderArt(const QString& resource, QSize size);
+// Renders one of the game's SVG artworks (":/art/name.svg") at the given size in device-independent pixels; on a
+// scaled screen (150 %, 200 %) pass the device pixel ratio, so the picture is drawn at the screen's own resolution.
+// Renderings are kept in the pixmap cache, so a window shown again, or a second box with the same artwork and size,
+// costs nothing.
+QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
 // For the windows the player sees the moment the game starts: begins drawing the window's pictures on a second
 // thread while the other windows are still being made; its boxes pick the drawings up when the window is shown.

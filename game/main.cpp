@@ -1,5 +1,6 @@
 // Trambul: a year of a ninth-form pupil in a new town.
 #include "core/Application.h"
+#include "core/DataPath.h"
 #include "core/Look.h"
 #include "core/StartupProbe.h"
 #include "core/TextFile.h"
@@ -8,18 +9,46 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QMessageBox>
+#include <QStandardPaths>
+
+#ifndef TRAMBUL_INSTALLED_DATA
+#define TRAMBUL_INSTALLED_DATA "../share/trambul/Data"
+#endif
+
+namespace {
+// An installed game finds its data beside its program (relative to it, so the installed tree may move) and runs in
+// the player's own folder, ~/.local/share/trambul, where the saved games go.
+void EnterWorkingDirectory()
+{
+    const QString installedData
+        = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(TRAMBUL_INSTALLED_DATA));
+    const QString playerFolder
+        = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/trambul");
+    const WorkingDirectoryChoice choice = ChooseWorkingDirectory(QDir::currentPath(), installedData, playerFolder);
+    if (!choice.problem.isEmpty())
+        QMessageBox::warning(nullptr, QString::fromUtf8(ApplicationTitle), choice.problem);
+    QDir::setCurrent(choice.folder);
+}
+}
 
 int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     app.loadRussianTranslations();
+    // The menu entry's name ties the windows to the entry and its icon; the icon itself serves desktops that ask the
+    // window for one (drawn from the SVG only when asked).
+    QGuiApplication::setDesktopFileName(QStringLiteral("ru.trambul.Trambul"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/trambul-icon.svg")));
     UseGameFont();
     if (!Windows1251Available()) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
             QStringLiteral("Нет кодировки Windows-1251: игра не сможет прочитать свои файлы."));
         return 1;
     }
+    EnterWorkingDirectory();
 
     RealUi host;
     InstallUi(&host);

@@ -9,6 +9,7 @@ TRAMBUL_PACKAGES=(
     libmpg123-dev libvorbis-dev
     libgtest-dev libgmock-dev
     fonts-dejavu-core
+    desktop-file-utils appstream # the validators of the menu entry and the metadata
 )
 
 trambul_install_deps() {
