@@ -1,6 +1,7 @@
 #include "audio/OggTest.h"
 
 #include "audio/OggPlayer.h"
+#include "core/DataPath.h"
 #include "core/Guarded.h"
 
 #include <QCloseEvent>
@@ -17,6 +18,7 @@ namespace {
 const QString Yes = QStringLiteral("YES");
 const QString PlayText = QStringLiteral("PLAY");
 const QString StopText = QStringLiteral("STOP");
+const QString WaitText = QStringLiteral("WAIT");
 }
 
 TForm34::TForm34(GameWindows& windows)
@@ -102,11 +104,14 @@ void TForm34::OpenButtonClick()
         return;
     }
     m_player->Close();
-    m_opened = m_player->Open(Edit2->text());
-    if (!m_opened) {
+    m_opened = m_player->Open(DataPath(Edit2->text()));
+    // Without codecs or a sound device the game stays silent rather than complaining about every track.
+    if (!m_opened && m_player->State() != TOggPlayer::NotInitialised) {
         ui().errorBox(QStringLiteral("Error : Invalid stream file"));
         return;
     }
+    if (!m_opened)
+        return;
     const std::uint32_t seconds = m_player->Duration() / 1000;
     Edit1->setText(QStringLiteral("Title : %1, %2Hz, %3KBPS, %4, %5:%6")
                        .arg(m_player->Title())
@@ -162,4 +167,37 @@ void TForm34::SliderReleased()
     if (!m_player || !m_player->FileOpen())
         return;
     m_player->Seek(std::uint32_t(std::uint64_t(m_player->Duration()) * std::uint64_t(positionSlider->value()) / 255));
+}
+
+void TForm34::StartTrack(const QString& path)
+{
+    Edit2->setText(path);
+    OpenButtonClick();
+    PlayButtonClick();
+}
+
+void TForm34::StopTrack()
+{
+    if (Started())
+        StopButtonClick();
+}
+
+void TForm34::HandOverMusic() { Edit3->setText(QStringLiteral("NO")); }
+
+bool TForm34::TakeRunOut()
+{
+    if (Edit4->text() != StopText)
+        return false;
+    Edit4->setText(WaitText);
+    return true;
+}
+
+bool TForm34::Started() const { return Edit3->text() == Yes; }
+
+void TForm34::SetWatching(bool on)
+{
+    if (on)
+        Timer1->start();
+    else
+        Timer1->stop();
 }

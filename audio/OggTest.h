@@ -30,6 +30,19 @@ public:
     void Timer1Timer();
     void SliderReleased();
 
+    // What the main window asks of it for the background music.
+    // Opens the path (a game path such as "Data\\Soundtracks\\x.mp3") and plays it, as Open and then Play do.
+    void StartTrack(const QString& path);
+    // Presses Stop when a track was started here.
+    void StopTrack();
+    // The music has gone to the system media player: this player no longer counts as started.
+    void HandOverMusic();
+    // True once when a track started here has run out ("STOP" becomes "WAIT").
+    bool TakeRunOut();
+    bool Started() const;
+    // The timer that notices the end of a track.
+    void SetWatching(bool on);
+
     // The player, once FormShow has made it.
     TOggPlayer* player() const { return m_player.get(); }
 

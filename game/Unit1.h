@@ -2,8 +2,10 @@
 #pragma once
 
 #include "core/GameClock.h"
+#include "audio/MediaPlayer.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
+#include "game/Music.h"
 
 #include <QGroupBox>
 #include <QWidget>
@@ -14,6 +16,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
+struct Playlist;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
 class CaptionGroupBox : public QGroupBox {
@@ -55,6 +59,20 @@ public:
     void exitButtonClick();
     void personalGroupDoubleClick();
 
+    // Background music. Start-up: reads the default playlist and starts its first track on the media player.
+    void LoadDefaultPlaylist();
+    // The player chose an item of TrackTitles (or the watch moved on): plays it with the player for its type.
+    void TrackTitlesChange();
+    // "Плейлист": loads a playlist the player chooses.
+    void playlistButtonClick();
+    // Every second while on: moves to the next track when the one playing has run out.
+    void MusicWatchTickTimer();
+    // Selects the next track (after the last, track 1) and plays it.
+    void AdvanceTrack();
+    // The credits' own music, over whatever the compressed player plays; the watch rests meanwhile.
+    void StartCreditsMusic();
+    void EndCreditsMusic();
+
     // The panel: one read-only display per field.
     QLineEdit* display(Field field) const;
 
@@ -72,6 +90,11 @@ public:
     CaptionGroupBox* personalGroup;
     QComboBox* TrackTitles;
     QPushButton* playlistButton;
+    // The paths of the tracks, parallel to TrackTitles; item 0 is "Без музыки".
+    QStringList TrackPaths;
+    QTimer* MusicWatchTick;
+    // The system media player of the music (MIDI and anything not MP3 or Ogg).
+    TMediaPlayer MediaPlayer1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,6 +106,7 @@ private:
     QWidget* makeCommandColumn();
     QLineEdit* makeDisplay(Field field, bool bold);
     void showField(Field field);
+    void setTracks(const Playlist& playlist);
 
     GameWindows& m_windows;
     TGameState m_state;
