@@ -22,9 +22,8 @@
 #include "town/Unit6.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QSignalBlocker>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,6 +32,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTimer>

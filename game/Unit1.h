@@ -1,8 +1,8 @@
 // The main window: the status panel of the player and the calendar, the game clock and the main commands.
 #pragma once
 
-#include "core/GameClock.h"
 #include "audio/MediaPlayer.h"
+#include "core/GameClock.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
 #include "game/Music.h"
@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-struct Playlist;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
 class CaptionGroupBox : public QGroupBox {
