@@ -1,14 +1,19 @@
 // The music player over our codec libraries and the wave-out layer, playing into SDL's disk driver.
 #include "audio/OggPlayer.h"
+#include "GameFixture.h"
 #include "TestHelpers.h"
+#include "audio/OggTest.h"
 #include "audio/SoundDevice.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -202,4 +207,43 @@ TEST_F(OggPlayerTest, PauseResumeContinuesAndSeekingBeyondTheEndDoesNothing)
     EXPECT_GE(positions.back(), 500u);
     ASSERT_TRUE(RunUntil([&] { return ends > 0; }, 5000));
     EXPECT_EQ(ends, 1);
+}
+
+namespace {
+class PlayerWindowTest : public GameFixture {
+protected:
+    PlayerWindowTest() { SetCodecFolder(BuildFolder()); }
+    ~PlayerWindowTest() override { SetCodecFolder(QString()); }
+};
+}
+
+TEST_F(PlayerWindowTest, OpensWithASummaryRefusesWhilePlayingAndSaysStopOnceAtTheEnd)
+{
+    const QString dir = useWorkingDirectory();
+    TForm34& window = forms->form34();
+    window.FormShow();
+    ASSERT_EQ(window.player()->State(), TOggPlayer::Ready);
+    WriteBytes(dir + "/short.mp3", ShortMP3());
+    WriteBytes(dir + "/clip.wav", QByteArray("RIFF....WAVE"));
+
+    window.Edit2->setText("clip.wav");
+    click(window.openButton);
+    EXPECT_EQ(ui.errors, QStringList({ "Error : Invalid stream file" }));
+
+    window.Edit2->setText("short.mp3");
+    click(window.openButton);
+    EXPECT_EQ(window.Edit1->text(), "Title : , 44100Hz, 128KBPS, Stereo, 0:01");
+    click(window.playButton);
+    EXPECT_EQ(window.Edit3->text(), "YES");
+    EXPECT_EQ(window.Edit4->text(), "PLAY");
+    click(window.openButton);
+    EXPECT_EQ(ui.errors.value(1), "Error : Cannot open file while playing");
+    EXPECT_EQ(window.player()->State(), TOggPlayer::Playing);
+
+    ASSERT_TRUE(RunUntil([&] { return window.player()->State() == TOggPlayer::Stopped; }, 5000));
+    EXPECT_EQ(window.Edit4->text(), "STOP");
+    EXPECT_TRUE(window.TakeRunOut());
+    window.Timer1Timer();
+    EXPECT_EQ(window.Edit4->text(), "WAIT");
+    EXPECT_FALSE(window.TakeRunOut());
 }
