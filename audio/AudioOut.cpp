@@ -1,6 +1,7 @@
 #include "audio/AudioOut.h"
 
 #include <QMetaObject>
+#include <new>
 
 TAudioOut::TAudioOut(QObject* owner)
     : QObject(owner)
@@ -79,8 +80,15 @@ void TAudioOut::allocate()
     // Without a sound device there is nothing to play into, and no buffers are made.
     if (waveOutGetNumDevs() == 0)
         return;
-    for (auto& buffer : m_player.buffers)
-        buffer.assign(std::size_t(BufferSize()), 0);
+    try {
+        for (auto& buffer : m_player.buffers)
+            buffer.assign(std::size_t(BufferSize()), 0);
+    } catch (const std::bad_alloc&) {
+        for (auto& buffer : m_player.buffers)
+            buffer = std::vector<char>();
+        m_lastError = QStringLiteral("Not enough memory to allocate Wave Buffer");
+        return;
+    }
     m_ready = true;
 }
 
@@ -190,6 +198,10 @@ void TAudioOut::deviceDone()
 void TAudioOut::closeDevice()
 {
     TPlayer& p = m_player;
+    if (!p.device) {
+        m_lastError = QStringLiteral("Player already closed");
+        return;
+    }
     for (WAVEHDR& header : p.headers) {
         if (!(header.dwFlags & WHDR_PREPARED))
             continue;

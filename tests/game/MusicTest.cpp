@@ -2,6 +2,7 @@
 #include "game/Music.h"
 #include "GameFixture.h"
 #include "TestHelpers.h"
+#include "audio/MP3Util.h"
 #include "audio/OggPlayer.h"
 #include "audio/OggTest.h"
 #include "core/TextFile.h"
@@ -9,6 +10,7 @@
 #include "game/Unit1.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -176,4 +178,37 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     ui.answerFileDialog(QString());
     click(main.playlistButton);
     EXPECT_EQ(main.TrackTitles->count(), 2);
+}
+
+TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
+{
+    // Played for real, with our codec libraries from the build folder, into the test's sound device.
+    SetCodecFolder(QCoreApplication::applicationDirPath() + "/..");
+    const QString dir = useWorkingDirectory();
+    const QByteArray track = ReadBytes(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/Peremena.mp3"));
+    const TFrameFound first = FindMPEGFrame(AsBytes(track), 0, FrameScanLimit);
+    ASSERT_TRUE(first.found);
+    WriteBytes(dir + "/short.mp3", track.mid(first.offset, first.header.frameLength * 30));
+    WriteLines1251(dir + "/two.grpl", { "header", "1 Короткая", "short.mp3", "2 Вторая", "b.mid" });
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+    compressed.FormShow();
+    compressed.SetWatching(true);
+    if (compressed.player()->State() == TOggPlayer::NotInitialised) {
+        SetCodecFolder(QString());
+        GTEST_SKIP() << "no sound device";
+    }
+    ui.answerFileDialog(dir + "/two.grpl");
+    click(main.playlistButton);
+    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
+
+    for (int i = 0; i < 500 && main.TrackTitles->currentIndex() == 1; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_TRUE(ui.errors.isEmpty());
+    SetCodecFolder(QString());
 }
