@@ -3,11 +3,10 @@
 
 #include "audio/MpgLib.h"
 
-class VorbisDll {
+class VorbisDll : public CodecLibrary {
 public:
     // Loads "Vorbis" and takes its entry points; false (and nothing usable) when the library or one of them is missing.
     bool Load();
-    bool Loaded() const { return m_loaded; }
 
     vbEncOpen_t EncOpen = nullptr;
     vbEncWrite_t EncWrite = nullptr;
@@ -17,8 +16,4 @@ public:
     vbDecSeek_t DecSeek = nullptr;
     vbDecClose_t DecClose = nullptr;
     vbVersion_t Version = nullptr;
-
-private:
-    QLibrary m_library;
-    bool m_loaded = false;
 };
