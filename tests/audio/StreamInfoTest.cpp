@@ -277,3 +277,25 @@ TEST(StreamInfo, TheShippedTracksRead)
         EXPECT_GT(ogg.Samples, ogg.SampleRate * 30) << name;
     }
 }
+
+TEST(StreamInfo, EveryCutOfAFileReadsWithoutReadingPastItsEnd)
+{
+    // The shipped files' beginnings and ends, cut at every length: the readers must stay inside the bytes they get.
+    const QString folder = QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/");
+    const QByteArray mp3 = ReadBytes(folder + "Peremena.mp3");
+    const QByteArray ogg = ReadBytes(folder + "Dvor_posle_urokov.ogg");
+    static const char tag[] = "ID3\x03\0\0\0\0\0\x30TIT2\0\0\0\x20\0\0\0Name";
+    QByteArray id3(tag, sizeof tag - 1);
+    id3 += QByteArray(40, 'A');
+    for (const QByteArray& whole : { mp3.left(600) + mp3.right(200), ogg.left(4500), id3 + ogg.left(300) }) {
+        for (qsizetype length = 0; length <= whole.size(); ++length) {
+            const QByteArray cut = whole.left(length);
+            TMP3Info info;
+            info.Read(AsBytes(cut));
+            TID3v2 tag;
+            tag.Read(AsBytes(cut));
+            TOggVorbis vorbis;
+            vorbis.Read(AsBytes(cut));
+        }
+    }
+}
