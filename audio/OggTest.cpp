@@ -33,16 +33,16 @@ TForm34::TForm34(GameWindows& windows)
         fields->addWidget(label, row, 0);
         fields->addWidget(target, row, 1);
     };
-    edit(Edit1, QStringLiteral("Stream:"), 0);
-    edit(Edit2, QStringLiteral("File:"), 1);
-    edit(Edit3, QStringLiteral("Started:"), 2);
-    edit(Edit4, QStringLiteral("State:"), 3);
+    edit(Edit1, QStringLiteral("Поток:"), 0);
+    edit(Edit2, QStringLiteral("Файл:"), 1);
+    edit(Edit3, QStringLiteral("Запущен:"), 2);
+    edit(Edit4, QStringLiteral("Состояние:"), 3);
     Edit1->setReadOnly(true);
     layout->addLayout(fields);
 
     positionSlider = new QSlider(Qt::Horizontal, this);
     positionSlider->setRange(0, 255);
-    positionSlider->setAccessibleName(QStringLiteral("Position"));
+    positionSlider->setAccessibleName(QStringLiteral("Позиция"));
     layout->addWidget(positionSlider);
 
     auto* buttons = new QHBoxLayout;

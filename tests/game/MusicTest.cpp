@@ -212,3 +212,26 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     EXPECT_TRUE(ui.errors.isEmpty());
     SetCodecFolder(QString());
 }
+
+TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
+{
+    const QString dir = useWorkingDirectory();
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+    compressed.FormShow();
+    WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.ogg" });
+    ui.answerFileDialog(dir + "/one.grpl");
+    click(main.playlistButton);
+    compressed.Edit3->setText("YES");
+    compressed.Edit4->setText("PLAY");
+
+    main.StartCreditsMusic();
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 0);
+    EXPECT_FALSE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
+    // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
+    EXPECT_EQ(compressed.Edit3->text(), "YES");
+    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    main.EndCreditsMusic();
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+}
