@@ -66,7 +66,7 @@ CODEC_EXPORT void MpgLib_CloseStream(void* stream)
         mpg123_delete(Handle(stream));
 }
 
-CODEC_EXPORT const char* MpgLib_Version(void) { return "mpg123 feed 1.0"; }
+CODEC_EXPORT const char* MpgLib_Version(void) { return "1.0 mpg123"; }
 
 CODEC_EXPORT int MpgLib_GetBitRate(void* stream)
 {
