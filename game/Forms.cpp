@@ -190,9 +190,9 @@ void Forms::Quit()
 void Forms::StartThug() { form25().StartTalk(); }
 
 // The credits theme comes with the music.
-void Forms::StartCreditsMusic() { }
+void Forms::StartCreditsMusic() { form1().StartCreditsMusic(); }
 
-void Forms::StopCreditsMusic() { }
+void Forms::StopCreditsMusic() { form1().EndCreditsMusic(); }
 
 bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
 

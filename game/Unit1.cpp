@@ -3,6 +3,9 @@
 #include "core/Button.h"
 #include "core/Guarded.h"
 
+#include "audio/OggTest.h"
+#include "core/DataPath.h"
+#include "core/Errors.h"
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
@@ -13,6 +16,7 @@
 #include "core/Unit43.h"
 #include "core/Unit46.h"
 #include "game/Forms.h"
+#include "game/Music.h"
 #include "records/SaveLoad.h"
 #include "records/Unit21.h"
 #include "records/Unit4.h"
@@ -21,6 +25,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +35,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
@@ -89,6 +95,11 @@ TForm1::TForm1(GameWindows& windows)
     TrackTitles->setEditable(false);
     TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
     playlistButton = new QPushButton(QStringLiteral("Плейлист"), this);
+    Connect(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
+    Connect(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
+    MusicWatchTick = new QTimer(this);
+    MusicWatchTick->setInterval(1000);
+    Connect(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
     auto* music = new QHBoxLayout;
     music->addWidget(TrackTitles, 1);
     music->addWidget(playlistButton);
@@ -301,7 +312,14 @@ void TForm1::FormShow()
     m_clock.start();
     m_state.set(Field::PlayerName, nameWindow.playerName());
     StartupDone = QStringLiteral("1");
-    // The default playlist and the music player are readied here once the music is in the game.
+    // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
+    try {
+        LoadDefaultPlaylist();
+    } catch (const EGameError& error) {
+        ui().errorBox(error.message());
+    }
+    m_windows.form34().FormShow();
+    m_windows.form34().SetWatching(true);
     if (loadChosen)
         BitBtn4Click();
 }
@@ -373,4 +391,132 @@ void TForm1::personalGroupDoubleClick()
     m_windows.form21().HideEditor();
     ClockPause pause(m_clock);
     ui().showModal(m_windows.form21());
+}
+
+void TForm1::setTracks(const Playlist& playlist)
+{
+    const QSignalBlocker block(TrackTitles);
+    TrackTitles->clear();
+    TrackTitles->addItem(QString::fromUtf8(NoMusic));
+    TrackTitles->addItems(playlist.titles);
+    TrackPaths = QStringList { QString::fromUtf8(NoMusic) } + playlist.paths;
+    TrackTitles->setCurrentIndex(TrackPaths.size() > 1 ? 1 : 0);
+}
+
+void TForm1::LoadDefaultPlaylist()
+{
+    setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
+    if (TrackPaths.size() < 2)
+        return;
+    // The first track goes to the media player whatever its type.
+    MediaPlayer1.SetFileName(TrackPaths[1]);
+    MediaPlayer1.Open();
+    MediaPlayer1.Play();
+    MusicWatchTick->start();
+}
+
+void TForm1::TrackTitlesChange()
+{
+    const int item = TrackTitles->currentIndex();
+    if (item < 0 || item >= TrackPaths.size())
+        return;
+    TForm34& compressed = m_windows.form34();
+    if (item == 0) {
+        compressed.StopTrack();
+        MediaPlayer1.Stop();
+        MusicWatchTick->stop();
+        return;
+    }
+    const QString& path = TrackPaths[item];
+    MediaPlayer1.SetFileName(path);
+    if (PlayerForTrack(path) == TrackPlayer::Media) {
+        compressed.StopTrack();
+        compressed.HandOverMusic();
+        MediaPlayer1.Open();
+        MediaPlayer1.Play();
+    } else {
+        // Rewound, the media player no longer looks as if its last track had just ended.
+        MediaPlayer1.Stop();
+        MediaPlayer1.Rewind();
+        compressed.StopTrack();
+        compressed.StartTrack(path);
+    }
+    MusicWatchTick->start();
+}
+
+void TForm1::playlistButtonClick()
+{
+    TForm34& compressed = m_windows.form34();
+    compressed.SetWatching(false);
+    // Whatever happens below, the compressed player watches its tracks again afterwards.
+    struct WatchAgain {
+        TForm34& window;
+        ~WatchAgain() { window.SetWatching(true); }
+    } watchAgain { compressed };
+
+    QString path;
+    {
+        ClockPause pause(m_clock);
+        const QString workingDir = QDir::currentPath();
+        FileDialogOptions options;
+        options.title = QStringLiteral("Загрузка плейлиста");
+        options.defaultSuffix = QStringLiteral("grpl");
+        options.initialDir = workingDir;
+        options.filters = QStringList { QStringLiteral("Плейлист (grpl; m3u) (*.grpl *.m3u)"),
+            QStringLiteral("Плейлист игры (*.grpl)"), QStringLiteral("Плейлист M3U (*.m3u)"),
+            QStringLiteral("Все файлы (*.*)") };
+        path = ui().openFileName(options);
+        QDir::setCurrent(workingDir);
+        if (!path.isEmpty())
+            path = QDir(workingDir).absoluteFilePath(path);
+    }
+    if (path.isEmpty())
+        return;
+    MusicWatchTick->stop();
+    MediaPlayer1.Stop();
+    compressed.StopTrack();
+    setTracks(ReadPlaylist(path, true));
+    if (TrackPaths.size() > 1)
+        TrackTitlesChange();
+}
+
+void TForm1::MusicWatchTickTimer()
+{
+    // The watch stays on after moving on, so the music goes through the whole playlist and round again.
+    if (m_windows.form34().TakeRunOut()) {
+        AdvanceTrack();
+        return;
+    }
+    if (!m_windows.form34().Started() && MediaPlayer1.IsOpen() && MediaPlayer1.Position() == MediaPlayer1.Length())
+        AdvanceTrack();
+}
+
+void TForm1::AdvanceTrack()
+{
+    const int last = TrackTitles->count() - 1;
+    if (last < 1)
+        return;
+    {
+        const QSignalBlocker block(TrackTitles);
+        TrackTitles->setCurrentIndex(NextTrack(TrackTitles->currentIndex(), last));
+    }
+    TrackTitlesChange();
+}
+
+void TForm1::StartCreditsMusic()
+{
+    MusicWatchTick->stop();
+    {
+        const QSignalBlocker block(TrackTitles);
+        TrackTitles->setCurrentIndex(0);
+    }
+    MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
+    MediaPlayer1.Open();
+    MediaPlayer1.Play();
+}
+
+void TForm1::EndCreditsMusic()
+{
+    MediaPlayer1.Stop();
+    MusicWatchTick->start();
 }

@@ -1,9 +1,11 @@
 // The main window: the status panel of the player and the calendar, the game clock and the main commands.
 #pragma once
 
+#include "audio/MediaPlayer.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
+#include "game/Music.h"
 
 #include <QGroupBox>
 #include <QWidget>
@@ -15,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
 class CaptionGroupBox : public QGroupBox {
@@ -60,6 +63,19 @@ public:
     // The box of girl flags, one line per girl: hidden in normal play, shown and hidden by the cheat window.
     bool GirlFlagsBoxVisible() const;
     void SetGirlFlagsBoxVisible(bool visible);
+    // Background music. Start-up: reads the default playlist and starts its first track on the media player.
+    void LoadDefaultPlaylist();
+    // The player chose an item of TrackTitles (or the watch moved on): plays it with the player for its type.
+    void TrackTitlesChange();
+    // "Плейлист": loads a playlist the player chooses.
+    void playlistButtonClick();
+    // Every second while on: moves to the next track when the one playing has run out.
+    void MusicWatchTickTimer();
+    // Selects the next track (after the last, track 1) and plays it.
+    void AdvanceTrack();
+    // The credits' own music, over whatever the compressed player plays; the watch rests meanwhile.
+    void StartCreditsMusic();
+    void EndCreditsMusic();
 
     // The panel: one read-only display per field.
     QLineEdit* display(Field field) const;
@@ -80,6 +96,11 @@ public:
     QPushButton* playlistButton;
     // Ten lines, "1" for a charmed girl; what the player types into a line is that girl's flag.
     QPlainTextEdit* girlFlagsBox;
+    // The paths of the tracks, parallel to TrackTitles; item 0 is "Без музыки".
+    QStringList TrackPaths;
+    QTimer* MusicWatchTick;
+    // The system media player of the music (MIDI and anything not MP3 or Ogg).
+    TMediaPlayer MediaPlayer1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -93,6 +114,7 @@ private:
     void showField(Field field);
     void showGirlFlags();
     void girlFlagsBoxEdited();
+    void setTracks(const Playlist& playlist);
 
     GameWindows& m_windows;
     TGameState m_state;

@@ -1,0 +1,19 @@
+// The ID3v2 tag at the start of a music file: its size and its text frames.
+#pragma once
+
+#include "audio/MP3Util.h"
+
+#include <QString>
+
+class TID3v2 {
+public:
+    // Reads the tag from the file's bytes; anything malformed leaves the tag not existing or its values empty.
+    void Read(ByteSpan bytes);
+    void ReadFile(const QString& path);
+
+    bool Exists = false;
+    int VersionID = 0; // the major version: 2, 3 or 4
+    std::int64_t Size = 0; // header and footer included
+    QString Title, Artist, Album, Year, Genre, Comment, Composer, Encoder, Copyright, Language, Link;
+    int Track = 0;
+};

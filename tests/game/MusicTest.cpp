@@ -1,0 +1,237 @@
+// The background music: the playlist, the choice of player for a track, the watch going round the playlist.
+#include "game/Music.h"
+#include "GameFixture.h"
+#include "TestHelpers.h"
+#include "audio/MP3Util.h"
+#include "audio/OggPlayer.h"
+#include "audio/OggTest.h"
+#include "core/TextFile.h"
+#include "core/Unit3.h"
+#include "game/Unit1.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+using Music = GameFixture;
+
+QStringList Titles(const QComboBox& box)
+{
+    QStringList titles;
+    for (int i = 0; i < box.count(); ++i)
+        titles << box.itemText(i);
+    return titles;
+}
+}
+
+TEST(Playlist, TitlesFollowTheFirstBlankAndPathsComeInPairs)
+{
+    struct Case {
+        QStringList lines;
+        bool skip;
+        QStringList titles, paths;
+    } cases[] = {
+        { { "Плейлист", "1 Утро в новом городе", "Data\\a.ogg", "2 Перемена", "Data\\b.mp3" }, false,
+            { "Утро в новом городе", "Перемена" }, { "Data\\a.ogg", "Data\\b.mp3" } },
+        { { "#EXTM3U", "#EXTINF:185,Группа - Песня", "music/x.mp3" }, false, { "- Песня" }, { "music/x.mp3" } },
+        { { "header", "Безпробела", "a.mid", "3  Два пробела ", "b.mid" }, false, { "", " Два пробела " },
+            { "a.mid", "b.mid" } },
+        { { "header", "1 Один", "a.mid", "2 Без пути" }, false, { "Один", "Без пути" }, { "a.mid", "" } },
+        { { "header", "", "1 Один", "a.mid" }, true, { "Один" }, { "a.mid" } },
+        { { "header", "", "1 Один", "a.mid" }, false, { "", "" }, { "1 Один", "" } },
+        { { "header" }, false, {}, {} },
+        { {}, true, {}, {} },
+    };
+    for (const Case& c : cases) {
+        const Playlist playlist = ParsePlaylist(c.lines, c.skip);
+        EXPECT_EQ(playlist.titles, c.titles) << c.lines.join('|').toStdString();
+        EXPECT_EQ(playlist.paths, c.paths) << c.lines.join('|').toStdString();
+    }
+}
+
+TEST(Playlist, TheTypeChoosesThePlayerAndTrack1FollowsTheLast)
+{
+    const std::pair<const char*, TrackPlayer> cases[] = {
+        { "Data\\Soundtracks\\Peremena.mp3", TrackPlayer::Compressed },
+        { "x.Mp3", TrackPlayer::Compressed },
+        { "X.MP3", TrackPlayer::Compressed },
+        { "a.ogg", TrackPlayer::Compressed },
+        { "mp3", TrackPlayer::Compressed },
+        { "Data\\Soundtracks\\Eien_no_melody.mid", TrackPlayer::Media },
+        { "x.wav", TrackPlayer::Media },
+        { "x.wav ", TrackPlayer::Media },
+        { "x.mp3 ", TrackPlayer::Media },
+        { "x.мр3", TrackPlayer::Media },
+        { "", TrackPlayer::Media },
+    };
+    for (const auto& [path, player] : cases)
+        EXPECT_EQ(PlayerForTrack(U(path)), player) << path;
+    EXPECT_EQ(NextTrack(1, 3), 2);
+    EXPECT_EQ(NextTrack(3, 3), 1);
+    EXPECT_EQ(NextTrack(0, 3), 1);
+    EXPECT_EQ(NextTrack(1, 1), 1);
+}
+
+TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPlayer)
+{
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
+    ui.closeNextModalWith(ModalResult::Ok);
+    ui.closeNextModalWith(ModalResult::Ok);
+    TForm1& main = forms->form1();
+    main.FormShow();
+
+    EXPECT_TRUE(ui.errors.isEmpty());
+    const QStringList lines = ReadLines1251(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/PlayList.grpl"));
+    ASSERT_EQ(main.TrackTitles->count(), 1 + (lines.size() - 1) / 2);
+    EXPECT_EQ(main.TrackTitles->itemText(0), "Без музыки");
+    EXPECT_EQ(main.TrackPaths.value(0), "Без музыки");
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
+    EXPECT_EQ(main.TrackTitles->itemText(1), lines[1].section(' ', 1));
+    EXPECT_EQ(main.TrackPaths.value(1), lines[2]);
+    // Even an Ogg file starts on the media player.
+    EXPECT_EQ(main.MediaPlayer1.FileName(), lines[2]);
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_NE(forms->form34().player(), nullptr);
+    EXPECT_TRUE(forms->form34().Timer1->isActive());
+}
+
+TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
+{
+    useWorkingDirectory();
+    ui.closeNextModalWith(ModalResult::Cancel); // "Загрузить игру"
+    ui.answerFileDialog(QString()); // the load dialog, cancelled
+    forms->form1().FormShow();
+
+    ASSERT_EQ(ui.errors.size(), 1);
+    EXPECT_TRUE(ui.errors[0].contains("PlayList.grpl"));
+    EXPECT_EQ(ui.fileDialogs.size(), 1u);
+    EXPECT_NE(forms->form34().player(), nullptr);
+    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_FALSE(forms->form1().MusicWatchTick->isActive());
+}
+
+TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
+{
+    const QString dir = useWorkingDirectory();
+    WriteLines1251(dir + "/mine.m3u",
+        { "#EXTM3U", "1 Первая", "music/first.MP3", "", "2 Вторая", "music/second.mid", "3 Третья", "x.wav " });
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+    compressed.FormShow();
+    ui.answerFileDialog(dir + "/mine.m3u");
+    click(main.playlistButton);
+
+    EXPECT_EQ(Titles(*main.TrackTitles), QStringList({ "Без музыки", "Первая", "Вторая", "Третья" }));
+    EXPECT_EQ(ui.fileDialogs.at(0).title, "Загрузка плейлиста");
+    EXPECT_EQ(ui.fileDialogs.at(0).defaultSuffix, "grpl");
+    // Track 1 is an MP3 (in capitals): the compressed player gets it.
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
+    EXPECT_EQ(compressed.Edit2->text(), "music/first.MP3");
+    EXPECT_TRUE(compressed.Timer1->isActive());
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+
+    // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
+    compressed.Edit3->setText("YES");
+    compressed.Edit4->setText("STOP");
+    main.MusicWatchTickTimer();
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(compressed.Edit4->text(), "WAIT");
+    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "music/second.mid");
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    // A compressed track that ran out earlier does not skip the media player's track.
+    main.MusicWatchTickTimer();
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+
+    // After the last track comes track 1, never "Без музыки"; "x.wav " goes to the media player.
+    main.TrackTitles->setCurrentIndex(3);
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "x.wav ");
+    main.AdvanceTrack();
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+
+    main.TrackTitles->setCurrentIndex(0);
+    EXPECT_FALSE(main.MusicWatchTick->isActive());
+}
+
+TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlayerAgain)
+{
+    const QString dir = useWorkingDirectory();
+    TForm1& main = forms->form1();
+    forms->form34().FormShow();
+    WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.mid" });
+    ui.answerFileDialog(dir + "/one.grpl");
+    click(main.playlistButton);
+    ASSERT_EQ(main.TrackTitles->count(), 2);
+
+    ui.answerFileDialog(dir + "/gone.grpl");
+    click(main.playlistButton);
+    EXPECT_EQ(ui.errors.size(), 1);
+    EXPECT_EQ(main.TrackTitles->count(), 2);
+    EXPECT_EQ(main.TrackPaths, QStringList({ "Без музыки", "a.mid" }));
+    EXPECT_FALSE(main.MusicWatchTick->isActive());
+    EXPECT_TRUE(forms->form34().Timer1->isActive());
+
+    // A cancelled dialog changes nothing.
+    ui.answerFileDialog(QString());
+    click(main.playlistButton);
+    EXPECT_EQ(main.TrackTitles->count(), 2);
+}
+
+TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
+{
+    // Played for real, with our codec libraries from the build folder, into the test's sound device.
+    SetCodecFolder(QCoreApplication::applicationDirPath() + "/..");
+    const QString dir = useWorkingDirectory();
+    const QByteArray track = ReadBytes(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/Peremena.mp3"));
+    const TFrameFound first = FindMPEGFrame(AsBytes(track), 0, FrameScanLimit);
+    ASSERT_TRUE(first.found);
+    WriteBytes(dir + "/short.mp3", track.mid(first.offset, first.header.frameLength * 30));
+    WriteLines1251(dir + "/two.grpl", { "header", "1 Короткая", "short.mp3", "2 Вторая", "b.mid" });
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+    compressed.FormShow();
+    compressed.SetWatching(true);
+    if (compressed.player()->State() == TOggPlayer::NotInitialised) {
+        SetCodecFolder(QString());
+        GTEST_SKIP() << "no sound device";
+    }
+    ui.answerFileDialog(dir + "/two.grpl");
+    click(main.playlistButton);
+    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
+
+    for (int i = 0; i < 500 && main.TrackTitles->currentIndex() == 1; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_TRUE(ui.errors.isEmpty());
+    SetCodecFolder(QString());
+}
+
+TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
+{
+    const QString dir = useWorkingDirectory();
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+    compressed.FormShow();
+    WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.ogg" });
+    ui.answerFileDialog(dir + "/one.grpl");
+    click(main.playlistButton);
+    compressed.Edit3->setText("YES");
+    compressed.Edit4->setText("PLAY");
+
+    main.StartCreditsMusic();
+    EXPECT_EQ(main.TrackTitles->currentIndex(), 0);
+    EXPECT_FALSE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(main.MediaPlayer1.FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
+    // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
+    EXPECT_EQ(compressed.Edit3->text(), "YES");
+    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    main.EndCreditsMusic();
+    EXPECT_TRUE(main.MusicWatchTick->isActive());
+}
