@@ -18,10 +18,10 @@ void SetCodecFolder(const QString& folder) { Folder() = folder; }
 bool LoadCodec(QLibrary& library, const QString& name)
 {
     // Beside the program when it runs from its build folder; an installed game finds them through its run path,
-    // in its own library folder, by the bare name.
+    // in its own library folder, by the bare name. A folder set on purpose is the only place looked in.
     library.setFileName(QDir(CodecFolder()).filePath(name));
-    if (library.load())
-        return true;
+    if (library.load() || !Folder().isEmpty())
+        return library.isLoaded();
     library.setFileName(name);
     return library.load();
 }

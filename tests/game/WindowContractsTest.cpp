@@ -122,8 +122,14 @@ TEST_F(WindowContracts, ThePlayerCanLeaveEveryWindowThatIsBuilt)
 
 TEST_F(WindowContracts, AWindowNotBuiltYetOnlyTellsThePlayerSo)
 {
+    // With every window built, one is marked for the while, so the rule stays checked for the windows to come.
+    std::vector<TGameWindow*> windows = GameWindowsMade();
+    const bool allBuilt
+        = std::none_of(windows.begin(), windows.end(), [](TGameWindow* w) { return IsUnderConstruction(*w); });
+    if (allBuilt)
+        MarkUnderConstruction(*windows.front());
     int notBuilt = 0;
-    for (TGameWindow* window : GameWindowsMade()) {
+    for (TGameWindow* window : windows) {
         if (!IsUnderConstruction(*window))
             continue;
         ++notBuilt;
@@ -134,8 +140,9 @@ TEST_F(WindowContracts, AWindowNotBuiltYetOnlyTellsThePlayerSo)
     }
     EXPECT_TRUE(ui.shownWindows.isEmpty());
     EXPECT_TRUE(ui.messages.isEmpty());
-    if (notBuilt == 0)
-        GTEST_SKIP() << "every window is built";
+    EXPECT_GT(notBuilt, 0);
+    if (allBuilt)
+        MarkUnderConstruction(*windows.front(), false);
 }
 
 TEST_F(WindowContracts, AWindowWithoutCloseBoxIgnoresEscapeAndThePlayersCloseButOnlyClosesForTheProgram)
