@@ -98,4 +98,4 @@ void TForm30::Button5Click()
     call([this] { MotherTalkAction(windows()); });
 }
 
-void TForm30::Button6Click() { ui().showModal(windows().form31()); }
+void TForm30::Button6Click() { windows().form31().Play(); }
