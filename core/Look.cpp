@@ -91,6 +91,17 @@ QFrame* MakeSunkenFrame(QWidget* parent)
     return frame;
 }
 
+QFrame* FramePicture(QWidget* parent, QWidget* content, QSize inner)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+    frame->setFixedSize(inner + QSize(4, 4));
+    content->setParent(frame);
+    content->setGeometry(2, 2, inner.width(), inner.height());
+    return frame;
+}
+
 void MakeTextBox(QLabel* label)
 {
     label->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; border-radius: 4px; "

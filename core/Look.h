@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 
 class QFrame;
@@ -58,6 +59,9 @@ void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10, int offset = 0);
 void MakePanel(QWidget* widget, int padding = 0);
 // A sunken frame around a picture or a group of values, as the system draws it.
 QFrame* MakeSunkenFrame(QWidget* parent);
+// A picture (or other content) of a fixed inner size in a sunken frame two pixels wide, as the windows' photos,
+// portraits and scenes stand; the content is put into the frame.
+QFrame* FramePicture(QWidget* parent, QWidget* content, QSize inner);
 // A paper text box with a grey border (the teacher's question).
 void MakeTextBox(QLabel* label);
 // The one style sheet of a page (a window) that the four styles below are chosen from; call it once per window that

@@ -3,6 +3,7 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
+#include "core/WrapButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,34 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QVBoxLayout>
-
-namespace {
-// An answer button: long answers break between words; the whole caption stays the button's text.
-class AnswerButton : public QPushButton {
-public:
-    explicit AnswerButton(QWidget* parent)
-        : QPushButton(parent)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QString caption = option.text;
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(4, 2, -4, -2);
-        style()->drawItemText(
-            &painter, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption, QPalette::ButtonText);
-    }
-};
-}
 
 TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QString& gamePath, const QString& partyArt)
     : TGameWindow(windows, caption, QSize(640, 420), WindowFrame::NoCloseBox)
@@ -50,16 +24,10 @@ TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QSt
     TalkTrigger->hide();
     Connect(TalkTrigger, &QLineEdit::textChanged, this, &TTalkWindow::TalkTriggerChange);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Sunken);
-    partyPicture = new PictureBox(frame);
+    partyPicture = new PictureBox;
     partyPicture->setArt(partyArt);
     partyPicture->setAccessibleName(QStringLiteral("Собеседник"));
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(2, 2, 2, 2);
-    frameLayout->addWidget(partyPicture);
-    frame->setFixedSize(184, 300);
+    QFrame* frame = FramePicture(this, partyPicture, QSize(180, 296));
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
@@ -70,9 +38,9 @@ TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QSt
     auto* answers = new QVBoxLayout();
     answers->setSpacing(10);
     answers->addStretch();
-    Button1 = new AnswerButton(this);
-    Button2 = new AnswerButton(this);
-    Button3 = new AnswerButton(this);
+    Button1 = new WrapButton(QString(), this);
+    Button2 = new WrapButton(QString(), this);
+    Button3 = new WrapButton(QString(), this);
     for (QPushButton* button : { Button1, Button2, Button3 }) {
         button->setFixedSize(170, 78);
         button->setAutoDefault(false);

@@ -20,17 +20,6 @@ namespace {
 constexpr int FaceTicks = 100;
 // The pause after an answer, so that her reaction is read before anything else happens.
 constexpr int AnswerPauseMs = 1000;
-
-QFrame* SunkenFrame(QWidget* parent, QWidget* content, QSize inner)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(2);
-    frame->setFixedSize(inner + QSize(4, 4));
-    content->setParent(frame);
-    content->setGeometry(2, 2, inner.width(), inner.height());
-    return frame;
-}
 }
 
 TForm20::TForm20(GameWindows& windows)
@@ -40,11 +29,11 @@ TForm20::TForm20(GameWindows& windows)
 
     Image1 = new PictureBox;
     Image1->setAccessibleName(QStringLiteral("Фото девушки"));
-    QFrame* photo = SunkenFrame(this, Image1, QSize(240, 320));
+    QFrame* photo = FramePicture(this, Image1, QSize(240, 320));
 
     Image2 = new PictureBox;
     Image2->setAccessibleName(QStringLiteral("Как она к вам относится"));
-    QFrame* indicator = SunkenFrame(this, Image2, QSize(189, 37));
+    QFrame* indicator = FramePicture(this, Image2, QSize(189, 37));
 
     auto* middle = new QVBoxLayout;
     middle->setSpacing(4);

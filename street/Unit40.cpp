@@ -33,12 +33,9 @@ TForm40::TForm40(GameWindows& windows)
     Label1->setGeometry(0, 6, NarrowWidth, 36);
     Label1->setAlignment(Qt::AlignCenter);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(38, 46, 254, 214);
-    districtPicture = new PictureBox(frame);
-    districtPicture->setGeometry(2, 2, 250, 210);
+    districtPicture = new PictureBox;
+    QFrame* frame = FramePicture(this, districtPicture, QSize(250, 210));
+    frame->move(38, 46);
     districtPicture->setAccessibleName(QStringLiteral("Район"));
 
     auto* info = new QFrame(this);

@@ -1,7 +1,7 @@
 #include "town/LocationLook.h"
 
 #include "core/Look.h"
-#include "town/WrapButton.h"
+#include "core/WrapButton.h"
 
 #include <QLabel>
 

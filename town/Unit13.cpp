@@ -6,8 +6,8 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "core/WrapButton.h"
 #include "town/Unit14.h"
-#include "town/WrapButton.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

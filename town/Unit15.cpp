@@ -17,15 +17,9 @@ TForm15::TForm15(GameWindows& windows)
 {
     SetBackground(this, Palette::Cream);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    auto* picture = new PictureBox(frame);
-    picture->setFixedSize(340, 240);
+    auto* picture = new PictureBox;
     picture->setArt(QStringLiteral(":/art/book_department.svg"));
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(2, 2, 2, 2);
-    frameLayout->addWidget(picture);
+    QFrame* frame = FramePicture(this, picture, QSize(340, 240));
 
     Label1 = MakeShopHeading(this, QStringLiteral("Хотите купить книгу? Нет проблем! Какую книгу Вам надо?"), 15, true);
     Label1->setAlignment(Qt::AlignCenter);

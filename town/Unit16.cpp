@@ -20,15 +20,9 @@ TForm16::TForm16(GameWindows& windows)
 {
     SetBackground(this, Palette::Cream);
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    auto* picture = new PictureBox(frame);
-    picture->setFixedSize(240, 290);
+    auto* picture = new PictureBox;
     picture->setArt(QStringLiteral(":/art/gdz_sale.svg"));
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->setContentsMargins(2, 2, 2, 2);
-    frameLayout->addWidget(picture);
+    QFrame* frame = FramePicture(this, picture, QSize(240, 290));
 
     Label1 = MakeShopHeading(this,
         QStringLiteral("ГДЗ продаешь? Круто, чувак. И за сколько ты хочешь его продать? Назови цену, может куплю..."),

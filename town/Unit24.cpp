@@ -3,9 +3,9 @@
 #include "core/GameState.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
+#include "core/WrapButton.h"
 #include "town/PhoneShop.h"
 #include "town/TellPlayer.h"
-#include "town/WrapButton.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 #include "TestHelpers.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
+#include "core/WrapButton.h"
 #include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
 #include "town/Unit10.h"
@@ -10,7 +11,6 @@
 #include "town/Unit5.h"
 #include "town/Unit6.h"
 #include "town/Unit7.h"
-#include "town/WrapButton.h"
 
 #include <QLabel>
 #include <QSignalSpy>
