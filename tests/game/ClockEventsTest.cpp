@@ -8,6 +8,7 @@
 #include "core/Unit32.h"
 #include "game/Unit1.h"
 #include "records/Unit35.h"
+#include "records/Unit4.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -76,6 +77,25 @@ protected:
     ClockEvents events;
     CloseCatcher closeCatcher;
 };
+}
+
+TEST_F(ClockEventsTest, LeavingFromTheDeathWindowClosesEveryWindowOpenBeneathIt)
+{
+    // The diary holds no clock, so the player may die while reading it; "Выйти" must end the game even so.
+    given({ { Field::Satiety, "0" } });
+    bool diaryOpenWhenDying = false;
+    ui.onModal<TForm4>([&](TForm4& diary) {
+        ui.onModal<TForm32>([&](TForm32& death) {
+            diaryOpenWhenDying = diary.isVisible();
+            click(death.Button2); // "Выйти"
+        });
+        events.DeathCheck();
+        EXPECT_FALSE(diary.isVisible()) << "the diary stays open over a game that has ended";
+    });
+    const int closesBefore = closeCatcher.closes;
+    click(forms->form1().diaryButton);
+    EXPECT_TRUE(diaryOpenWhenDying);
+    EXPECT_EQ(closeCatcher.closes - closesBefore, 1) << "the main window closes, ending the game";
 }
 
 TEST_F(ClockEventsTest, TheLastCauseThatHoldsIsTheOneTheDeathWindowNames)
