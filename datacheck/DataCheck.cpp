@@ -16,6 +16,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -45,6 +46,17 @@ int LineOfOffset(const QByteArray& bytes, qsizetype offset)
     }
     return line;
 }
+}
+
+// What stands after the fourth mark of a question line: the game ignores it.
+static QString AfterFourthMark(const QString& line)
+{
+    int marks = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if ((line[i] == QLatin1Char('#') || line[i] == QLatin1Char('@')) && ++marks == 4)
+            return line.mid(i + 1);
+    }
+    return {};
 }
 
 QString FormatFinding(const Finding& finding)
@@ -123,7 +135,7 @@ void CheckQuestionFile(Report& report, const QString& path, const QStringList& l
         }
         if (!question.right[0] && !question.right[1] && !question.right[2])
             report.error(path, at, QStringLiteral("no right answer: mark one with @"));
-        if (marks > 3 && !line.section(QRegularExpression(QStringLiteral("[#@]")), 4).isEmpty())
+        if (marks > 3 && !AfterFourthMark(line).isEmpty())
             report.warning(path, at, QStringLiteral("text after the third answer's end mark is ignored"));
     }
 }
@@ -201,6 +213,7 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
         report.warning(path, 1, QStringLiteral("the window caption is empty"));
     // The blocks as the talk finds them: "+label", speech, "-label", three captions, three labels.
     QSet<QString> labels;
+    std::vector<std::pair<int, QString>> blocks; // start line and label of every complete block
     struct Reference {
         int line;
         QString label;
@@ -208,14 +221,24 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
     std::vector<Reference> references { { 2, lines[1] } };
     const QString fixed[MotherAnswerCount] = { QStringLiteral("Я хожу в школу постоянно голодный"),
         QStringLiteral("Я решил сесть на диету"), QStringLiteral("Допустим, я хочу мобильник...") };
+    // Where each end marker stands, so that finding a block's end does not scan the rest of the file again.
+    QHash<QString, std::vector<qsizetype>> endMarkers;
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        if (lines[i].startsWith(QLatin1Char('-')))
+            endMarkers[lines[i]].push_back(i);
+    }
     for (qsizetype i = 2; i < lines.size(); ++i) {
         if (!lines[i].startsWith(QLatin1Char('+')))
             continue;
         const QString label = lines[i].mid(1);
         const QString end = QLatin1Char('-') + label;
-        qsizetype endAt = i + 1;
-        while (endAt < lines.size() && lines[endAt] != end)
-            ++endAt;
+        const auto ends = endMarkers.constFind(end);
+        qsizetype endAt = lines.size();
+        if (ends != endMarkers.constEnd()) {
+            const auto after = std::upper_bound(ends->begin(), ends->end(), i);
+            if (after != ends->end())
+                endAt = *after;
+        }
         if (endAt >= lines.size()) {
             report.error(
                 path, int(i) + 1, QStringLiteral("block %1 has no end marker %2").arg(Quoted(lines[i]), Quoted(end)));
@@ -229,6 +252,7 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
             continue;
         }
         labels.insert(label);
+        blocks.emplace_back(int(i) + 1, label);
         for (int slot = 0; slot < MotherAnswerCount; ++slot) {
             const int captionLine = int(endAt) + 2 + slot;
             const QString& caption = lines[captionLine - 1];
@@ -246,10 +270,23 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
         }
         i = endAt + 2 * MotherAnswerCount;
     }
+    // The talk's own search confirms the labels (each one once; it reads the whole file every time).
+    constexpr int ConfirmedLabels = 200;
+    QHash<QString, bool> found;
     for (const Reference& reference : references) {
-        const MotherNode node = FindMotherNode(lines, reference.label);
-        if (!labels.contains(reference.label) || !node.hasAnswers)
+        auto known = found.find(reference.label);
+        if (known == found.end()) {
+            bool has = labels.contains(reference.label);
+            if (has && found.size() < ConfirmedLabels)
+                has = FindMotherNode(lines, reference.label).hasAnswers;
+            known = found.insert(reference.label, has);
+        }
+        if (!*known)
             report.error(path, reference.line, QStringLiteral("label %1 has no block").arg(Quoted(reference.label)));
+    }
+    for (const auto& [line, label] : blocks) {
+        if (!found.contains(label))
+            report.warning(path, line, QStringLiteral("no answer leads to block %1").arg(Quoted(label)));
     }
 }
 
@@ -319,7 +356,7 @@ void CheckSmsReplies(Report& report, const QString& path, const QStringList& lin
         for (const QString& key : keys)
             words.append(UpperCase1251(key));
         words.append(QString());
-        const auto replies = FindSmsReplies(lines.mid(i), words);
+        const auto replies = FindSmsReplies(lines.mid(i, end - i + 1), words);
         if (end == i + 2 || !replies || replies->isEmpty())
             report.error(path, at, QStringLiteral("empty block: no replies before \"-\""));
         else if (end >= lines.size() || lines[end] != QLatin1String("-"))
