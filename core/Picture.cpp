@@ -2,8 +2,10 @@
 
 #include "core/Errors.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -20,6 +22,7 @@ struct JpegErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    char firstWarning[JMSG_LENGTH_MAX];
 };
 
 void jpegErrorExit(j_common_ptr info)
@@ -29,7 +32,43 @@ void jpegErrorExit(j_common_ptr info)
     std::longjmp(manager->jump, 1);
 }
 
-void jpegSilence(j_common_ptr, int) { }
+// libjpeg goes on past damage (a file cut short, a broken stream) and only warns, filling the rest with grey. Each
+// warning is counted and the first one kept, so the loader can refuse such a picture instead of showing it as whole.
+void jpegWarning(j_common_ptr info, int level)
+{
+    if (level >= 0)
+        return; // trace messages, not problems
+    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    if (info->err->num_warnings++ == 0)
+        (*info->err->format_message)(info, manager->firstWarning);
+}
+
+QString PictureTooLarge(long long width, long long height)
+{
+    return QStringLiteral("картинка слишком большая: %1 × %2 точек, а можно не больше %3 × %3")
+        .arg(width)
+        .arg(height)
+        .arg(MaxPictureSide);
+}
+
+// Reads a picture file whole, refusing one larger than any picture the game shows could need.
+QByteArray ReadPictureFile(const QString& path)
+{
+    QFileInfo fileInfo(path);
+    if (!fileInfo.isFile())
+        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
+    if (fileInfo.size() > MaxPictureFileSize)
+        throw EInOutError::forFile(path, QStringLiteral("файл картинки слишком большой"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError::forFile(path, file.errorString());
+    QByteArray bytes = file.read(MaxPictureFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw EInOutError::forFile(path, file.errorString());
+    if (bytes.size() > MaxPictureFileSize)
+        throw EInOutError::forFile(path, QStringLiteral("файл картинки слишком большой"));
+    return bytes;
+}
 }
 
 namespace {
@@ -43,6 +82,12 @@ bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegE
     jpeg_mem_src(
         info, reinterpret_cast<const unsigned char*>(bytes->constData()), static_cast<unsigned long>(bytes->size()));
     jpeg_read_header(info, TRUE);
+    // The header alone may claim any size; nothing large is allocated before the claim is checked.
+    if (info->image_width > unsigned(MaxPictureSide) || info->image_height > unsigned(MaxPictureSide)) {
+        const QByteArray reason = PictureTooLarge(info->image_width, info->image_height).toUtf8();
+        std::snprintf(errors->message, sizeof errors->message, "%s", reason.constData());
+        return false;
+    }
     info->out_color_space = JCS_RGB;
     jpeg_start_decompress(info);
     *out = QImage(static_cast<int>(info->output_width), static_cast<int>(info->output_height), QImage::Format_RGB888);
@@ -55,6 +100,10 @@ bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegE
         jpeg_read_scanlines(info, &row, 1);
     }
     jpeg_finish_decompress(info);
+    if (errors->base.num_warnings > 0) {
+        std::snprintf(errors->message, sizeof errors->message, "%s", errors->firstWarning);
+        return false;
+    }
     return true;
 }
 }
@@ -65,25 +114,36 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages)
     JpegErrorManager errors {};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jpegErrorExit;
-    errors.base.emit_message = jpegSilence;
+    errors.base.emit_message = jpegWarning;
     QImage image;
     bool ok = decodeJpegInto(&bytes, &info, &errors, &image);
     jpeg_destroy_decompress(&info);
-    if (!ok)
-        throw EInOutError::forFile(
-            nameForMessages, QStringLiteral("испорченный JPEG-файл (%1)").arg(QString::fromLocal8Bit(errors.message)));
+    if (!ok) {
+        const QString reason = QString::fromUtf8(errors.message);
+        if (reason.startsWith(QStringLiteral("картинка слишком большая")))
+            throw EInOutError::forFile(nameForMessages, reason);
+        throw EInOutError::forFile(nameForMessages, QStringLiteral("испорченный JPEG-файл (%1)").arg(reason));
+    }
     return image;
 }
 
-QImage LoadJpeg(const QString& path)
+QImage LoadJpeg(const QString& path) { return DecodeJpeg(ReadPictureFile(path), path); }
+
+QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages)
 {
-    QFileInfo fileInfo(path);
-    if (!fileInfo.isFile())
-        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError::forFile(path, file.errorString());
-    return DecodeJpeg(file.readAll(), path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // Four bytes a point of the largest picture allowed, in megabytes.
+    reader.setAllocationLimit(MaxPictureSide * MaxPictureSide * 4 / (1024 * 1024) + 1);
+    const QSize size = reader.size();
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        throw EInOutError::forFile(nameForMessages, PictureTooLarge(size.width(), size.height()));
+    QImage image = reader.read();
+    if (image.isNull())
+        throw EInOutError::forFile(nameForMessages, QStringLiteral("не удалось прочитать картинку"));
+    return image;
 }
 
 QImage LoadPicture(const QString& path)
@@ -91,10 +151,7 @@ QImage LoadPicture(const QString& path)
     QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
         return LoadJpeg(path);
-    QImage image(path);
-    if (image.isNull())
-        throw EInOutError::forFile(path, QStringLiteral("не удалось прочитать картинку"));
-    return image;
+    return DecodeOtherPicture(ReadPictureFile(path), path);
 }
 
 namespace {

@@ -5,11 +5,19 @@
 #include <QLabel>
 #include <QString>
 
-// Decodes a JPEG file. Throws EInOutError naming the file when it is missing, not a JPEG or damaged.
+// No picture the game shows needs more points a side, nor a larger file; larger claims are refused before anything
+// large is allocated.
+constexpr int MaxPictureSide = 4096;
+constexpr qint64 MaxPictureFileSize = 16 * 1024 * 1024;
+
+// Decodes a JPEG file. Throws EInOutError naming the file when it is missing, too large, not a JPEG or damaged
+// (a file cut short included).
 QImage LoadJpeg(const QString& path);
 // Decodes JPEG bytes; throws EInOutError with the given name in the message on failure.
 QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
-// Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through QImage.
+// Decodes picture bytes of another format (BMP) within the same limits; throws EInOutError with the given name.
+QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages);
+// Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through Qt's image reader.
 QImage LoadPicture(const QString& path);
 
 // Renders one of the game's SVG artworks (":/art/name.svg") at the given size in device-independent pixels; on a

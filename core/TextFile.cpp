@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -26,11 +27,34 @@ QByteArray Encode1251(const QString& text)
     return encoder.encode(text);
 }
 
+namespace {
+// The characters the code page holds, found once by decoding each of its 256 bytes: checking a text is then one look
+// per character, however long the text (a new encoder for every character made saving a long name freeze).
+const QSet<char16_t>& Characters1251()
+{
+    static const QSet<char16_t> characters = [] {
+        QSet<char16_t> set;
+        QStringEncoder encoder(CodePage);
+        for (int byte = 0; byte < 256; ++byte) {
+            const QString decoded = Decode1251(QByteArray(1, char(byte)));
+            // A byte the code page leaves unused decodes to a replacement; only characters that encode back count.
+            if (decoded.size() == 1 && encoder.encode(decoded) == QByteArray(1, char(byte)) && !encoder.hasError())
+                set.insert(decoded[0].unicode());
+        }
+        return set;
+    }();
+    return characters;
+}
+}
+
 bool CanEncode1251(const QString& text)
 {
-    QStringEncoder encoder(CodePage);
-    QByteArray bytes = encoder.encode(text);
-    return !encoder.hasError() && Decode1251(bytes) == text;
+    const QSet<char16_t>& characters = Characters1251();
+    for (QChar c : text) {
+        if (!characters.contains(c.unicode()))
+            return false;
+    }
+    return true;
 }
 
 QStringList SplitLines(const QString& text)

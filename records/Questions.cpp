@@ -53,5 +53,15 @@ QStringList LoadQuestionFile(const QString& fileSubject)
     }
     if (lines.size() < MinQuestionLines)
         throw EInOutError::forFile(name, QStringLiteral("в файле меньше трех вопросов"));
+    // A question and its answers fill a window and three buttons; a line far longer is a damaged file, and laying it
+    // out would freeze the window.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > MaxQuestionLineLength)
+            throw EInOutError::forFile(name,
+                QStringLiteral("строка %1 длиннее %2 знаков (%3)")
+                    .arg(i + 1)
+                    .arg(MaxQuestionLineLength)
+                    .arg(lines[i].size()));
+    }
     return lines;
 }

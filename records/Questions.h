@@ -23,7 +23,9 @@ QString QuestionFileName(const QString& fileSubject);
 
 // A questioning asks three different lines, so a question file needs at least this many.
 constexpr int MinQuestionLines = 3;
+// A question line longer than this (the question and its three answers together) is refused.
+constexpr int MaxQuestionLineLength = 2000;
 
 // All lines of a subject's question file. Throws EInOutError naming the file when it is missing, cannot be read, or
-// has fewer than three lines.
+// has fewer than three lines or a line longer than MaxQuestionLineLength.
 QStringList LoadQuestionFile(const QString& fileSubject);

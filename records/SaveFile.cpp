@@ -16,6 +16,11 @@ enum class LineKind {
     YesNo, // "Да" or "Нет"
     Text, // anything on one line
     Grade, // "0" (no grade) to "5"
+    Hour, // 0..23
+    Minute, // 0, 10, .., 50: the clock moves in steps of ten minutes
+    Day, // 1..30: every month of the game's calendar has thirty days
+    Month, // 1..12
+    Year, // the school year runs from 2005 into 2006
 };
 
 struct FieldLine {
@@ -26,11 +31,11 @@ struct FieldLine {
 
 // Lines 11 to 31, after the ten girls and before the four quarters of grades.
 constexpr std::array<FieldLine, 21> FieldLines = { {
-    { Field::Hour, LineKind::Number, "час" },
-    { Field::Minute, LineKind::Number, "минуты" },
-    { Field::Day, LineKind::Number, "день" },
-    { Field::Month, LineKind::Number, "месяц" },
-    { Field::Year, LineKind::Number, "год" },
+    { Field::Hour, LineKind::Hour, "час" },
+    { Field::Minute, LineKind::Minute, "минуты" },
+    { Field::Day, LineKind::Day, "день" },
+    { Field::Month, LineKind::Month, "месяц" },
+    { Field::Year, LineKind::Year, "год" },
     { Field::MotherPhoneDeal, LineKind::Flag, "уговор с мамой о мобильнике" },
     { Field::QuestionHour, LineKind::Number, "час вопроса учителя" },
     { Field::PlayerName, LineKind::Text, "имя" },
@@ -108,9 +113,27 @@ QString Describe(const SaveLine& line)
     return {};
 }
 
+bool InRange(const QString& text, int lowest, int highest)
+{
+    if (!IsInteger(text))
+        return false;
+    const int value = StrToInt(text);
+    return value >= lowest && value <= highest;
+}
+
 bool Fits(LineKind kind, const QString& text)
 {
     switch (kind) {
+    case LineKind::Hour:
+        return InRange(text, 0, 23);
+    case LineKind::Minute:
+        return InRange(text, 0, 50) && StrToInt(text) % 10 == 0;
+    case LineKind::Day:
+        return InRange(text, 1, 30);
+    case LineKind::Month:
+        return InRange(text, 1, 12);
+    case LineKind::Year:
+        return InRange(text, 2005, 2006);
     case LineKind::Flag:
         return text == QLatin1String("0") || text == QLatin1String("1");
     case LineKind::Number:
@@ -139,6 +162,16 @@ QString Expected(LineKind kind)
         return QStringLiteral("одна строка текста");
     case LineKind::Grade:
         return QStringLiteral("оценка от «0» до «5»");
+    case LineKind::Hour:
+        return QStringLiteral("час от 0 до 23");
+    case LineKind::Minute:
+        return QStringLiteral("минуты: 0, 10, 20, 30, 40 или 50");
+    case LineKind::Day:
+        return QStringLiteral("день месяца от 1 до 30");
+    case LineKind::Month:
+        return QStringLiteral("месяц от 1 до 12");
+    case LineKind::Year:
+        return QStringLiteral("год 2005 или 2006");
     }
     return {};
 }
@@ -174,6 +207,9 @@ bool StartsWithUtf8Mark(const QStringList& lines)
 
 QString SaveableText(const QString& text)
 {
+    // Almost every value is a number or a plain name: checked once as a whole, it goes into the file as it is.
+    if (CanEncode1251(text) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
     QString result;
     result.reserve(text.size());
     for (char32_t codePoint : text.toUcs4()) {

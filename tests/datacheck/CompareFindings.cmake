@@ -1,0 +1,18 @@
+# Runs the checker over each case folder under broken/ (a Data folder holding one faulty file) and compares all the
+# findings, with each run's exit status, with the expected ones line for line.
+# Run as: cmake -DCHECKER=<datacheck> -DEXPECTED=<expected.txt> [-DUPDATE=ON] -P CompareFindings.cmake (in tests/datacheck)
+file(GLOB cases LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} broken/*)
+list(SORT cases)
+set(actual "")
+foreach(case ${cases})
+    execute_process(COMMAND ${CHECKER} --present-only ${case} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+    string(APPEND actual "${output}exit ${result}\n")
+endforeach()
+if(UPDATE)
+    file(WRITE ${EXPECTED} "${actual}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+    message(FATAL_ERROR "The findings differ from ${EXPECTED}:\n${actual}")
+endif()
+message(STATUS "The findings are the expected ones.")
