@@ -1,5 +1,7 @@
 #include "records/CheatEntries.h"
 
+#include "records/SaveFile.h"
+
 #include <QRegularExpression>
 
 const std::array<CheatEntry, CheatEntryCount> CheatEntries = { {
@@ -34,8 +36,14 @@ QString CheatValueProblem(const CheatEntry& entry, const QString& typed)
         static const QRegularExpression digits(QStringLiteral("^-?[0-9]{1,18}$"));
         if (digits.match(typed).hasMatch()) {
             const qlonglong value = typed.toLongLong();
-            if (value >= -CheatNumberLimit && value <= CheatNumberLimit)
-                return {};
+            // The calendar keeps to its own ranges, so that a game saved afterwards can be loaded again.
+            if (value >= -CheatNumberLimit && value <= CheatNumberLimit) {
+                const QString expected = SavedValueProblem(entry.field, typed);
+                if (expected.isEmpty())
+                    return {};
+                return QStringLiteral("«%1» сюда не подходит: для «%2» нужен %3. Ничего не изменено.")
+                    .arg(typed, name, expected);
+            }
         }
         return QStringLiteral("«%1» сюда не подходит: для «%2» нужно целое число от -999999999 до 999999999. "
                               "Ничего не изменено.")

@@ -176,6 +176,18 @@ QString Expected(LineKind kind)
     return {};
 }
 
+}
+
+QString SavedValueProblem(Field field, const QString& text)
+{
+    for (const FieldLine& line : FieldLines) {
+        if (line.field == field)
+            return Fits(line.kind, text) ? QString() : Expected(line.kind);
+    }
+    return {};
+}
+
+namespace {
 // "1 строка", "3 строки", "94 строки", "11 строк".
 QString LinesWord(int count)
 {

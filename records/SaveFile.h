@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+enum class Field;
+
 class TGameState;
 
 constexpr int SavedGameLineCount = 95;
@@ -20,6 +22,10 @@ QString CheckSavedGameLines(const QStringList& lines);
 // Puts the values of lines that passed the check into the state. Values the file does not hold (quarter,
 // location, year, exam and final grades, today's robbery flag) stay as they are.
 void ApplySavedGameLines(TGameState& state, const QStringList& lines);
+
+// What a value of the field must be for a saved game to be loaded again ("месяц от 1 до 12"); empty when the text
+// fits, or when the file does not hold the field.
+QString SavedValueProblem(Field field, const QString& text);
 
 // A text as one line of the file can hold it (see SavedGameLines).
 QString SaveableText(const QString& text);

@@ -106,6 +106,10 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
         { "Деньги", "", Field::Money, false },
         { "Деньги", " 5", Field::Money, false },
         { "Дата: Год", "99999999999999999999999", Field::Year, false },
+        // The calendar only as a saved game can hold it, so that the game can be saved and loaded again.
+        { "Дата: Месяц", "12", Field::Month, true },
+        { "Дата: Месяц", "13", Field::Month, false },
+        { "Дата: Число", "0", Field::Day, false },
         { "ГДЗ", "Да", Field::HasGdz, true },
         { "ГДЗ", "да", Field::HasGdz, false },
         { "Я хожу на тренировки?", "Нет", Field::AttendsTraining, true },
