@@ -1,6 +1,6 @@
-// The two content readers the checker holds itself for now: the street conversations' node table and the playlist.
-// Each is one function, the single place to point at the game's own reader once it is in this tree
-// (ParseDialogScript of street/DialogScript.h, the playlist reader of the music list).
+// The two content readers the checker holds itself: the street conversations' node table and the playlist. They read
+// by the same rules as the game's own (ParseDialogScript of street/DialogScript.h, ParsePlaylist of game/Music.h),
+// but keep the line every field stands on, which the findings name and the game has no use for.
 #pragma once
 
 #include <QString>
