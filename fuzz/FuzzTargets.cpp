@@ -1,10 +1,16 @@
 #include "fuzz/FuzzTargets.h"
 
+#include "audio/ID3v2.h"
+#include "audio/MP3Util.h"
+#include "audio/OggVorbis.h"
+#include "core/Errors.h"
 #include "core/GameState.h"
 #include "core/TextFile.h"
 #include "datacheck/DataCheck.h"
+#include "game/Music.h"
 #include "records/Questions.h"
 #include "records/SaveFile.h"
+#include "street/DialogScript.h"
 #include "street/GirlScript.h"
 #include "street/SmsReplies.h"
 #include "town/MotherScript.h"
@@ -110,6 +116,46 @@ int EncodingTarget(const uint8_t* data, size_t size)
     return 0;
 }
 
+// The game's own readers of the street conversations and the playlists, beside the checker's.
+int GameDialogTarget(const uint8_t* data, size_t size)
+{
+    try {
+        ParseDialogScript(Lines(data, size), QStringLiteral("GOPNIK.DLG"));
+    } catch (const EGameError&) {
+        // a refused script is a right answer
+    }
+    return 0;
+}
+
+int GamePlaylistTarget(const uint8_t* data, size_t size)
+{
+    ParsePlaylist(Lines(data, size), true);
+    ParsePlaylist(Lines(data, size), false);
+    return 0;
+}
+
+// The music's stream readers take the bytes as they are, whatever they claim.
+int Mp3Target(const uint8_t* data, size_t size)
+{
+    TMP3Info info;
+    info.Read(ByteSpan(data, size));
+    return 0;
+}
+
+int Id3v2Target(const uint8_t* data, size_t size)
+{
+    TID3v2 tag;
+    tag.Read(ByteSpan(data, size));
+    return 0;
+}
+
+int OggTarget(const uint8_t* data, size_t size)
+{
+    TOggVorbis ogg;
+    ogg.Read(ByteSpan(data, size));
+    return 0;
+}
+
 int JpegTarget(const uint8_t* data, size_t size)
 {
     Report report;
@@ -139,6 +185,11 @@ const std::vector<FuzzTarget>& FuzzTargets()
         { "encoding", EncodingTarget },
         { "jpeg", JpegTarget },
         { "bmp", BmpTarget },
+        { "gamedialog", GameDialogTarget },
+        { "gameplaylist", GamePlaylistTarget },
+        { "mp3", Mp3Target },
+        { "id3v2", Id3v2Target },
+        { "ogg", OggTarget },
     };
     return targets;
 }
