@@ -124,6 +124,9 @@ public:
     // The music of the credits: started before the credits window opens, stopped after it has closed.
     virtual void StartCreditsMusic() = 0;
     virtual void StopCreditsMusic() = 0;
+    // The background music's watch that moves on to the next track: the save and load dialogs hold it while they
+    // are open and switch it on afterwards.
+    virtual void SetMusicWatch(bool on) = 0;
     // The box of girl flags on the main window, hidden in normal play; the cheat window shows and hides it.
     virtual bool GirlFlagsBoxVisible() const = 0;
     virtual void SetGirlFlagsBoxVisible(bool visible) = 0;

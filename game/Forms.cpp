@@ -54,6 +54,7 @@
 #include "core/Ui.h"
 
 #include <QApplication>
+#include <QTimer>
 
 Forms::Forms()
 {
@@ -193,6 +194,14 @@ void Forms::StartThug() { form25().StartTalk(); }
 void Forms::StartCreditsMusic() { form1().StartCreditsMusic(); }
 
 void Forms::StopCreditsMusic() { form1().EndCreditsMusic(); }
+
+void Forms::SetMusicWatch(bool on)
+{
+    if (on)
+        form1().MusicWatchTick->start();
+    else
+        form1().MusicWatchTick->stop();
+}
 
 bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
 

@@ -17,6 +17,7 @@ public:
     void StartThug() override;
     void StartCreditsMusic() override;
     void StopCreditsMusic() override;
+    void SetMusicWatch(bool on) override;
     bool GirlFlagsBoxVisible() const override;
     void SetGirlFlagsBoxVisible(bool visible) override;
 

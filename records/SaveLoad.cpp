@@ -1,15 +1,16 @@
 #include "records/SaveLoad.h"
 
 #include "core/Errors.h"
-#include "core/GameWindows.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
+#include "core/GameWindows.h"
 #include "core/TextFile.h"
 #include "core/Ui.h"
 #include "records/SaveFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 
@@ -32,6 +33,9 @@ QString AskForFile(GameWindows& windows, Dialog dialog)
     QString path;
     {
         ClockPause pause(windows.clock());
+        // The music moves on by itself again once the dialog is closed, whatever the player chose.
+        windows.SetMusicWatch(false);
+        const auto watchOn = qScopeGuard([&windows] { windows.SetMusicWatch(true); });
         if (dialog == Dialog::Save) {
             options.title = QStringLiteral("Сохранение текущей игры");
             path = ui().saveFileName(options);
