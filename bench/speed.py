@@ -81,6 +81,12 @@ share = r["BM_Speed3CoreShare/iterations:1/real_time"]["core_share_pct"]
 row("speed 3 (10 ms ticks), share of one core", f"{share:.2f} %", f"{tick / 0.010 * 100:.3f} % tick", "", "<5 %",
     reproduce("BM_Speed3CoreShare"))
 
+shown = subprocess.run([os.path.join(BUILD, "bench", "session_driver")], env=dict(ENV), capture_output=True,
+                       text=True, check=True).stdout
+share_shown = float(shown.split("shown: ")[1].split(" %")[0])
+row("speed 3, main window shown (offscreen paint)", f"{share_shown:.2f} %", "", "", "<5 %",
+    f"QT_QPA_PLATFORM=offscreen {BUILD}/bench/session_driver")
+
 # ---- Pictures ----
 r = google_benchmark("BM_LoadJpeg")
 empty = least_cpu(["djpeg", "-outfile", "/dev/null", os.path.join(WORK, "1x1.jpg")], RUNS * 4)

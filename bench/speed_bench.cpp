@@ -207,8 +207,6 @@ void BM_Speed3CoreShare(benchmark::State& bench)
         clock.pause();
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         bench.counters["core_share_pct"] = 100.0 * cpu / (double(wall.nsecsElapsed()) / 1e9);
-        clock.resume();
-        clock.pause();
     }
 }
 BENCHMARK(BM_Speed3CoreShare)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
