@@ -88,7 +88,15 @@ QStringList ReadLines1251(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError::forFile(path, file.errorString());
-    QByteArray bytes = file.read(MaxTextFileSize + 1);
+    // Read as it comes rather than into a buffer of the largest size allowed: most files are a few lines long.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.size()) + 1);
+    while (bytes.size() <= MaxTextFileSize) {
+        const QByteArray chunk = file.read(64 * 1024);
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
     if (file.error() != QFileDevice::NoError)
         throw EInOutError::forFile(path, file.errorString());
     if (bytes.size() > MaxTextFileSize)
