@@ -1,10 +1,9 @@
 #include "datacheck/Readers.h"
 
 #include "core/Errors.h"
+#include "street/DialogScript.h"
 
 namespace {
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
 class NodeReader {
 public:
     explicit NodeReader(const QStringList& lines)
@@ -33,27 +32,14 @@ public:
 
     int number(int node, int* at)
     {
-        while (m_line < m_lines.size()) {
-            const QString& line = m_lines[m_line];
-            qsizetype start = 0;
-            while (start < line.size() && IsBlank(line[start]))
-                ++start;
-            if (start == line.size()) {
-                ++m_line;
-                continue;
-            }
-            qsizetype end = start;
-            while (end < line.size() && !IsBlank(line[end]))
-                ++end;
-            const QString word = line.mid(start, end - start);
-            if (!IsInteger(word))
-                throw DialogReadError { int(m_line) + 1, QStringLiteral("a number is expected, not \"%1\"").arg(word) };
-            *at = int(m_line) + 1;
-            ++m_line;
-            return word.toInt();
-        }
-        throw DialogReadError { int(m_lines.size()),
-            QStringLiteral("node %1 is cut short by the end of the file: a number is missing").arg(node) };
+        const QString word = NextScriptWord(m_lines, m_line);
+        if (word.isEmpty())
+            throw DialogReadError { int(m_lines.size()),
+                QStringLiteral("node %1 is cut short by the end of the file: a number is missing").arg(node) };
+        if (!IsInteger(word))
+            throw DialogReadError { int(m_line), QStringLiteral("a number is expected, not \"%1\"").arg(word) };
+        *at = int(m_line);
+        return word.toInt();
     }
 
 private:

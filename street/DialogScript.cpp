@@ -36,25 +36,12 @@ public:
 
     int Number(int node)
     {
-        while (m_line < m_lines.size()) {
-            const QString& line = m_lines[m_line];
-            qsizetype start = 0;
-            while (start < line.size() && IsBlank(line[start]))
-                ++start;
-            if (start == line.size()) {
-                ++m_line; // line breaks before the number are skipped
-                continue;
-            }
-            qsizetype end = start;
-            while (end < line.size() && !IsBlank(line[end]))
-                ++end;
-            const QString word = line.mid(start, end - start);
-            if (!IsInteger(word))
-                Fail(QStringLiteral("строка %1: вместо числа стоит \"%2\"").arg(m_line + 1).arg(word));
-            ++m_line; // whatever follows the number on its line is a comment
-            return word.toInt();
-        }
-        Fail(QStringLiteral("реплика %1 обрывается на конце файла: не хватает числа").arg(node));
+        const QString word = NextScriptWord(m_lines, m_line);
+        if (word.isEmpty())
+            Fail(QStringLiteral("реплика %1 обрывается на конце файла: не хватает числа").arg(node));
+        if (!IsInteger(word))
+            Fail(QStringLiteral("строка %1: вместо числа стоит \"%2\"").arg(m_line).arg(word));
+        return word.toInt();
     }
 
     [[noreturn]] void Fail(const QString& reason) const
@@ -87,6 +74,24 @@ DialogOutcome DialogOutcomeOf(const QString& codeLine)
             return known.outcome;
     }
     return DialogOutcome::None;
+}
+
+QString NextScriptWord(const QStringList& lines, qsizetype& line)
+{
+    for (; line < lines.size(); ++line) {
+        const QString& text = lines[line];
+        qsizetype start = 0;
+        while (start < text.size() && IsBlank(text[start]))
+            ++start;
+        if (start == text.size())
+            continue; // line breaks before the number are skipped
+        qsizetype end = start;
+        while (end < text.size() && !IsBlank(text[end]))
+            ++end;
+        ++line;
+        return text.mid(start, end - start);
+    }
+    return {};
 }
 
 QVector<DialogNode> ParseDialogScript(const QStringList& lines, const QString& fileName)

@@ -36,6 +36,11 @@ constexpr int MaxDialogNodes = 60;
 // than a script may have.
 QVector<DialogNode> ParseDialogScript(const QStringList& lines, const QString& fileName);
 
+// The next word of a number line of a script, from line `line` on: blank lines before it are skipped and whatever
+// follows it after a blank is a comment. `line` moves past the word's line, so the word stood on line number `line`
+// counted from 1. An empty text when the lines end first.
+QString NextScriptWord(const QStringList& lines, qsizetype& line);
+
 // The outcome a code line stands for: only its first three characters count, compared exactly.
 DialogOutcome DialogOutcomeOf(const QString& codeLine);
 
