@@ -22,6 +22,18 @@ QString applicationTitle() { return QApplication::applicationDisplayName(); }
 
 Ui& ui() { return installedHost ? *installedHost : defaultHost(); }
 
+void TellPlayer(const QStringList& messages)
+{
+    for (const QString& text : messages)
+        ui().message(text);
+}
+
+void Announce(const QStringList& notices)
+{
+    for (const QString& text : notices)
+        ui().notice(text);
+}
+
 Ui* InstallUi(Ui* host)
 {
     Ui* previous = installedHost;

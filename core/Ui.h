@@ -51,6 +51,11 @@ bool IsUnderConstruction(const QDialog& dialog);
 // What the player is told instead of such a window.
 extern const char* const UnderConstructionMessage;
 
+// What a rule tells the player, one message box after another (each waits for the player).
+void TellPlayer(const QStringList& messages);
+// The same as notices that leave the game running (the clock's own announcements).
+void Announce(const QStringList& notices);
+
 // The installed host. The program installs the real one at start-up.
 Ui& ui();
 // Installs a host (not owned) and returns the previous one.

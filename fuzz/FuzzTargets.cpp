@@ -135,24 +135,10 @@ int GamePlaylistTarget(const uint8_t* data, size_t size)
 }
 
 // The music's stream readers take the bytes as they are, whatever they claim.
-int Mp3Target(const uint8_t* data, size_t size)
+template <class StreamReader> int StreamTarget(const uint8_t* data, size_t size)
 {
-    TMP3Info info;
-    info.Read(ByteSpan(data, size));
-    return 0;
-}
-
-int Id3v2Target(const uint8_t* data, size_t size)
-{
-    TID3v2 tag;
-    tag.Read(ByteSpan(data, size));
-    return 0;
-}
-
-int OggTarget(const uint8_t* data, size_t size)
-{
-    TOggVorbis ogg;
-    ogg.Read(ByteSpan(data, size));
+    StreamReader reader;
+    reader.Read(ByteSpan(data, size));
     return 0;
 }
 
@@ -187,9 +173,9 @@ const std::vector<FuzzTarget>& FuzzTargets()
         { "bmp", BmpTarget },
         { "gamedialog", GameDialogTarget },
         { "gameplaylist", GamePlaylistTarget },
-        { "mp3", Mp3Target },
-        { "id3v2", Id3v2Target },
-        { "ogg", OggTarget },
+        { "mp3", StreamTarget<TMP3Info> },
+        { "id3v2", StreamTarget<TID3v2> },
+        { "ogg", StreamTarget<TOggVorbis> },
     };
     return targets;
 }

@@ -12,10 +12,10 @@
 #include "records/QuarterReport.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
-#include "street/MiniGames.h"
-#include "street/Unit37.h"
-#include "street/Unit25.h"
 #include "records/YearEnd.h"
+#include "street/MiniGames.h"
+#include "street/Unit25.h"
+#include "street/Unit37.h"
 
 namespace {
 // The question hour of a day without questions.
@@ -135,18 +135,13 @@ void ClockEvents::SchoolYearEndCheck()
 }
 
 // The street event of the 5th; its messages do not stop the clock.
-void ClockEvents::StreetEventCheck()
-{
-    for (const QString& text : StreetEvent(m_windows.state()))
-        ui().notice(text);
-}
+void ClockEvents::StreetEventCheck() { Announce(StreetEvent(m_windows.state())); }
 
 // The mother's reward after each of the first three quarters; the boxes do not stop the clock.
 void ClockEvents::QuarterReportCheck(const ClockReading& time)
 {
     const QuarterReportOutcome report = QuarterReport(m_windows.state().diary(), time);
-    for (const QString& text : report.messages)
-        ui().notice(text);
+    Announce(report.messages);
     if (report.reward != 0)
         m_windows.state().add(Field::Money, report.reward);
 }

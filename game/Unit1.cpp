@@ -328,8 +328,7 @@ void TForm1::GameClockTick()
 {
     ClockRulesOutcome outcome = ApplyClockRules(m_state);
     // A lost job is told without stopping the clock.
-    for (const QString& text : outcome.notices)
-        ui().notice(text);
+    Announce(outcome.notices);
     if (!outcome.conversionErrors.isEmpty()) {
         // A value that is not a number stops only the rule that read it; the player hears of it with the clock held.
         ClockPause pause(m_clock);

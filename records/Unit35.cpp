@@ -169,8 +169,4 @@ void TForm35::Answer(int answer)
     ShowQuestion();
 }
 
-void TForm35::Button4Click()
-{
-    for (const QString& text : UseGdz(state(), m_questioning.Current()))
-        ui().message(text);
-}
+void TForm35::Button4Click() { TellPlayer(UseGdz(state(), m_questioning.Current())); }

@@ -73,8 +73,7 @@ void TForm31::Play()
     Timer1->start();
     ui().showModal(*this);
     Timer1->stop();
-    for (const QString& message : ApplyBallScore(state(), score()))
-        ui().message(message);
+    TellPlayer(ApplyBallScore(state(), score()));
 }
 
 int TForm31::score() const { return BallScore->text().toInt(); }

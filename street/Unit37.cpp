@@ -64,8 +64,7 @@ void TForm37::OfferTheGame()
         state().add(Field::Money, -GamePrice);
         outcome = windows().form36().Start() == ModalResult::Ok ? ShooterOutcome::Won : ShooterOutcome::Lost;
     }
-    for (const QString& message : ApplyShooterOutcome(state(), outcome))
-        ui().message(message);
+    TellPlayer(ApplyShooterOutcome(state(), outcome));
 }
 
 void TForm37::Button1Click() { closeWith(ModalResult::Ok); }

@@ -71,8 +71,7 @@ void TForm13::Answer(int slot)
 {
     const MotherTalk::Outcome outcome = m_talk.answer(slot, state());
     ShowTalk();
-    for (const QString& message : outcome.messages)
-        ui().message(message);
+    TellPlayer(outcome.messages);
     if (outcome.openLunchMoney)
         ui().showModal(windows().form14());
 }

@@ -5,7 +5,6 @@
 #include "core/Picture.h"
 #include "town/BookShop.h"
 #include "town/FoodCounter.h"
-#include "town/TellPlayer.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -5,7 +5,6 @@
 #include "core/Look.h"
 #include "core/WrapButton.h"
 #include "town/PhoneShop.h"
-#include "town/TellPlayer.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>

@@ -85,8 +85,7 @@ void TForm6::Button3Click()
     // Out in the town, though by the clock still at school; back in school afterwards.
     ui().showModal(windows().form5());
     const QStringList remarks = TeacherRemarks();
-    for (const QString& text : remarks)
-        ui().message(text);
+    TellPlayer(remarks);
     if (!remarks.isEmpty())
         state().add(Field::Authority, -1);
 }
