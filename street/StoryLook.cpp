@@ -4,7 +4,6 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,11 +12,7 @@ void SetStoryText(QLabel* label, int pixelSize)
 {
     SetHeading(label, pixelSize);
     SetTextColor(label, Palette::White);
-    auto* shadow = new QGraphicsDropShadowEffect(label);
-    shadow->setColor(QColor(Palette::Black));
-    shadow->setOffset(2, 2);
-    shadow->setBlurRadius(0);
-    label->setGraphicsEffect(shadow);
+    AddShadow(label, Palette::Black, 0, 2);
 }
 
 StoryParts BuildStoryWindow(QWidget* window, const QString& art, const QString& text)

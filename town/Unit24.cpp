@@ -6,7 +6,6 @@
 #include "core/WrapButton.h"
 #include "town/PhoneShop.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,11 +59,7 @@ TForm24::TForm24(GameWindows& windows)
     Label1->setFixedWidth(LeftColumnWidth);
     SetHeading(Label1, 13);
     SetTextColor(Label1, Palette::Black);
-    auto* whiteCopy = new QGraphicsDropShadowEffect(Label1);
-    whiteCopy->setColor(QColor(Palette::White));
-    whiteCopy->setOffset(2, 2);
-    whiteCopy->setBlurRadius(0);
-    Label1->setGraphicsEffect(whiteCopy);
+    AddShadow(Label1, Palette::White, 0, 2); // a white copy of the heading, two pixels down and right
 
     auto button = [this](const QString& caption, void (TForm24::*handler)()) {
         QPushButton* made = new WrapButton(caption, this);
