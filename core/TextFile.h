@@ -8,6 +8,10 @@
 // Files larger than this are refused by ReadLines1251 rather than read into memory.
 constexpr qint64 MaxTextFileSize = 4 * 1024 * 1024;
 
+// The longest line a text window lays out (an ending, a girl's info, a job description, a talk): ten times the
+// longest paragraph the game ships, and short enough that word wrapping it stays instant.
+constexpr int MaxShownLineLength = 4000;
+
 // Reads a Windows-1251 text file into lines (CR LF, LF or CR end a line; a last line without an end counts).
 // Throws EInOutError naming the file when it is missing, not a regular file, too large or unreadable.
 QStringList ReadLines1251(const QString& path);
