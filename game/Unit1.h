@@ -115,6 +115,7 @@ private:
     void showGirlFlags();
     void girlFlagsBoxEdited();
     void setTracks(const Playlist& playlist);
+    void changeTrack();
 
     GameWindows& m_windows;
     TGameState m_state;
@@ -122,4 +123,5 @@ private:
     ClockEvents m_events;
     std::map<Field, QLineEdit*> m_displays;
     bool m_girlFlagsBoxEditing = false;
+    TrackChanges m_trackChanges;
 };

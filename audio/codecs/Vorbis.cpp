@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vorbis/vorbisenc.h>
 #include <vorbis/vorbisfile.h>
 
@@ -12,7 +15,56 @@ namespace {
 // The size of the pieces the game reads in.
 constexpr int32_t ChunkSize = 4096;
 
-OggVorbis_File* File(VbDecoder* decoder) { return static_cast<OggVorbis_File*>(decoder->file); }
+// An open Ogg Vorbis file: the decoder and the stream it reads, which is ours to close.
+struct Decoding {
+    OggVorbis_File vorbis;
+    FILE* stream = nullptr;
+};
+
+OggVorbis_File* File(VbDecoder* decoder) { return &static_cast<Decoding*>(decoder->file)->vorbis; }
+
+// Opens a regular file for reading (after following links). The name is looked at first, the opening never waits
+// (a FIFO put in its place meanwhile would block), and what was opened is looked at again.
+FILE* OpenRegularFile(const char* fileName)
+{
+    struct stat info;
+    if (::stat(fileName, &info) != 0 || !S_ISREG(info.st_mode))
+        return nullptr;
+    const int fd = ::open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    const int flags = ::fcntl(fd, F_GETFL);
+    FILE* stream = nullptr;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && flags >= 0
+        && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
+        stream = ::fdopen(fd, "rb");
+    if (!stream)
+        ::close(fd);
+    return stream;
+}
+
+// libvorbisfile reads through these; the stream is closed by us, never by the library, so that every way out of
+// opening frees the same things.
+size_t ReadStream(void* target, size_t size, size_t count, void* stream)
+{
+    return std::fread(target, size, count, static_cast<FILE*>(stream));
+}
+
+int SeekStream(void* stream, ogg_int64_t offset, int whence)
+{
+    return ::fseeko(static_cast<FILE*>(stream), off_t(offset), whence);
+}
+
+long TellStream(void* stream) { return long(::ftello(static_cast<FILE*>(stream))); }
+
+const ov_callbacks StreamCallbacks = { &ReadStream, &SeekStream, nullptr, &TellStream };
+
+void CloseDecoding(Decoding* decoding)
+{
+    ov_clear(&decoding->vorbis);
+    std::fclose(decoding->stream);
+    delete decoding;
+}
 
 void CopyComment(vorbis_comment* comment, const char* tag, char* target, size_t size)
 {
@@ -74,18 +126,24 @@ CODEC_EXPORT int vbDecOpen(VbDecoder* decoder, VbInfo* info, const char* fileNam
         return -1;
     std::memset(info, 0, sizeof *info);
     decoder->file = nullptr;
-    auto* file = new OggVorbis_File;
-    if (ov_fopen(fileName, file) != 0) {
-        delete file;
+    FILE* stream = OpenRegularFile(fileName);
+    if (!stream)
+        return -1;
+    auto* decoding = new Decoding;
+    decoding->stream = stream;
+    // On failure the library has cleared what it made; the stream is still ours.
+    if (ov_open_callbacks(stream, &decoding->vorbis, nullptr, 0, StreamCallbacks) != 0) {
+        std::fclose(stream);
+        delete decoding;
         return -1;
     }
+    OggVorbis_File* file = &decoding->vorbis;
     vorbis_info* vi = ov_info(file, -1);
     if (!vi || vi->channels < 1 || vi->channels > 2) {
-        ov_clear(file);
-        delete file;
+        CloseDecoding(decoding);
         return -1;
     }
-    decoder->file = file;
+    decoder->file = decoding;
     decoder->chunkSize = ChunkSize;
     decoder->endOfStream = 0;
     decoder->position = 0;
@@ -141,8 +199,7 @@ CODEC_EXPORT void vbDecClose(VbDecoder* decoder)
 {
     if (!decoder || !decoder->file)
         return;
-    ov_clear(File(decoder));
-    delete File(decoder);
+    CloseDecoding(static_cast<Decoding*>(decoder->file));
     decoder->file = nullptr;
 }
 

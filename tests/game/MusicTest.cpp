@@ -134,10 +134,12 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     EXPECT_TRUE(main.MusicWatchTick->isActive());
 
     // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
-    compressed.Edit3->setText("YES");
-    compressed.Edit4->setText("STOP");
+    compressed.Music().Play();
+    ASSERT_TRUE(compressed.Music().RunOut());
     main.MusicWatchTickTimer();
     EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Noticed);
+    EXPECT_EQ(compressed.Music().holder(), TMusicState::Holder::MediaPlayer);
     EXPECT_EQ(compressed.Edit4->text(), "WAIT");
     EXPECT_EQ(compressed.Edit3->text(), "NO");
     EXPECT_EQ(main.MediaPlayer1.FileName(), "music/second.mid");
@@ -201,13 +203,13 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     }
     ui.answerFileDialog(dir + "/two.grpl");
     click(main.playlistButton);
-    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
     for (int i = 0; i < 500 && main.TrackTitles->currentIndex() == 1; ++i)
         QTest::qWait(10);
     EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
-    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_FALSE(compressed.Music().Started());
     EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
     EXPECT_TRUE(main.MusicWatchTick->isActive());
     EXPECT_TRUE(ui.errors.isEmpty());
@@ -223,16 +225,15 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.ogg" });
     ui.answerFileDialog(dir + "/one.grpl");
     click(main.playlistButton);
-    compressed.Edit3->setText("YES");
-    compressed.Edit4->setText("PLAY");
+    compressed.Music().Play();
 
     main.StartCreditsMusic();
     EXPECT_EQ(main.TrackTitles->currentIndex(), 0);
     EXPECT_FALSE(main.MusicWatchTick->isActive());
     EXPECT_EQ(main.MediaPlayer1.FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
     // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
-    EXPECT_EQ(compressed.Edit3->text(), "YES");
-    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_TRUE(compressed.Music().Started());
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     main.EndCreditsMusic();
     EXPECT_TRUE(main.MusicWatchTick->isActive());
 }
