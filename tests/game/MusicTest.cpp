@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "audio/MP3Util.h"
+#include "audio/MusicState.h"
 #include "audio/OggPlayer.h"
 #include "audio/OggTest.h"
 #include "core/TextFile.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 using Music = GameFixture;
@@ -95,6 +97,50 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
     EXPECT_TRUE(main.MusicWatchTick->isActive());
     EXPECT_NE(forms->form34().player(), nullptr);
     EXPECT_TRUE(forms->form34().Timer1->isActive());
+}
+
+TEST(TrackChanges, AChangeAskedForDuringOneIsMadeOnceAfterIt)
+{
+    TrackChanges changes;
+    int made = 0;
+    changes.Make([&] {
+        ++made;
+        EXPECT_FALSE(changes.Superseded());
+        if (made > 1)
+            return;
+        // Two more choices while the first is made (as in the message loop of a stop): one more change follows.
+        changes.Make([] { ADD_FAILURE() << "a change made inside another"; });
+        changes.Make([] { ADD_FAILURE() << "a change made inside another"; });
+        EXPECT_TRUE(changes.Superseded());
+    });
+    EXPECT_EQ(made, 2);
+
+    // A change that fails still lets the next one run.
+    EXPECT_THROW(changes.Make([] { throw std::runtime_error("no playlist"); }), std::runtime_error);
+    bool ran = false;
+    changes.Make([&] { ran = true; });
+    EXPECT_TRUE(ran);
+}
+
+TEST(MusicWatch, MovesOnOnceForARunOutTrackAndForTheMediaPlayersEndOnlyWhenItHoldsTheMusic)
+{
+    TMusicState compressed;
+    int asked = 0;
+    const auto ended = [&] {
+        ++asked;
+        return true;
+    };
+    compressed.Play();
+    EXPECT_FALSE(MusicWatchMovesOn(compressed, ended)) << "the media player's end counts not while here it plays";
+    ASSERT_TRUE(compressed.RunOut());
+    EXPECT_FALSE(compressed.RunOut());
+    EXPECT_TRUE(MusicWatchMovesOn(compressed, [] { return false; }));
+    EXPECT_FALSE(MusicWatchMovesOn(compressed, [] { return false; }));
+    compressed.HandOver();
+    EXPECT_TRUE(MusicWatchMovesOn(compressed, ended));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(compressed.HolderText(), "NO");
+    EXPECT_EQ(compressed.TrackText(), "WAIT");
 }
 
 TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
