@@ -28,6 +28,13 @@ void TellPlayer(const QStringList& messages)
         ui().message(text);
 }
 
+void TellPlayer(const RuleOutcome& outcome)
+{
+    TellPlayer(outcome.messages);
+    if (outcome.change)
+        outcome.change();
+}
+
 void Announce(const QStringList& notices)
 {
     for (const QString& text : notices)
@@ -77,23 +84,7 @@ bool RealUi::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-const char* const UnderConstructionMessage = "Сюда пока не попасть: это место ещё строится. Загляните позже!";
-
-void MarkUnderConstruction(QDialog& dialog, bool underConstruction)
-{
-    dialog.setProperty("underConstruction", underConstruction);
-}
-
-bool IsUnderConstruction(const QDialog& dialog) { return dialog.property("underConstruction").toBool(); }
-
-ModalResult Ui::showModal(QDialog& dialog)
-{
-    if (IsUnderConstruction(dialog)) {
-        message(QString::fromUtf8(UnderConstructionMessage));
-        return ModalResult::Cancel;
-    }
-    return runModal(dialog);
-}
+ModalResult Ui::showModal(QDialog& dialog) { return runModal(dialog); }
 
 ModalResult RealUi::runModal(QDialog& dialog)
 {

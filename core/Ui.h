@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QDialog;
 class QWidget;
 
@@ -45,14 +47,17 @@ protected:
     virtual ModalResult runModal(QDialog& dialog) = 0;
 };
 
-// Marks a window that the game does not have yet: openers that reach it tell the player so and open nothing.
-void MarkUnderConstruction(QDialog& dialog, bool underConstruction = true);
-bool IsUnderConstruction(const QDialog& dialog);
-// What the player is told instead of such a window.
-extern const char* const UnderConstructionMessage;
-
 // What a rule tells the player, one message box after another (each waits for the player).
 void TellPlayer(const QStringList& messages);
+
+// What a rule has decided: the messages the player is told, in turn, and the change it then makes to the game. The
+// change comes after the messages, so the panel does not move before the player has read why.
+struct RuleOutcome {
+    QStringList messages;
+    std::function<void()> change;
+};
+// Tells the messages, then makes the change.
+void TellPlayer(const RuleOutcome& outcome);
 // The same as notices that leave the game running (the clock's own announcements).
 void Announce(const QStringList& notices);
 

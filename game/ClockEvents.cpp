@@ -20,6 +20,7 @@
 namespace {
 // The question hour of a day without questions.
 const QString NoQuestionToday = QStringLiteral("25");
+constexpr int NoQuestionHour = 25;
 
 bool IsTime(const TGameState& state, const char* hour, const char* minute)
 {
@@ -93,9 +94,9 @@ void ClockEvents::QuestionHourCheck()
     if (!IsTime(state, "7", "0"))
         return;
     if (state.text(Field::QuestionHour) != NoQuestionToday)
-        state.set(Field::QuestionHour, NoQuestionToday);
+        state.setNumber(Field::QuestionHour, NoQuestionHour);
     else
-        state.set(Field::QuestionHour, Random(5) + 8);
+        state.setNumber(Field::QuestionHour, Random(5) + 8);
 }
 
 // At the question hour a teacher calls the player to the board; the grade goes into this quarter's column.
@@ -152,5 +153,5 @@ void ClockEvents::NewYearCheck(const ClockReading& time)
         return;
     ui().notice(QStringLiteral("Новый год, ура! Какой же все-таки это прекрасный праздник - Новый Год! Ваше "
                                "настроение стало 100%"));
-    m_windows.state().set(Field::Mood, 100);
+    m_windows.state().setNumber(Field::Mood, 100);
 }

@@ -10,7 +10,7 @@ ModalResult ShowWithCopies(TGameState& state, QDialog& window, std::initializer_
         copy.label->setText(state.text(copy.field));
     auto copyBack = [&] {
         for (const CopiedValue& copy : copies)
-            state.set(copy.field, copy.label->text());
+            state.restore(copy.field, copy.label->text());
     };
     ModalResult result;
     try {

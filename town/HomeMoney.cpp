@@ -16,7 +16,7 @@ AllowanceOutcome AgreeAllowance(const QString& amount)
         outcome.message = QString::fromUtf8(NegativeAmountMessage);
     } else {
         outcome.agreed = true;
-        outcome.lunchMoney = QString::number(a);
+        outcome.lunchMoney = a;
         outcome.message = QStringLiteral("ОК. Договорились.");
     }
     return outcome;

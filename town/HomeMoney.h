@@ -11,7 +11,7 @@ extern const char* const NegativeAmountMessage;
 
 struct AllowanceOutcome {
     bool agreed = false; // true: LunchMoney becomes `lunchMoney` and the window closes
-    QString lunchMoney; // the amount in plain decimal form (leading zeros dropped)
+    int lunchMoney = 0;
     QString message;
 };
 

@@ -10,7 +10,7 @@ PurchaseOutcome Purchase(const QString& money, const QString& target, int price,
     const int cash = StrToInt(money);
     if (cash < price)
         return { false, money, target };
-    const int raised = SaturatedSum(StrToInt(target), gain);
+    const int raised = Bounded(qint64(StrToInt(target)) + gain);
     return { true, QString::number(cash - price),
         raised >= PurchaseCap ? QString::number(PurchaseCap) : QString::number(raised) };
 }

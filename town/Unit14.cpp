@@ -66,7 +66,7 @@ void TForm14::Button1Click()
 {
     const AllowanceOutcome outcome = AgreeAllowance(Edit1->text());
     if (outcome.agreed)
-        state().set(Field::LunchMoney, outcome.lunchMoney);
+        state().setNumber(Field::LunchMoney, outcome.lunchMoney);
     ui().message(outcome.message);
     if (outcome.agreed)
         closeWith(ModalResult::Ok);

@@ -126,8 +126,10 @@ TEST(Hardening, CalendarValuesOutsideTheirRangesAreRefusedNamingTheLine)
         { 14, "12", true },
         { 15, "2004", false },
         { 15, "2007", false },
-        { 15, "2006", true },
+        // 1 September 2006 lies after the last bell of the school year: the clock would run on into 2007.
+        { 15, "2006", false },
         { 16, "2", false },
+        { 14, "5", true },
         { 27, "да", false },
     };
     for (const auto& c : cases) {

@@ -84,7 +84,7 @@ TEST_F(Startup, NewGameResetsTheYearAndKeepsTheRest)
         { Field::Month, "2" }, { Field::Year, "2006" }, { Field::Quarter, "3" }, { Field::Location, "Вне школы" },
         { Field::MotherPhoneDeal, "1" }, { Field::QuestionHour, "25" }, { Field::RobberyAllowedToday, "0" } });
     for (int girl = 0; girl < GirlCount; ++girl)
-        state.setGirlFlag(girl, "1");
+        state.setCharmed(girl, true);
     for (int subject = 0; subject < SubjectCount; ++subject)
         for (int column = 0; column < GradeColumnCount; ++column)
             state.setGrade(subject, column, "4");
@@ -171,13 +171,13 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
             continue;
         }
         ASSERT_NE(box, nullptr) << info.name;
-        state.set(info.field, QStringLiteral("-42"));
+        state.restore(info.field, QStringLiteral("-42"));
         EXPECT_EQ(box->text(), "-42") << info.name;
         EXPECT_TRUE(box->isReadOnly()) << info.name;
     }
     // The second and third parts of time and date have their own boxes.
     for (Field field : { Field::Minute, Field::Month, Field::Year }) {
-        state.set(field, QStringLiteral("7"));
+        state.restore(field, QStringLiteral("7"));
         EXPECT_EQ(main.display(field)->text(), "7");
     }
 }

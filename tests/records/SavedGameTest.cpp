@@ -105,7 +105,7 @@ protected:
     void playForAWhile()
     {
         for (int girl : { 0, 3, 9 })
-            state.setGirlFlag(girl, "1");
+            state.setCharmed(girl, true);
         given({ { Field::Hour, "17" }, { Field::Minute, "40" }, { Field::Day, "23" }, { Field::Month, "2" },
             { Field::Year, "2006" }, { Field::MotherPhoneDeal, "1" }, { Field::QuestionHour, "9" },
             { Field::PlayerName, " Иван Ёжиков-Щукин  мл. " }, { Field::Money, "-15" }, { Field::PiggyBank, "340" },

@@ -94,7 +94,6 @@ class Phone : public GameFixture {
 protected:
     Phone()
     {
-        treatEveryWindowAsBuilt();
         useWorkingDirectory({ "Data/Dialogs/Mother.dlg" }); // the mother may read her script when called
         QDir().mkpath("Data/SMS");
     }

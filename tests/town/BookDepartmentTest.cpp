@@ -8,7 +8,6 @@
 namespace {
 class BookDepartment : public GameFixture {
 protected:
-    BookDepartment() { treatEveryWindowAsBuilt(); }
 };
 }
 

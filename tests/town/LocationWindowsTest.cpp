@@ -20,7 +20,6 @@
 namespace {
 class LocationWindows : public GameFixture {
 protected:
-    LocationWindows() { treatEveryWindowAsBuilt(); }
 };
 
 struct ButtonLook {
@@ -247,21 +246,21 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
 TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
 {
     QWidget girls;
-    std::array<QPushButton*, GirlButtonCount> made {};
-    for (int i = 0; i < GirlButtonCount; ++i)
+    std::array<QPushButton*, GirlCount> made {};
+    for (int i = 0; i < GirlCount; ++i)
         made[i] = new QPushButton(QString::fromUtf8(GirlButtonCaptions[i]), &girls);
     EXPECT_EQ(FindGirlButtons(girls), made);
 
-    const char* const flags[GirlButtonCount] = { "1", "0", "", "1 ", "Да", "1", "11", "01", "-1", "1" };
-    for (int i = 0; i < GirlButtonCount; ++i)
-        state.setGirlFlag(i, flags[i]);
+    const char* const flags[GirlCount] = { "1", "0", "", "1 ", "Да", "1", "11", "01", "-1", "1" };
+    for (int i = 0; i < GirlCount; ++i)
+        state.setCharmed(i, QString::fromUtf8(flags[i]) == QLatin1String("1"));
     made[1]->setFont([&] {
         QFont struck = made[1]->font();
         struck.setStrikeOut(true);
         return struck;
     }()); // left over from an earlier showing: must become plain again
     ApplyGirlFlagFonts(state, FindGirlButtons(girls));
-    for (int i = 0; i < GirlButtonCount; ++i)
+    for (int i = 0; i < GirlCount; ++i)
         EXPECT_EQ(made[i]->font().strikeOut(), i == 0 || i == 5 || i == 9) << "girl " << i;
 
     // A window without all the names: the missing ones are passed over.
@@ -269,7 +268,7 @@ TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
     auto* katya = new QPushButton("Катя", &partial);
     auto found = FindGirlButtons(partial);
     EXPECT_EQ(found[0], katya);
-    EXPECT_EQ(std::count(found.begin(), found.end(), nullptr), GirlButtonCount - 1);
+    EXPECT_EQ(std::count(found.begin(), found.end(), nullptr), GirlCount - 1);
     ApplyGirlFlagFonts(state, found);
     EXPECT_TRUE(katya->font().strikeOut());
 }

@@ -104,8 +104,8 @@ TEST(MotherScript, FixedCaptionsActOnlyInTheirOwnSlot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TGameState state;
-        state.set(Field::LunchMoney, QString::fromUtf8(c.lunchMoney));
-        state.set(Field::MotherPhoneDeal, QStringLiteral("0"));
+        state.restore(Field::LunchMoney, QString::fromUtf8(c.lunchMoney));
+        state.restore(Field::MotherPhoneDeal, QStringLiteral("0"));
         MotherTalk talk;
         talk.start(c.script);
         const MotherAnswers before = talk.answers();

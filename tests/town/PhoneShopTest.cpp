@@ -14,11 +14,7 @@
 namespace {
 class PhoneShop : public GameFixture {
 protected:
-    PhoneShop()
-    {
-        treatEveryWindowAsBuilt();
-        useWorkingDirectory();
-    }
+    PhoneShop() { useWorkingDirectory(); }
 
     // A catalogue entry of our own under the working directory; a null text leaves that file out.
     void catalogue(const QString& brand, const QString& model, const char* price, bool picture = true,
