@@ -491,6 +491,7 @@ qint64 BmpBytesNeeded(const QByteArray& bytes)
 }
 
 // The chunks of a RIFF (WAV) or MIDI file lie end to end; false when one claims more bytes than the file has left.
+// Counts the chunks named `wanted` in *found.
 // `littleEndian` chunk sizes for RIFF, big-endian ones for MIDI; `first` is where the first chunk starts.
 bool ChunksFit(const QByteArray& bytes, qsizetype first, bool littleEndian, const char* wanted, int* found)
 {
@@ -504,7 +505,7 @@ bool ChunksFit(const QByteArray& bytes, qsizetype first, bool littleEndian, cons
             return false;
         at += 8 + size + (littleEndian ? size % 2 : 0); // RIFF chunks are padded to an even size
     }
-    return at >= bytes.size();
+    return true; // a few bytes after the last chunk are no chunk, and the players pass over them
 }
 }
 
