@@ -92,12 +92,11 @@ TEST(Hardening, QuestionLinesLongerThanTheWindowHoldsAreRefusedWithTheirLine)
 
 TEST(Hardening, ALongTextIsCheckedForTheCodePageOnceAndQuickly)
 {
+    // Two million letters: a check that went over the text again for every letter would never finish, and the
+    // test's time limit catches it; no clock is read here, since a shared machine makes any bound flaky.
     const QString name = QString(2'000'000, QChar(u'Ж'));
-    QElapsedTimer timer;
-    timer.start();
     EXPECT_EQ(SaveableText(name), name);
     EXPECT_EQ(SaveableText(name + QString::fromUtf8("\xF0\x9F\x98\x8E") + "\n"), name + "? ");
-    EXPECT_LT(timer.elapsed(), 3000);
 }
 
 TEST(Hardening, CalendarValuesOutsideTheirRangesAreRefusedNamingTheLine)

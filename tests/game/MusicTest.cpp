@@ -32,22 +32,24 @@ TEST(Playlist, TitlesFollowTheFirstBlankAndPathsComeInPairs)
         QStringList lines;
         bool skip;
         QStringList titles, paths;
+        QList<int> titleLines;
     } cases[] = {
         { { "Плейлист", "1 Утро в новом городе", "Data\\a.ogg", "2 Перемена", "Data\\b.mp3" }, false,
-            { "Утро в новом городе", "Перемена" }, { "Data\\a.ogg", "Data\\b.mp3" } },
-        { { "#EXTM3U", "#EXTINF:185,Группа - Песня", "music/x.mp3" }, false, { "- Песня" }, { "music/x.mp3" } },
+            { "Утро в новом городе", "Перемена" }, { "Data\\a.ogg", "Data\\b.mp3" }, { 2, 4 } },
+        { { "#EXTM3U", "#EXTINF:185,Группа - Песня", "music/x.mp3" }, false, { "- Песня" }, { "music/x.mp3" }, { 2 } },
         { { "header", "Безпробела", "a.mid", "3  Два пробела ", "b.mid" }, false, { "", " Два пробела " },
-            { "a.mid", "b.mid" } },
-        { { "header", "1 Один", "a.mid", "2 Без пути" }, false, { "Один", "Без пути" }, { "a.mid", "" } },
-        { { "header", "", "1 Один", "a.mid" }, true, { "Один" }, { "a.mid" } },
-        { { "header", "", "1 Один", "a.mid" }, false, { "", "" }, { "1 Один", "" } },
-        { { "header" }, false, {}, {} },
-        { {}, true, {}, {} },
+            { "a.mid", "b.mid" }, { 2, 4 } },
+        { { "header", "1 Один", "a.mid", "2 Без пути" }, false, { "Один", "Без пути" }, { "a.mid", "" }, { 2, 4 } },
+        { { "header", "", "1 Один", "a.mid" }, true, { "Один" }, { "a.mid" }, { 3 } },
+        { { "header", "", "1 Один", "a.mid" }, false, { "", "" }, { "1 Один", "" }, { 2, 4 } },
+        { { "header" }, false, {}, {}, {} },
+        { {}, true, {}, {}, {} },
     };
     for (const Case& c : cases) {
         const Playlist playlist = ParsePlaylist(c.lines, c.skip);
         EXPECT_EQ(playlist.titles, c.titles) << c.lines.join('|').toStdString();
         EXPECT_EQ(playlist.paths, c.paths) << c.lines.join('|').toStdString();
+        EXPECT_EQ(playlist.titleLines, c.titleLines) << c.lines.join('|').toStdString();
     }
 }
 
