@@ -3,6 +3,7 @@
 #include "audio/MP3Util.h"
 #include "audio/OggVorbis.h"
 #include "audio/Playlist.h"
+#include "core/GameState.h"
 #include "core/DiaryGrades.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
@@ -28,7 +29,6 @@
 #include <sys/stat.h>
 
 namespace {
-constexpr int GirlFileCount = 10;
 constexpr int EndingCount = 5;
 constexpr int JobCount = 7;
 
@@ -746,7 +746,7 @@ private:
 
     void girls()
     {
-        for (int girl = 0; girl < GirlFileCount; ++girl) {
+        for (int girl = 0; girl < GirlCount; ++girl) {
             picture(QStringLiteral("Girls/%1.jpg").arg(girl));
             QStringList lines;
             const QString info = QStringLiteral("Girls/%1.inf").arg(girl);
