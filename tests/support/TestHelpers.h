@@ -17,6 +17,15 @@ inline void click(QAbstractButton* button)
 
 inline QString U(const char* text) { return QString::fromUtf8(text); }
 
+// A window's control found by its name, the way Qt's own tests find it; fails the test when there is none.
+template <class Control = QWidget> Control* Child(const QObject& window, const char* name)
+{
+    Control* found = window.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no " << Control::staticMetaObject.className() << " named " << name << " in "
+                              << window.objectName().toStdString();
+    return found;
+}
+
 inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
