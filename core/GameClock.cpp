@@ -150,6 +150,12 @@ QStringList applyJobLoss(TGameState& state)
 }
 }
 
+ClockReading ReadClock(const TGameState& state)
+{
+    return { state.number(Field::Hour), state.number(Field::Minute), state.number(Field::Day),
+        state.number(Field::Month), state.number(Field::Year) };
+}
+
 ClockRulesOutcome ApplyClockRules(TGameState& state)
 {
     ClockRulesOutcome outcome;
@@ -163,11 +169,7 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
 
     ClockReading t;
     try {
-        t.hour = state.number(Field::Hour);
-        t.minute = state.number(Field::Minute);
-        t.day = state.number(Field::Day);
-        t.month = state.number(Field::Month);
-        t.year = state.number(Field::Year);
+        t = ReadClock(state);
     } catch (const EConvertError& error) {
         outcome.conversionErrors.append(error.message());
         return outcome;

@@ -41,6 +41,17 @@ void Announce(const QStringList& notices)
         ui().notice(text);
 }
 
+void Announce(const RuleOutcome& outcome)
+{
+    if (outcome.messages.isEmpty()) {
+        if (outcome.change)
+            outcome.change();
+        return;
+    }
+    for (int i = 0; i < outcome.messages.size(); ++i)
+        ui().notice(outcome.messages[i], i + 1 == outcome.messages.size() ? outcome.change : std::function<void()>());
+}
+
 Ui* InstallUi(Ui* host)
 {
     Ui* previous = installedHost;
@@ -54,9 +65,9 @@ void RealUi::message(const QString& text)
     box.exec();
 }
 
-void RealUi::notice(const QString& text)
+void RealUi::notice(const QString& text, std::function<void()> afterClosed)
 {
-    m_pendingNotices.append(text);
+    m_pendingNotices.append({ text, std::move(afterClosed) });
     if (!m_noticeOpen)
         showNextNotice();
 }
@@ -68,13 +79,16 @@ void RealUi::showNextNotice()
         return;
     }
     m_noticeOpen = true;
-    auto* box = new QMessageBox(
-        QMessageBox::NoIcon, applicationTitle(), m_pendingNotices.takeFirst(), QMessageBox::Ok, m_mainWindow);
+    PendingNotice next = m_pendingNotices.takeFirst();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), next.text, QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QDialog::finished, &m_noticeContext,
-        [this] { QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); }); });
+    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, afterClosed = std::move(next.afterClosed)] {
+        if (afterClosed)
+            afterClosed();
+        QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); });
+    });
     box->show();
 }
 

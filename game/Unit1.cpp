@@ -367,7 +367,7 @@ void TForm1::GameClockTick()
             ui().errorBox(message);
     }
     if (outcome.advanced)
-        m_events.RunChecks(outcome.time);
+        m_events.RunChecks();
 }
 
 void TForm1::NewGame()

@@ -17,14 +17,20 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
 
 void ScriptedUi::message(const QString& text)
 {
+    if (whenShown)
+        whenShown(text);
     messages.append(text);
     shown.append(text);
 }
 
-void ScriptedUi::notice(const QString& text)
+void ScriptedUi::notice(const QString& text, std::function<void()> afterClosed)
 {
+    if (whenShown)
+        whenShown(text);
     notices.append(text);
     shown.append(text);
+    if (afterClosed)
+        afterClosed();
 }
 
 bool ScriptedUi::confirm(const QString& text)

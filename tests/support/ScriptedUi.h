@@ -27,6 +27,8 @@ public:
     QStringList shownWindows; // window titles in the order they were shown
     std::vector<FileDialogOptions> fileDialogs;
     int sleptMilliseconds = 0;
+    // Called with every message, notice and error box as it is shown (to see the game as the player sees it then).
+    std::function<void(const QString&)> whenShown;
 
     // Queues the answer to the next confirmation.
     void answerConfirm(bool yes) { m_confirms.push_back(yes); }
@@ -50,7 +52,8 @@ public:
     bool scriptUsedUp() const { return m_confirms.empty() && m_files.empty() && m_modals.empty(); }
 
     void message(const QString& text) override;
-    void notice(const QString& text) override;
+    // The player closes a notice at once: what it announces happens before the next line of the game runs.
+    void notice(const QString& text, std::function<void()> afterClosed = {}) override;
     bool confirm(const QString& text) override;
     ModalResult runModal(QDialog& dialog) override;
     QString openFileName(const FileDialogOptions& options) override;
