@@ -235,6 +235,7 @@ TEST_F(PlayerWindowTest, OpensWithASummaryRefusesWhilePlayingAndSaysStopOnceAtTh
     WriteBytes(dir + "/clip.wav", QByteArray("RIFF....WAVE"));
 
     window.Edit2->setText("clip.wav");
+    ui.expectErrorBoxes(2); // the clip is no stream, and opening while playing is refused
     click(window.openButton);
     EXPECT_EQ(ui.errors, QStringList({ "Error : Invalid stream file" }));
 

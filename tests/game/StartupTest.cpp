@@ -187,6 +187,7 @@ TEST_F(Startup, TickWithANonNumericValueReportsItWithTheClockHeldAndGoesOn)
     GameClock& clock = forms->clock();
     clock.start();
     given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, "abc" }, { Field::Satiety, "70" } });
+    ui.expectErrorBoxes();
     random.add(1, 2); // the street event's coin of this tick
     forms->form1().GameClockTick();
     EXPECT_EQ(ui.errors, QStringList { "'abc' is not a valid integer value" });

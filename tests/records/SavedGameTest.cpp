@@ -256,6 +256,7 @@ TEST_F(SavedGame, FailedSavesLeaveThePreviousSaveByteIdentical)
     auto expectRefused = [&](const QString& path, const QString& kept, const char* what) {
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         save(path);
         EXPECT_FALSE(ui.messages.contains(Saved)) << what;
         ASSERT_EQ(ui.errors.size(), 1) << what;
@@ -297,6 +298,7 @@ TEST_F(SavedGame, FailedSavesLeaveThePreviousSaveByteIdentical)
         given({ { Field::PlayerName, QString(nameLength, QChar(u'ж')) } });
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         save(kept);
         EXPECT_FALSE(ui.messages.contains(Saved)) << nameLength;
         EXPECT_EQ(ui.errors.size(), 1) << nameLength;
@@ -323,6 +325,7 @@ TEST_F(SavedGame, SaveCutShortByTheFileSizeLimitKeepsThePreviousSave)
             const rlimit limit { 100, 100 };
             setrlimit(RLIMIT_FSIZE, &limit);
             ScriptedUi childUi;
+            childUi.expectErrorBoxes();
             childUi.answerFileDialog(kept);
             SaveGameCommand(*forms);
             const bool refused = childUi.errors.size() == 1 && !childUi.messages.contains(Saved);
@@ -375,6 +378,7 @@ TEST_F(SavedGame, DamagedFilesAreRefusedWholeNamingTheFirstBadLine)
         WriteBytes("bad.sav", c.bytes);
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         load("bad.sav");
         EXPECT_EQ(snapshot(), before) << c.what;
         EXPECT_FALSE(ui.messages.contains(Loaded)) << c.what;
@@ -427,6 +431,7 @@ TEST_F(SavedGame, FilesThatAreNoSaveGiveAMessageAndNeverHang)
     ASSERT_EQ(mkfifo("pipe.sav", 0600), 0);
     for (const char* path : { "missing.sav", "folder.sav", "huge.sav", "pipe.sav", "/dev/zero" }) {
         ui.errors.clear();
+        ui.expectErrorBoxes();
         load(path);
         ASSERT_EQ(ui.errors.size(), 1) << path;
         EXPECT_TRUE(ui.errors[0].contains(QString::fromUtf8(path))) << ui.errors[0].toStdString();
@@ -437,6 +442,7 @@ TEST_F(SavedGame, FilesThatAreNoSaveGiveAMessageAndNeverHang)
 
 TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
 {
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
     // Cancelled: the game goes on from the start values, with the typed name and no introduction.
     TForm1& main = forms->form1();
     ui.onModal<TForm3>([](TForm3& w) {
@@ -456,6 +462,7 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
 
 TEST_F(SavedGame, LoadChosenInTheNameWindowLoadsTheChosenFile)
 {
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
     playForAWhile();
     const QStringList saved = SavedGameLines(state);
     WriteBytes("game.sav", Crlf(saved));
