@@ -59,12 +59,7 @@ QString PictureTooLarge(long long width, long long height)
         .arg(MaxPictureSide);
 }
 
-QString TooManyScans(int scans)
-{
-    return QStringLiteral("в JPEG-файле слишком много проходов: %1, а бывает не больше %2")
-        .arg(scans)
-        .arg(MaxJpegScans);
-}
+QString TooManyScans() { return QStringLiteral("в JPEG-файле слишком много проходов: больше %1").arg(MaxJpegScans); }
 
 // Counts the scans of a JPEG stream (its SOS markers) without decoding anything: marker segments are skipped by their
 // length, the coded data after a scan header byte by byte (a 0xFF in it is followed by 0, a restart marker or the
@@ -121,7 +116,7 @@ void jpegProgress(j_common_ptr common)
     if (info->input_scan_number <= MaxJpegScans)
         return;
     JpegErrorManager* errors = reinterpret_cast<JpegProgress*>(common->progress)->errors;
-    setReason(errors, TooManyScans(info->input_scan_number));
+    setReason(errors, TooManyScans());
     std::longjmp(errors->jump, 1);
 }
 
@@ -139,9 +134,8 @@ bool decodeJpegInto(
         return false;
     // Every scan of a progressive picture costs a pass over all of it; a file of thousands of tiny scans would keep
     // the game decoding for minutes, so it is refused before a single one is decoded.
-    const int scans = CountJpegScans(*bytes, MaxJpegScans);
-    if (scans > MaxJpegScans) {
-        setReason(errors, TooManyScans(scans));
+    if (CountJpegScans(*bytes, MaxJpegScans) > MaxJpegScans) {
+        setReason(errors, TooManyScans());
         return false;
     }
     jpeg_create_decompress(info);

@@ -206,9 +206,8 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     EXPECT_EQ(compressed.Edit4->text(), "PLAY");
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
-    // Waits for the track's end as long as a slow machine may need; it comes in about a second.
-    for (int i = 0; i < 6000 && main.TrackTitles->currentIndex() == 1; ++i)
-        QTest::qWait(10);
+    // The track ends in about a second.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.TrackTitles->currentIndex() != 1; }, PatientWait));
     EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
     EXPECT_EQ(compressed.Edit3->text(), "NO");
     EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
