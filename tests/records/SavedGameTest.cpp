@@ -1,5 +1,6 @@
 // Saving and loading a game: the file's exact lines, the round trip, and the faults that must lose nothing.
 #include "GameFixture.h"
+#include "ScratchMount.h"
 #include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "core/TextFile.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -33,31 +33,6 @@ QByteArray Crlf(const QStringList& lines)
         bytes += Encode1251(line) + "\r\n";
     return bytes;
 }
-
-// A tmpfs of its own for the faults chmod cannot show to root: a full disk and a read-only folder.
-class ScratchMount {
-public:
-    explicit ScratchMount(const char* size)
-    {
-        const QByteArray options = QByteArray("size=") + size;
-        m_mounted = ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~ScratchMount()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    QString path() const { return m_dir.path(); }
-    bool makeReadOnly()
-    {
-        return ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-};
 
 // File dialogs that leave the working directory somewhere else, as a real one may.
 class WanderingUi : public ScriptedUi {
