@@ -8,8 +8,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
