@@ -148,7 +148,7 @@ TEST_F(OggPlayerTest, PlaysEachKindToItsEndOnceAndRestartsAfterStop)
         EXPECT_EQ(player.Open(file), false); // one file at a time
         player.Play();
         EXPECT_EQ(player.State(), TOggPlayer::Playing);
-        ASSERT_TRUE(RunUntil([&] { return ends > 0; }, 5000));
+        ASSERT_TRUE(RunUntil([&] { return ends > 0; }, PatientWait));
         RunUntil([] { return false; }, 200);
         EXPECT_EQ(ends, 1);
         EXPECT_EQ(player.State(), TOggPlayer::Stopped);
@@ -161,7 +161,7 @@ TEST_F(OggPlayerTest, PlaysEachKindToItsEndOnceAndRestartsAfterStop)
         positions.clear();
         player.Play();
         EXPECT_EQ(player.State(), TOggPlayer::Playing);
-        ASSERT_TRUE(RunUntil([&] { return !positions.empty(); }, 2000));
+        ASSERT_TRUE(RunUntil([&] { return !positions.empty(); }, PatientWait));
         EXPECT_LT(positions.front(), 300u);
         player.Stop();
         EXPECT_EQ(player.State(), TOggPlayer::Stopped);
@@ -169,7 +169,7 @@ TEST_F(OggPlayerTest, PlaysEachKindToItsEndOnceAndRestartsAfterStop)
         RunUntil([] { return false; }, 100);
         positions.clear();
         player.Play();
-        ASSERT_TRUE(RunUntil([&] { return !positions.empty(); }, 2000));
+        ASSERT_TRUE(RunUntil([&] { return !positions.empty(); }, PatientWait));
         EXPECT_LT(positions.front(), 300u);
         player.Stop();
         player.Close();
@@ -201,7 +201,7 @@ TEST_F(OggPlayerTest, PauseResumeContinuesAndSeekingBeyondTheEndDoesNothing)
     player.Resume();
     EXPECT_EQ(player.State(), TOggPlayer::Playing);
     EXPECT_GE(player.Position(), paused);
-    ASSERT_TRUE(RunUntil([&] { return ends > 0; }, 5000));
+    ASSERT_TRUE(RunUntil([&] { return ends > 0; }, PatientWait));
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(positions.back(), player.Duration());
 
@@ -213,7 +213,7 @@ TEST_F(OggPlayerTest, PauseResumeContinuesAndSeekingBeyondTheEndDoesNothing)
     EXPECT_EQ(player.State(), TOggPlayer::Playing);
     ASSERT_FALSE(positions.empty());
     EXPECT_GE(positions.back(), 500u);
-    ASSERT_TRUE(RunUntil([&] { return ends > 0; }, 5000));
+    ASSERT_TRUE(RunUntil([&] { return ends > 0; }, PatientWait));
     EXPECT_EQ(ends, 1);
 }
 
@@ -235,6 +235,7 @@ TEST_F(PlayerWindowTest, OpensWithASummaryRefusesWhilePlayingAndSaysStopOnceAtTh
     WriteBytes(dir + "/clip.wav", QByteArray("RIFF....WAVE"));
 
     window.Edit2->setText("clip.wav");
+    ui.expectErrorBoxes(2); // the clip is no stream, and opening while playing is refused
     click(window.openButton);
     EXPECT_EQ(ui.errors, QStringList({ "Error : Invalid stream file" }));
 
@@ -248,7 +249,7 @@ TEST_F(PlayerWindowTest, OpensWithASummaryRefusesWhilePlayingAndSaysStopOnceAtTh
     EXPECT_EQ(ui.errors.value(1), "Error : Cannot open file while playing");
     EXPECT_EQ(window.player()->State(), TOggPlayer::Playing);
 
-    ASSERT_TRUE(RunUntil([&] { return window.player()->State() == TOggPlayer::Stopped; }, 5000));
+    ASSERT_TRUE(RunUntil([&] { return window.player()->State() == TOggPlayer::Stopped; }, PatientWait));
     EXPECT_EQ(window.Edit4->text(), "STOP");
     EXPECT_TRUE(window.TakeRunOut());
     window.Timer1Timer();

@@ -369,6 +369,7 @@ TEST_F(ClockEventsTest, AValueThatIsNotANumberStopsOnlyItsOwnCheck)
 {
     at("11", "40", "30", "12");
     given({ { Field::Vigor, U("много") }, { Field::Mood, U("40") } });
+    ui.expectErrorBoxes();
     forms->clock().start();
     tick();
     EXPECT_EQ(ui.errors, QStringList { U("'много' is not a valid integer value") });

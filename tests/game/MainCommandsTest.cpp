@@ -1,11 +1,12 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "core/GameClock.h"
-#include "game/Unit1.h"
+#include "core/TextFile.h"
 #include "core/Unit2.h"
 #include "core/Unit32.h"
 #include "core/Unit34.h"
 #include "core/Unit46.h"
+#include "game/Unit1.h"
 #include "records/Unit4.h"
 #include "town/Unit10.h"
 #include "town/Unit5.h"
@@ -155,6 +156,16 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     page.close();
     ui.onModal<TForm46>([&](TForm46& shown) {
         EXPECT_EQ(shown.WebBrowser1->toPlainText().trimmed(), "Second edition");
+        shown.done(int(ModalResult::None));
+    });
+    click(forms->form1().helpButton);
+
+    // A page far beyond what a content file may hold is not read at all: the window stays empty.
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(page.resize(MaxTextFileSize + 1)); // sparse
+    page.close();
+    ui.onModal<TForm46>([&](TForm46& shown) {
+        EXPECT_LT(shown.WebBrowser1->toPlainText().size(), 100);
         shown.done(int(ModalResult::None));
     });
     click(forms->form1().helpButton);

@@ -102,6 +102,7 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
 TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
 {
     useWorkingDirectory();
+    ui.expectErrorBoxes();
     ui.closeNextModalWith(ModalResult::Cancel); // "Загрузить игру"
     ui.answerFileDialog(QString()); // the load dialog, cancelled
     forms->form1().FormShow();
@@ -170,6 +171,7 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     ASSERT_EQ(main.TrackTitles->count(), 2);
 
     ui.answerFileDialog(dir + "/gone.grpl");
+    ui.expectErrorBoxes();
     click(main.playlistButton);
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(main.TrackTitles->count(), 2);
@@ -206,8 +208,8 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     EXPECT_EQ(compressed.Edit4->text(), "PLAY");
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
-    for (int i = 0; i < 500 && main.TrackTitles->currentIndex() == 1; ++i)
-        QTest::qWait(10);
+    // The track ends in about a second.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.TrackTitles->currentIndex() != 1; }, PatientWait));
     EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
     EXPECT_EQ(compressed.Edit3->text(), "NO");
     EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
@@ -223,6 +225,10 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     TForm34& compressed = forms->form34();
     compressed.FormShow();
     WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.ogg" });
+    // There is no a.ogg: a player that found its codec libraries (an earlier test in this process may have loaded
+    // them) says so; one without them stays silent.
+    if (compressed.player() && compressed.player()->State() != TOggPlayer::NotInitialised)
+        ui.expectErrorBoxes();
     ui.answerFileDialog(dir + "/one.grpl");
     click(main.playlistButton);
     compressed.Edit3->setText("YES");

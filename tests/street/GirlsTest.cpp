@@ -286,6 +286,7 @@ TEST_F(Girls, LikingIndicatorShowsAFaceForAHundredTicksAndSurvivesAMissingPictur
     EXPECT_EQ(talk.faceCountdown(), 100);
 
     // Bad.bmp is missing here: the player hears of it once, not on every tick.
+    ui.expectErrorBoxes();
     click(talk.answerButtons[0]);
     for (int tick = 0; tick < 5; ++tick)
         QMetaObject::invokeMethod(talk.Timer1, "timeout", Qt::DirectConnection);

@@ -220,6 +220,7 @@ TEST_F(Robbery, AFightWithTheVictimEndsInHisPocketsOrInLostAuthority)
 TEST_F(Robbery, ABrokenVictimScriptDoesNotUseUpTheDay)
 {
     WriteScript(VictimScript, { "обрывок" });
+    ui.expectErrorBoxes();
     lurkIn(3, [this](TForm40& w) {
         random.add(0, 2);
         click(w.Button4);

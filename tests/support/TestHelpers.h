@@ -26,6 +26,10 @@ template <class Control = QWidget> Control* Child(const QObject& window, const c
     return found;
 }
 
+// How long a test waits for an event (a queued close, a window on screen) before it gives up. Generous, for shared and
+// busy machines: a wait that succeeds ends as soon as its event comes, so this is never a time the work must beat.
+constexpr int PatientWait = 60000;
+
 inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);

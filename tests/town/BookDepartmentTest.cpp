@@ -111,6 +111,10 @@ TEST_F(BookDepartment, AClassmateTakesTheBookBelowFiftyMinusHisDraw)
         given({ { Field::HasGdz, "Да" }, { Field::Money, "10" } });
         if (c.draw >= 0)
             random.add(c.draw, 20);
+        bool number = false;
+        QString::fromUtf8(c.price).toInt(&number);
+        if (!number)
+            ui.expectErrorBoxes(); // the conversion error box
         ui.onModal<TForm16>([&](TForm16& w) {
             w.Edit1->setText(c.price);
             click(w.Button1);

@@ -122,6 +122,7 @@ TEST_F(FoodOutlets, NonNumericLabelStopsThePurchaseWithTheConversionMessage)
 {
     TForm10& w = forms->form10();
     const std::pair<const char*, const char*> cases[] = { { "сто", "50" }, { "10", "полный" }, { "", "50" } };
+    ui.expectErrorBoxes(3);
     for (auto [money, satiety] : cases) {
         w.moneyLabel->setText(money);
         w.satietyLabel->setText(satiety);

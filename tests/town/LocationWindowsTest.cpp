@@ -169,6 +169,7 @@ TEST_F(LocationWindows, RunAwayOpensTheTownAndTheTeacherSometimesNotices)
             click(outside.Button8);
         });
         random.add(c.remarkDraw, 3);
+        ui.expectErrorBoxes(int(c.messages.filter("is not a valid integer value").size()));
         click(forms->form6().Button3);
         // The teacher's two messages come first; a broken authority value shows its error box after them.
         EXPECT_EQ(ui.shown, c.messages);
@@ -238,6 +239,7 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
     EXPECT_EQ(ui.shownWindows, QStringList(2, "Выберете точку, в котором будете ГОП-СТОПничать"));
 
     given({ { Field::FightSkill, "шестьдесят" } });
+    ui.expectErrorBoxes();
     click(forms->form5().Button10);
     EXPECT_EQ(ui.errors, QStringList { "'шестьдесят' is not a valid integer value" });
     EXPECT_EQ(ui.shownWindows.size(), 2);
@@ -399,6 +401,7 @@ TEST_F(LocationWindows, AWindowThatFailsStillGivesItsCopiesBack)
 {
     given({ { Field::Money, "40" }, { Field::Satiety, "50" } });
     // The canteen sells a bun on its copies, then fails: the sale stays, and the failure reaches the error box.
+    ui.expectErrorBoxes();
     ui.onModal<TForm10>([&](TForm10& canteen) {
         canteen.moneyLabel->setText("37");
         canteen.satietyLabel->setText("55");

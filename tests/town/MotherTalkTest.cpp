@@ -173,6 +173,7 @@ TEST_F(MotherTalkTest, TalkReadsTheScriptAfreshAndAgreesAnAllowance)
                 EXPECT_TRUE(lunch.isVisible());
             }
             lunch.Edit1->setText("сто");
+            ui.expectErrorBoxes();
             click(lunch.Button1);
             lunch.Edit1->setText("010");
             click(lunch.Button1);
@@ -223,6 +224,7 @@ TEST_F(MotherTalkTest, AllowanceOfTenIsAgreedAndElevenIsTooMuch)
 TEST_F(MotherTalkTest, MissingScriptStopsTheTalkWithTheFileMessage)
 {
     useWorkingDirectory();
+    ui.expectErrorBoxes();
     click(forms->form5().Button7);
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_TRUE(ui.errors.value(0).contains("Mother.dlg"));

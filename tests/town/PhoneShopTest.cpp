@@ -182,6 +182,7 @@ TEST_F(PhoneShop, AFailedChoiceLeavesThePreviousModelWhole)
     for (auto [brand, model] : failures) {
         SCOPED_TRACE(model);
         ui.errors.clear();
+        ui.expectErrorBoxes();
         for (QPushButton* button : shop().modelButtons) {
             if (button->text() == model)
                 click(button);

@@ -52,6 +52,7 @@ TEST_F(Places, PiggyBankMovesNoMoreThanThereIsAndRefusesWhatIsNotAnAmount)
         field->setText(c.amount);
         w.moneyLabel->setText(c.cash);
         w.piggyLabel->setText(c.piggy);
+        ui.expectErrorBoxes(c.message && QString(c.message).endsWith("is not a valid integer value"));
         click(c.deposit ? w.Button1 : w.Button2);
         EXPECT_EQ(field->text(), c.fieldAfter);
         EXPECT_EQ(w.moneyLabel->text(), c.cashAfter);
@@ -166,6 +167,7 @@ TEST_F(Places, KarateClubSignsUpWithTenRoublesInHandAndTakesNothing)
         w.trainingLabel->setText(c.training);
         w.moneyLabel->setText(c.money);
         w.skillLabel->setText("3");
+        ui.expectErrorBoxes(!IsInteger(U(c.money)));
         click(c.button);
         EXPECT_EQ(w.trainingLabel->text(), c.trainingAfter);
         EXPECT_EQ(w.moneyLabel->text(), c.money);
@@ -203,6 +205,7 @@ TEST_F(Places, JobApplicationsMeetEveryRequirementOrAreRefused)
         w.ListBox1->blockSignals(true); // no description files here
         w.ListBox1->setCurrentRow(c.position);
         w.ListBox1->blockSignals(false);
+        ui.expectErrorBoxes(!IsInteger(U(c.skill)));
         click(w.Button1);
         EXPECT_EQ(state.text(Field::JobIncome), c.hired ? pay[c.position] : "60");
         if (IsInteger(U(c.skill))) {
@@ -229,6 +232,7 @@ TEST_F(Places, JobCentreStartsEveryVisitAtTheFirstJobWithItsDescription)
             w.ListBox1->setCurrentRow(3); // as a click in the list
             EXPECT_TRUE(w.Memo1->toPlainText().startsWith(descriptionStart(3)));
             QFile::remove(root + "/Data/Works/5.txt");
+            ui.expectErrorBoxes();
             w.ListBox1->setCurrentRow(5); // a lost description keeps the last one
             EXPECT_TRUE(w.Memo1->toPlainText().startsWith(descriptionStart(3)));
             w.reject(); // the close box
@@ -238,6 +242,7 @@ TEST_F(Places, JobCentreStartsEveryVisitAtTheFirstJobWithItsDescription)
     EXPECT_EQ(ui.errors.size(), 2);
 
     QFile::remove(root + "/Data/Works/0.txt");
+    ui.expectErrorBoxes();
     click(forms->form5().Button6);
     EXPECT_EQ(ui.errors.size(), 3);
     EXPECT_EQ(ui.shownWindows.size(), 2); // without its first description the centre does not open
