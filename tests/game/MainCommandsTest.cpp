@@ -76,15 +76,15 @@ TEST_F(MainCommands, ClockStaysHeldThroughPlacesOpenedFromALocation)
     startClock(*forms);
     given({ { Field::Location, "В школе" }, { Field::Money, "10" }, { Field::Satiety, "50" } });
     ui.onModal<TForm6>([&](TForm6& school) {
-        click(school.Button3);
+        click(Child<QPushButton>(school, "Button3"));
         EXPECT_TRUE(school.isVisible()); // back in school afterwards
         EXPECT_FALSE(forms->clock().isRunning());
-        click(school.Button4);
+        click(Child<QPushButton>(school, "Button4"));
     });
     ui.onModal<TForm5>([&](TForm5& outside) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(outside.Button11);
-        click(outside.Button8);
+        click(Child<QPushButton>(outside, "Button11"));
+        click(Child<QPushButton>(outside, "Button8"));
     });
     ui.onModal([&](QDialog& cafe) {
         EXPECT_FALSE(forms->clock().isRunning());
@@ -102,19 +102,19 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
     given({ { Field::Location, "В школе" }, { Field::Money, "80" }, { Field::Satiety, "5" } });
     ui.onModal<TForm6>([&](TForm6& school) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(school.Button1);
+        click(Child<QPushButton>(school, "Button1"));
         EXPECT_EQ(state.text(Field::Money), "77");
         EXPECT_EQ(state.text(Field::Satiety), "10");
-        click(school.Button4);
+        click(Child<QPushButton>(school, "Button4"));
     });
     ui.onModal<TForm10>([&](TForm10& canteen) {
-        EXPECT_EQ(canteen.moneyLabel->text(), "80");
-        EXPECT_EQ(canteen.satietyLabel->text(), "5");
-        click(canteen.Button1);
-        EXPECT_EQ(canteen.moneyLabel->text(), "77");
-        EXPECT_EQ(canteen.satietyLabel->text(), "10");
+        EXPECT_EQ(Child<QLabel>(canteen, "moneyLabel")->text(), "80");
+        EXPECT_EQ(Child<QLabel>(canteen, "satietyLabel")->text(), "5");
+        click(Child<QPushButton>(canteen, "Button1"));
+        EXPECT_EQ(Child<QLabel>(canteen, "moneyLabel")->text(), "77");
+        EXPECT_EQ(Child<QLabel>(canteen, "satietyLabel")->text(), "10");
         EXPECT_EQ(state.text(Field::Money), "80"); // the copies go back only when the canteen closes
-        click(canteen.Button6);
+        click(Child<QPushButton>(canteen, "Button6"));
     });
     click(forms->form1().lookAroundButton);
     EXPECT_EQ(ui.shownWindows, (QStringList { "Осмотр местности: В школе", "Школьная столовка" }));
