@@ -1,7 +1,8 @@
 #include "audio/MP3Util.h"
 
 #include "audio/ID3v2.h"
-#include "audio/RegularFile.h"
+#include "core/ContentFile.h"
+#include "core/Errors.h"
 #include "core/TextFile.h"
 
 #include <QFileInfo>
@@ -153,4 +154,12 @@ void TMP3Info::ReadFile(const QString& path)
     Read(AsBytes(ReadWholeFile(path)));
 }
 
-QByteArray ReadWholeFile(const QString& path, qint64 limit) { return ReadRegularFile(path, limit); }
+QByteArray ReadWholeFile(const QString& path, qint64 limit)
+{
+    try {
+        return ReadContentFile(path, limit, QString());
+    } catch (const EInOutError&) {
+        // The readers tell nothing of a file they cannot read.
+        return {};
+    }
+}

@@ -101,7 +101,7 @@ int OpenRegularFile(const QString& path)
 {
     if (!IsRegularFile(path))
         return -1;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return -1;
     struct stat info;
@@ -125,32 +125,6 @@ bool OpenRegularFile(QFile& file, const QString& path)
         return false;
     }
     return true;
-}
-
-QByteArray ReadRegularFile(const QString& path, qint64 limit)
-{
-    const int fd = OpenRegularFile(path);
-    if (fd < 0)
-        return {};
-    constexpr qint64 Piece = 64 * 1024;
-    QByteArray bytes;
-    bool failed = false;
-    // One byte past the limit tells a file that is too long.
-    while (bytes.size() <= limit) {
-        const qint64 at = bytes.size();
-        const qint64 piece = std::min(Piece, limit + 1 - at);
-        bytes.resize(at + piece);
-        const qint64 got = ReadSome(fd, bytes.data() + at, piece);
-        if (got < 0)
-            failed = true;
-        bytes.resize(at + std::max<qint64>(got, 0));
-        if (got <= 0)
-            break;
-    }
-    ::close(fd);
-    if (failed || bytes.size() > limit)
-        return {};
-    return bytes;
 }
 
 SDL_RWops* OpenRegularStream(const QString& path, qint64 limit)

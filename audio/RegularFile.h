@@ -1,9 +1,10 @@
 // Music and sound files are read only when they are regular files. A playlist may name any path, and a FIFO, a
-// device or a folder there (or a link to one) could block the game or feed it bytes without end.
+// device or a folder there (or a link to one) could block the game or feed it bytes without end. The stream readers
+// read whole files with the content reader of core/ContentFile.h; these are for the players, which read as they play.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 class QFile;
 struct SDL_RWops;
@@ -16,10 +17,6 @@ bool IsRegularFile(const QString& path);
 int OpenRegularFile(const QString& path);
 // The same into `file`, which then owns the descriptor; false (and `file` closed) when it is not a regular file.
 bool OpenRegularFile(QFile& file, const QString& path);
-
-// The whole of a regular file, read until its end and never beyond `limit` bytes: empty when it is not a regular
-// file, cannot be read, or holds more than `limit` bytes. The size the system reports is not relied on.
-QByteArray ReadRegularFile(const QString& path, qint64 limit);
 
 // An SDL stream over a regular file that ends after `limit` bytes at most (SDL's loaders read until the end);
 // null when it is not a regular file. Closing the stream closes the file.

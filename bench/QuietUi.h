@@ -7,7 +7,12 @@
 class QuietUi : public Ui {
 public:
     void message(const QString&) override { ++messages; }
-    void notice(const QString&) override { ++messages; }
+    void notice(const QString&, std::function<void()> afterClosed = {}) override
+    {
+        ++messages;
+        if (afterClosed)
+            afterClosed();
+    }
     bool confirm(const QString&) override { return false; }
     QString openFileName(const FileDialogOptions&) override { return openPath; }
     QString saveFileName(const FileDialogOptions&) override { return savePath; }

@@ -116,19 +116,19 @@ struct HeadlessGame {
 
     void startYear()
     {
-        state.set(Field::Hour, QStringLiteral("6"));
-        state.set(Field::Minute, QStringLiteral("30"));
-        state.set(Field::Day, QStringLiteral("1"));
-        state.set(Field::Month, QStringLiteral("9"));
-        state.set(Field::Year, QStringLiteral("2005"));
+        state.restore(Field::Hour, QStringLiteral("6"));
+        state.restore(Field::Minute, QStringLiteral("30"));
+        state.restore(Field::Day, QStringLiteral("1"));
+        state.restore(Field::Month, QStringLiteral("9"));
+        state.restore(Field::Year, QStringLiteral("2005"));
     }
     // The scripted player eats, rests and stays cheerful once a day (at midnight), so the year is not cut short.
     void keepAliveAtMidnight()
     {
         if (state.text(Field::Hour) == QLatin1String("0") && state.text(Field::Minute) == QLatin1String("0")) {
-            state.set(Field::Satiety, 100);
-            state.set(Field::Mood, 100);
-            state.set(Field::Vigor, 100);
+            state.restore(Field::Satiety, 100);
+            state.restore(Field::Mood, 100);
+            state.restore(Field::Vigor, 100);
         }
     }
     // The last tick before the last bell: 24 May 2006, 7:50.

@@ -11,10 +11,11 @@ QString DataPath(const QString& gamePath);
 // installed game keeps its data read-only in a shared folder, so it runs in the player's own folder instead, which
 // holds a "Data" link to the shared data and the player's own "Save" folder; two players on one computer keep their
 // own saved games. It goes there whatever folder it was started in: a menu starts it in the home folder, where an
-// unrelated "Data" folder must not pass for the game's content.
+// unrelated "Data" folder must not pass for the game's content. A "Data" the player put in their folder (a folder of
+// their own, or a link to one) is kept; only a link whose folder is gone is pointed at the installed data again.
 struct WorkingDirectoryChoice {
-    QString folder; // the folder to run in
-    QString problem; // why the player's folder could not be prepared (the game then stays where it was started)
+    QString folder; // the folder to run in; empty when the game cannot start
+    QString problem; // why not, for the player: no folder of the player's, or no game data in the folder
 };
 WorkingDirectoryChoice ChooseWorkingDirectory(
     const QString& currentFolder, const QString& installedData, const QString& playerFolder);

@@ -109,21 +109,22 @@ const JobKeepRule JobKeepRules[] = {
 
 void applyMidnight(TGameState& state, const std::function<void(const std::function<void()>&)>& rule)
 {
-    state.set(Field::RobberyAllowedToday, QStringLiteral("1"));
+    state.setNumber(Field::RobberyAllowedToday, 1);
     rule([&] { state.add(Field::Money, state.number(Field::JobIncome)); });
     rule([&] {
         if (state.text(Field::AttendsTraining) != Yes)
             return;
         int money = state.number(Field::Money);
         if (money < 10) {
-            state.set(Field::AttendsTraining, No);
+            state.setText(Field::AttendsTraining, No);
             return;
         }
-        int skill = state.number(Field::FightSkill);
-        int authority = state.number(Field::Authority);
-        state.set(Field::Money, money - 10);
-        state.set(Field::FightSkill, SaturatedSum(skill, 1));
-        state.set(Field::Authority, SaturatedSum(authority, 1));
+        // All three are read before any changes, so a damaged value leaves the training unpaid and untrained.
+        state.number(Field::FightSkill);
+        state.number(Field::Authority);
+        state.add(Field::Money, -10);
+        state.add(Field::FightSkill, 1);
+        state.add(Field::Authority, 1);
     });
     rule([&] { state.add(Field::Satiety, -10); });
     rule([&] { state.add(Field::Mood, -10); });
@@ -140,13 +141,19 @@ QStringList applyJobLoss(TGameState& state)
         bool keeps = (job.minMood == 0 || state.number(Field::Mood) >= job.minMood)
             && (job.minVigor == 0 || state.number(Field::Vigor) >= job.minVigor);
         if (!keeps) {
-            state.set(Field::JobIncome, 0);
+            state.setNumber(Field::JobIncome, 0);
             return { *job.message };
         }
         return {};
     }
     return {};
 }
+}
+
+ClockReading ReadClock(const TGameState& state)
+{
+    return { state.number(Field::Hour), state.number(Field::Minute), state.number(Field::Day),
+        state.number(Field::Month), state.number(Field::Year) };
 }
 
 ClockRulesOutcome ApplyClockRules(TGameState& state)
@@ -162,33 +169,29 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
 
     ClockReading t;
     try {
-        t.hour = state.number(Field::Hour);
-        t.minute = state.number(Field::Minute);
-        t.day = state.number(Field::Day);
-        t.month = state.number(Field::Month);
-        t.year = state.number(Field::Year);
+        t = ReadClock(state);
     } catch (const EConvertError& error) {
         outcome.conversionErrors.append(error.message());
         return outcome;
     }
 
     // Sums stop at the value limit, so an edited time far out of range never runs over.
-    t.minute = SaturatedSum(t.minute, 10);
+    t.minute = Bounded(qint64(t.minute) + 10);
     if (t.minute > 59) {
         t.minute = 0;
-        t.hour = SaturatedSum(t.hour, 1);
+        t.hour = Bounded(qint64(t.hour) + 1);
         // The location is still the one of the previous tick: an hour asleep rests, an hour awake tires.
         rule([&] { state.add(Field::Vigor, state.text(Field::Location) == Sleep ? 1 : -1); });
         if (t.hour > 23) {
             t.hour = 0;
-            t.day = SaturatedSum(t.day, 1);
+            t.day = Bounded(qint64(t.day) + 1);
             applyMidnight(state, rule);
             if (t.day > 30) {
                 t.day = 1;
-                t.month = SaturatedSum(t.month, 1);
+                t.month = Bounded(qint64(t.month) + 1);
                 if (t.month > 12) {
                     t.month = 1;
-                    t.year = SaturatedSum(t.year, 1);
+                    t.year = Bounded(qint64(t.year) + 1);
                 }
             }
         }
@@ -196,21 +199,21 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
 
     QString quarter = QuarterOfMonth(t.month);
     if (!quarter.isEmpty())
-        state.set(Field::Quarter, quarter);
+        state.setNumber(Field::Quarter, quarter.toInt());
 
-    state.set(Field::Hour, t.hour);
-    state.set(Field::Minute, t.minute);
-    state.set(Field::Day, t.day);
-    state.set(Field::Month, t.month);
-    state.set(Field::Year, t.year);
+    state.setNumber(Field::Hour, t.hour);
+    state.setNumber(Field::Minute, t.minute);
+    state.setNumber(Field::Day, t.day);
+    state.setNumber(Field::Month, t.month);
+    state.setNumber(Field::Year, t.year);
 
     QString location = LocationOfHour(t.hour);
     if (!location.isEmpty())
-        state.set(Field::Location, location);
+        state.setText(Field::Location, location);
 
     // Оля in love keeps the mood at its best, whatever the night took.
-    if (state.girlFlag(9) == QLatin1String("1"))
-        state.set(Field::Mood, 100);
+    if (state.charmed(OlyaGirl))
+        state.setNumber(Field::Mood, 100);
 
     rule([&] { outcome.notices = applyJobLoss(state); });
 

@@ -62,6 +62,9 @@ struct ClockReading {
     int year = 0;
 };
 
+// The clock as the state shows it now; throws EConvertError when a value is not a number.
+ClockReading ReadClock(const TGameState& state);
+
 struct ClockRulesOutcome {
     bool advanced = false; // false when the time itself could not be read; the tick is then abandoned
     ClockReading time;

@@ -33,42 +33,61 @@ const std::array<FieldInfo, FieldCount> FieldTable = { {
 
 const FieldInfo& InfoOf(Field field) { return FieldTable[int(field)]; }
 
-int SaturatedSum(int value, int delta)
+GameValues::GameValues()
 {
-    const qint64 sum = qint64(value) + delta;
-    if (delta > 0 && sum > ValueLimit)
-        return std::max(value, ValueLimit);
-    if (delta < 0 && sum < -ValueLimit)
-        return std::min(value, -ValueLimit);
-    return int(sum);
+    for (const FieldInfo& info : FieldTable)
+        m_text[int(info.field)] = QString::fromUtf8(info.start);
+}
+
+int GameValues::number(Field field) const { return StrToInt(m_text[int(field)]); }
+
+bool GameValues::put(Field field, const QString& text)
+{
+    QString& value = m_text[int(field)];
+    if (value == text)
+        return false;
+    value = text;
+    return true;
+}
+
+bool GameValues::setNumber(NumberField field, qint64 value) { return put(field, QString::number(Bounded(value))); }
+
+int GameValues::move(NumberField from, NumberField to, qint64 amount)
+{
+    const qint64 source = number(from);
+    const qint64 destination = number(to);
+    const qint64 moved
+        = std::clamp<qint64>(std::min<qint64>({ amount, source, ValueLimit - destination }), 0, ValueLimit);
+    setNumber(from, source - moved);
+    setNumber(to, destination + moved);
+    return int(moved);
 }
 
 TGameState::TGameState(QObject* parent)
     : QObject(parent)
 {
-    for (const FieldInfo& info : FieldTable)
-        m_values[int(info.field)] = QString::fromUtf8(info.start);
-    m_girlFlags.fill(QStringLiteral("0"));
 }
 
-int TGameState::number(Field field) const { return StrToInt(m_values[int(field)]); }
-
-void TGameState::set(Field field, const QString& text)
+int TGameState::move(NumberField from, NumberField to, qint64 amount)
 {
-    QString& value = m_values[int(field)];
-    if (value == text)
-        return;
-    value = text;
-    emit changed(field);
+    const QString before[2] = { text(from), text(to) };
+    const int moved = m_values.move(from, to, amount);
+    after(from, text(from) != before[0]);
+    after(to, text(to) != before[1]);
+    return moved;
 }
 
-void TGameState::set(Field field, int value) { set(field, QString::number(value)); }
-
-void TGameState::setGirlFlag(int index, const QString& flag)
+void TGameState::restore(const GameValues& copy, std::initializer_list<Field> fields)
 {
-    if (m_girlFlags[index] == flag)
+    for (Field field : fields)
+        restore(field, copy.text(field));
+}
+
+void TGameState::setCharmed(int index, bool charmed)
+{
+    if (m_charmed[index] == charmed)
         return;
-    m_girlFlags[index] = flag;
+    m_charmed[index] = charmed;
     emit girlFlagsChanged();
 }
 
@@ -91,10 +110,10 @@ void TGameState::setGrade(int subject, int column, const QString& grade)
 void ResetForNewGame(TGameState& state)
 {
     for (int i = 0; i < GirlCount; ++i)
-        state.setGirlFlag(i, QStringLiteral("0"));
+        state.setCharmed(i, false);
     for (const FieldInfo& info : FieldTable) {
         if (info.newGame)
-            state.set(info.field, QString::fromUtf8(info.newGame));
+            state.restore(info.field, QString::fromUtf8(info.newGame));
     }
     state.setDiary(DiaryGrades());
 }

@@ -48,6 +48,7 @@ struct FieldInfo {
 extern const std::array<FieldInfo, FieldCount> FieldTable;
 const FieldInfo& InfoOf(Field field);
 
+// The ten girls of the class, one flag each.
 constexpr int GirlCount = 10;
 // Оля, the last of the girls: her flag is the last one.
 constexpr int OlyaGirl = 9;
@@ -59,30 +60,117 @@ inline const QString LocationAtSchool = QStringLiteral("В школе");
 inline const QString LocationOutside = QStringLiteral("Вне школы");
 inline const QString LocationAsleep = QStringLiteral("Сон");
 
-// The largest amount a game value holds, either way: a saved game refuses numbers beyond it, and sums stop at it
-// instead of running over, so every value the game writes can be loaded again.
+// The largest amount a game value holds, either way: every change of a number stops there instead of running over,
+// and a saved game or an edited value beyond it is refused, so every value the game reaches can be loaded again.
 constexpr int ValueLimit = 999999999;
-// value + delta held within ±ValueLimit. A value already beyond the limit (typed into the cheat window) is not pushed
-// further out, and is never pulled back by a sum that goes the other way.
-int SaturatedSum(int value, int delta);
+
+// Fields holding a whole number; the others hold a text (a name, "Да"/"Нет", a phone model, a place).
+constexpr bool IsNumberField(Field field)
+{
+    switch (field) {
+    case Field::PlayerName:
+    case Field::AttendsTraining:
+    case Field::MobilePhone:
+    case Field::HasGdz:
+    case Field::Location:
+        return false;
+    default:
+        return true;
+    }
+}
+
+// A number field named in the code. It is made only from a constant and checked while the program is compiled, so
+// `state.add(Field::Location, 5)` or `state.setText(Field::Money, ...)` do not build: numbers change only through
+// the bounded operations below, and no rule writes a sum back as text.
+class NumberField {
+public:
+    consteval NumberField(Field field)
+        : m_field(field)
+    {
+        if (!IsNumberField(field))
+            throw "this field holds a text, not a number";
+    }
+    constexpr Field field() const { return m_field; }
+    constexpr operator Field() const { return m_field; }
+
+private:
+    Field m_field;
+};
+
+// A text field named in the code, made and checked the same way.
+class TextField {
+public:
+    consteval TextField(Field field)
+        : m_field(field)
+    {
+        if (IsNumberField(field))
+            throw "this field holds a number, not a text";
+    }
+    constexpr Field field() const { return m_field; }
+    constexpr operator Field() const { return m_field; }
+
+private:
+    Field m_field;
+};
+
+// `value` held within ±ValueLimit.
+constexpr int Bounded(qint64 value)
+{
+    return int(value > ValueLimit ? ValueLimit : value < -ValueLimit ? -ValueLimit : value);
+}
+
+// The game's values as plain data: what the state holds, and the copies a place window works on. Every number
+// changes only through setNumber, add and move, which keep it within ±ValueLimit.
+class GameValues {
+public:
+    GameValues(); // the values when the program starts
+
+    const QString& text(Field field) const { return m_text[int(field)]; }
+    // The value as a whole number; throws EConvertError when the text is not one.
+    int number(Field field) const;
+
+    bool setText(TextField field, const QString& text) { return put(field, text); }
+    // Sets a number, held within ±ValueLimit; returns whether the value changed.
+    bool setNumber(NumberField field, qint64 value);
+    // Adds to a number (reads it first, so a text that is not a number throws before anything changes); the sum
+    // stops at ±ValueLimit.
+    bool add(NumberField field, qint64 delta) { return setNumber(field, qint64(number(field)) + delta); }
+    // Moves up to `amount` from one number to another: never more than the source holds (nothing when it is below
+    // zero) nor than the destination can take below the limit, so nothing is lost or made. Returns what moved.
+    int move(NumberField from, NumberField to, qint64 amount);
+
+    // Puts a value back as text exactly as it was kept: a line of a saved game that passed its check, a value the
+    // cheat editor accepted, a place window's copy. Rules never write through here.
+    bool restore(Field field, const QString& text) { return put(field, text); }
+
+    friend bool operator==(const GameValues&, const GameValues&) = default;
+
+private:
+    bool put(Field field, const QString& text);
+    std::array<QString, FieldCount> m_text;
+};
 
 class TGameState : public QObject {
     Q_OBJECT
 public:
     explicit TGameState(QObject* parent = nullptr);
 
-    QString text(Field field) const { return m_values[int(field)]; }
-    // The value as a whole number; throws EConvertError when the text is not one.
-    int number(Field field) const;
-    void set(Field field, const QString& text);
-    void set(Field field, int value);
-    // Adds to a numeric field (reads it first, so a non-numeric text throws before anything changes); the sum stops
-    // at ±ValueLimit.
-    void add(Field field, int delta) { set(field, SaturatedSum(number(field), delta)); }
+    const GameValues& values() const { return m_values; }
+    const QString& text(Field field) const { return m_values.text(field); }
+    int number(Field field) const { return m_values.number(field); }
 
-    // Girl flags, index 0..9: "1" = charmed.
-    QString girlFlag(int index) const { return m_girlFlags[index]; }
-    void setGirlFlag(int index, const QString& flag);
+    void setText(TextField field, const QString& text) { after(field, m_values.setText(field, text)); }
+    void setNumber(NumberField field, qint64 value) { after(field, m_values.setNumber(field, value)); }
+    void add(NumberField field, qint64 delta) { after(field, m_values.add(field, delta)); }
+    int move(NumberField from, NumberField to, qint64 amount);
+    void restore(Field field, const QString& text) { after(field, m_values.restore(field, text)); }
+    // Takes back the listed fields of a copy a place window worked on, in the listed order, changed or not.
+    void restore(const GameValues& copy, std::initializer_list<Field> fields);
+
+    // Girl flags, index 0..GirlCount-1: "1" = charmed, "0" = not.
+    QString girlFlag(int index) const { return m_charmed[index] ? QStringLiteral("1") : QStringLiteral("0"); }
+    bool charmed(int index) const { return m_charmed[index]; }
+    void setCharmed(int index, bool charmed);
 
     const DiaryGrades& diary() const { return m_diary; }
     void setDiary(const DiaryGrades& diary);
@@ -95,8 +183,13 @@ signals:
     void diaryChanged();
 
 private:
-    std::array<QString, FieldCount> m_values;
-    std::array<QString, GirlCount> m_girlFlags;
+    void after(Field field, bool changed)
+    {
+        if (changed)
+            emit this->changed(field);
+    }
+    GameValues m_values;
+    std::array<bool, GirlCount> m_charmed {};
     DiaryGrades m_diary;
 };
 

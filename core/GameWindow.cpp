@@ -4,6 +4,12 @@
 
 #include <QCloseEvent>
 
+void NameControls(std::initializer_list<std::pair<QObject*, const char*>> controls)
+{
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
 TGameWindow::TGameWindow(GameWindows& windows, const QString& caption, QSize clientSize, WindowFrame frame)
     : QDialog(nullptr)
     , m_windows(windows)

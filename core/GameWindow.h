@@ -4,9 +4,15 @@
 #include "core/Ui.h"
 
 #include <QDialog>
+#include <initializer_list>
+#include <utility>
 
 class GameWindows;
 class TGameState;
+
+// Gives each control its name as the window's design calls it ("Button1", "Label3", "moneyLabel"), so that tests and
+// tools find it by that name while the window keeps its controls to itself.
+void NameControls(std::initializer_list<std::pair<QObject*, const char*>> controls);
 
 enum class WindowFrame {
     NoCloseBox, // no system menu: the window is left only through its own buttons, Escape does nothing

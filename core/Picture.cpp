@@ -1,15 +1,16 @@
 #include "core/Picture.h"
 
+#include "core/ContentFile.h"
 #include "core/Errors.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <future>
@@ -22,7 +23,7 @@ struct JpegErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    char firstWarning[JMSG_LENGTH_MAX];
+    bool ownReason; // the message is the game's own reason (a size, a scan count), not libjpeg's
 };
 
 void jpegErrorExit(j_common_ptr info)
@@ -32,15 +33,22 @@ void jpegErrorExit(j_common_ptr info)
     std::longjmp(manager->jump, 1);
 }
 
-// libjpeg goes on past damage (a file cut short, a broken stream) and only warns, filling the rest with grey. Each
-// warning is counted and the first one kept, so the loader can refuse such a picture instead of showing it as whole.
+// libjpeg goes on past damage (a file cut short, a broken stream) and only warns, filling the rest with grey. Such a
+// picture is refused rather than shown as whole, and at the first warning: decoding the rest of a picture already
+// known to be damaged would only cost time and memory.
 void jpegWarning(j_common_ptr info, int level)
 {
     if (level >= 0)
         return; // trace messages, not problems
-    auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
-    if (info->err->num_warnings++ == 0)
-        (*info->err->format_message)(info, manager->firstWarning);
+    jpegErrorExit(info);
+}
+
+// Keeps the game's own reason for refusing a picture. Called in a statement of its own, so that no text outlives it
+// when libjpeg's jump follows.
+void setReason(JpegErrorManager* errors, const QString& reason)
+{
+    std::snprintf(errors->message, sizeof errors->message, "%s", reason.toUtf8().constData());
+    errors->ownReason = true;
 }
 
 QString PictureTooLarge(long long width, long long height)
@@ -51,76 +59,134 @@ QString PictureTooLarge(long long width, long long height)
         .arg(MaxPictureSide);
 }
 
+QString TooManyScans() { return QStringLiteral("в JPEG-файле слишком много проходов: больше %1").arg(MaxJpegScans); }
+
+// Counts the scans of a JPEG stream (its SOS markers) without decoding anything: marker segments are skipped by their
+// length, the coded data after a scan header byte by byte (a 0xFF in it is followed by 0, a restart marker or the
+// next marker). Stops counting past stopAfter.
+int CountJpegScans(const QByteArray& bytes, int stopAfter)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    int scans = 0;
+    qsizetype i = 0;
+    while (i + 1 < size && scans <= stopAfter) {
+        if (data[i] != 0xFF) {
+            ++i;
+            continue;
+        }
+        const unsigned char marker = data[i + 1];
+        if (marker == 0xFF) { // fill byte
+            ++i;
+            continue;
+        }
+        // A stuffed zero, a restart marker, the start of the image or TEM: two bytes without a length.
+        if (marker == 0x00 || marker == 0x01 || marker == 0xD8 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        if (marker == 0xD9) // end of the image
+            break;
+        if (marker == 0xDA)
+            ++scans;
+        if (i + 3 >= size)
+            break;
+        i += 2 + std::max(2, (data[i + 2] << 8) | data[i + 3]);
+    }
+    return scans;
+}
+
 // Reads a picture file whole, refusing one larger than any picture the game shows could need.
 QByteArray ReadPictureFile(const QString& path)
 {
-    QFileInfo fileInfo(path);
-    if (!fileInfo.isFile())
-        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
-    if (fileInfo.size() > MaxPictureFileSize)
-        throw EInOutError::forFile(path, QStringLiteral("файл картинки слишком большой"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError::forFile(path, file.errorString());
-    QByteArray bytes = file.read(MaxPictureFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError::forFile(path, file.errorString());
-    if (bytes.size() > MaxPictureFileSize)
-        throw EInOutError::forFile(path, QStringLiteral("файл картинки слишком большой"));
-    return bytes;
+    return ReadContentFile(path, MaxPictureFileSize, QStringLiteral("файл картинки слишком большой"));
 }
 }
 
 namespace {
+struct JpegProgress {
+    jpeg_progress_mgr base;
+    JpegErrorManager* errors;
+};
+
+// Called by libjpeg as it reads a multi-scan picture: the backstop for a scan the count before decoding missed.
+void jpegProgress(j_common_ptr common)
+{
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    if (info->input_scan_number <= MaxJpegScans)
+        return;
+    JpegErrorManager* errors = reinterpret_cast<JpegProgress*>(common->progress)->errors;
+    setReason(errors, TooManyScans());
+    std::longjmp(errors->jump, 1);
+}
+
+// The most memory libjpeg may take for one picture: a progressive picture keeps every coefficient of the whole picture
+// until its last scan, two bytes a coefficient, which at the largest size and three full-resolution colour channels is
+// 96 MB; a few rows of working buffers come on top. A claim beyond it is refused instead of allocated.
+constexpr long JpegMemoryLimit = 112L * 1024 * 1024;
+
 // Decodes into *out. All the objects with destructors live in the caller, so the jump back from libjpeg's error
 // handler skips nothing. Returns false (with the reason in errors->message) when the data is not a usable JPEG.
-bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegErrorManager* errors, QImage* out)
+bool decodeJpegInto(
+    const QByteArray* bytes, jpeg_decompress_struct* info, JpegErrorManager* errors, QImage* out, JpegWork* work)
 {
     if (setjmp(errors->jump))
         return false;
+    // Every scan of a progressive picture costs a pass over all of it; a file of thousands of tiny scans would keep
+    // the game decoding for minutes, so it is refused before a single one is decoded.
+    if (CountJpegScans(*bytes, MaxJpegScans) > MaxJpegScans) {
+        setReason(errors, TooManyScans());
+        return false;
+    }
     jpeg_create_decompress(info);
+    info->mem->max_memory_to_use = JpegMemoryLimit;
     jpeg_mem_src(
         info, reinterpret_cast<const unsigned char*>(bytes->constData()), static_cast<unsigned long>(bytes->size()));
     jpeg_read_header(info, TRUE);
     // The header alone may claim any size; nothing large is allocated before the claim is checked.
     if (info->image_width > unsigned(MaxPictureSide) || info->image_height > unsigned(MaxPictureSide)) {
-        const QByteArray reason = PictureTooLarge(info->image_width, info->image_height).toUtf8();
-        std::snprintf(errors->message, sizeof errors->message, "%s", reason.constData());
+        setReason(errors, PictureTooLarge(info->image_width, info->image_height));
         return false;
     }
     info->out_color_space = JCS_RGB;
     jpeg_start_decompress(info);
     *out = QImage(static_cast<int>(info->output_width), static_cast<int>(info->output_height), QImage::Format_RGB888);
     if (out->isNull()) {
-        std::snprintf(errors->message, sizeof errors->message, "image too large");
+        setReason(errors, QStringLiteral("не хватило памяти на картинку"));
         return false;
     }
     while (info->output_scanline < info->output_height) {
         JSAMPROW row = out->scanLine(static_cast<int>(info->output_scanline));
         jpeg_read_scanlines(info, &row, 1);
+        if (work)
+            work->rowsDecoded = int(info->output_scanline);
     }
     jpeg_finish_decompress(info);
-    if (errors->base.num_warnings > 0) {
-        std::snprintf(errors->message, sizeof errors->message, "%s", errors->firstWarning);
-        return false;
-    }
     return true;
 }
 }
 
-QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages)
+QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegWork* work)
 {
     jpeg_decompress_struct info {};
     JpegErrorManager errors {};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jpegErrorExit;
     errors.base.emit_message = jpegWarning;
+    JpegProgress progress {};
+    progress.base.progress_monitor = jpegProgress;
+    progress.errors = &errors;
+    info.progress = &progress.base;
+    if (work)
+        *work = {};
     QImage image;
-    bool ok = decodeJpegInto(&bytes, &info, &errors, &image);
+    const bool ok = decodeJpegInto(&bytes, &info, &errors, &image, work);
+    if (work)
+        work->scansRead = info.global_state ? info.input_scan_number : 0;
     jpeg_destroy_decompress(&info);
     if (!ok) {
         const QString reason = QString::fromUtf8(errors.message);
-        if (reason.startsWith(QStringLiteral("картинка слишком большая")))
+        if (errors.ownReason)
             throw EInOutError::forFile(nameForMessages, reason);
         throw EInOutError::forFile(nameForMessages, QStringLiteral("испорченный JPEG-файл (%1)").arg(reason));
     }

@@ -10,11 +10,26 @@
 constexpr int MaxPictureSide = 4096;
 constexpr qint64 MaxPictureFileSize = 16 * 1024 * 1024;
 
+// The most scans a JPEG may have. A picture that appears step by step (a progressive JPEG) is written in scans, each
+// of which the decoder passes over the whole picture for. Real encoders write few: libjpeg's own progressive script
+// has 10 scans for a colour picture, 6 for a grey one and 18 for a four-channel one, and optimised scripts (mozjpeg)
+// pick a dozen or so; sequential pictures have one scan a channel at most. 64 keeps well clear of all of them and
+// bounds a picture of the largest size to about a tenth of a second of decoding.
+constexpr int MaxJpegScans = 64;
+
+// What decoding a JPEG cost: the scans libjpeg read and the rows of points it produced.
+struct JpegWork {
+    int scansRead = 0;
+    int rowsDecoded = 0;
+};
+
 // Decodes a JPEG file. Throws EInOutError naming the file when it is missing, too large, not a JPEG or damaged
 // (a file cut short included).
 QImage LoadJpeg(const QString& path);
-// Decodes JPEG bytes; throws EInOutError with the given name in the message on failure.
-QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages);
+// Decodes JPEG bytes; throws EInOutError with the given name in the message on failure. A picture with more scans than
+// MaxJpegScans is refused before any is decoded, a damaged one at the first sign of damage. With work, counts what
+// the decoding did.
+QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegWork* work = nullptr);
 // Decodes picture bytes of another format (BMP) within the same limits; throws EInOutError with the given name.
 QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages);
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through Qt's image reader.

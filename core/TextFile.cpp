@@ -1,9 +1,8 @@
 #include "core/TextFile.h"
 
+#include "core/ContentFile.h"
 #include "core/Errors.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -76,32 +75,22 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
-QStringList ReadLines1251(const QString& path)
+QStringList ReadLines1251(const QString& path, int maxLineLength)
 {
-    QFileInfo info(path);
-    if (!info.exists())
-        throw EInOutError::forFile(path, QStringLiteral("файл не найден"));
-    if (!info.isFile())
-        throw EInOutError::forFile(path, QStringLiteral("это не файл"));
-    if (info.size() > MaxTextFileSize)
-        throw EInOutError::forFile(path, QStringLiteral("файл слишком большой"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError::forFile(path, file.errorString());
-    // Read as it comes rather than into a buffer of the largest size allowed: most files are a few lines long.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(info.size()) + 1);
-    while (bytes.size() <= MaxTextFileSize) {
-        const QByteArray chunk = file.read(64 * 1024);
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
+    const QStringList lines
+        = SplitLines(Decode1251(ReadContentFile(path, MaxTextFileSize, QStringLiteral("файл слишком большой"))));
+    if (maxLineLength >= 0) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines[i].size() > maxLineLength)
+                throw EInOutError::forFile(path, LineTooLong(i + 1, maxLineLength, lines[i].size()));
+        }
     }
-    if (file.error() != QFileDevice::NoError)
-        throw EInOutError::forFile(path, file.errorString());
-    if (bytes.size() > MaxTextFileSize)
-        throw EInOutError::forFile(path, QStringLiteral("файл слишком большой"));
-    return SplitLines(Decode1251(bytes));
+    return lines;
+}
+
+QString LineTooLong(qsizetype line, int maxLineLength, qsizetype length)
+{
+    return QStringLiteral("строка %1 длиннее %2 знаков (%3)").arg(line).arg(maxLineLength).arg(length);
 }
 
 void WriteLines1251(const QString& path, const QStringList& lines)

@@ -12,9 +12,16 @@ constexpr qint64 MaxTextFileSize = 4 * 1024 * 1024;
 // longest paragraph the game ships, and short enough that word wrapping it stays instant.
 constexpr int MaxShownLineLength = 4000;
 
+// No limit on the length of a line: for the player's own saved games, which no window lays out whole.
+constexpr int AnyLineLength = -1;
+
 // Reads a Windows-1251 text file into lines (CR LF, LF or CR end a line; a last line without an end counts).
-// Throws EInOutError naming the file when it is missing, not a regular file, too large or unreadable.
-QStringList ReadLines1251(const QString& path);
+// Throws EInOutError naming the file when it is missing, not a regular file, too large or unreadable, and naming the
+// file and the line when a line is longer than maxLineLength: the game's texts go into windows, so by default a line
+// too long for a window refuses the file before any window tries to lay it out.
+QStringList ReadLines1251(const QString& path, int maxLineLength = MaxShownLineLength);
+// What the player is told about such a line: "строка 3 длиннее 4000 знаков (4001)".
+QString LineTooLong(qsizetype line, int maxLineLength, qsizetype length);
 
 // Decodes/encodes Windows-1251. CanEncode1251 is false for text the code page cannot hold (an emoji, say).
 QString Decode1251(const QByteArray& bytes);

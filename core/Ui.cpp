@@ -28,10 +28,28 @@ void TellPlayer(const QStringList& messages)
         ui().message(text);
 }
 
+void TellPlayer(const RuleOutcome& outcome)
+{
+    TellPlayer(outcome.messages);
+    if (outcome.change)
+        outcome.change();
+}
+
 void Announce(const QStringList& notices)
 {
     for (const QString& text : notices)
         ui().notice(text);
+}
+
+void Announce(const RuleOutcome& outcome)
+{
+    if (outcome.messages.isEmpty()) {
+        if (outcome.change)
+            outcome.change();
+        return;
+    }
+    for (int i = 0; i < outcome.messages.size(); ++i)
+        ui().notice(outcome.messages[i], i + 1 == outcome.messages.size() ? outcome.change : std::function<void()>());
 }
 
 Ui* InstallUi(Ui* host)
@@ -47,9 +65,9 @@ void RealUi::message(const QString& text)
     box.exec();
 }
 
-void RealUi::notice(const QString& text)
+void RealUi::notice(const QString& text, std::function<void()> afterClosed)
 {
-    m_pendingNotices.append(text);
+    m_pendingNotices.append({ text, std::move(afterClosed) });
     if (!m_noticeOpen)
         showNextNotice();
 }
@@ -61,13 +79,16 @@ void RealUi::showNextNotice()
         return;
     }
     m_noticeOpen = true;
-    auto* box = new QMessageBox(
-        QMessageBox::NoIcon, applicationTitle(), m_pendingNotices.takeFirst(), QMessageBox::Ok, m_mainWindow);
+    PendingNotice next = m_pendingNotices.takeFirst();
+    auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), next.text, QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QDialog::finished, &m_noticeContext,
-        [this] { QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); }); });
+    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, afterClosed = std::move(next.afterClosed)] {
+        if (afterClosed)
+            afterClosed();
+        QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); });
+    });
     box->show();
 }
 
@@ -77,23 +98,7 @@ bool RealUi::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-const char* const UnderConstructionMessage = "Сюда пока не попасть: это место ещё строится. Загляните позже!";
-
-void MarkUnderConstruction(QDialog& dialog, bool underConstruction)
-{
-    dialog.setProperty("underConstruction", underConstruction);
-}
-
-bool IsUnderConstruction(const QDialog& dialog) { return dialog.property("underConstruction").toBool(); }
-
-ModalResult Ui::showModal(QDialog& dialog)
-{
-    if (IsUnderConstruction(dialog)) {
-        message(QString::fromUtf8(UnderConstructionMessage));
-        return ModalResult::Cancel;
-    }
-    return runModal(dialog);
-}
+ModalResult Ui::showModal(QDialog& dialog) { return runModal(dialog); }
 
 ModalResult RealUi::runModal(QDialog& dialog)
 {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QDialog;
 class QWidget;
 
@@ -25,12 +27,12 @@ public:
 
     // A plain message box with one OK button; waits for the player.
     virtual void message(const QString& text) = 0;
-    // A message box that does not stop the game: the clock's own announcements. Shown one after another.
-    virtual void notice(const QString& text) = 0;
+    // A message box that does not stop the game: the clock's own announcements. Shown one after another;
+    // `afterClosed` runs once the player has closed it (what the notice announces happens then).
+    virtual void notice(const QString& text, std::function<void()> afterClosed = {}) = 0;
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& text) = 0;
-    // Shows a window modally and returns how it was closed. A window the game does not have yet is not shown: the
-    // player is told so, and the result is ModalResult::Cancel.
+    // Shows a window modally and returns how it was closed.
     ModalResult showModal(QDialog& dialog);
     // File dialogs: the chosen path, or an empty text when the player cancelled.
     virtual QString openFileName(const FileDialogOptions& options) = 0;
@@ -45,16 +47,21 @@ protected:
     virtual ModalResult runModal(QDialog& dialog) = 0;
 };
 
-// Marks a window that the game does not have yet: openers that reach it tell the player so and open nothing.
-void MarkUnderConstruction(QDialog& dialog, bool underConstruction = true);
-bool IsUnderConstruction(const QDialog& dialog);
-// What the player is told instead of such a window.
-extern const char* const UnderConstructionMessage;
-
 // What a rule tells the player, one message box after another (each waits for the player).
 void TellPlayer(const QStringList& messages);
+
+// What a rule has decided: the messages the player is told, in turn, and the change it then makes to the game. The
+// change comes after the messages, so the panel does not move before the player has read why.
+struct RuleOutcome {
+    QStringList messages;
+    std::function<void()> change;
+};
+// Tells the messages, then makes the change.
+void TellPlayer(const RuleOutcome& outcome);
 // The same as notices that leave the game running (the clock's own announcements).
 void Announce(const QStringList& notices);
+// Notices whose change is made once the player has closed the last of them.
+void Announce(const RuleOutcome& outcome);
 
 // The installed host. The program installs the real one at start-up.
 Ui& ui();
@@ -68,7 +75,7 @@ public:
     void setMainWindow(QWidget* window) { m_mainWindow = window; }
 
     void message(const QString& text) override;
-    void notice(const QString& text) override;
+    void notice(const QString& text, std::function<void()> afterClosed = {}) override;
     bool confirm(const QString& text) override;
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
@@ -82,7 +89,11 @@ private:
     void showNextNotice();
 
     QWidget* m_mainWindow = nullptr;
-    QStringList m_pendingNotices;
+    struct PendingNotice {
+        QString text;
+        std::function<void()> afterClosed;
+    };
+    QList<PendingNotice> m_pendingNotices;
     bool m_noticeOpen = false;
     // Receives the closing of a notice box, so that a box closed after the host has gone calls nothing.
     QObject m_noticeContext;

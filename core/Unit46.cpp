@@ -1,11 +1,36 @@
 #include "core/Unit46.h"
 
+#include "core/ContentFile.h"
 #include "core/DataPath.h"
+#include "core/Errors.h"
+#include "core/Picture.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+// Reads the help page and what it shows (its pictures, the pages it links to) the way the game reads all its content:
+// only a regular file, and no more than such a file may hold; anything else shows as missing, at once.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QUrl url = source().resolved(name);
+        if (!url.isLocalFile())
+            return QTextBrowser::loadResource(type, name);
+        const qint64 limit = type == QTextDocument::ImageResource ? MaxPictureFileSize : MaxTextFileSize;
+        try {
+            return ReadContentFile(url.toLocalFile(), limit, QStringLiteral("файл слишком большой"));
+        } catch (const EInOutError&) {
+            return {};
+        }
+    }
+};
+}
 
 TForm46::TForm46(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Помощь"), QSize(566, 446), WindowFrame::CloseBox)
@@ -17,7 +42,7 @@ TForm46::TForm46(GameWindows& windows)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
         | Qt::WindowCloseButtonHint);
 
-    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1 = new HelpBrowser(this);
     WebBrowser1->setOpenLinks(true);
     WebBrowser1->setOpenExternalLinks(false);
 

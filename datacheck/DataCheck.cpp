@@ -1,12 +1,16 @@
 #include "datacheck/DataCheck.h"
 
+#include "audio/MP3Util.h"
+#include "audio/OggVorbis.h"
+#include "audio/Playlist.h"
+#include "core/GameState.h"
 #include "core/DiaryGrades.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
-#include "datacheck/Readers.h"
 #include "records/Questions.h"
 #include "records/SaveFile.h"
+#include "street/DialogScript.h"
 #include "street/GirlScript.h"
 #include "street/SmsReplies.h"
 #include "town/MotherScript.h"
@@ -22,18 +26,17 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
-constexpr int DialogFileNodeLimit = 60;
-constexpr int GirlFileCount = 10;
 constexpr int EndingCount = 5;
 constexpr int JobCount = 7;
 
-// "«text»", cut when it is long.
+// «text», cut when it is long.
 QString Quoted(const QString& text)
 {
     constexpr int Longest = 40;
-    return QStringLiteral("\"%1\"").arg(text.size() > Longest ? text.left(Longest) + QStringLiteral("...") : text);
+    return QStringLiteral("«%1»").arg(text.size() > Longest ? text.left(Longest) + QStringLiteral("...") : text);
 }
 
 // The 1-based line a byte offset stands on, counting line ends the way the game's reader does.
@@ -45,6 +48,13 @@ int LineOfOffset(const QByteArray& bytes, qsizetype offset)
             ++line;
     }
     return line;
+}
+
+bool IsUtf8(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
 }
 }
 
@@ -61,7 +71,7 @@ static QString AfterFourthMark(const QString& line)
 
 QString FormatFinding(const Finding& finding)
 {
-    const QString kind = finding.error ? QStringLiteral("error") : QStringLiteral("warning");
+    const QString kind = finding.error ? QStringLiteral("ошибка") : QStringLiteral("предупреждение");
     if (finding.line > 0)
         return QStringLiteral("%1:%2: %3: %4").arg(finding.path).arg(finding.line).arg(kind, finding.message);
     return QStringLiteral("%1: %2: %3").arg(finding.path, kind, finding.message);
@@ -77,45 +87,73 @@ int Report::warningCount() const { return int(m_findings.size()) - errorCount();
 void CheckEncoding(Report& report, const QString& path, const QByteArray& bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
-        report.error(path, 1, QStringLiteral("starts with a UTF-8 byte order mark; the game reads Windows-1251"));
+        report.error(path, 1, QStringLiteral("файл начинается с метки UTF-8, а игра читает Windows-1251"));
         return;
     }
     const qsizetype firstHigh
         = std::find_if(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; }) - bytes.begin();
     if (firstHigh < bytes.size()) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString decoded = utf8.decode(bytes);
-        if (!utf8.hasError()) {
+        if (IsUtf8(bytes)) {
             report.error(path, LineOfOffset(bytes, firstHigh),
-                QStringLiteral("the file is UTF-8; the game reads Windows-1251 (iconv -f UTF-8 -t WINDOWS-1251)"));
+                QStringLiteral("файл записан в UTF-8, а игра читает Windows-1251 (перекодируйте: iconv -f UTF-8 -t "
+                               "WINDOWS-1251)"));
             return;
+        }
+        // A line pasted from a UTF-8 text into a Windows-1251 file: the game shows it as gibberish. Windows-1251
+        // Russian never reads as UTF-8 (a capital letter would have to be followed by a sign such as «, a small one by
+        // two), so a line with letters beyond ASCII that does is UTF-8.
+        int line = 1;
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            qsizetype end = start;
+            while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+                ++end;
+            const QByteArray text = bytes.mid(start, end - start);
+            if (std::any_of(text.begin(), text.end(), [](char c) { return uchar(c) >= 0x80; }) && IsUtf8(text))
+                report.error(path, line,
+                    QStringLiteral(
+                        "строка записана в UTF-8 посреди текста в Windows-1251: игра покажет ее кракозябрами"));
+            start = end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n'
+                ? end + 2
+                : end + 1;
+            ++line;
         }
     }
     const qsizetype unused = bytes.indexOf('\x98');
     if (unused >= 0)
-        report.error(path, LineOfOffset(bytes, unused), QStringLiteral("byte 0x98 is no Windows-1251 character"));
+        report.error(path, LineOfOffset(bytes, unused), QStringLiteral("байта 0x98 нет в Windows-1251"));
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)
-        report.error(path, LineOfOffset(bytes, zero), QStringLiteral("a zero byte: this is no text file"));
+        report.error(path, LineOfOffset(bytes, zero), QStringLiteral("нулевой байт: это не текстовый файл"));
+}
+
+void CheckShownLines(Report& report, const QString& path, const QStringList& lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > MaxShownLineLength)
+            report.error(path, int(i) + 1,
+                QStringLiteral("строка из %1 знаков: окно игры показывает строки не длиннее %2")
+                    .arg(lines[i].size())
+                    .arg(MaxShownLineLength));
+    }
 }
 
 void CheckQuestionFile(Report& report, const QString& path, const QStringList& lines)
 {
     if (lines.size() < MinQuestionLines)
-        report.error(
-            path, 0, QStringLiteral("%1 question lines; a questioning asks three different ones").arg(lines.size()));
+        report.error(path, 0, QStringLiteral("вопросов: %1, а учитель задает три разных").arg(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int at = int(i) + 1;
         const QString& line = lines[i];
         if (line.size() > MaxQuestionLineLength) {
             report.error(path, at,
-                QStringLiteral("line of %1 characters; at most %2 fit the question window")
+                QStringLiteral("строка из %1 знаков: в окно вопроса помещается не больше %2")
                     .arg(line.size())
                     .arg(MaxQuestionLineLength));
             continue;
         }
         if (line.isEmpty()) {
-            report.error(path, at, QStringLiteral("empty line: every line is asked as a question"));
+            report.error(path, at, QStringLiteral("пустая строка: учитель задаст ее как вопрос"));
             continue;
         }
         int marks = 0;
@@ -124,51 +162,45 @@ void CheckQuestionFile(Report& report, const QString& path, const QStringList& l
         const Question question = ParseQuestionLine(line);
         if (marks < 3) {
             report.error(
-                path, at, QStringLiteral("%1 of the 3 marks (# wrong, @ right) in front of the answers").arg(marks));
+                path, at, QStringLiteral("знаков перед ответами %1 из трех (# неверный ответ, @ верный)").arg(marks));
             continue;
         }
         if (question.text.trimmed().isEmpty())
-            report.error(path, at, QStringLiteral("the question is empty"));
+            report.error(path, at, QStringLiteral("пустой вопрос"));
         for (int k = 0; k < 3; ++k) {
             if (question.answers[k].trimmed().isEmpty())
-                report.error(path, at, QStringLiteral("answer %1 is empty").arg(k + 1));
+                report.error(path, at, QStringLiteral("пустой ответ %1").arg(k + 1));
         }
         if (!question.right[0] && !question.right[1] && !question.right[2])
-            report.error(path, at, QStringLiteral("no right answer: mark one with @"));
+            report.error(path, at, QStringLiteral("нет верного ответа: отметьте его знаком @"));
         if (marks > 3 && !AfterFourthMark(line).isEmpty())
-            report.warning(path, at, QStringLiteral("text after the third answer's end mark is ignored"));
+            report.warning(path, at, QStringLiteral("текст после конца третьего ответа игра не показывает"));
     }
 }
 
 void CheckDialogScript(Report& report, const QString& path, const QStringList& lines)
 {
-    std::vector<DialogNodeRead> nodes;
+    QVector<DialogNode> nodes;
     try {
-        nodes = ReadDialogNodes(lines);
-    } catch (const DialogReadError& error) {
-        report.error(path, error.line, error.message);
+        nodes = ParseDialogScript(lines, path);
+    } catch (const DialogScriptError& error) {
+        report.error(path, error.line(), QStringLiteral("разговор испорчен: %1").arg(error.problem()));
         return;
     }
     const int count = int(nodes.size());
-    if (count == 0) {
-        report.error(path, 0, QStringLiteral("no nodes: the file is empty"));
-        return;
-    }
-    if (count > DialogFileNodeLimit) {
-        report.error(path, nodes[DialogFileNodeLimit].firstLine,
-            QStringLiteral("node %1: a script holds at most %2 nodes")
-                .arg(DialogFileNodeLimit + 1)
-                .arg(DialogFileNodeLimit));
-        return;
-    }
     for (int n = 0; n < count; ++n) {
-        const DialogNodeRead& node = nodes[n];
-        if (!node.outcomeLine.isEmpty() && !IsDialogOutcome(node.outcomeLine))
-            report.error(path, node.outcomeLineNumber,
-                QStringLiteral("node %1: unknown outcome code %2 (war, ch1, ch2, ch3, win or an empty line)")
+        const DialogNode& node = nodes[n];
+        if (!node.outcomeCode.isEmpty() && node.outcome == DialogOutcome::None)
+            report.error(path, node.outcomeLine,
+                QStringLiteral("реплика %1: неизвестный исход %2 (war, ch1, ch2, ch3, win или пустая строка)")
                     .arg(n + 1)
-                    .arg(Quoted(node.outcomeLine)));
+                    .arg(Quoted(node.outcomeCode)));
     }
+    if (nodes[0].outcome != DialogOutcome::None)
+        report.warning(
+            path, nodes[0].outcomeLine, QStringLiteral("реплика 1 начинает разговор, ее исход игра не выполняет"));
+    // A node ends the talk when it has an outcome, except node 1, where the talk starts.
+    const auto ends = [&](int n) { return n != 0 && nodes[n].outcome != DialogOutcome::None; };
     // Which nodes a talk can reach: from node 1 through the answers of every node that does not end the talk.
     std::vector<bool> reached(count, false);
     std::vector<int> queue { 0 };
@@ -176,14 +208,14 @@ void CheckDialogScript(Report& report, const QString& path, const QStringList& l
     while (!queue.empty()) {
         const int n = queue.back();
         queue.pop_back();
-        const DialogNodeRead& node = nodes[n];
-        if (n != 0 && IsDialogOutcome(node.outcomeLine))
+        const DialogNode& node = nodes[n];
+        if (ends(n))
             continue;
         for (int k = 0; k < 3; ++k) {
             const int next = node.next[k];
             if (next < 1 || next > count) {
-                report.error(path, node.nextLine[k],
-                    QStringLiteral("node %1, answer %2 leads to node %3; the script has nodes 1 to %4")
+                report.error(path, node.nextLines[k],
+                    QStringLiteral("реплика %1, ответ %2 ведет к реплике %3, а в разговоре реплики с 1 по %4")
                         .arg(n + 1)
                         .arg(k + 1)
                         .arg(next)
@@ -196,21 +228,41 @@ void CheckDialogScript(Report& report, const QString& path, const QStringList& l
             }
         }
     }
+    // Which nodes can still lead to an outcome: back from every ending node along the answers.
+    std::vector<bool> canEnd(count, false);
+    for (int n = 0; n < count; ++n)
+        canEnd[n] = ends(n);
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int n = 0; n < count; ++n) {
+            if (canEnd[n])
+                continue;
+            for (const quint16 next : nodes[n].next) {
+                if (next >= 1 && next <= count && canEnd[next - 1]) {
+                    canEnd[n] = grew = true;
+                    break;
+                }
+            }
+        }
+    }
     for (int n = 0; n < count; ++n) {
         if (!reached[n])
-            report.warning(
-                path, nodes[n].firstLine, QStringLiteral("node %1 cannot be reached from node 1").arg(n + 1));
+            report.warning(path, nodes[n].firstLine, QStringLiteral("до реплики %1 не дойти от реплики 1").arg(n + 1));
+        else if (!canEnd[n])
+            report.error(path, nodes[n].firstLine,
+                QStringLiteral("от реплики %1 разговор уже никогда не закончится: ни один путь не ведет к исходу")
+                    .arg(n + 1));
     }
 }
 
 void CheckMotherScript(Report& report, const QString& path, const QStringList& lines)
 {
     if (lines.size() < 2) {
-        report.error(path, 0, QStringLiteral("the caption (line 1) and the first label (line 2) are missing"));
+        report.error(path, 0, QStringLiteral("нет заголовка окна (строка 1) и метки начала разговора (строка 2)"));
         return;
     }
     if (lines[0].isEmpty())
-        report.warning(path, 1, QStringLiteral("the window caption is empty"));
+        report.warning(path, 1, QStringLiteral("пустой заголовок окна"));
     // The blocks as the talk finds them: "+label", speech, "-label", three captions, three labels.
     QSet<QString> labels;
     std::vector<std::pair<int, QString>> blocks; // start line and label of every complete block
@@ -241,12 +293,12 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
         }
         if (endAt >= lines.size()) {
             report.error(
-                path, int(i) + 1, QStringLiteral("block %1 has no end marker %2").arg(Quoted(lines[i]), Quoted(end)));
+                path, int(i) + 1, QStringLiteral("у блока %1 нет метки конца %2").arg(Quoted(lines[i]), Quoted(end)));
             continue;
         }
         if (endAt + 2 * MotherAnswerCount >= lines.size()) {
             report.error(path, int(endAt) + 1,
-                QStringLiteral("block %1 is cut short: three captions and three labels must follow its end marker")
+                QStringLiteral("блок %1 оборван: после метки конца должны стоять три ответа и три метки")
                     .arg(Quoted(lines[i])));
             i = endAt;
             continue;
@@ -259,7 +311,7 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
             for (int other = 0; other < MotherAnswerCount; ++other) {
                 if (other != slot && caption == fixed[other])
                     report.error(path, captionLine,
-                        QStringLiteral("%1 works only as answer %2; as answer %3 it is an ordinary answer")
+                        QStringLiteral("%1 действует только как ответ %2, а ответом %3 это обычный ответ")
                             .arg(Quoted(caption))
                             .arg(other + 1)
                             .arg(slot + 1));
@@ -282,11 +334,11 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
             known = found.insert(reference.label, has);
         }
         if (!*known)
-            report.error(path, reference.line, QStringLiteral("label %1 has no block").arg(Quoted(reference.label)));
+            report.error(path, reference.line, QStringLiteral("у метки %1 нет блока").arg(Quoted(reference.label)));
     }
     for (const auto& [line, label] : blocks) {
         if (!found.contains(label))
-            report.warning(path, line, QStringLiteral("no answer leads to block %1").arg(Quoted(label)));
+            report.warning(path, line, QStringLiteral("ни один ответ не ведет к блоку %1").arg(Quoted(label)));
     }
 }
 
@@ -314,7 +366,7 @@ void CheckGirlScript(Report& report, const QString& path, const QStringList& lin
         ++given;
         if (Liking(best, given) < LikingLimit) {
             report.error(path, nodes[n].line + 1,
-                QStringLiteral("even the best answers leave her liking at %1 here; she gives up below %2")
+                QStringLiteral("даже после лучших ответов симпатия здесь %1, а ниже %2 девушка уходит")
                     .arg(Liking(best, given))
                     .arg(LikingLimit));
             return;
@@ -332,20 +384,22 @@ void CheckSmsReplies(Report& report, const QString& path, const QStringList& lin
         const int at = int(i) + 1;
         const QStringList keys = line.mid(1).split(QLatin1Char('\''));
         if (keys.size() > SmsMaxWords)
-            report.error(
-                path, at, QStringLiteral("%1 keys; only the first %2 are looked at").arg(keys.size()).arg(SmsMaxWords));
+            report.error(path, at,
+                QStringLiteral("ключей %1, а игра смотрит только первые %2").arg(keys.size()).arg(SmsMaxWords));
         for (const QString& key : keys) {
             for (QChar c : key) {
                 if (separators.contains(c)) {
                     report.error(path, at,
-                        QStringLiteral("key %1 holds %2, which splits the words of a message: it can never match")
+                        QStringLiteral(
+                            "в ключе %1 стоит %2, а этот знак делит сообщение на слова: ключ никогда не совпадет")
                             .arg(Quoted(key), Quoted(QString(c))));
                     break;
                 }
             }
         }
         if (i + 1 >= lines.size() || lines[i + 1] == QLatin1String("-")) {
-            report.error(path, at, QStringLiteral("empty block: a header line and replies up to \"-\" must follow"));
+            report.error(path, at,
+                QStringLiteral("пустой блок: за ключами должны идти строка заголовка и ответы до строки «-»"));
             continue;
         }
         qsizetype end = i + 2;
@@ -358,13 +412,13 @@ void CheckSmsReplies(Report& report, const QString& path, const QStringList& lin
         words.append(QString());
         const auto replies = FindSmsReplies(lines.mid(i, end - i + 1), words);
         if (end == i + 2 || !replies || replies->isEmpty())
-            report.error(path, at, QStringLiteral("empty block: no replies before \"-\""));
+            report.error(path, at, QStringLiteral("пустой блок: до строки «-» нет ни одного ответа"));
         else if (end >= lines.size() || lines[end] != QLatin1String("-"))
-            report.error(path, at, QStringLiteral("the block is not closed by a line \"-\""));
+            report.error(path, at, QStringLiteral("блок не закрыт строкой «-»"));
         for (qsizetype r = i + 2; r < end; ++r) {
             if (lines[r].size() > SmsLength)
                 report.warning(path, int(r) + 1,
-                    QStringLiteral("a reply of %1 characters; an SMS holds %2").arg(lines[r].size()).arg(SmsLength));
+                    QStringLiteral("ответ из %1 знаков, а в SMS помещается %2").arg(lines[r].size()).arg(SmsLength));
         }
         i = end - 1;
     }
@@ -373,13 +427,13 @@ void CheckSmsReplies(Report& report, const QString& path, const QStringList& lin
 void CheckPrice(Report& report, const QString& path, const QStringList& lines)
 {
     if (lines.isEmpty()) {
-        report.error(path, 0, QStringLiteral("empty; the first line is the price in roubles"));
+        report.error(path, 0, QStringLiteral("файл пуст, а в первой строке должна стоять цена в рублях"));
         return;
     }
     if (!IsInteger(lines[0]))
-        report.error(path, 1, QStringLiteral("the price %1 is not a whole number").arg(Quoted(lines[0])));
+        report.error(path, 1, QStringLiteral("цена %1 не целое число").arg(Quoted(lines[0])));
     else if (StrToInt(lines[0]) <= 0)
-        report.error(path, 1, QStringLiteral("the price %1 is not above zero").arg(lines[0]));
+        report.error(path, 1, QStringLiteral("цена %1 не больше нуля").arg(lines[0]));
 }
 
 void CheckSavedGame(Report& report, const QString& path, const QStringList& lines)
@@ -387,6 +441,72 @@ void CheckSavedGame(Report& report, const QString& path, const QStringList& line
     const QString problem = CheckSavedGameLines(lines);
     if (!problem.isEmpty())
         report.error(path, 0, problem);
+}
+
+namespace {
+quint32 Little(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int k = size - 1; k >= 0; --k)
+        value = value << 8 | uchar(bytes[at + k]);
+    return value;
+}
+
+quint32 Big(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int k = 0; k < size; ++k)
+        value = value << 8 | uchar(bytes[at + k]);
+    return value;
+}
+
+// The bytes an uncompressed BMP needs for all its points (0 when the header tells too little to say).
+qint64 BmpBytesNeeded(const QByteArray& bytes)
+{
+    if (bytes.size() < 30 || !bytes.startsWith("BM"))
+        return 0;
+    const qint64 pixelsAt = Little(bytes, 10, 4);
+    const quint32 headerSize = Little(bytes, 14, 4);
+    qint64 width = 0;
+    qint64 height = 0;
+    quint32 bits = 0;
+    quint32 compression = 0;
+    if (headerSize == 12) {
+        width = Little(bytes, 18, 2);
+        height = Little(bytes, 20, 2);
+        bits = Little(bytes, 24, 2);
+    } else if (headerSize >= 40 && bytes.size() >= 34) {
+        width = qint32(Little(bytes, 18, 4));
+        height = qint32(Little(bytes, 22, 4));
+        bits = Little(bytes, 28, 2);
+        compression = Little(bytes, 30, 4);
+    } else {
+        return 0;
+    }
+    const bool uncompressed = compression == 0 || compression == 3; // plain rows, or rows with bit masks
+    if (!uncompressed || width <= 0 || width > MaxPictureSide || bits == 0 || bits > 32)
+        return 0;
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    return pixelsAt + rowBytes * std::min<qint64>(std::abs(height), MaxPictureSide);
+}
+
+// The chunks of a RIFF (WAV) or MIDI file lie end to end; false when one claims more bytes than the file has left.
+// Counts the chunks named `wanted` in *found.
+// `littleEndian` chunk sizes for RIFF, big-endian ones for MIDI; `first` is where the first chunk starts.
+bool ChunksFit(const QByteArray& bytes, qsizetype first, bool littleEndian, const char* wanted, int* found)
+{
+    *found = 0;
+    qint64 at = first;
+    while (at + 8 <= bytes.size()) {
+        const qint64 size = littleEndian ? Little(bytes, at + 4, 4) : Big(bytes, at + 4, 4);
+        if (bytes.mid(at, 4) == wanted)
+            ++*found;
+        if (at + 8 + size > bytes.size())
+            return false;
+        at += 8 + size + (littleEndian ? size % 2 : 0); // RIFF chunks are padded to an even size
+    }
+    return true; // a few bytes after the last chunk are no chunk, and the players pass over them
+}
 }
 
 void CheckPicture(Report& report, const QString& path, const QByteArray& bytes)
@@ -399,50 +519,144 @@ void CheckPicture(Report& report, const QString& path, const QByteArray& bytes)
             DecodeOtherPicture(bytes, path);
     } catch (const EInOutError& error) {
         report.error(path, 0, error.reason());
+        return;
     }
+    // The picture reader fills the missing rows of a BMP cut short, and the window would show it cut.
+    const qint64 needed = BmpBytesNeeded(bytes);
+    if (bytes.size() < needed)
+        report.error(path, 0,
+            QStringLiteral("картинка обрывается: в файле %1 байт, а ее точкам нужно %2").arg(bytes.size()).arg(needed));
 }
 
-QString CheckSoundBytes(const QString& path, const QByteArray& head)
+QString CheckSound(const QString& path, const QByteArray& bytes)
 {
+    // The player is chosen by the type, as the game chooses it: MP3 and Ogg go to the compressed-audio player, which
+    // opens them with the stream readers; MIDI and WAV go to the media player.
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("ogg"))
-        return head.startsWith("OggS") ? QString() : QStringLiteral("not an Ogg file");
-    if (suffix == QLatin1String("mp3")) {
-        const bool frame = head.size() >= 2 && uchar(head[0]) == 0xFF && (uchar(head[1]) & 0xE0) == 0xE0;
-        return head.startsWith("ID3") || frame ? QString() : QStringLiteral("not an MP3 file (no tag, no frame)");
+    if (suffix == QLatin1String("ogg")) {
+        TOggVorbis stream;
+        stream.Read(AsBytes(bytes));
+        return stream.Valid ? QString()
+                            : QStringLiteral("это не поток Ogg Vorbis или он испорчен: игра его не сыграет");
     }
-    if (suffix == QLatin1String("mid"))
-        return head.startsWith("MThd") ? QString() : QStringLiteral("not a MIDI file");
-    if (suffix == QLatin1String("wav"))
-        return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE" ? QString() : QStringLiteral("not a WAV file");
-    return QStringLiteral("a type the game cannot play (mp3, ogg, mid, wav)");
+    if (suffix == QLatin1String("mp3")) {
+        TMP3Info stream;
+        stream.Read(AsBytes(bytes));
+        return stream.FrameFound ? QString()
+                                 : QStringLiteral("в начале файла нет ни одного кадра MP3: игра его не сыграет");
+    }
+    int found = 0;
+    if (suffix == QLatin1String("mid")) {
+        if (bytes.size() < 14 || !bytes.startsWith("MThd"))
+            return QStringLiteral("это не файл MIDI");
+        const bool whole = ChunksFit(bytes, 0, false, "MTrk", &found);
+        if (!whole || found < int(Big(bytes, 10, 2)))
+            return QStringLiteral("файл MIDI обрывается: в нем не все дорожки, которые он объявляет");
+        return {};
+    }
+    if (suffix == QLatin1String("wav")) {
+        if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+            return QStringLiteral("это не файл WAV");
+        if (!ChunksFit(bytes, 12, true, "data", &found) || found == 0)
+            return QStringLiteral("файл WAV обрывается: звука в нем меньше, чем объявлено");
+        return {};
+    }
+    return QStringLiteral("такие файлы игра не играет (только mp3, ogg, mid, wav)");
 }
 
 void CheckPlaylist(Report& report, const QString& path, const QStringList& lines,
     const std::function<QString(const QString&)>& trackProblem)
 {
-    const std::vector<PlaylistEntry> entries = ReadPlaylist(lines);
-    if (entries.empty())
-        report.error(path, 0, QStringLiteral("no tracks: a header line, then a title line and a path line a track"));
-    for (const PlaylistEntry& entry : entries) {
-        if (!entry.titleLineText.contains(QLatin1Char(' ')))
-            report.error(path, entry.titleLine,
-                QStringLiteral("the title line %1 has no blank: the title is what stands after the first blank")
-                    .arg(Quoted(entry.titleLineText)));
-        else if (entry.title.trimmed().isEmpty())
-            report.error(path, entry.titleLine, QStringLiteral("empty title"));
-        if (!entry.hasPath) {
-            report.error(
-                path, entry.titleLine, QStringLiteral("the file ends after a title: the path line is missing"));
+    // Read as the game reads its default playlist at start-up, empty title lines included.
+    const Playlist playlist = ParsePlaylist(lines, false);
+    if (playlist.titles.isEmpty())
+        report.error(path, 0,
+            QStringLiteral("нет ни одной мелодии: после строки заголовка идут строка названия и строка пути к файлу"));
+    for (qsizetype i = 0; i < playlist.titles.size(); ++i) {
+        const int titleLine = playlist.titleLines[i];
+        const QString& titleText = lines[titleLine - 1];
+        if (!titleText.contains(QLatin1Char(' ')))
+            report.error(path, titleLine,
+                QStringLiteral("в строке названия %1 нет пробела: название - то, что стоит после первого пробела")
+                    .arg(Quoted(titleText)));
+        else if (playlist.titles[i].trimmed().isEmpty())
+            report.error(path, titleLine, QStringLiteral("пустое название"));
+        if (titleLine >= lines.size()) {
+            report.error(path, titleLine, QStringLiteral("файл кончается на названии: нет строки пути к файлу"));
             continue;
         }
-        const QString problem = trackProblem(entry.path);
+        const QString problem = trackProblem(playlist.paths[i]);
         if (!problem.isEmpty())
-            report.error(path, entry.titleLine + 1, QStringLiteral("%1: %2").arg(Quoted(entry.path), problem));
+            report.error(path, titleLine + 1, QStringLiteral("%1: %2").arg(Quoted(playlist.paths[i]), problem));
     }
 }
 
 namespace {
+// The largest music file read; the shipped tracks are a few megabytes.
+constexpr qint64 MaxTrackFileSize = 64 * 1024 * 1024;
+
+// What a path that is neither a file nor a folder is, in a word.
+QString SpecialFileKind(const QString& path)
+{
+    struct stat status { };
+    if (stat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (S_ISFIFO(status.st_mode))
+            return QStringLiteral("канал");
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return QStringLiteral("устройство");
+        if (S_ISSOCK(status.st_mode))
+            return QStringLiteral("сокет");
+    }
+    return QStringLiteral("особый файл");
+}
+
+// What reading one file gave: its bytes, or what is wrong with it.
+struct FileRead {
+    QByteArray bytes;
+    QString problem; // empty when the bytes are all there
+    bool missing = false;
+};
+
+// Reads a file at most `limit` bytes long. Only a regular file is opened, so a folder, a pipe or a device (a link to
+// /dev/zero, say) is reported as what it is and never read; the reading stops at the limit whatever the file claims.
+FileRead ReadFileBounded(const QString& path, qint64 limit)
+{
+    FileRead read;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        read.missing = !info.isSymLink();
+        read.problem = read.missing ? QStringLiteral("файла нет, а игра его читает")
+                                    : QStringLiteral("ссылка ведет на файл, которого нет");
+        return read;
+    }
+    if (info.isDir()) {
+        read.problem = QStringLiteral("это папка, а игра читает здесь файл");
+        return read;
+    }
+    if (!info.isFile()) {
+        read.problem = QStringLiteral("это %1, а не файл: игра его не прочитает").arg(SpecialFileKind(path));
+        return read;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.problem = QStringLiteral("файл не открывается: %1").arg(file.errorString());
+        return read;
+    }
+    while (read.bytes.size() <= limit) {
+        const QByteArray chunk = file.read(std::min<qint64>(64 * 1024, limit + 1 - read.bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        read.bytes += chunk;
+    }
+    if (file.error() != QFileDevice::NoError)
+        read.problem = QStringLiteral("файл не читается: %1").arg(file.errorString());
+    else if (read.bytes.size() > limit)
+        read.problem = QStringLiteral("файл больше %1 байт: игра такой не читает").arg(limit);
+    if (!read.problem.isEmpty())
+        read.bytes.clear();
+    return read;
+}
+
 // One run over a Data folder.
 class FolderCheck {
 public:
@@ -464,7 +678,7 @@ public:
         plainTexts(QStringLiteral("Works/%1.txt"), 0, JobCount - 1);
         help();
         playlist();
-        pictures();
+        otherPictures();
         return m_report;
     }
 
@@ -472,30 +686,40 @@ private:
     QString full(const QString& relative) const { return m_dir.filePath(relative); }
     QString shown(const QString& relative) const { return m_shown + QLatin1Char('/') + relative; }
 
-    bool present(const QString& relative)
+    // Reads a file the game reads; false, with the finding made, when it cannot be read whole. A missing file is
+    // passed over in silence when only the present files are checked.
+    bool read(const QString& relative, qint64 limit, QByteArray* bytes)
     {
-        if (QFileInfo(full(relative)).isFile())
+        FileRead file = ReadFileBounded(full(relative), limit);
+        if (file.problem.isEmpty()) {
+            *bytes = std::move(file.bytes);
             return true;
-        if (!m_presentOnly)
-            m_report.error(shown(relative), 0, QStringLiteral("missing: the game reads this file"));
+        }
+        if (!(file.missing && m_presentOnly))
+            m_report.error(shown(relative), 0, file.problem);
         return false;
     }
 
-    // Reads a text file with the game's reader after checking its encoding; false when it is missing or unreadable.
-    bool readText(const QString& relative, QStringList* lines)
+    // Reads a text file as the game does, after checking its encoding and the length of its lines (question files
+    // have a stricter limit of their own).
+    bool readText(const QString& relative, QStringList* lines, bool shownInWindow = true)
     {
-        if (!present(relative))
+        QByteArray bytes;
+        if (!read(relative, MaxTextFileSize, &bytes))
             return false;
-        try {
-            *lines = ReadLines1251(full(relative));
-        } catch (const EInOutError& error) {
-            m_report.error(shown(relative), 0, error.reason());
-            return false;
-        }
-        QFile file(full(relative));
-        if (file.open(QIODevice::ReadOnly))
-            CheckEncoding(m_report, shown(relative), file.read(MaxTextFileSize));
+        CheckEncoding(m_report, shown(relative), bytes);
+        *lines = SplitLines(Decode1251(bytes));
+        if (shownInWindow)
+            CheckShownLines(m_report, shown(relative), *lines);
         return true;
+    }
+
+    void picture(const QString& relative)
+    {
+        m_pictures.insert(relative);
+        QByteArray bytes;
+        if (read(relative, MaxPictureFileSize, &bytes))
+            CheckPicture(m_report, shown(relative), bytes);
     }
 
     void questions()
@@ -503,7 +727,7 @@ private:
         for (int subject = 0; subject < SubjectCount; ++subject) {
             const QString relative = QStringLiteral("Questions/%1.qst").arg(QuestionFileSubject(SubjectKey(subject)));
             QStringList lines;
-            if (readText(relative, &lines))
+            if (readText(relative, &lines, false))
                 CheckQuestionFile(m_report, shown(relative), lines);
         }
     }
@@ -522,18 +746,19 @@ private:
 
     void girls()
     {
-        for (int girl = 0; girl < GirlFileCount; ++girl) {
-            present(QStringLiteral("Girls/%1.jpg").arg(girl));
+        for (int girl = 0; girl < GirlCount; ++girl) {
+            picture(QStringLiteral("Girls/%1.jpg").arg(girl));
             QStringList lines;
             const QString info = QStringLiteral("Girls/%1.inf").arg(girl);
             if (readText(info, &lines) && lines.join(QString()).trimmed().isEmpty())
-                m_report.warning(shown(info), 0, QStringLiteral("empty: the girls window shows this text about her"));
+                m_report.warning(
+                    shown(info), 0, QStringLiteral("файл пуст, а окно девушек показывает этот текст о ней"));
             const QString script = QStringLiteral("Girls/%1.gdlg").arg(girl);
             if (readText(script, &lines))
                 CheckGirlScript(m_report, shown(script), lines);
         }
         for (const char* face : { "Girls/Good.bmp", "Girls/Bad.bmp", "Girls/Empty.bmp" })
-            present(QString::fromUtf8(face));
+            picture(QString::fromUtf8(face));
     }
 
     void sms()
@@ -552,11 +777,11 @@ private:
                 QStringList lines;
                 if (readText(folder + QStringLiteral("Price.txt"), &lines))
                     CheckPrice(m_report, shown(folder + QStringLiteral("Price.txt")), lines);
-                present(folder + QStringLiteral("Icon.jpg"));
+                picture(folder + QStringLiteral("Icon.jpg"));
                 if (readText(folder + QStringLiteral("Description.txt"), &lines)
                     && lines.join(QString()).trimmed().isEmpty())
-                    m_report.warning(
-                        shown(folder + QStringLiteral("Description.txt")), 0, QStringLiteral("empty description"));
+                    m_report.warning(shown(folder + QStringLiteral("Description.txt")), 0,
+                        QStringLiteral("пустое описание телефона"));
             }
         }
     }
@@ -567,18 +792,16 @@ private:
             const QString relative = pattern.arg(n);
             QStringList lines;
             if (readText(relative, &lines) && lines.join(QString()).trimmed().isEmpty())
-                m_report.error(shown(relative), 0, QStringLiteral("empty: the game shows this text whole"));
+                m_report.error(shown(relative), 0, QStringLiteral("файл пуст, а игра показывает этот текст"));
         }
     }
 
     void help()
     {
         const QString relative = QStringLiteral("Help/Index.htm");
-        if (!present(relative))
-            return;
-        QFile file(full(relative));
-        if (!file.open(QIODevice::ReadOnly) || file.read(MaxTextFileSize).trimmed().isEmpty())
-            m_report.error(shown(relative), 0, QStringLiteral("unreadable or empty"));
+        QByteArray bytes;
+        if (read(relative, MaxTextFileSize, &bytes) && bytes.trimmed().isEmpty())
+            m_report.error(shown(relative), 0, QStringLiteral("страница помощи пуста"));
     }
 
     void playlist()
@@ -591,44 +814,35 @@ private:
             // Paths are written as the game opens them, "Data\Soundtracks\...", relative to the game's folder.
             QString relativePath = QString(trackPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
             if (!relativePath.startsWith(QStringLiteral("Data/")))
-                return QStringLiteral("not under Data\\, so it goes missing when the game is installed elsewhere");
+                return QStringLiteral("путь не начинается с Data\\: у установленной игры мелодия пропадет");
             relativePath = relativePath.mid(5);
-            QFile file(full(relativePath));
-            if (!QFileInfo(file).isFile())
-                return QStringLiteral("no such file");
-            if (!file.open(QIODevice::ReadOnly))
-                return file.errorString();
-            return CheckSoundBytes(relativePath, file.read(16));
+            const FileRead file = ReadFileBounded(full(relativePath), MaxTrackFileSize);
+            return file.problem.isEmpty() ? CheckSound(relativePath, file.bytes) : file.problem;
         });
     }
 
-    // Every picture under Data must decode within the game's limits.
-    void pictures()
+    // Every other picture under Data must decode within the game's limits too; pipes and devices named like pictures
+    // are listed so that they are reported, never read.
+    void otherPictures()
     {
         QStringList found;
         QDirIterator it(m_dir.path(), { QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp") },
-            QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            found.append(m_dir.relativeFilePath(it.next()));
-        found.sort();
-        for (const QString& relative : found) {
-            QFile file(full(relative));
-            if (QFileInfo(file).size() > MaxPictureFileSize) {
-                m_report.error(shown(relative), 0, QStringLiteral("larger than %1 bytes").arg(MaxPictureFileSize));
-                continue;
-            }
-            if (!file.open(QIODevice::ReadOnly)) {
-                m_report.error(shown(relative), 0, file.errorString());
-                continue;
-            }
-            CheckPicture(m_report, shown(relative), file.readAll());
+            QDir::Files | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString relative = m_dir.relativeFilePath(it.next());
+            if (!m_pictures.contains(relative))
+                found.append(relative);
         }
+        found.sort();
+        for (const QString& relative : found)
+            picture(relative);
     }
 
     QDir m_dir;
     QString m_shown;
     bool m_presentOnly;
     Report m_report;
+    QSet<QString> m_pictures; // those checked already
 };
 }
 

@@ -16,7 +16,7 @@ struct Finding {
     QString message;
 };
 
-// "path:line: error: message" ("path: warning: message" for the file as a whole).
+// "path:line: ошибка: message" ("path: предупреждение: message" for the file as a whole).
 QString FormatFinding(const Finding& finding);
 
 // Collects the findings of one run.
@@ -41,6 +41,8 @@ private:
 // Checks of one file's contents. `path` is only used in the findings; none of them touches the disk except the
 // playlist's, which asks `trackExists` about every track.
 void CheckEncoding(Report& report, const QString& path, const QByteArray& bytes);
+// Lines longer than a text window lays out.
+void CheckShownLines(Report& report, const QString& path, const QStringList& lines);
 void CheckQuestionFile(Report& report, const QString& path, const QStringList& lines);
 void CheckDialogScript(Report& report, const QString& path, const QStringList& lines);
 void CheckMotherScript(Report& report, const QString& path, const QStringList& lines);
@@ -53,8 +55,8 @@ void CheckPicture(Report& report, const QString& path, const QByteArray& bytes);
 // (empty when it is fine).
 void CheckPlaylist(Report& report, const QString& path, const QStringList& lines,
     const std::function<QString(const QString&)>& trackProblem);
-// What is wrong with a music or sound file, judged by its first bytes and its type (empty when it looks right).
-QString CheckSoundBytes(const QString& path, const QByteArray& head);
+// What is wrong with a music or sound file, read by its type as the game's players read it (empty when it plays).
+QString CheckSound(const QString& path, const QByteArray& bytes);
 
 // Checks the whole Data folder. `shownDir` is how paths are written in the findings (the folder as the user named
 // it). With presentOnly, files that are not there are not reported: that checks a folder holding only some files.

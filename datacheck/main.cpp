@@ -1,5 +1,5 @@
 // datacheck [--present-only] [DATA_DIR]: checks the game's content files and reports each problem as
-// "path:line: error: message". Exits with 1 when there is an error, 0 otherwise (warnings alone pass).
+// "path:line: ошибка: message". Exits with 1 when there is an error, 0 otherwise (warnings alone pass).
 #include "datacheck/DataCheck.h"
 
 #include <QCoreApplication>
@@ -14,23 +14,24 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments[0].startsWith(QLatin1Char('-')))) {
-        err << "usage: datacheck [--present-only] [DATA_DIR]   (DATA_DIR is Data in the working folder by default)\n";
+        err << "как запускать: datacheck [--present-only] [ПАПКА]   (по умолчанию папка Data в рабочей папке;\n"
+               "--present-only проверяет только те файлы, что есть)\n";
         return 2;
     }
     QString dir = arguments.isEmpty() ? QStringLiteral("Data") : arguments[0];
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
     if (!QDir(dir).exists()) {
-        err << dir << ": error: no such folder\n";
+        err << dir << ": ошибка: такой папки нет\n";
         return 2;
     }
     const Report report = CheckDataFolder(dir, dir, presentOnly);
     for (const Finding& finding : report.findings())
         out << FormatFinding(finding) << '\n';
     if (report.errorCount() > 0) {
-        out << dir << ": " << report.errorCount() << " error(s), " << report.warningCount() << " warning(s)\n";
+        out << dir << ": ошибок: " << report.errorCount() << ", предупреждений: " << report.warningCount() << '\n';
         return 1;
     }
-    out << dir << ": all content is readable (" << report.warningCount() << " warning(s))\n";
+    out << dir << ": все содержимое читается (предупреждений: " << report.warningCount() << ")\n";
     return 0;
 }

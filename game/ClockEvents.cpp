@@ -20,6 +20,7 @@
 namespace {
 // The question hour of a day without questions.
 const QString NoQuestionToday = QStringLiteral("25");
+constexpr int NoQuestionHour = 25;
 
 bool IsTime(const TGameState& state, const char* hour, const char* minute)
 {
@@ -27,7 +28,7 @@ bool IsTime(const TGameState& state, const char* hour, const char* minute)
 }
 }
 
-void ClockEvents::RunChecks(const ClockReading& time)
+void ClockEvents::RunChecks()
 {
     // A check that meets a value that is not a number (the cheat window can write anything) is left out, and the
     // player hears of it with the clock held, so the boxes do not pile up under a running clock.
@@ -46,8 +47,8 @@ void ClockEvents::RunChecks(const ClockReading& time)
     check([&] { GameOfferCheck(); });
     check([&] { SchoolYearEndCheck(); });
     check([&] { StreetEventCheck(); });
-    check([&] { QuarterReportCheck(time); });
-    check([&] { NewYearCheck(time); });
+    check([&] { QuarterReportCheck(); });
+    check([&] { NewYearCheck(); });
     if (!errors.isEmpty()) {
         ClockPause pause(m_windows.clock());
         for (const QString& message : errors)
@@ -93,9 +94,9 @@ void ClockEvents::QuestionHourCheck()
     if (!IsTime(state, "7", "0"))
         return;
     if (state.text(Field::QuestionHour) != NoQuestionToday)
-        state.set(Field::QuestionHour, NoQuestionToday);
+        state.setNumber(Field::QuestionHour, NoQuestionHour);
     else
-        state.set(Field::QuestionHour, Random(5) + 8);
+        state.setNumber(Field::QuestionHour, Random(5) + 8);
 }
 
 // At the question hour a teacher calls the player to the board; the grade goes into this quarter's column.
@@ -137,20 +138,25 @@ void ClockEvents::SchoolYearEndCheck()
 // The street event of the 5th; its messages do not stop the clock.
 void ClockEvents::StreetEventCheck() { Announce(StreetEvent(m_windows.state())); }
 
-// The mother's reward after each of the first three quarters; the boxes do not stop the clock.
-void ClockEvents::QuarterReportCheck(const ClockReading& time)
+// The mother's reward after each of the first three quarters; the boxes do not stop the clock, and the money comes
+// when the player has read why. The date is read as it is now: a game begun anew on this tick played no quarter.
+void ClockEvents::QuarterReportCheck()
 {
-    const QuarterReportOutcome report = QuarterReport(m_windows.state().diary(), time);
-    Announce(report.messages);
-    if (report.reward != 0)
-        m_windows.state().add(Field::Money, report.reward);
+    TGameState& state = m_windows.state();
+    const QuarterReportOutcome report = QuarterReport(state.diary(), ReadClock(state));
+    Announce(RuleOutcome { report.messages, [&state, reward = report.reward] {
+                              if (reward != 0)
+                                  state.add(Field::Money, reward);
+                          } });
 }
 
-void ClockEvents::NewYearCheck(const ClockReading& time)
+void ClockEvents::NewYearCheck()
 {
+    const ClockReading time = ReadClock(m_windows.state());
     if (time.month != 12 || time.day != 30 || time.hour != 11 || time.minute != 50)
         return;
+    TGameState& state = m_windows.state();
     ui().notice(QStringLiteral("Новый год, ура! Какой же все-таки это прекрасный праздник - Новый Год! Ваше "
-                               "настроение стало 100%"));
-    m_windows.state().set(Field::Mood, 100);
+                               "настроение стало 100%"),
+        [&state] { state.setNumber(Field::Mood, 100); });
 }

@@ -12,8 +12,8 @@ public:
     {
     }
 
-    // Runs the checks in their fixed order; time is what the tick reached.
-    void RunChecks(const ClockReading& time);
+    // Runs the checks in their fixed order, each reading the state as the checks before it left it.
+    void RunChecks();
 
     void ThugCheck();
     void DeathCheck();
@@ -22,8 +22,8 @@ public:
     void GameOfferCheck();
     void SchoolYearEndCheck();
     void StreetEventCheck();
-    void QuarterReportCheck(const ClockReading& time);
-    void NewYearCheck(const ClockReading& time);
+    void QuarterReportCheck();
+    void NewYearCheck();
 
 private:
     GameWindows& m_windows;

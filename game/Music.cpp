@@ -1,30 +1,9 @@
 #include "game/Music.h"
 
 #include "audio/MusicState.h"
-#include "core/DataPath.h"
-#include "core/TextFile.h"
 
 const char* const DefaultPlaylist = "Data\\Soundtracks\\PlayList.grpl";
 const char* const NoMusic = "Без музыки";
-
-Playlist ParsePlaylist(const QStringList& lines, bool skipEmptyTitles)
-{
-    Playlist playlist;
-    for (qsizetype i = 1; i < lines.size();) {
-        const QString& titleLine = lines[i++];
-        if (skipEmptyTitles && titleLine.isEmpty())
-            continue;
-        const qsizetype blank = titleLine.indexOf(QLatin1Char(' '));
-        playlist.titles.append(blank < 0 ? QString() : titleLine.mid(blank + 1));
-        playlist.paths.append(i < lines.size() ? lines[i++] : QString());
-    }
-    return playlist;
-}
-
-Playlist ReadPlaylist(const QString& path, bool skipEmptyTitles)
-{
-    return ParsePlaylist(ReadLines1251(DataPath(path)), skipEmptyTitles);
-}
 
 TrackPlayer PlayerForTrack(const QString& path)
 {

@@ -117,6 +117,7 @@ TForm1::TForm1(GameWindows& windows)
     showGirlFlags();
     connect(&m_state, &TGameState::girlFlagsChanged, this, &TForm1::showGirlFlags);
     connect(girlFlagsBox, &QPlainTextEdit::textChanged, this, &TForm1::girlFlagsBoxEdited);
+    girlFlagsBox->installEventFilter(this);
     Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
@@ -276,14 +277,44 @@ void TForm1::showGirlFlags()
         girlFlagsBox->setPlainText(text);
 }
 
-// Line i of the box is the flag of girl i; a missing line is an empty flag.
+// Line i of the box is the flag of girl i. A line that reads "0" or "1" is her flag at once; anything else leaves
+// her flag as it was, and the player hears so on leaving the box.
 void TForm1::girlFlagsBoxEdited()
 {
     const QStringList lines = girlFlagsBox->toPlainText().split(QLatin1Char('\n'));
     m_girlFlagsBoxEditing = true;
-    for (int girl = 0; girl < GirlCount; ++girl)
-        m_state.setGirlFlag(girl, lines.value(girl));
+    for (int girl = 0; girl < GirlCount; ++girl) {
+        const QString line = lines.value(girl);
+        if (line == QLatin1String("0") || line == QLatin1String("1"))
+            m_state.setCharmed(girl, line == QLatin1String("1"));
+    }
     m_girlFlagsBoxEditing = false;
+}
+
+void TForm1::girlFlagsBoxLeft()
+{
+    const QStringList lines = girlFlagsBox->toPlainText().split(QLatin1Char('\n'));
+    QStringList problems;
+    for (int girl = 0; girl < GirlCount; ++girl) {
+        const QString line = lines.value(girl);
+        if (line != QLatin1String("0") && line != QLatin1String("1")) {
+            problems << QStringLiteral("«%1» сюда не подходит: в строке %2 «Отношений с девушками» пишут «0» или «1». "
+                                       "Отметка девушки №%2 не изменена.")
+                            .arg(line)
+                            .arg(girl + 1);
+        }
+    }
+    if (problems.isEmpty() && lines.size() == GirlCount)
+        return;
+    showGirlFlags();
+    TellPlayer(problems);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == girlFlagsBox && event->type() == QEvent::FocusOut)
+        girlFlagsBoxLeft();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -310,7 +341,7 @@ void TForm1::FormShow()
     if (!loadChosen)
         ui().showModal(m_windows.form43());
     m_clock.start();
-    m_state.set(Field::PlayerName, nameWindow.playerName());
+    m_state.setText(Field::PlayerName, nameWindow.playerName());
     StartupDone = QStringLiteral("1");
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
@@ -336,7 +367,7 @@ void TForm1::GameClockTick()
             ui().errorBox(message);
     }
     if (outcome.advanced)
-        m_events.RunChecks(outcome.time);
+        m_events.RunChecks();
 }
 
 void TForm1::NewGame()

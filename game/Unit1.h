@@ -114,6 +114,9 @@ private:
     void showField(Field field);
     void showGirlFlags();
     void girlFlagsBoxEdited();
+    // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
+    void girlFlagsBoxLeft();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void setTracks(const Playlist& playlist);
     void changeTrack();
 

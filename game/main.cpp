@@ -21,16 +21,21 @@
 namespace {
 // An installed game finds its data beside its program (relative to it, so the installed tree may move) and runs in
 // the player's own folder, ~/.local/share/trambul, where the saved games go.
-void EnterWorkingDirectory()
+bool EnterWorkingDirectory()
 {
     const QString installedData
         = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral(TRAMBUL_INSTALLED_DATA));
     const QString playerFolder
         = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/trambul");
     const WorkingDirectoryChoice choice = ChooseWorkingDirectory(QDir::currentPath(), installedData, playerFolder);
-    if (!choice.problem.isEmpty())
-        QMessageBox::warning(nullptr, QString::fromUtf8(ApplicationTitle), choice.problem);
-    QDir::setCurrent(choice.folder);
+    if (!choice.problem.isEmpty() || !QDir::setCurrent(choice.folder)) {
+        const QString problem = !choice.problem.isEmpty()
+            ? choice.problem
+            : QStringLiteral("Не удалось перейти в папку «%1».").arg(QDir::toNativeSeparators(choice.folder));
+        QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle), problem);
+        return false;
+    }
+    return true;
 }
 }
 
@@ -48,7 +53,8 @@ int main(int argc, char** argv)
             QStringLiteral("Нет кодировки Windows-1251: игра не сможет прочитать свои файлы."));
         return 1;
     }
-    EnterWorkingDirectory();
+    if (!EnterWorkingDirectory())
+        return 1;
 
     RealUi host;
     InstallUi(&host);

@@ -25,7 +25,7 @@ const std::array<CheatEntry, CheatEntryCount> CheatEntries = { {
     { "Играть Half-Life2", CheatAction::Shooter, Field::PlayerName, CheatValueKind::Text },
 } };
 
-QString CheatValueProblem(const CheatEntry& entry, const QString& typed)
+QString CheatValueProblem(const CheatEntry& entry, const QString& typed, const GameValues& now)
 {
     if (entry.action != CheatAction::Value)
         return {};
@@ -37,10 +37,17 @@ QString CheatValueProblem(const CheatEntry& entry, const QString& typed)
         if (digits.match(typed).hasMatch()) {
             const qlonglong value = typed.toLongLong();
             // The calendar keeps to its own ranges, so that a game saved afterwards can be loaded again.
-            if (value >= -CheatNumberLimit && value <= CheatNumberLimit) {
+            if (value >= -ValueLimit && value <= ValueLimit) {
                 const QString expected = SavedValueProblem(entry.field, typed);
-                if (expected.isEmpty())
-                    return {};
+                if (expected.isEmpty()) {
+                    GameValues after = now;
+                    after.restore(entry.field, typed);
+                    const QString calendar = CalendarProblem(after);
+                    if (calendar.isEmpty())
+                        return {};
+                    return QStringLiteral("«%1» сюда не подходит для «%2»: %3. Ничего не изменено.")
+                        .arg(typed, name, calendar);
+                }
                 return QStringLiteral("«%1» сюда не подходит: для «%2» нужен %3. Ничего не изменено.")
                     .arg(typed, name, expected);
             }

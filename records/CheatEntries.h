@@ -26,11 +26,9 @@ struct CheatEntry {
 constexpr int CheatEntryCount = 18;
 extern const std::array<CheatEntry, CheatEntryCount> CheatEntries;
 
-// The largest amount a number entry takes, either way.
-constexpr int CheatNumberLimit = 999999999;
-
 // Why a typed value cannot go into the entry's game value, or an empty text when it can.
-QString CheatValueProblem(const CheatEntry& entry, const QString& typed);
+// `now` holds the other values as they are, so that a date is checked as a whole.
+QString CheatValueProblem(const CheatEntry& entry, const QString& typed, const GameValues& now);
 
 // The words entry "Отношения с девушками (показать)" shows and understands, lower case only.
 inline const QString CheatTrue = QStringLiteral("true");

@@ -73,7 +73,7 @@ QStringList UseGdz(TGameState& state, const Question& question)
     if (state.text(Field::HasGdz) == TextNo)
         return { QStringLiteral("У вас нет такой ценной книжки!") };
     if (Random(4) == 0) {
-        state.set(Field::HasGdz, TextNo);
+        state.setText(Field::HasGdz, TextNo);
         return { QStringLiteral("Упс, попалили... ГДЗ у вас отобрали... И больше никогда не вернут. =(") };
     }
     QStringList hints;

@@ -42,26 +42,14 @@ QStringList LoadQuestionFile(const QString& fileSubject)
     const QString path = DataPath(name);
     QStringList lines;
     try {
-        lines = ReadLines1251(path);
+        // A question and its answers fill a window and three buttons; a line far longer is a damaged file, and laying
+        // it out would freeze the window.
+        lines = ReadLines1251(path, MaxQuestionLineLength);
     } catch (const EInOutError& error) {
         // The reader names the full path; the player knows the file by its game name.
-        QString reason = error.message();
-        const QString prefix = path + QStringLiteral(": ");
-        if (reason.startsWith(prefix))
-            reason = reason.mid(prefix.size());
-        throw EInOutError::forFile(name, reason);
+        throw EInOutError::forFile(name, error.reason());
     }
     if (lines.size() < MinQuestionLines)
         throw EInOutError::forFile(name, QStringLiteral("в файле меньше трех вопросов"));
-    // A question and its answers fill a window and three buttons; a line far longer is a damaged file, and laying it
-    // out would freeze the window.
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() > MaxQuestionLineLength)
-            throw EInOutError::forFile(name,
-                QStringLiteral("строка %1 длиннее %2 знаков (%3)")
-                    .arg(i + 1)
-                    .arg(MaxQuestionLineLength)
-                    .arg(lines[i].size()));
-    }
     return lines;
 }

@@ -4,6 +4,7 @@
 #include "core/GameState.h"
 #include "core/TextFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
@@ -187,6 +188,25 @@ QString SavedValueProblem(Field field, const QString& text)
     return {};
 }
 
+QString CalendarProblem(const GameValues& values)
+{
+    const Field order[] = { Field::Year, Field::Month, Field::Day, Field::Hour, Field::Minute };
+    const int lastBell[] = { 2006, 5, 24, 8, 0 };
+    for (int i = 0; i < 5; ++i) {
+        if (!IsInteger(values.text(order[i])))
+            return {};
+        const int value = values.number(order[i]);
+        if (value != lastBell[i]) {
+            if (value < lastBell[i])
+                return {};
+            break;
+        }
+    }
+    return QStringLiteral("дата %1.%2.%3 %4:%5 позже последнего звонка: учебный год кончается в 8:00 24.05.2006")
+        .arg(values.text(Field::Day), values.text(Field::Month), values.text(Field::Year), values.text(Field::Hour))
+        .arg(values.number(Field::Minute), 2, 10, QLatin1Char('0'));
+}
+
 namespace {
 // "1 строка", "3 строки", "94 строки", "11 строк".
 QString LinesWord(int count)
@@ -278,7 +298,19 @@ QString CheckSavedGameLines(const QStringList& lines)
             .arg(lines.size() + 1)
             .arg(Describe(table[lines.size()]));
     }
-    return {};
+    GameValues calendar;
+    for (int i = 0; i < int(FieldLines.size()); ++i)
+        calendar.restore(FieldLines[i].field, lines[GirlCount + i]);
+    const QString calendarProblem = CalendarProblem(calendar);
+    if (calendarProblem.isEmpty())
+        return {};
+    // The year is what puts a date past the last bell; the message names its line.
+    const int yearLine = GirlCount + 1 + int(std::find_if(FieldLines.begin(), FieldLines.end(), [](const FieldLine& l) {
+        return l.field == Field::Year;
+    }) - FieldLines.begin());
+    return QStringLiteral("в строке %1 (год) стоит %2, а %3")
+        .arg(yearLine)
+        .arg(Quoted(lines[yearLine - 1]), calendarProblem);
 }
 
 void ApplySavedGameLines(TGameState& state, const QStringList& lines)
@@ -289,10 +321,10 @@ void ApplySavedGameLines(TGameState& state, const QStringList& lines)
         const SaveLine& line = table[i];
         switch (line.place) {
         case SaveLine::Girl:
-            state.setGirlFlag(line.index, lines[i]);
+            state.setCharmed(line.index, lines[i] == QLatin1String("1"));
             break;
         case SaveLine::Single:
-            state.set(FieldLines[line.index].field, lines[i]);
+            state.restore(FieldLines[line.index].field, lines[i]);
             break;
         case SaveLine::QuarterGrade:
             diary.setCell(line.index, line.column, lines[i]);

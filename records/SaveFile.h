@@ -6,6 +6,7 @@
 
 enum class Field;
 
+class GameValues;
 class TGameState;
 
 constexpr int SavedGameLineCount = 95;
@@ -26,6 +27,10 @@ void ApplySavedGameLines(TGameState& state, const QStringList& lines);
 // What a value of the field must be for a saved game to be loaded again ("месяц от 1 до 12"); empty when the text
 // fits, or when the file does not hold the field.
 QString SavedValueProblem(Field field, const QString& text);
+
+// The school year ends with the last bell at 8:00 on 24 May 2006; a clock past it would never ring it and run on
+// into years no game holds. An empty text when the moment is at or before 7:50 that day, otherwise why not.
+QString CalendarProblem(const GameValues& values);
 
 // A text as one line of the file can hold it (see SavedGameLines).
 QString SaveableText(const QString& text);

@@ -86,7 +86,7 @@ void LoadGameCommand(GameWindows& windows)
         const QString path = AskForFile(windows, Dialog::Load);
         if (path.isEmpty())
             return;
-        const QStringList lines = ReadLines1251(path);
+        const QStringList lines = ReadLines1251(path, AnyLineLength);
         const QString problem = CheckSavedGameLines(lines);
         if (!problem.isEmpty()) {
             ui().errorBox(QStringLiteral("Файл «%1» не похож на сохранённую игру: %2.\nИгра осталась прежней.")

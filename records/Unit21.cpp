@@ -55,7 +55,9 @@ TForm21::TForm21(GameWindows& windows)
     SetTextColor(GroupBox1, Palette::White);
     for (QWidget* control : std::initializer_list<QWidget*> { ComboBox1, Edit2, Button2 })
         SetTextColor(control, Palette::Ink);
+    // Choosing an entry shows its value as it is now, also when that entry was chosen already.
     Connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm21::ComboBox1Change);
+    Connect(ComboBox1, &QComboBox::activated, this, &TForm21::ComboBox1Change);
     Connect(Edit2, &QLineEdit::returnPressed, this, &TForm21::Button2Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm21::Button2Click);
 
@@ -114,12 +116,12 @@ void TForm21::Button2Click()
     const QString typed = Edit2->text();
     switch (entry.action) {
     case CheatAction::Value: {
-        const QString problem = CheatValueProblem(entry, typed);
+        const QString problem = CheatValueProblem(entry, typed, state().values());
         if (!problem.isEmpty()) {
             ui().message(problem);
             return;
         }
-        state().set(entry.field, typed);
+        state().restore(entry.field, typed);
         break;
     }
     case CheatAction::GirlFlagsBox:

@@ -4,6 +4,8 @@
 #include "core/Errors.h"
 #include "core/TextFile.h"
 
+#include <algorithm>
+
 namespace {
 bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
@@ -27,26 +29,35 @@ public:
         return true;
     }
 
+    // The line the next field stands on, counted from 1 (number lines may follow empty lines).
+    int Line() const { return int(m_line) + 1; }
+
     QString Text(int node)
     {
         if (m_line >= m_lines.size())
-            Fail(QStringLiteral("реплика %1 обрывается на конце файла").arg(node));
+            Fail(int(m_lines.size()), QStringLiteral("реплика %1 обрывается на конце файла").arg(node));
         return m_lines[m_line++];
     }
 
-    int Number(int node)
+    int Number(int node, int* at = nullptr)
     {
         const QString word = NextScriptWord(m_lines, m_line);
         if (word.isEmpty())
-            Fail(QStringLiteral("реплика %1 обрывается на конце файла: не хватает числа").arg(node));
+            Fail(int(m_lines.size()),
+                QStringLiteral("реплика %1 обрывается на конце файла: не хватает числа").arg(node));
         if (!IsInteger(word))
-            Fail(QStringLiteral("строка %1: вместо числа стоит \"%2\"").arg(m_line).arg(word));
+            Fail(int(m_line), QStringLiteral("вместо числа стоит \"%1\"").arg(word), true);
+        if (at)
+            *at = int(m_line);
         return word.toInt();
     }
 
-    [[noreturn]] void Fail(const QString& reason) const
+    // The game's message names the line only where a number is wrong; the error keeps it for every failure.
+    [[noreturn]] void Fail(int line, const QString& problem, bool lineInMessage = false) const
     {
-        throw EInOutError::forFile(m_fileName, QStringLiteral("разговор испорчен: %1").arg(reason));
+        const QString where = lineInMessage ? QStringLiteral("строка %1: ").arg(line) : QString();
+        throw DialogScriptError(
+            m_fileName, QStringLiteral("разговор испорчен: %1%2").arg(where, problem), std::max(line, 1), problem);
     }
 
 private:
@@ -101,20 +112,23 @@ QVector<DialogNode> ParseDialogScript(const QStringList& lines, const QString& f
     while (!reader.AtEnd()) {
         const int number = int(nodes.size()) + 1;
         if (number > MaxDialogNodes)
-            reader.Fail(QStringLiteral("в нем больше %1 реплик").arg(MaxDialogNodes));
+            reader.Fail(reader.Line(), QStringLiteral("в нем больше %1 реплик").arg(MaxDialogNodes));
         DialogNode node;
+        node.firstLine = reader.Line();
         node.line = reader.Text(number);
         for (QString& answer : node.answers)
             answer = reader.Text(number);
         node.reserved1 = reader.Number(number);
         node.reserved2 = reader.Number(number);
-        for (quint16& next : node.next)
-            next = quint16(reader.Number(number));
-        node.outcome = DialogOutcomeOf(reader.Text(number));
+        for (int k = 0; k < 3; ++k)
+            node.next[k] = quint16(reader.Number(number, &node.nextLines[k]));
+        node.outcomeLine = reader.Line();
+        node.outcomeCode = reader.Text(number);
+        node.outcome = DialogOutcomeOf(node.outcomeCode);
         nodes.append(node);
     }
     if (nodes.isEmpty())
-        reader.Fail(QStringLiteral("в нем нет ни одной реплики"));
+        reader.Fail(1, QStringLiteral("в нем нет ни одной реплики"));
     return nodes;
 }
 

@@ -1,6 +1,8 @@
 // The street conversations: a table of numbered nodes read from a script file, and the talk that walks through it.
 #pragma once
 
+#include "core/Errors.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -25,15 +27,39 @@ struct DialogNode {
     qint32 reserved2 = 0;
     std::array<quint16, 3> next { 0, 0, 0 };
     DialogOutcome outcome = DialogOutcome::None;
+    // Where the node stands in its file, lines counted from 1: the talk has no use for them, the content checker
+    // names them in its findings. The outcome line is kept as written, since an unknown code reads as None.
+    int firstLine = 0;
+    std::array<int, 3> nextLines { 0, 0, 0 };
+    int outcomeLine = 0;
+    QString outcomeCode;
+};
+
+// A script the game refuses: the file, the line the reading stopped at (counted from 1) and what is wrong there.
+class DialogScriptError : public EInOutError {
+public:
+    DialogScriptError(const QString& path, const QString& reason, int line, const QString& problem)
+        : EInOutError(path, reason)
+        , m_line(line)
+        , m_problem(problem)
+    {
+    }
+    int line() const { return m_line; }
+    // What is wrong, without the file and the line.
+    const QString& problem() const { return m_problem; }
+
+private:
+    int m_line;
+    QString m_problem;
 };
 
 // A script holds at most this many nodes.
 constexpr int MaxDialogNodes = 60;
 
 // Reads the node table from the lines of a script: ten lines a node, text lines whole, number lines as a number
-// followed by anything after a blank, the outcome as the first three characters of its line. Throws EInOutError
-// naming the file and the line when a number line holds no number, a node is cut short, or there are more nodes
-// than a script may have.
+// followed by anything after a blank, the outcome as the first three characters of its line. Throws
+// DialogScriptError naming the file and the line when a number line holds no number, a node is cut short, or there are
+// more nodes than a script may have.
 QVector<DialogNode> ParseDialogScript(const QStringList& lines, const QString& fileName);
 
 // The next word of a number line of a script, from line `line` on: blank lines before it are skipped and whatever

@@ -13,7 +13,7 @@ constexpr int FastestAdvance = 70;
 void ForgetAllGirls(TGameState& state)
 {
     for (int girl = 0; girl < GirlCount; ++girl)
-        state.setGirlFlag(girl, QStringLiteral("0"));
+        state.setCharmed(girl, false);
 }
 }
 
@@ -23,7 +23,7 @@ QStringList ApplyBallScore(TGameState& state, int score)
 {
     if (score == 0)
         return {};
-    state.set(Field::Mood, std::min(state.number(Field::Mood) + score, 100));
+    state.setNumber(Field::Mood, std::min<qint64>(qint64(state.number(Field::Mood)) + score, 100));
     return { QStringLiteral("После этой игры настроение у вас поднялось на: ") + QString::number(score) };
 }
 
@@ -54,7 +54,7 @@ QStringList ApplyShooterOutcome(TGameState& state, ShooterOutcome outcome)
     switch (outcome) {
     case ShooterOutcome::Won:
         state.add(Field::Authority, 50);
-        state.set(Field::Mood, 100);
+        state.setNumber(Field::Mood, 100);
         messages.append(QStringLiteral("Вы, как всегда на высоте, с легкостью прошли игрушку! Ваш авторитет быстро, "
                                        "как 1 секунда, подлетела на 50 единиц. У вас заметно улучшилось настроение. "
                                        "Поздравляю!"));

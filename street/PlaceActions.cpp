@@ -8,26 +8,26 @@
 
 #include <QPushButton>
 
-const std::array<const char*, GirlButtonCount> GirlButtonCaptions
+const std::array<const char*, GirlCount> GirlButtonCaptions
     = { "Катя", "Вероника", "Лена", "Настя", "Таня", "Даша", "Яна", "Маша", "Ира", "ОЛЯ" };
 
-void ApplyGirlFlagFonts(const TGameState& state, const std::array<QPushButton*, GirlButtonCount>& buttons)
+void ApplyGirlFlagFonts(const TGameState& state, const std::array<QPushButton*, GirlCount>& buttons)
 {
-    for (int i = 0; i < GirlButtonCount; ++i) {
+    for (int i = 0; i < GirlCount; ++i) {
         QPushButton* button = buttons[i];
         if (!button)
             continue;
         QFont font = button->font();
-        font.setStrikeOut(state.girlFlag(i) == QLatin1String("1"));
+        font.setStrikeOut(state.charmed(i));
         button->setFont(font);
     }
 }
 
-std::array<QPushButton*, GirlButtonCount> FindGirlButtons(QWidget& window)
+std::array<QPushButton*, GirlCount> FindGirlButtons(QWidget& window)
 {
-    std::array<QPushButton*, GirlButtonCount> found {};
+    std::array<QPushButton*, GirlCount> found {};
     const auto buttons = window.findChildren<QPushButton*>();
-    for (int i = 0; i < GirlButtonCount; ++i) {
+    for (int i = 0; i < GirlCount; ++i) {
         const QString caption = QString::fromUtf8(GirlButtonCaptions[i]);
         for (QPushButton* button : buttons) {
             if (button->text() == caption) {

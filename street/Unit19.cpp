@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int Thresholds[GirlsInClass] = { 5, 20, 60, 90, 120, 140, 160, 180, 200, 220 };
-const char* const NamesWith[GirlsInClass]
+constexpr int Thresholds[GirlCount] = { 5, 20, 60, 90, 120, 140, 160, 180, 200, 220 };
+const char* const NamesWith[GirlCount]
     = { "Катей", "Вероникой", "Леной", "Настей", "Таней", "Дашей", "Яной", "Машей", "Ирой", "Олей" };
 
 QLabel* ShadowedText(QWidget* parent, const char* text)
@@ -62,7 +62,7 @@ TForm19::TForm19(GameWindows& windows)
     names->setObjectName(QStringLiteral("namesPanel"));
     MakePanel(names);
     auto* nameLayout = new QGridLayout(names);
-    for (int girl = 0; girl < GirlsInClass; ++girl) {
+    for (int girl = 0; girl < GirlCount; ++girl) {
         auto* button = new QPushButton(QString::fromUtf8(GirlButtonCaptions[girl]), names);
         button->setFixedSize(104, 28);
         Connect(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
@@ -129,7 +129,7 @@ bool TForm19::willTalk(int girl) const
         return false;
     if (girl == OlyaGirl) {
         for (int other = 0; other < OlyaGirl; ++other) {
-            if (state().girlFlag(other) != QLatin1String("1"))
+            if (!state().charmed(other))
                 return false;
         }
     }
@@ -156,7 +156,7 @@ void TForm19::Button11Click()
     if (!talk.Start(girl, GirlNameWith(girl)))
         return;
     if (ui().showModal(talk) == ModalResult::Yes) {
-        state().setGirlFlag(girl, QStringLiteral("1"));
+        state().setCharmed(girl, true);
         ApplyGirlFlagFonts(state(), nameButtons);
     }
 }

@@ -1,6 +1,7 @@
 // The girls of the class: pick a girl, read about her and try to talk to her.
 #pragma once
 
+#include "core/GameState.h"
 #include "core/GameWindow.h"
 
 #include <array>
@@ -9,8 +10,6 @@ class PictureBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-
-constexpr int GirlsInClass = 10;
 
 // What a girl asks before she talks: the authority she needs; Оля also wants the nine others charmed first.
 int GirlAuthorityThreshold(int girl);
@@ -25,7 +24,7 @@ public:
     QLabel* Label1; // the class and the aim
     QLabel* Label2; // what the photo and the box show
     PictureBox* Image1; // the decorative picture
-    std::array<QPushButton*, GirlsInClass> nameButtons; // Катя .. ОЛЯ, in the order of the girl flags
+    std::array<QPushButton*, GirlCount> nameButtons; // Катя .. ОЛЯ, in the order of the girl flags
     PictureBox* Image2; // the selected girl's photo
     QPlainTextEdit* Memo1; // about her, read-only
     QPushButton* Button11; // "Поговорить с ней"

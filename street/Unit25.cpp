@@ -30,7 +30,7 @@ void TForm25::AfterStart() { ui().showModal(windows().form26()); }
 void TForm25::Button4Click()
 {
     ui().message(QStringLiteral("Вы отдали гопнику 95% всех ваших денег.. Жаль бабки-то... =("));
-    state().set(Field::Money, MoneyAfterHandingOver(state().number(Field::Money)));
+    state().setNumber(Field::Money, MoneyAfterHandingOver(state().number(Field::Money)));
     closeWith(ModalResult::Ok);
 }
 
@@ -43,7 +43,7 @@ void TForm25::Button5Click()
     } else {
         ui().message(QStringLiteral("К сожалению, гопник победил в этой драке. Пока вы находились без сознания, он "
                                     "успел украсть у вас все деньги... =("));
-        state().set(Field::Money, 0);
+        state().setNumber(Field::Money, 0);
     }
     closeWith(ModalResult::Ok);
 }
@@ -54,7 +54,7 @@ void TForm25::Button6Click()
     if (Random(4) != 0) {
         ui().message(QStringLiteral(
             "Увы, он оказался быстрее вас... Он вас завалил пинком в спину и отнял все ваши деньги... =("));
-        state().set(Field::Money, 0);
+        state().setNumber(Field::Money, 0);
     } else {
         ui().message(QStringLiteral(
             "Поздравляю! Вам повезло - он, куряга, не смог вас догнать! Круто же вы от него избавились, да? =)"));

@@ -159,5 +159,5 @@ void TForm40::Button4Click()
         return;
     }
     if (windows().form41().StartTalk())
-        state().set(Field::RobberyAllowedToday, QStringLiteral("0"));
+        state().setNumber(Field::RobberyAllowedToday, 0);
 }

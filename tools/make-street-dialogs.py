@@ -12,7 +12,7 @@ they stand below; the first one is the start.
 A node that ends the talk never shows its answers, but the file still needs three captions and three numbers for it:
 it gets the caption of the way the talk ends and points to itself.
 
-Run from the repository root:  tools/make-street-dialogs.py   (then tools/check-dialog-script.py on both files)
+Run from the repository root:  tools/make-street-dialogs.py   (then datacheck checks both files)
 """
 import os
 import sys

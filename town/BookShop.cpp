@@ -8,36 +8,38 @@ QStringList BuyGdz(TGameState& state)
 {
     if (state.text(Field::HasGdz) != TextNo)
         return { QStringLiteral("У вас уже есть одно! Зачем же еще?") };
-    const int money = state.number(Field::Money);
-    if (money < GdzPrice)
+    if (state.number(Field::Money) < GdzPrice)
         return { QStringLiteral("У вас не хватает денег!") };
-    state.set(Field::Money, money - GdzPrice);
-    state.set(Field::HasGdz, TextYes);
+    state.add(Field::Money, -GdzPrice);
+    state.setText(Field::HasGdz, TextYes);
     return { QStringLiteral("Покупка произведена успешно! =)") };
 }
 
-QStringList StealGdz(TGameState& state)
+RuleOutcome StealGdz(TGameState& state)
 {
     if (state.text(Field::HasGdz) != TextNo)
-        return { QStringLiteral("У вас итак есть уже ГДЗ! Зачем вам еще одно?") };
-    const int money = state.number(Field::Money);
-    if (money < GdzPrice)
-        return { QStringLiteral("А если меня запалят? Придется же ведь купить, а у меня денег таких нету...") };
-    const int authority = state.number(Field::Authority);
+        return { { QStringLiteral("У вас итак есть уже ГДЗ! Зачем вам еще одно?") }, {} };
+    if (state.number(Field::Money) < GdzPrice)
+        return { { QStringLiteral("А если меня запалят? Придется же ведь купить, а у меня денег таких нету...") }, {} };
+    state.number(Field::Authority); // a damaged authority stops the theft before the draw
     if (Random(3) == 0) {
-        state.set(Field::Authority, authority + GdzTheftAuthority);
-        state.set(Field::HasGdz, TextYes);
-        return { QStringLiteral("Круто! У вас получилось! Ваш авторитет повысился на 10 единиц!") };
+        state.add(Field::Authority, GdzTheftAuthority);
+        state.setText(Field::HasGdz, TextYes);
+        return { { QStringLiteral("Круто! У вас получилось! Ваш авторитет повысился на 10 единиц!") }, {} };
     }
     // Caught at the shelf: the book goes to the till and the player's name round the school.
-    state.set(Field::Money, money - GdzPrice);
-    state.set(Field::Authority, authority - GdzTheftAuthority);
-    state.set(Field::HasGdz, TextYes);
     return {
-        QStringLiteral("Вас поймали за кражей книги!"),
-        QStringLiteral("Вы тут же сказали, что взяли ее, якобы, чтобы поднести к кассе."),
-        QStringLiteral("Ничего не поделаешь, пришлось купить!"),
-        QStringLiteral("Ваш авторитет упал на 10 единиц."),
+        {
+            QStringLiteral("Вас поймали за кражей книги!"),
+            QStringLiteral("Вы тут же сказали, что взяли ее, якобы, чтобы поднести к кассе."),
+            QStringLiteral("Ничего не поделаешь, пришлось купить!"),
+            QStringLiteral("Ваш авторитет упал на 10 единиц."),
+        },
+        [&state] {
+            state.add(Field::Money, -GdzPrice);
+            state.add(Field::Authority, -GdzTheftAuthority);
+            state.setText(Field::HasGdz, TextYes);
+        },
     };
 }
 
@@ -51,10 +53,10 @@ GdzSale SellGdz(TGameState& state, const QString& priceText)
     if (price >= GdzPrice)
         return { { QStringLiteral("Ты что, с крыши упал, что ли? За более дешевую цену я могу этот ГДЗ в любом "
                                   "магазине купить!") } };
-    const int money = state.number(Field::Money);
+    state.number(Field::Money); // a damaged purse stops the sale before the draw
     if (price < GdzPrice - Random(20)) {
-        state.set(Field::Money, money + price);
-        state.set(Field::HasGdz, TextNo);
+        state.add(Field::Money, price);
+        state.setText(Field::HasGdz, TextNo);
         return { { QStringLiteral(
             "ОК, приятель. Цена нормальная, меня устраивает. Бери деньги, давай ГДЗ. Спасибо.") } };
     }

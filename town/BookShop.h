@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/Ui.h"
+
 class TGameState;
 
 // What the book costs in the shop; a classmate pays less than this.
@@ -15,7 +17,8 @@ constexpr int GdzTheftAuthority = 10;
 QStringList BuyGdz(TGameState& state);
 // "Попытаться стащить ГДЗ": one theft in three works; a caught thief pays the price all the same. Tried only with
 // the money to pay if caught, so the refusals come before any draw.
-QStringList StealGdz(TGameState& state);
+// A caught thief is told first and pays afterwards.
+RuleOutcome StealGdz(TGameState& state);
 
 struct GdzSale {
     QStringList messages;

@@ -1,25 +1,46 @@
 #include "town/CopyInOut.h"
 
-#include <QLabel>
-#include <vector>
+#include "town/Purchase.h"
 
-ModalResult ShowWithCopies(TGameState& state, QDialog& window, std::initializer_list<CopiedValue> values)
+#include <QLabel>
+
+void TPlaceWindow::TakeCopies(const GameValues& values)
 {
-    const std::vector<CopiedValue> copies(values);
-    for (const CopiedValue& copy : copies)
-        copy.label->setText(state.text(copy.field));
-    auto copyBack = [&] {
-        for (const CopiedValue& copy : copies)
-            state.set(copy.field, copy.label->text());
-    };
+    m_copies = values;
+    ShowCopies();
+}
+
+void TPlaceWindow::ShowCopiesIn(std::initializer_list<std::pair<Field, QLabel*>> labels)
+{
+    m_labels.assign(labels);
+    ShowCopies();
+}
+
+void TPlaceWindow::ShowCopies()
+{
+    for (const auto& [field, label] : m_labels)
+        label->setText(m_copies.text(field));
+}
+
+void TPlaceWindow::Buy(NumberField target, int price, int gain, const char* refusal)
+{
+    const bool bought = Purchase(m_copies, target, price, gain);
+    ShowCopies();
+    if (!bought)
+        ui().message(QString::fromUtf8(refusal));
+}
+
+ModalResult ShowWithCopies(TGameState& state, TPlaceWindow& window, std::initializer_list<Field> fields)
+{
+    window.TakeCopies(state.values());
     ModalResult result;
     try {
         result = ui().showModal(window);
     } catch (...) {
         // Whatever the window did before it failed is kept, as after an ordinary exit.
-        copyBack();
+        state.restore(window.Copies(), fields);
         throw;
     }
-    copyBack();
+    state.restore(window.Copies(), fields);
     return result;
 }

@@ -6,7 +6,6 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Ui.h"
-#include "town/Purchase.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -14,17 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain)
-{
-    const PurchaseOutcome outcome = Purchase(money.text(), target.text(), price, gain);
-    if (!outcome.bought) {
-        ui().message(QString::fromUtf8(NotEnoughMoneyMessage));
-        return;
-    }
-    money.setText(outcome.money);
-    target.setText(outcome.target);
-}
 
 QLabel* MakeCopyLabel(QWidget* parent)
 {
@@ -54,10 +42,9 @@ QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString
     return panel;
 }
 
-QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain)
+QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, std::function<void()> buy)
 {
-    return MakeButton(parent, caption, QSize(0, 26), parent,
-        [money, target, price, gain] { BuyOnLabels(*money, *target, price, gain); });
+    return MakeButton(parent, caption, QSize(0, 26), parent, std::move(buy));
 }
 
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold)

@@ -1,7 +1,8 @@
-// The parts the three food outlets share: the labels with the copied values, the item buttons and the purchase on them.
+// The parts the three food outlets share: the labels that show the copied values, the item buttons, the layout.
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -10,18 +11,14 @@ class QPushButton;
 class QWidget;
 class TGameWindow;
 
-// Runs one purchase on a window's copies: the money test and its message, then the new money and target texts.
-// A label that is not a whole number throws EConvertError and leaves both labels as they were.
-void BuyOnLabels(QLabel& money, QLabel& target, int price, int gain);
-
 // A label that shows a copied value in bold, as the panel of the main window shows it. A screen reader reads its value;
 // the caption of its row in the value panel names it.
 QLabel* MakeCopyLabel(QWidget* parent);
 // A framed panel of "caption value" rows, e.g. { { "Деньги:", moneyLabel }, { "Сытость:", satietyLabel } }; each
 // caption is the buddy of its value.
 QWidget* MakeValuePanel(QWidget* parent, std::initializer_list<std::pair<QString, QLabel*>> rows);
-// An item button: a click buys it for `price`, raising `target` by `gain`.
-QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, QLabel* money, QLabel* target, int price, int gain);
+// An item button: a click runs its purchase.
+QPushButton* MakeFoodItem(QWidget* parent, const QString& caption, std::function<void()> buy);
 // A heading label in letters of the given pixel size.
 QLabel* MakeShopHeading(QWidget* parent, const QString& text, int pixelSize, bool bold);
 // A button that leaves the outlet with ModalResult::Ok.

@@ -2,8 +2,6 @@
 
 #include "core/Errors.h"
 
-#include <algorithm>
-
 const char* const NegativeAmountMessage = "Сумма не может быть меньше нуля!";
 
 AllowanceOutcome AgreeAllowance(const QString& amount)
@@ -16,33 +14,19 @@ AllowanceOutcome AgreeAllowance(const QString& amount)
         outcome.message = QString::fromUtf8(NegativeAmountMessage);
     } else {
         outcome.agreed = true;
-        outcome.lunchMoney = QString::number(a);
+        outcome.lunchMoney = a;
         outcome.message = QStringLiteral("ОК. Договорились.");
     }
     return outcome;
 }
 
-PiggyMove MoveMoney(const QString& amount, const QString& from, const QString& to)
+PiggyMove MoveMoney(GameValues& copies, const QString& amount, NumberField from, NumberField to)
 {
     const int wanted = StrToInt(amount);
-    // Wide sums, so that no pair of whole numbers the player can type overflows.
-    const qint64 source = StrToInt(from);
-    const qint64 destination = StrToInt(to);
-    PiggyMove move;
-    if (wanted < 0) {
-        move.message = QString::fromUtf8(NegativeAmountMessage);
-        return move;
-    }
-    // Only what is there can be moved: the field shows the whole source when it asked for more.
-    QString field = amount;
-    qint64 d = wanted;
-    if (source < wanted) {
-        d = std::max<qint64>(source, 0);
-        field = QString::number(d);
-    }
-    move.moved = true;
-    move.field = field;
-    move.from = QString::number(source - d);
-    move.to = QString::number(destination + d);
-    return move;
+    copies.number(from);
+    copies.number(to);
+    if (wanted < 0)
+        return { false, amount, QString::fromUtf8(NegativeAmountMessage) };
+    const int moved = copies.move(from, to, wanted);
+    return { true, moved == wanted ? amount : QString::number(moved), QString() };
 }

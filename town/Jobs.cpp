@@ -19,6 +19,6 @@ JobApplication ApplyForJob(int position, TGameState& state)
         if (state.number(field) < least)
             return { false, QStringLiteral("Вы не подходите для этой работы!") };
     }
-    state.set(Field::JobIncome, QString::fromUtf8(job.pay));
+    state.setNumber(Field::JobIncome, QByteArray(job.pay).toInt());
     return { true, QStringLiteral("Вас взяли на работу! Поздравляем!") };
 }

@@ -1,22 +1,23 @@
 #include "town/Leisure.h"
 
-#include "core/Errors.h"
 #include "core/GameState.h"
 
 const char* const HallNoMoneyMessage = "У вас не хватает денег!";
 
-TrainingChange SignUpForTraining(const QString& training, const QString& money)
+QString SignUpForTraining(GameValues& copies)
 {
-    if (training != TextNo)
-        return { training, QStringLiteral("Вы уже записаны!") };
-    if (StrToInt(money) < TrainingFee)
-        return { training, QStringLiteral("А вы уверены, что у вас хватает денег?") };
-    return { TextYes, QString() };
+    if (copies.text(Field::AttendsTraining) != TextNo)
+        return QStringLiteral("Вы уже записаны!");
+    if (copies.number(Field::Money) < TrainingFee)
+        return QStringLiteral("А вы уверены, что у вас хватает денег?");
+    copies.setText(Field::AttendsTraining, TextYes);
+    return {};
 }
 
-TrainingChange QuitTraining(const QString& training)
+QString QuitTraining(GameValues& copies)
 {
-    if (training != TextYes)
-        return { training, QStringLiteral("Вы же даже не записаны!") };
-    return { TextNo, QString() };
+    if (copies.text(Field::AttendsTraining) != TextYes)
+        return QStringLiteral("Вы же даже не записаны!");
+    copies.setText(Field::AttendsTraining, TextNo);
+    return {};
 }

@@ -68,14 +68,14 @@ MotherTalk::Outcome MotherTalk::answer(int slot, TGameState& state)
         if (state.text(Field::LunchMoney) != NoLunchMoney) {
             outcome.messages << QStringLiteral("Ок, диета так диета. Значит, выдавать тебе деньги на жратву в школе "
                                                "не буду... А то потолстеешь... =)");
-            state.set(Field::LunchMoney, NoLunchMoney);
+            state.setNumber(Field::LunchMoney, 0);
         } else {
             outcome.messages << QStringLiteral("Какая диета? Ты итак худой, как трость, какая тебе диета?");
         }
         return outcome;
     }
     if (slot == 2 && caption == AskForAPhone)
-        state.set(Field::MotherPhoneDeal, QStringLiteral("1"));
+        state.setNumber(Field::MotherPhoneDeal, 1);
     const QString label = m_answers.labels[slot];
     m_speech.clear();
     show(label);

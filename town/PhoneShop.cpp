@@ -35,17 +35,16 @@ QStringList BuyPhone(
     const int fullPrice = StrToInt(price);
     const int thirdPrice = StrToInt(dealPrice);
     const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : fullPrice;
-    const int money = state.number(Field::Money);
-    if (money < cost)
+    if (state.number(Field::Money) < cost)
         return { QStringLiteral("У вас не хватает денег на покупку этого мобильника.") };
-    const int authority = state.number(Field::Authority);
+    state.number(Field::Authority); // a damaged authority stops the purchase before anything changes
     // The gain is a tenth of the deal price, whichever way the phone was paid for.
     const int gain = thirdPrice / 10;
 
-    state.set(Field::Money, money - cost);
-    state.set(Field::MobilePhone, model);
-    state.set(Field::Authority, authority + gain);
-    state.set(Field::PhoneCredit, StartingPhoneCredit);
+    state.add(Field::Money, -qint64(cost));
+    state.setText(Field::MobilePhone, model);
+    state.add(Field::Authority, gain);
+    state.setNumber(Field::PhoneCredit, StartingPhoneCredit);
     return {
         deal == PhoneDeal::MothersDeal
             ? QStringLiteral("Новый мобильник успешно куплен! Вы вложили за него 1/3 цены, остальное добавила ваша "
@@ -60,12 +59,11 @@ QStringList BuyPhone(
 
 QStringList BuyTopUpCard(TGameState& state)
 {
-    const int money = state.number(Field::Money);
-    if (money < TopUpCardPrice)
+    if (state.number(Field::Money) < TopUpCardPrice)
         return { QStringLiteral("У вас не хватает денег на покупку карты оплаты BeeLine GSM.") };
-    const int credit = state.number(Field::PhoneCredit);
-    state.set(Field::Money, money - TopUpCardPrice);
-    state.set(Field::PhoneCredit, credit + TopUpCardCredit);
+    state.number(Field::PhoneCredit); // a damaged credit stops the purchase before anything changes
+    state.add(Field::Money, -TopUpCardPrice);
+    state.add(Field::PhoneCredit, TopUpCardCredit);
     QStringList messages
         = { QStringLiteral("Вы купили карту оплаты BeeLineGSM номиналом в 5 USD (500 USC) за 150 рублей.") };
     if (state.text(Field::MobilePhone) == TextNo)

@@ -1,16 +1,15 @@
 #include "town/Purchase.h"
 
-#include "core/Errors.h"
-#include "core/GameState.h"
+#include <algorithm>
 
 const char* const NotEnoughMoneyMessage = "Вы думаете, у вас денег хватит?";
 
-PurchaseOutcome Purchase(const QString& money, const QString& target, int price, int gain)
+bool Purchase(GameValues& copies, NumberField target, int price, int gain)
 {
-    const int cash = StrToInt(money);
-    if (cash < price)
-        return { false, money, target };
-    const int raised = SaturatedSum(StrToInt(target), gain);
-    return { true, QString::number(cash - price),
-        raised >= PurchaseCap ? QString::number(PurchaseCap) : QString::number(raised) };
+    if (copies.number(Field::Money) < price)
+        return false;
+    const qint64 raised = qint64(copies.number(target)) + gain;
+    copies.add(Field::Money, -price);
+    copies.setNumber(target, std::min<qint64>(raised, PurchaseCap));
+    return true;
 }

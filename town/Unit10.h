@@ -1,20 +1,21 @@
 // The school canteen: buys food for money, raising satiety.
 #pragma once
 
-#include "core/GameWindow.h"
+#include "town/CopyInOut.h"
 
 class QLabel;
 class QPushButton;
 
-// Works on copies of Money and Satiety that the in-school window puts into its labels and takes back afterwards.
-class TForm10 : public TGameWindow {
+// Works on copies of Money and Satiety that the in-school window hands in and takes back afterwards.
+class TForm10 : public TPlaceWindow {
     Q_OBJECT
 public:
     explicit TForm10(GameWindows& windows);
 
+private:
     QLabel* Label1; // "Что хотели?"
-    QLabel* moneyLabel; // the copy of Money
-    QLabel* satietyLabel; // the copy of Satiety
+    QLabel* moneyLabel; // shows the copy of Money
+    QLabel* satietyLabel; // shows the copy of Satiety
 
     QPushButton* Button1; // raisin bun
     QPushButton* Button7; // poppy-seed bun

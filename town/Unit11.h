@@ -1,20 +1,21 @@
 // The food department of the supermarket: buys food for money, raising satiety.
 #pragma once
 
-#include "core/GameWindow.h"
+#include "town/CopyInOut.h"
 
 class QLabel;
 class QPushButton;
 
-// Works on copies of Money and Satiety that the supermarket puts into its labels and takes back afterwards.
-class TForm11 : public TGameWindow {
+// Works on copies of Money and Satiety that the supermarket hands in and takes back afterwards.
+class TForm11 : public TPlaceWindow {
     Q_OBJECT
 public:
     explicit TForm11(GameWindows& windows);
 
+private:
     QLabel* Label1; // "Что-то хотели?"
-    QLabel* moneyLabel; // the copy of Money
-    QLabel* satietyLabel; // the copy of Satiety
+    QLabel* moneyLabel; // shows the copy of Money
+    QLabel* satietyLabel; // shows the copy of Satiety
 
     QPushButton* Button1; // white bread
     QPushButton* Button2; // long loaf

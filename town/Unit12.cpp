@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 TForm12::TForm12(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Моя копилка"), QSize(460, 300), WindowFrame::NoCloseBox)
+    : TPlaceWindow(windows, QStringLiteral("Моя копилка"), QSize(460, 300), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Cream);
     Label1 = new QLabel(QStringLiteral("Моя любимая копилка. Что будем с ней делать?"), this);
@@ -30,6 +30,9 @@ TForm12::TForm12(GameWindows& windows)
     Button3 = MakeExitButton(this, QStringLiteral("Отойти от копилки"));
     Connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+    NameControls({ { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { piggyLabel, "piggyLabel" }, { Edit1, "Edit1" },
+        { Edit2, "Edit2" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
+    ShowCopiesIn({ { Field::Money, moneyLabel }, { Field::PiggyBank, piggyLabel } });
 
     auto* moves = new QGridLayout;
     moves->setHorizontalSpacing(6);
@@ -65,18 +68,17 @@ TForm12::TForm12(GameWindows& windows)
     layout->addLayout(right, 1);
 }
 
-void TForm12::Button1Click() { Move(Edit1, moneyLabel, piggyLabel); }
+void TForm12::Button1Click() { Move(Edit1, Field::Money, Field::PiggyBank); }
 
-void TForm12::Button2Click() { Move(Edit2, piggyLabel, moneyLabel); }
+void TForm12::Button2Click() { Move(Edit2, Field::PiggyBank, Field::Money); }
 
-void TForm12::Move(QLineEdit* field, QLabel* from, QLabel* to)
+void TForm12::Move(QLineEdit* field, NumberField from, NumberField to)
 {
-    const PiggyMove move = MoveMoney(field->text(), from->text(), to->text());
+    const PiggyMove move = MoveMoney(copies(), field->text(), from, to);
     if (!move.moved) {
         ui().message(move.message);
         return;
     }
     field->setText(move.field);
-    from->setText(move.from);
-    to->setText(move.to);
+    ShowCopies();
 }

@@ -36,6 +36,9 @@ TForm13::TForm13(GameWindows& windows)
     SetBold(Button4);
     Connect(Button4, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
+    NameControls({ { Memo1, "Memo1" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" },
+        { Button4, "Button4" } });
+
     auto* picture = new PictureBox(this);
     picture->setFixedSize(180, 126);
     picture->setArt(QStringLiteral(":/art/mother_kitchen.svg"));

@@ -17,12 +17,6 @@ public:
     // does not start (the window keeps what it had).
     void StartTalk();
 
-    QPlainTextEdit* Memo1; // the mother's speech
-    QPushButton* Button1; // answer 1
-    QPushButton* Button2; // answer 2
-    QPushButton* Button3; // answer 3
-    QPushButton* Button4; // "Ладно, я пошел, давай, пока!"
-
     void Button1Click() { Answer(0); }
     void Button2Click() { Answer(1); }
     void Button3Click() { Answer(2); }
@@ -30,6 +24,12 @@ public:
 private:
     void Answer(int slot);
     void ShowTalk();
+
+    QPlainTextEdit* Memo1; // the mother's speech
+    QPushButton* Button1; // answer 1
+    QPushButton* Button2; // answer 2
+    QPushButton* Button3; // answer 3
+    QPushButton* Button4; // "Ладно, я пошел, давай, пока!"
 
     MotherTalk m_talk;
 };

@@ -44,6 +44,9 @@ TForm14::TForm14(GameWindows& windows)
     SetBold(Button2);
     Connect(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
+    NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Edit1, "Edit1" }, { Label3, "Label3" },
+        { Button1, "Button1" }, { Button2, "Button2" } });
+
     auto* amount = new QHBoxLayout;
     amount->addWidget(Label2);
     amount->addWidget(Edit1);
@@ -66,7 +69,7 @@ void TForm14::Button1Click()
 {
     const AllowanceOutcome outcome = AgreeAllowance(Edit1->text());
     if (outcome.agreed)
-        state().set(Field::LunchMoney, outcome.lunchMoney);
+        state().setNumber(Field::LunchMoney, outcome.lunchMoney);
     ui().message(outcome.message);
     if (outcome.agreed)
         closeWith(ModalResult::Ok);

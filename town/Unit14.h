@@ -13,12 +13,13 @@ class TForm14 : public TGameWindow {
 public:
     explicit TForm14(GameWindows& windows);
 
+    void Button1Click();
+
+private:
     QLabel* Label1; // the mother's offer
     QLabel* Label2; // "Я хочу, чтобы платила ты мне по"
     QLineEdit* Edit1; // the amount a day
     QLabel* Label3; // "рублей"
     QPushButton* Button1; // "ОК"
     QPushButton* Button2; // "Я совсем не голодный! Это я глупость сказал.."
-
-    void Button1Click();
 };

@@ -33,6 +33,7 @@ TForm15::TForm15(GameWindows& windows)
     Button2 = button(QStringLiteral("Попытаться стащить ГДЗ... =)"), &TForm15::Button2Click);
     Button3 = button(QStringLiteral("Выйти из этого отдела"), &TForm15::Button3Click);
     SetBold(Button3);
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 16);

@@ -14,17 +14,18 @@ class TForm16 : public TGameWindow {
 public:
     explicit TForm16(GameWindows& windows);
 
-    QLabel* Label1; // the classmate's words
-    QLabel* Label2; // "Продать за"
-    QLineEdit* Edit1; // the price, "0" at the start of the game
-    QLabel* Label3; // "руб."
-    QPushButton* Button1; // "Продать"
-    QPushButton* Button2; // "Я передумал продавать"
-
     void Button1Click();
     void Button2Click();
 
 protected:
     // The price is ready to be typed over.
     void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* Label1; // the classmate's words
+    QLabel* Label2; // "Продать за"
+    QLineEdit* Edit1; // the price, "0" at the start of the game
+    QLabel* Label3; // "руб."
+    QPushButton* Button1; // "Продать"
+    QPushButton* Button2; // "Я передумал продавать"
 };

@@ -47,6 +47,9 @@ TForm17::TForm17(GameWindows& windows)
     Button2 = new QPushButton(QStringLiteral("Уйти отсюда"), this);
     Connect(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
+    NameControls({ { Label1, "Label1" }, { ListBox1, "ListBox1" }, { Memo1, "Memo1" }, { Button1, "Button1" },
+        { Button2, "Button2" } });
+
     auto* picture = new PictureBox(this);
     picture->setFixedSize(200, 140);
     picture->setArt(QStringLiteral(":/art/job_centre.svg"));

@@ -18,15 +18,15 @@ public:
     // EInOutError and the window keeps what it showed.
     void ShowFirstJob();
 
-    QLabel* Label1; // the invitation under the picture
-    QListWidget* ListBox1; // "Работа:"
-    QPlainTextEdit* Memo1; // "Инфо:"
-    QPushButton* Button1; // "СОГЛАСЕН"
-    QPushButton* Button2; // "Уйти отсюда"
-
     void ListBox1Click(int position);
     void Button1Click();
 
 private:
     void LoadDescription(int position);
+
+    QLabel* Label1; // the invitation under the picture
+    QListWidget* ListBox1; // "Работа:"
+    QPlainTextEdit* Memo1; // "Инфо:"
+    QPushButton* Button1; // "СОГЛАСЕН"
+    QPushButton* Button2; // "Уйти отсюда"
 };

@@ -51,9 +51,7 @@ TForm24::TForm24(GameWindows& windows)
     // Left: the pitch, black letters over a white copy two pixels lower right, then the buttons.
     const QString pitch = QStringLiteral("Хотите купить у нас мобильник? No problem! Выбирай любой! Здесь просто "
                                          "огромный выбор мобильников самых известных фирм!");
-    Label1 = new QLabel(QStringLiteral("Хотите купить у нас мобильник? No problem! Выбирай любой! Здесь просто "
-                                       "огромный выбор мобильников самых известных фирм!"),
-        this);
+    Label1 = new QLabel(pitch, this);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setFixedWidth(LeftColumnWidth);
@@ -100,7 +98,6 @@ TForm24::TForm24(GameWindows& windows)
             auto* made = new QPushButton(model, page);
             Connect(made, &QPushButton::clicked, this, [this, brandName, model] { ChooseModel(brandName, model); });
             grid->addWidget(made, int(i) / 2, int(i) % 2);
-            modelButtons.push_back(made);
         }
         grid->setRowStretch(3, 1);
         PageControl1->addTab(page, brandName);
@@ -134,6 +131,11 @@ TForm24::TForm24(GameWindows& windows)
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setAccessibleName(QStringLiteral("Описание мобильника"));
+
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" },
+        { Button4, "Button4" }, { PageControl1, "PageControl1" }, { Image1, "Image1" }, { modelLabel, "modelLabel" },
+        { priceLabel, "priceLabel" }, { dealCaption, "dealCaption" }, { dealPriceLabel, "dealPriceLabel" },
+        { Memo1, "Memo1" } });
 
     auto* pictureRow = new QHBoxLayout;
     pictureRow->addWidget(Image1, 0, Qt::AlignTop);

@@ -3,8 +3,6 @@
 
 #include "core/GameWindow.h"
 
-#include <vector>
-
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,21 +16,6 @@ class TForm24 : public TGameWindow {
 public:
     explicit TForm24(GameWindows& windows);
 
-    QLabel* Label1; // the sales pitch
-    QPushButton* Button1; // "Купить (по договору с матерью) за в 1/3 цены"
-    QPushButton* Button2; // "Купить этот мобильный телефон"
-    QPushButton* Button3; // "Купить карту номиналом 5 USD (150 руб)"
-    QPushButton* Button4; // "Выйти из этого отдела"
-
-    QTabWidget* PageControl1; // the brand tabs
-    std::vector<QPushButton*> modelButtons; // every model button, tab by tab
-    QLabel* Image1; // the chosen phone's picture, fitted into 101 x 101
-    QLabel* modelLabel; // "Пусто" or the chosen model
-    QLabel* priceLabel;
-    QLabel* dealCaption; // "1/3 цены:"
-    QLabel* dealPriceLabel;
-    QPlainTextEdit* Memo1; // the description
-
     // Fills the info panel from the catalogue files of one model, as its button does. On a failure the panel stays
     // as it was.
     void ChooseModel(const QString& brand, const QString& model);
@@ -45,4 +28,18 @@ public:
 private:
     void showDealControls();
     void onStateChanged(Field field);
+
+    QLabel* Label1; // the sales pitch
+    QPushButton* Button1; // "Купить (по договору с матерью) за в 1/3 цены"
+    QPushButton* Button2; // "Купить этот мобильный телефон"
+    QPushButton* Button3; // "Купить карту номиналом 5 USD (150 руб)"
+    QPushButton* Button4; // "Выйти из этого отдела"
+
+    QTabWidget* PageControl1; // the brand tabs, each with its models' buttons
+    QLabel* Image1; // the chosen phone's picture, fitted into 101 x 101
+    QLabel* modelLabel; // "Пусто" or the chosen model
+    QLabel* priceLabel;
+    QLabel* dealCaption; // "1/3 цены:"
+    QLabel* dealPriceLabel;
+    QPlainTextEdit* Memo1; // the description
 };

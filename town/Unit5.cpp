@@ -29,7 +29,6 @@ TForm5::TForm5(GameWindows& windows)
     buttonFrame = new QFrame(this);
     buttonFrame->setFrameShape(QFrame::Panel);
     buttonFrame->setFrameShadow(QFrame::Raised);
-    buttonFrame->setObjectName(QStringLiteral("buttonFrame"));
     MakePanel(buttonFrame);
 
     const QSize size(177, 33);
@@ -62,6 +61,11 @@ TForm5::TForm5(GameWindows& windows)
         }
     }
 
+    NameControls({ { Label1, "Label1" }, { buttonFrame, "buttonFrame" }, { Button1, "Button1" }, { Button9, "Button9" },
+        { Button2, "Button2" }, { Button4, "Button4" }, { Button6, "Button6" }, { Button11, "Button11" },
+        { Button8, "Button8" }, { Button3, "Button3" }, { Button5, "Button5" }, { Button7, "Button7" },
+        { Button10, "Button10" } });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 14, 12, 14);
     layout->addWidget(Label1);
@@ -71,20 +75,13 @@ TForm5::TForm5(GameWindows& windows)
 
 void TForm5::Button1Click() { ui().showModal(windows().form7()); }
 
-void TForm5::Button9Click()
-{
-    TForm8& hall = windows().form8();
-    ShowWithCopies(state(), hall, { { Field::Money, hall.moneyLabel }, { Field::Mood, hall.moodLabel } });
-}
+void TForm5::Button9Click() { ShowWithCopies(state(), windows().form8(), { Field::Money, Field::Mood }); }
 
 void TForm5::Button2Click() { GirlsAction(windows()); }
 
 void TForm5::Button4Click()
 {
-    TForm9& club = windows().form9();
-    ShowWithCopies(state(), club,
-        { { Field::Money, club.moneyLabel }, { Field::FightSkill, club.skillLabel },
-            { Field::AttendsTraining, club.trainingLabel } });
+    ShowWithCopies(state(), windows().form9(), { Field::Money, Field::FightSkill, Field::AttendsTraining });
 }
 
 void TForm5::Button6Click()
@@ -97,19 +94,12 @@ void TForm5::Button6Click()
 
 void TForm5::Button11Click()
 {
-    TForm18& cafe = windows().form18();
-    ShowWithCopies(state(), cafe,
-        { { Field::Money, cafe.moneyLabel }, { Field::Satiety, cafe.satietyLabel },
-            { Field::Vigor, cafe.vigorLabel } });
+    ShowWithCopies(state(), windows().form18(), { Field::Money, Field::Satiety, Field::Vigor });
 }
 
 void TForm5::Button8Click() { closeWith(ModalResult::Ok); }
 
-void TForm5::Button3Click()
-{
-    TForm12& piggy = windows().form12();
-    ShowWithCopies(state(), piggy, { { Field::Money, piggy.moneyLabel }, { Field::PiggyBank, piggy.piggyLabel } });
-}
+void TForm5::Button3Click() { ShowWithCopies(state(), windows().form12(), { Field::Money, Field::PiggyBank }); }
 
 void TForm5::Button5Click() { PhoneAction(windows()); }
 

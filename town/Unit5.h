@@ -12,6 +12,19 @@ class TForm5 : public TGameWindow {
 public:
     explicit TForm5(GameWindows& windows);
 
+    void Button1Click();
+    void Button9Click();
+    void Button2Click();
+    void Button4Click();
+    void Button6Click();
+    void Button11Click();
+    void Button8Click();
+    void Button3Click();
+    void Button5Click();
+    void Button7Click();
+    void Button10Click();
+
+private:
     QLabel* Label1; // "ЧТО БУДЕМ ДЕЛАТЬ?"
     QFrame* buttonFrame; // the framed area holding the buttons
 
@@ -26,16 +39,4 @@ public:
     QPushButton* Button5; // "Мобильник"
     QPushButton* Button7; // "Поговорить с мамой"
     QPushButton* Button10; // "Заняться ГОП-СТОПОМ"
-
-    void Button1Click();
-    void Button9Click();
-    void Button2Click();
-    void Button4Click();
-    void Button6Click();
-    void Button11Click();
-    void Button8Click();
-    void Button3Click();
-    void Button5Click();
-    void Button7Click();
-    void Button10Click();
 };

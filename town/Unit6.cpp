@@ -30,6 +30,9 @@ TForm6::TForm6(GameWindows& windows)
     Button4 = MakeMenuButton(this, this, "Ничего не делать", size, &TForm6::Button4Click, true);
     Button3 = MakeMenuButton(this, this, "Сбежать", size, &TForm6::Button3Click);
 
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" }, { Button6, "Button6" }, { Button5, "Button5" },
+        { Button2, "Button2" }, { Button4, "Button4" }, { Button3, "Button3" } });
+
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(12);
     buttons->setVerticalSpacing(8);
@@ -48,12 +51,7 @@ TForm6::TForm6(GameWindows& windows)
     layout->setAlignment(buttons, Qt::AlignHCenter);
 }
 
-void TForm6::Button1Click()
-{
-    TForm10& canteen = windows().form10();
-    ShowWithCopies(
-        state(), canteen, { { Field::Money, canteen.moneyLabel }, { Field::Satiety, canteen.satietyLabel } });
-}
+void TForm6::Button1Click() { ShowWithCopies(state(), windows().form10(), { Field::Money, Field::Satiety }); }
 
 void TForm6::Button6Click()
 {

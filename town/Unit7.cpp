@@ -39,6 +39,9 @@ TForm7::TForm7(GameWindows& windows)
     Button2 = MakeMenuButton(this, this, "Сотовый отдел", size, &TForm7::Button2Click);
     Button4 = MakeMenuButton(this, this, "Выйти из магазина", size, &TForm7::Button4Click);
 
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" }, { Button3, "Button3" }, { Button2, "Button2" },
+        { Button4, "Button4" } });
+
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(16);
     buttons->setVerticalSpacing(8);
@@ -57,11 +60,7 @@ TForm7::TForm7(GameWindows& windows)
     layout->setAlignment(buttons, Qt::AlignHCenter);
 }
 
-void TForm7::Button1Click()
-{
-    TForm11& food = windows().form11();
-    ShowWithCopies(state(), food, { { Field::Money, food.moneyLabel }, { Field::Satiety, food.satietyLabel } });
-}
+void TForm7::Button1Click() { ShowWithCopies(state(), windows().form11(), { Field::Money, Field::Satiety }); }
 
 void TForm7::Button3Click() { ui().showModal(windows().form15()); }
 

@@ -11,14 +11,15 @@ class TForm7 : public TGameWindow {
 public:
     explicit TForm7(GameWindows& windows);
 
+    void Button1Click();
+    void Button3Click();
+    void Button2Click();
+    void Button4Click();
+
+private:
     QLabel* Label1; // "НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?"
     QPushButton* Button1; // "Продуктовый отдел"
     QPushButton* Button3; // "Книжный отдел"
     QPushButton* Button2; // "Сотовый отдел"
     QPushButton* Button4; // "Выйти из магазина"
-
-    void Button1Click();
-    void Button3Click();
-    void Button2Click();
-    void Button4Click();
 };

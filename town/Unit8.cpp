@@ -6,7 +6,6 @@
 #include "town/FoodCounter.h"
 #include "town/Leisure.h"
 #include "town/PlaceParts.h"
-#include "town/Purchase.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +13,7 @@
 #include <QVBoxLayout>
 
 TForm8::TForm8(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Игровой Зал"), QSize(476, 307), WindowFrame::NoCloseBox)
+    : TPlaceWindow(windows, QStringLiteral("Игровой Зал"), QSize(476, 307), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Cream);
     moneyLabel = MakeValueLabel(this, QStringLiteral("Деньги наличными, в рублях"));
@@ -28,7 +27,8 @@ TForm8::TForm8(GameWindows& windows)
     auto play = [this](const char* caption, int price, int gain) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setMinimumHeight(28);
-        Connect(button, &QPushButton::clicked, this, [this, price, gain] { Play(price, gain); });
+        Connect(button, &QPushButton::clicked, this,
+            [this, price, gain] { Buy(Field::Mood, price, gain, HallNoMoneyMessage); });
         return button;
     };
     Button1 = play("Играть 10 минут (5 руб. Настроение +5)", 5, 5);
@@ -36,6 +36,10 @@ TForm8::TForm8(GameWindows& windows)
     Button3 = play("Играть 1 час (14 руб. Настроение +20)", 14, 20);
     Button4 = play("Играть 2 часа (30 руб. Настроение +50)", 30, 50);
     Button5 = MakeExitButton(this, QStringLiteral("Уйти"));
+    NameControls(
+        { { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { moodLabel, "moodLabel" }, { Button1, "Button1" },
+            { Button2, "Button2" }, { Button3, "Button3" }, { Button4, "Button4" }, { Button5, "Button5" } });
+    ShowCopiesIn({ { Field::Money, moneyLabel }, { Field::Mood, moodLabel } });
 
     auto* picture = new PictureBox(this);
     picture->setFixedSize(160, 283);
@@ -58,15 +62,4 @@ TForm8::TForm8(GameWindows& windows)
     layout->setSpacing(12);
     layout->addWidget(picture, 0, Qt::AlignTop);
     layout->addLayout(right, 1);
-}
-
-void TForm8::Play(int price, int gain)
-{
-    const PurchaseOutcome outcome = Purchase(moneyLabel->text(), moodLabel->text(), price, gain);
-    if (!outcome.bought) {
-        ui().message(QString::fromUtf8(HallNoMoneyMessage));
-        return;
-    }
-    moneyLabel->setText(outcome.money);
-    moodLabel->setText(outcome.target);
 }

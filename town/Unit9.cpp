@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 TForm9::TForm9(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("Клуб Каратист"), QSize(356, 436), WindowFrame::NoCloseBox)
+    : TPlaceWindow(windows, QStringLiteral("Клуб Каратист"), QSize(356, 436), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Cream);
     moneyLabel = MakeValueLabel(this, QStringLiteral("Деньги наличными, в рублях"));
@@ -31,6 +31,10 @@ TForm9::TForm9(GameWindows& windows)
     Button3 = MakeExitButton(this, QStringLiteral("Выйти"));
     Connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    NameControls({ { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { skillLabel, "skillLabel" },
+        { trainingLabel, "trainingLabel" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
+    ShowCopiesIn(
+        { { Field::Money, moneyLabel }, { Field::FightSkill, skillLabel }, { Field::AttendsTraining, trainingLabel } });
 
     auto* picture = new PictureBox(this);
     picture->setFixedSize(332, 130);
@@ -50,13 +54,13 @@ TForm9::TForm9(GameWindows& windows)
     layout->addWidget(Button3, 0, Qt::AlignHCenter);
 }
 
-void TForm9::Button1Click() { Apply(SignUpForTraining(trainingLabel->text(), moneyLabel->text())); }
+void TForm9::Button1Click() { Tell(SignUpForTraining(copies())); }
 
-void TForm9::Button2Click() { Apply(QuitTraining(trainingLabel->text())); }
+void TForm9::Button2Click() { Tell(QuitTraining(copies())); }
 
-void TForm9::Apply(const TrainingChange& change)
+void TForm9::Tell(const QString& refusal)
 {
-    trainingLabel->setText(change.training);
-    if (!change.message.isEmpty())
-        ui().message(change.message);
+    ShowCopies();
+    if (!refusal.isEmpty())
+        ui().message(refusal);
 }

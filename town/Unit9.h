@@ -1,31 +1,30 @@
 // The karate club "Клуб Каратист": signing up for the daily training that raises fighting skill.
 #pragma once
 
-#include "core/GameWindow.h"
+#include "town/CopyInOut.h"
 
 class QLabel;
 class QPushButton;
-struct TrainingChange;
 
-// Works on copies of Money, FightSkill and AttendsTraining that the outside-school window puts into its labels and
-// takes back. The club shows the fighting skill but never changes it: the training itself happens at midnight.
-class TForm9 : public TGameWindow {
+// Works on copies of Money, FightSkill and AttendsTraining that the outside-school window hands in and takes back.
+// The club shows the fighting skill but never changes it: the training itself happens at midnight.
+class TForm9 : public TPlaceWindow {
     Q_OBJECT
 public:
     explicit TForm9(GameWindows& windows);
-
-    QLabel* Label1; // the offer
-    QLabel* moneyLabel; // the copy of Money
-    QLabel* skillLabel; // the copy of FightSkill
-    QLabel* trainingLabel; // the copy of AttendsTraining
-
-    QPushButton* Button1; // "Записать меня"
-    QPushButton* Button2; // "Я больше не хочу тренироваться"
-    QPushButton* Button3; // "Выйти"
 
     void Button1Click();
     void Button2Click();
 
 private:
-    void Apply(const TrainingChange& change);
+    void Tell(const QString& refusal);
+
+    QLabel* Label1; // the offer
+    QLabel* moneyLabel; // shows the copy of Money
+    QLabel* skillLabel; // shows the copy of FightSkill
+    QLabel* trainingLabel; // shows the copy of AttendsTraining
+
+    QPushButton* Button1; // "Записать меня"
+    QPushButton* Button2; // "Я больше не хочу тренироваться"
+    QPushButton* Button3; // "Выйти"
 };

@@ -35,7 +35,7 @@ FILE* OpenRegularFile(const char* fileName)
     struct stat info;
     if (::stat(fileName, &info) != 0 || !S_ISREG(info.st_mode))
         return nullptr;
-    const int fd = ::open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return nullptr;
     const int flags = ::fcntl(fd, F_GETFL);

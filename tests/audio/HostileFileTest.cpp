@@ -229,6 +229,7 @@ TEST_F(HostilePlaylistTracks, ThePlayerWindowSaysAtOnceThatTheyCannotBePlayed)
     ASSERT_EQ(::symlink("/dev/zero", QFile::encodeName(dir + "/zero.mp3").constData()), 0);
     ASSERT_TRUE(QDir(dir).mkdir("folder.ogg"));
     const QStringList tracks { "fifo.mp3", "fifo.ogg", "zero.mp3", "folder.ogg" };
+    ui.expectErrorBoxes(int(tracks.size()));
     for (const QString& track : tracks)
         window.StartTrack(track);
     EXPECT_EQ(ui.errors, QStringList(tracks.size(), QStringLiteral("Error : Invalid stream file")));

@@ -85,7 +85,7 @@ TEST(MediaPlayerTest, AClipPlaysToItsEndAndRestartsFromTheStart)
 
     player.Play();
     EXPECT_LT(player.Position(), player.Length());
-    ASSERT_TRUE(WaitForEnd(player, int(player.Length()) + 3000));
+    ASSERT_TRUE(WaitForEnd(player, int(player.Length()) + PatientWait));
 
     // The shooter rewinds before every shot, even while the last one still sounds.
     player.Rewind();
@@ -111,7 +111,7 @@ TEST(MediaPlayerTest, MusicWithoutAKnownLengthEndsWhenItStopsSounding)
     ASSERT_TRUE(player.IsOpen());
     player.Play();
     EXPECT_NE(player.Position(), player.Length());
-    EXPECT_TRUE(WaitForEnd(player, 15000));
+    EXPECT_TRUE(WaitForEnd(player, PatientWait));
     // Opening again starts at the beginning of a track that has not ended.
     player.Open();
     EXPECT_EQ(player.Position(), 0);
@@ -147,7 +147,7 @@ TEST(SoundDeviceTest, AClipReachesTheDevice)
     player.Open();
     ASSERT_TRUE(SoundDevice::Shared().isOpen());
     player.Play();
-    ASSERT_TRUE(WaitForEnd(player, int(player.Length()) + 3000));
+    ASSERT_TRUE(WaitForEnd(player, int(player.Length()) + PatientWait));
     QThread::msleep(200);
     const QByteArray written = ReadBytes(output);
     EXPECT_GT(written.size(), 0);

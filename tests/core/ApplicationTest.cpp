@@ -11,6 +11,7 @@
 TEST(Application, HandlerErrorsEndUpInTheErrorBoxAndTheGameGoesOn)
 {
     ScriptedUi ui;
+    ui.expectErrorBoxes(3);
     // Handlers are connected through the guard, which stops the failure before it reaches Qt's event loop.
     QPushButton button("x");
     Connect(&button, &QPushButton::clicked, &button, [] { throw EConvertError::notAnInteger("abc"); });

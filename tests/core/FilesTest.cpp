@@ -8,9 +8,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 template <class Error, class Body> QString failureOf(Body body)
@@ -67,15 +69,41 @@ TEST(TextFile, WritingGivesWindows1251WithCrLfAndReadsBack)
     EXPECT_EQ(ReadLines1251(path), (QStringList { "Вася Пупкин", "", "80" }));
 }
 
-TEST(TextFile, FilesThatAreNotReadableTextFailWithTheirName)
+TEST(TextFile, FilesThatAreNotReadableContentFailAtOnceWithTheirName)
 {
     QTemporaryDir dir;
-    const QString big = dir.filePath("big.txt");
-    WriteBytes(big, QByteArray(MaxTextFileSize + 1, 'x'));
-    const QString paths[] = { dir.filePath("missing.txt"), dir.path(), QStringLiteral("/dev/zero"), big };
-    for (const QString& path : paths) {
-        QString message = failureOf<EInOutError>([&] { ReadLines1251(path); });
-        EXPECT_TRUE(message.startsWith(path)) << path.toStdString() << ": " << message.toStdString();
+    const QString big = dir.filePath("big.txt"), fifo = dir.filePath("pipe.txt");
+    {
+        QFile file(big); // beyond the limits of both readers, sparse
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(std::max(MaxTextFileSize, MaxPictureFileSize) + 1));
+    }
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // A FIFO with no writer would block a reader for ever; a device never ends; a link leads to what it leads to.
+    const struct {
+        QString path;
+        const char* reason;
+    } cases[] = {
+        { dir.filePath("missing.txt"), "файл не найден" },
+        { dir.path(), "это не файл" },
+        { fifo, "это не файл" },
+        { QStringLiteral("/dev/zero"), "это не файл" },
+        { big, "слишком большой" },
+    };
+    for (const auto& c : cases) {
+        const QString link = dir.filePath("link-to-" + QFileInfo(c.path).fileName());
+        ASSERT_TRUE(QFile::link(c.path, link));
+        for (const QString& path : { c.path, link }) {
+            for (const QString& copy : { path + ".jpg", path + ".bmp" })
+                QFile::link(path, copy); // the picture readers choose by the name's ending
+            const QString failures[] = { failureOf<EInOutError>([&] { ReadLines1251(path); }),
+                failureOf<EInOutError>([&] { LoadPicture(path + ".jpg"); }),
+                failureOf<EInOutError>([&] { LoadPicture(path + ".bmp"); }) };
+            for (const QString& message : failures) {
+                EXPECT_TRUE(message.startsWith(path)) << message.toStdString();
+                EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
+            }
+        }
     }
 }
 

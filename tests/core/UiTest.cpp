@@ -1,5 +1,6 @@
 // The real host's notices: the clock's announcements come one after another and never hold up the game.
 #include "core/Ui.h"
+#include "TestHelpers.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,11 +42,11 @@ TEST(RealUiNotices, ComeOneAfterAnotherWithoutBlockingTheCaller)
 
         VisibleBoxes()[0]->button(QMessageBox::Ok)->click();
         host.notice(QStringLiteral("Третье"));
-        EXPECT_TRUE(QTest::qWaitFor([] { return OnlyBoxText() == QStringLiteral("Второе"); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([] { return OnlyBoxText() == QStringLiteral("Второе"); }, PatientWait));
         VisibleBoxes()[0]->button(QMessageBox::Ok)->click();
-        EXPECT_TRUE(QTest::qWaitFor([] { return OnlyBoxText() == QStringLiteral("Третье"); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([] { return OnlyBoxText() == QStringLiteral("Третье"); }, PatientWait));
         VisibleBoxes()[0]->button(QMessageBox::Ok)->click();
-        EXPECT_TRUE(QTest::qWaitFor([] { return VisibleBoxes().isEmpty(); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([] { return VisibleBoxes().isEmpty(); }, PatientWait));
 
         // With the queue empty a new notice shows at once again.
         QTest::qWait(10);

@@ -5,6 +5,7 @@ Run from tests/datacheck; then refresh expected.txt with
 and read the difference before committing it."""
 import os
 import shutil
+import struct
 
 B = 'broken/'
 
@@ -21,6 +22,15 @@ def node(line, nxt, out=''):
     return [line, 'Ответ 1', 'Ответ 2', 'Ответ 3', '0', '0', str(nxt[0]), str(nxt[1]), str(nxt[2]), out]
 
 
+# The start of an Ogg Vorbis stream: a page header and the identification header (stereo, 44100 Hz).
+OGG = (b'OggS' + b'\0' * 24 + b'\x01vorbis' + struct.pack('<IBIiiiBB', 0, 2, 44100, 0, 128000, 0, 0xB8, 1))
+# A WAV file of four silent points.
+WAV = (b'RIFF' + struct.pack('<I', 4 + 24 + 8 + 8) + b'WAVE' + b'fmt ' + struct.pack('<IHHIIHH', 16, 1, 1, 8000, 16000, 2, 16)
+       + b'data' + struct.pack('<I', 8) + b'\0' * 8)
+# A BMP of 8 × 8 points, 24 bits a point.
+BMP = (b'BM' + struct.pack('<IHHI', 54 + 8 * 24, 0, 0, 54) + struct.pack('<IiiHHIIiiII', 40, 8, 8, 1, 24, 0, 8 * 24, 0, 0, 0, 0)
+       + bytes(range(8 * 24)))
+
 shutil.rmtree(B, ignore_errors=True)
 q = ['Сколько корней у уравнения x*x = 4?#один@два#три', 'Чему равно 2 + 2?#3@4#5',
      'Квадрат гипотенузы равен...@сумме квадратов катетов#разности катетов#произведению катетов']
@@ -35,7 +45,9 @@ w('encoding-byte-98', 'Works/1.txt', raw='Баннер.\r\nСтоит у'.encode
 w('dialog-next-out-of-range', 'Dialogs/Gopniks/GOPNIK.DLG', node('Эй, ты!', (2, 7, 2)) + node('Ладно, иди.', (1, 1, 1), 'win'))
 w('dialog-not-a-number', 'MyGOPSTOP/GOPNIK.DLG',
   node('Эй, ты!', (2, 2, 2))[:6] + ['два', '2', '2', ''] + node('Ладно, иди.', (1, 1, 1), 'win'))
-w('dialog-unknown-outcome', 'Dialogs/Gopniks/GOPNIK.DLG', node('Эй, ты!', (2, 2, 2)) + node('Ладно, иди.', (1, 1, 1), 'Win'))
+w('dialog-unknown-outcome', 'Dialogs/Gopniks/GOPNIK.DLG',
+  node('Эй, ты!', (2, 3, 2)) + node('Ладно, иди.', (1, 1, 1), 'Win') + node('Ну, держись!', (1, 1, 1), 'war'))
+w('dialog-never-ends', 'Dialogs/Gopniks/GOPNIK.DLG', node('Эй, ты!', (2, 2, 2)) + node('Чего молчишь?', (1, 1, 1)))
 w('dialog-unreachable-node', 'Dialogs/Gopniks/GOPNIK.DLG',
   node('Эй, ты!', (2, 2, 2)) + node('Ладно, иди.', (1, 1, 1), 'win') + node('Сюда не попасть.', (1, 1, 1), 'war'))
 many = []
@@ -74,10 +86,17 @@ s = list(sms); s[6] = "'ДО ЗАВТРА"
 w('sms-key-that-can-never-match', 'SMS/answer_sms.asms', s)
 w('playlist-missing-track', 'Soundtracks/PlayList.grpl',
   ['Трамбуль: музыка', '1 Утро', 'Data\\Soundtracks\\Utro.ogg', '2 Перемена', 'Data\\Soundtracks\\Peremena.mp3'])
-w('playlist-missing-track', 'Soundtracks/Utro.ogg', raw=b'OggS' + b'\0' * 20)
+w('playlist-missing-track', 'Soundtracks/Utro.ogg', raw=OGG)
 w('playlist-empty-title', 'Soundtracks/PlayList.grpl', ['Трамбуль: музыка', '1 ', 'Data\\Soundtracks\\Utro.ogg'])
-w('playlist-empty-title', 'Soundtracks/Utro.ogg', raw=b'OggS' + b'\0' * 20)
+w('playlist-empty-title', 'Soundtracks/Utro.ogg', raw=OGG)
+w('playlist-track-cut-short', 'Soundtracks/PlayList.grpl',
+  ['Трамбуль: музыка', '1 Утро', 'Data\\Soundtracks\\Utro.ogg', '2 Звонок', 'Data\\Soundtracks\\Zvonok.wav'])
+w('playlist-track-cut-short', 'Soundtracks/Utro.ogg', raw=OGG[:17])
+w('playlist-track-cut-short', 'Soundtracks/Zvonok.wav', raw=WAV[:-6])
 w('phone-price-not-a-number', 'Mobiles/Nokia/Nokia 2650/Price.txt', ['2 990 руб.'])
 w('ending-empty', 'Ending/End2.end', raw=b'\r\n\r\n')
 w('picture-claims-too-many-points', 'Girls/0.jpg', raw=open('../fuzz/regressions/jpeg/header-claims-11075x65497.jpg', 'rb').read())
 w('picture-cut-short', 'Mobiles/Nokia/Nokia 3220/Icon.jpg', raw=open('../fuzz/regressions/jpeg/cut-short.jpg', 'rb').read())
+w('picture-bmp-cut-in-half', 'Girls/Good.bmp', raw=BMP[:54 + 4 * 24])
+w('line-too-long', 'Works/2.txt', ['Курьер: ' + 'разносит почту, ' * 250])
+w('encoding-utf8-line', 'Works/3.txt', raw='Грузчик: носит ящики.\r\n'.encode('cp1251') + 'Платят каждый день.\r\n'.encode('utf-8'))

@@ -11,7 +11,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <limits>
 
 namespace {
 const QString Regressions = QStringLiteral(TRAMBUL_SOURCE_DIR "/tests/fuzz/regressions/");
@@ -24,6 +28,54 @@ QString PictureFailure(const QString& path)
         return error.message();
     }
     return {};
+}
+
+template <class Body> QString FailureOf(Body body)
+{
+    try {
+        body();
+    } catch (const EInOutError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+// A colour picture as JPEG, every channel at full resolution (the most a decoder keeps for a progressive picture);
+// progressive with libjpeg's own script of ten scans, or sequential.
+QByteArray Jpeg(int side, bool progressive)
+{
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(side);
+    info.image_height = JDIMENSION(side);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    for (int c = 0; c < 3; ++c)
+        info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(size_t(side) * 3);
+    while (info.next_scanline < info.image_height) {
+        for (int x = 0; x < side; ++x) {
+            row[size_t(x) * 3] = (unsigned char)(x * 7);
+            row[size_t(x) * 3 + 1] = (unsigned char)(info.next_scanline * 3);
+            row[size_t(x) * 3 + 2] = (unsigned char)((x ^ int(info.next_scanline)) & 0xFF);
+        }
+        JSAMPROW rows[] = { row.data() };
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray bytes(reinterpret_cast<const char*>(buffer), qsizetype(size));
+    std::free(buffer);
+    return bytes;
 }
 
 // The lines of a game saved right after a new game.
@@ -60,12 +112,70 @@ TEST(Hardening, PicturesBeyondTheLimitsOrDamagedAreRefusedNamingTheFile)
         { huge, "слишком большой" },
     };
     for (const auto& c : cases) {
-        QElapsedTimer timer;
-        timer.start();
         const QString message = PictureFailure(c.path);
         EXPECT_TRUE(message.startsWith(c.path)) << message.toStdString();
         EXPECT_TRUE(message.contains(QString::fromUtf8(c.mentions))) << message.toStdString();
-        EXPECT_LT(timer.elapsed(), 2000) << c.path.toStdString();
+    }
+}
+
+TEST(Hardening, JpegScansBeyondWhatEncodersWriteAreRefusedBeforeAnyIsDecoded)
+{
+    const QByteArray progressive = Jpeg(64, true);
+    JpegWork work;
+    EXPECT_EQ(DecodeJpeg(progressive, "ok.jpg", &work).size(), QSize(64, 64));
+    EXPECT_EQ(work.scansRead, 10);
+    EXPECT_EQ(work.rowsDecoded, 64);
+
+    // The last scan repeated: each copy would be another pass over the whole picture.
+    const qsizetype lastScan = progressive.lastIndexOf("\xFF\xDA");
+    const QByteArray scan = progressive.mid(lastScan, progressive.size() - 2 - lastScan);
+    for (int scans : { MaxJpegScans + 1, 20000 }) {
+        QByteArray many = progressive.left(progressive.size() - 2);
+        for (int i = 10; i < scans; ++i)
+            many += scan;
+        many += "\xFF\xD9";
+        EXPECT_EQ(FailureOf([&] { DecodeJpeg(many, "many.jpg", &work); }),
+            QStringLiteral("many.jpg: в JPEG-файле слишком много проходов: больше %1").arg(MaxJpegScans));
+        EXPECT_EQ(work.scansRead, 0) << scans;
+        EXPECT_EQ(work.rowsDecoded, 0) << scans;
+    }
+}
+
+TEST(Hardening, APictureAtTheSizeLimitDecodesAndADamagedOneStopsAtTheDamage)
+{
+    for (bool progressive : { true, false }) {
+        SCOPED_TRACE(progressive ? "progressive" : "sequential");
+        const QByteArray whole = Jpeg(MaxPictureSide, progressive);
+        JpegWork work;
+        EXPECT_EQ(DecodeJpeg(whole, "whole.jpg", &work).size(), QSize(MaxPictureSide, MaxPictureSide));
+        EXPECT_EQ(work.rowsDecoded, MaxPictureSide);
+
+        // Cut off at a third: refused at the cut, not after filling the rest of the picture with grey.
+        const QString message = FailureOf([&] { DecodeJpeg(whole.left(whole.size() / 3), "cut.jpg", &work); });
+        EXPECT_TRUE(message.startsWith("cut.jpg: испорченный JPEG-файл")) << message.toStdString();
+        if (progressive) {
+            EXPECT_LT(work.scansRead, 10);
+            EXPECT_EQ(work.rowsDecoded, 0); // every scan comes before the first row
+        } else {
+            EXPECT_LT(work.rowsDecoded, MaxPictureSide / 2);
+        }
+    }
+}
+
+TEST(Hardening, TextLinesTooLongForAWindowAreRefusedNamingTheFileAndLine)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("End1.end");
+    const QByteArray longest(MaxShownLineLength, 'x');
+    WriteBytes(path, "\xc0\r\n" + longest + "\r\n");
+    EXPECT_EQ(ReadLines1251(path).value(1).size(), MaxShownLineLength);
+    // A megabyte of NUL, or of one letter, without a blank: no window gets to lay it out.
+    for (const QByteArray& line : { longest + "x", QByteArray(1 << 20, '\0') }) {
+        WriteBytes(path, "\xc0\r\n" + line);
+        EXPECT_EQ(FailureOf([&] { ReadLines1251(path); }),
+            path + QStringLiteral(": строка 2 длиннее 4000 знаков (%1)").arg(line.size()));
+        // The player's own saved game is read whatever its lines hold.
+        EXPECT_EQ(ReadLines1251(path, AnyLineLength).value(1).size(), line.size());
     }
 }
 
@@ -90,14 +200,13 @@ TEST(Hardening, QuestionLinesLongerThanTheWindowHoldsAreRefusedWithTheirLine)
     EXPECT_EQ(message, QStringLiteral("Data\\Questions\\Труд.qst: строка 3 длиннее 2000 знаков (2001)"));
 }
 
-TEST(Hardening, ALongTextIsCheckedForTheCodePageOnceAndQuickly)
+TEST(Hardening, ALongTextIsCheckedForTheCodePageOnce)
 {
+    // Two million letters: a check that went over the text again for every letter would never finish, and the
+    // test's time limit catches it; no clock is read here, since a shared machine makes any bound flaky.
     const QString name = QString(2'000'000, QChar(u'Ж'));
-    QElapsedTimer timer;
-    timer.start();
     EXPECT_EQ(SaveableText(name), name);
     EXPECT_EQ(SaveableText(name + QString::fromUtf8("\xF0\x9F\x98\x8E") + "\n"), name + "? ");
-    EXPECT_LT(timer.elapsed(), 3000);
 }
 
 TEST(Hardening, CalendarValuesOutsideTheirRangesAreRefusedNamingTheLine)
@@ -126,8 +235,10 @@ TEST(Hardening, CalendarValuesOutsideTheirRangesAreRefusedNamingTheLine)
         { 14, "12", true },
         { 15, "2004", false },
         { 15, "2007", false },
-        { 15, "2006", true },
+        // 1 September 2006 lies after the last bell of the school year: the clock would run on into 2007.
+        { 15, "2006", false },
         { 16, "2", false },
+        { 14, "5", true },
         { 27, "да", false },
     };
     for (const auto& c : cases) {

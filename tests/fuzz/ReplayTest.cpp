@@ -1,12 +1,12 @@
-// The regression files under tests/fuzz/regressions/<target>/ go through their readers again.
+// The regression files under tests/fuzz/regressions/<target>/ go through their readers again. How much work a reader
+// may do is kept by the limits tested in HardeningTest, by what they count.
 #include "TestHelpers.h"
 #include "fuzz/FuzzTargets.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
-TEST(FuzzRegressions, EveryKeptFileGoesThroughItsReaderQuickly)
+TEST(FuzzRegressions, EveryKeptFileGoesThroughItsReader)
 {
     const QDir root(QStringLiteral(TRAMBUL_SOURCE_DIR "/tests/fuzz/regressions"));
     int replayed = 0;
@@ -16,10 +16,7 @@ TEST(FuzzRegressions, EveryKeptFileGoesThroughItsReaderQuickly)
         const QDir dir(root.filePath(folder));
         for (const QString& name : dir.entryList(QDir::Files)) {
             const QByteArray bytes = ReadBytes(dir.filePath(name));
-            QElapsedTimer timer;
-            timer.start();
             target->run(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
-            EXPECT_LT(timer.elapsed(), 5000) << folder.toStdString() << "/" << name.toStdString();
             ++replayed;
         }
     }

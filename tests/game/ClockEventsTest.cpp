@@ -300,11 +300,25 @@ TEST_F(ClockEventsTest, TheMotherRewardsAQuarterWithoutLowGrades)
         ui.notices.clear();
         at("7", "0", "1", c.month, c.month == std::string("11") ? "2005" : "2006");
         given({ { Field::Money, U("100") } });
+        // The money comes when the player has read the report, not before.
+        QStringList moneyWhenShown;
+        ui.whenShown = [&](const QString&) { moneyWhenShown << state.text(Field::Money); };
         tick();
+        ui.whenShown = {};
         EXPECT_EQ(ui.notices, QStringList({ U(c.title), *c.report }));
+        EXPECT_EQ(moneyWhenShown, QStringList({ U("100"), U("100") }));
         EXPECT_TRUE(ui.messages.isEmpty()) << "the reports do not stop the clock";
         EXPECT_EQ(state.number(Field::Money), 100 + c.reward);
     }
+    // A game begun anew from the death window on that very tick has played no quarter: no report, no money.
+    at("7", "0", "1", "11");
+    given({ { Field::Satiety, U("0") } });
+    ui.notices.clear();
+    ui.onModal<TForm32>([](TForm32& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+    ui.answerConfirm(true);
+    tick();
+    EXPECT_TRUE(ui.notices.isEmpty()) << ui.notices.join(" | ").toStdString();
+    EXPECT_EQ(state.text(Field::Money), U("80"));
     // No report after the fourth quarter, nor at another time of those mornings.
     for (const char* month : { "5", "12" }) {
         ui.shown.clear();
@@ -339,7 +353,11 @@ TEST_F(ClockEventsTest, NewYearCheersUpOnlyAt1150OnTheThirtiethOfDecember)
         ui.shown.clear();
         at(c.hour, c.minute, c.day, c.month);
         given({ { Field::Mood, U("40") } });
+        QString moodWhenShown;
+        ui.whenShown = [&](const QString&) { moodWhenShown = state.text(Field::Mood); };
         tick();
+        ui.whenShown = {};
+        EXPECT_EQ(moodWhenShown, c.celebrates ? U("40") : QString()) << "the mood rises once the player has read why";
         EXPECT_EQ(ui.notices, c.celebrates ? QStringList { newYear } : QStringList {});
         EXPECT_EQ(ui.shown, ui.notices) << "New Year does not stop the clock";
         ui.notices.clear();
@@ -351,6 +369,7 @@ TEST_F(ClockEventsTest, AValueThatIsNotANumberStopsOnlyItsOwnCheck)
 {
     at("11", "40", "30", "12");
     given({ { Field::Vigor, U("много") }, { Field::Mood, U("40") } });
+    ui.expectErrorBoxes();
     forms->clock().start();
     tick();
     EXPECT_EQ(ui.errors, QStringList { U("'много' is not a valid integer value") });

@@ -1,11 +1,12 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "core/GameClock.h"
-#include "game/Unit1.h"
+#include "core/TextFile.h"
 #include "core/Unit2.h"
 #include "core/Unit32.h"
 #include "core/Unit34.h"
 #include "core/Unit46.h"
+#include "game/Unit1.h"
 #include "records/Unit4.h"
 #include "town/Unit10.h"
 #include "town/Unit5.h"
@@ -75,15 +76,15 @@ TEST_F(MainCommands, ClockStaysHeldThroughPlacesOpenedFromALocation)
     startClock(*forms);
     given({ { Field::Location, "В школе" }, { Field::Money, "10" }, { Field::Satiety, "50" } });
     ui.onModal<TForm6>([&](TForm6& school) {
-        click(school.Button3);
+        click(Child<QPushButton>(school, "Button3"));
         EXPECT_TRUE(school.isVisible()); // back in school afterwards
         EXPECT_FALSE(forms->clock().isRunning());
-        click(school.Button4);
+        click(Child<QPushButton>(school, "Button4"));
     });
     ui.onModal<TForm5>([&](TForm5& outside) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(outside.Button11);
-        click(outside.Button8);
+        click(Child<QPushButton>(outside, "Button11"));
+        click(Child<QPushButton>(outside, "Button8"));
     });
     ui.onModal([&](QDialog& cafe) {
         EXPECT_FALSE(forms->clock().isRunning());
@@ -101,19 +102,19 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
     given({ { Field::Location, "В школе" }, { Field::Money, "80" }, { Field::Satiety, "5" } });
     ui.onModal<TForm6>([&](TForm6& school) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(school.Button1);
+        click(Child<QPushButton>(school, "Button1"));
         EXPECT_EQ(state.text(Field::Money), "77");
         EXPECT_EQ(state.text(Field::Satiety), "10");
-        click(school.Button4);
+        click(Child<QPushButton>(school, "Button4"));
     });
     ui.onModal<TForm10>([&](TForm10& canteen) {
-        EXPECT_EQ(canteen.moneyLabel->text(), "80");
-        EXPECT_EQ(canteen.satietyLabel->text(), "5");
-        click(canteen.Button1);
-        EXPECT_EQ(canteen.moneyLabel->text(), "77");
-        EXPECT_EQ(canteen.satietyLabel->text(), "10");
+        EXPECT_EQ(Child<QLabel>(canteen, "moneyLabel")->text(), "80");
+        EXPECT_EQ(Child<QLabel>(canteen, "satietyLabel")->text(), "5");
+        click(Child<QPushButton>(canteen, "Button1"));
+        EXPECT_EQ(Child<QLabel>(canteen, "moneyLabel")->text(), "77");
+        EXPECT_EQ(Child<QLabel>(canteen, "satietyLabel")->text(), "10");
         EXPECT_EQ(state.text(Field::Money), "80"); // the copies go back only when the canteen closes
-        click(canteen.Button6);
+        click(Child<QPushButton>(canteen, "Button6"));
     });
     click(forms->form1().lookAroundButton);
     EXPECT_EQ(ui.shownWindows, (QStringList { "Осмотр местности: В школе", "Школьная столовка" }));
@@ -155,6 +156,16 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     page.close();
     ui.onModal<TForm46>([&](TForm46& shown) {
         EXPECT_EQ(shown.WebBrowser1->toPlainText().trimmed(), "Second edition");
+        shown.done(int(ModalResult::None));
+    });
+    click(forms->form1().helpButton);
+
+    // A page far beyond what a content file may hold is not read at all: the window stays empty.
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(page.resize(MaxTextFileSize + 1)); // sparse
+    page.close();
+    ui.onModal<TForm46>([&](TForm46& shown) {
+        EXPECT_LT(shown.WebBrowser1->toPlainText().size(), 100);
         shown.done(int(ModalResult::None));
     });
     click(forms->form1().helpButton);

@@ -34,22 +34,24 @@ TEST(Playlist, TitlesFollowTheFirstBlankAndPathsComeInPairs)
         QStringList lines;
         bool skip;
         QStringList titles, paths;
+        QList<int> titleLines;
     } cases[] = {
         { { "Плейлист", "1 Утро в новом городе", "Data\\a.ogg", "2 Перемена", "Data\\b.mp3" }, false,
-            { "Утро в новом городе", "Перемена" }, { "Data\\a.ogg", "Data\\b.mp3" } },
-        { { "#EXTM3U", "#EXTINF:185,Группа - Песня", "music/x.mp3" }, false, { "- Песня" }, { "music/x.mp3" } },
+            { "Утро в новом городе", "Перемена" }, { "Data\\a.ogg", "Data\\b.mp3" }, { 2, 4 } },
+        { { "#EXTM3U", "#EXTINF:185,Группа - Песня", "music/x.mp3" }, false, { "- Песня" }, { "music/x.mp3" }, { 2 } },
         { { "header", "Безпробела", "a.mid", "3  Два пробела ", "b.mid" }, false, { "", " Два пробела " },
-            { "a.mid", "b.mid" } },
-        { { "header", "1 Один", "a.mid", "2 Без пути" }, false, { "Один", "Без пути" }, { "a.mid", "" } },
-        { { "header", "", "1 Один", "a.mid" }, true, { "Один" }, { "a.mid" } },
-        { { "header", "", "1 Один", "a.mid" }, false, { "", "" }, { "1 Один", "" } },
-        { { "header" }, false, {}, {} },
-        { {}, true, {}, {} },
+            { "a.mid", "b.mid" }, { 2, 4 } },
+        { { "header", "1 Один", "a.mid", "2 Без пути" }, false, { "Один", "Без пути" }, { "a.mid", "" }, { 2, 4 } },
+        { { "header", "", "1 Один", "a.mid" }, true, { "Один" }, { "a.mid" }, { 3 } },
+        { { "header", "", "1 Один", "a.mid" }, false, { "", "" }, { "1 Один", "" }, { 2, 4 } },
+        { { "header" }, false, {}, {}, {} },
+        { {}, true, {}, {}, {} },
     };
     for (const Case& c : cases) {
         const Playlist playlist = ParsePlaylist(c.lines, c.skip);
         EXPECT_EQ(playlist.titles, c.titles) << c.lines.join('|').toStdString();
         EXPECT_EQ(playlist.paths, c.paths) << c.lines.join('|').toStdString();
+        EXPECT_EQ(playlist.titleLines, c.titleLines) << c.lines.join('|').toStdString();
     }
 }
 
@@ -146,6 +148,7 @@ TEST(MusicWatch, MovesOnOnceForARunOutTrackAndForTheMediaPlayersEndOnlyWhenItHol
 TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
 {
     useWorkingDirectory();
+    ui.expectErrorBoxes();
     ui.closeNextModalWith(ModalResult::Cancel); // "Загрузить игру"
     ui.answerFileDialog(QString()); // the load dialog, cancelled
     forms->form1().FormShow();
@@ -216,6 +219,7 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     ASSERT_EQ(main.TrackTitles->count(), 2);
 
     ui.answerFileDialog(dir + "/gone.grpl");
+    ui.expectErrorBoxes();
     click(main.playlistButton);
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(main.TrackTitles->count(), 2);
@@ -252,8 +256,8 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
-    for (int i = 0; i < 500 && main.TrackTitles->currentIndex() == 1; ++i)
-        QTest::qWait(10);
+    // The track ends in about a second.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.TrackTitles->currentIndex() != 1; }, PatientWait));
     EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
     EXPECT_FALSE(compressed.Music().Started());
     EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
@@ -269,6 +273,10 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     TForm34& compressed = forms->form34();
     compressed.FormShow();
     WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.ogg" });
+    // There is no a.ogg: a player that found its codec libraries (an earlier test in this process may have loaded
+    // them) says so; one without them stays silent.
+    if (compressed.player() && compressed.player()->State() != TOggPlayer::NotInitialised)
+        ui.expectErrorBoxes();
     ui.answerFileDialog(dir + "/one.grpl");
     click(main.playlistButton);
     compressed.Music().Play();

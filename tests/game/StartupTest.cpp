@@ -1,5 +1,6 @@
 // Start-up of the program, new game and the main window's clock controls, through the real windows.
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "core/Picture.h"
 #include "core/Unit3.h"
@@ -33,8 +34,7 @@ TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
     EXPECT_FALSE(forms->clock().isRunning());
     // The first showing of the main window runs the start-up once the window is on screen.
     main.show();
-    for (int i = 0; i < 100 && main.StartupDone == "0"; ++i)
-        QTest::qWait(10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.StartupDone != "0"; }, PatientWait));
 
     EXPECT_EQ(state.text(Field::PlayerName), "Петя Васечкин");
     EXPECT_EQ(main.StartupDone, "1");
@@ -46,8 +46,7 @@ TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
     // Later showings only seed the generator again.
     main.hide();
     main.show();
-    QTest::qWait(20);
-    EXPECT_EQ(random.seeds, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return random.seeds == 2; }, PatientWait));
     EXPECT_EQ(ui.shownWindows.size(), 2);
 }
 
@@ -84,7 +83,7 @@ TEST_F(Startup, NewGameResetsTheYearAndKeepsTheRest)
         { Field::Month, "2" }, { Field::Year, "2006" }, { Field::Quarter, "3" }, { Field::Location, "Вне школы" },
         { Field::MotherPhoneDeal, "1" }, { Field::QuestionHour, "25" }, { Field::RobberyAllowedToday, "0" } });
     for (int girl = 0; girl < GirlCount; ++girl)
-        state.setGirlFlag(girl, "1");
+        state.setCharmed(girl, true);
     for (int subject = 0; subject < SubjectCount; ++subject)
         for (int column = 0; column < GradeColumnCount; ++column)
             state.setGrade(subject, column, "4");
@@ -171,13 +170,13 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
             continue;
         }
         ASSERT_NE(box, nullptr) << info.name;
-        state.set(info.field, QStringLiteral("-42"));
+        state.restore(info.field, QStringLiteral("-42"));
         EXPECT_EQ(box->text(), "-42") << info.name;
         EXPECT_TRUE(box->isReadOnly()) << info.name;
     }
     // The second and third parts of time and date have their own boxes.
     for (Field field : { Field::Minute, Field::Month, Field::Year }) {
-        state.set(field, QStringLiteral("7"));
+        state.restore(field, QStringLiteral("7"));
         EXPECT_EQ(main.display(field)->text(), "7");
     }
 }
@@ -187,6 +186,7 @@ TEST_F(Startup, TickWithANonNumericValueReportsItWithTheClockHeldAndGoesOn)
     GameClock& clock = forms->clock();
     clock.start();
     given({ { Field::Hour, "23" }, { Field::Minute, "50" }, { Field::Money, "abc" }, { Field::Satiety, "70" } });
+    ui.expectErrorBoxes();
     random.add(1, 2); // the street event's coin of this tick
     forms->form1().GameClockTick();
     EXPECT_EQ(ui.errors, QStringList { "'abc' is not a valid integer value" });

@@ -8,7 +8,9 @@
 #include "records/CheatEntries.h"
 #include "records/Unit21.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,6 +117,8 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
         { "Я хожу на тренировки?", "Нет", Field::AttendsTraining, true },
         { "Я хожу на тренировки?", "1", Field::AttendsTraining, false },
         { "Мобильник", "Nokia 3310", Field::MobilePhone, true },
+        // A summer month of 2006 lies after the last bell: the clock would never ring it and run into 2007.
+        { "Дата: Год", "2006", Field::Year, false },
     };
     open([&](TForm21& w) {
         typeCode(w, CheatCode);
@@ -124,9 +128,9 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
             const int entry = w.ComboBox1->findText(U(c.entry));
             ASSERT_GE(entry, 0);
             const QString before = state.text(c.field);
-            // Choosing the entry shows the value it holds now.
-            w.ComboBox1->setCurrentIndex(-1);
+            // Choosing the entry shows the value it holds now, also when it was chosen already.
             w.ComboBox1->setCurrentIndex(entry);
+            emit w.ComboBox1->activated(entry);
             EXPECT_EQ(w.Edit2->text(), before);
             w.Edit2->setText(U(c.typed));
             click(w.Button2);
@@ -136,6 +140,12 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
             EXPECT_EQ(ui.messages.size(), c.stored ? 0 : 1);
             if (!c.stored && !ui.messages.isEmpty()) {
                 EXPECT_TRUE(ui.messages.first().contains(U(c.entry)));
+            }
+            // The value changes elsewhere while the entry stays chosen: choosing it again shows the new value.
+            if (IsNumberField(c.field)) {
+                state.restore(c.field, QStringLiteral("7"));
+                emit w.ComboBox1->activated(entry);
+                EXPECT_EQ(w.Edit2->text(), QStringLiteral("7"));
             }
         }
     });
@@ -167,8 +177,18 @@ TEST_F(CheatWindow, TheGirlFlagsBoxAnswersOnlyToLowerCaseTrueAndFalse)
     // What the player types into the box's lines are the girls' flags, and the box follows the flags.
     main.girlFlagsBox->setPlainText(QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
     EXPECT_EQ(state.girlFlag(OlyaGirl), U("1"));
-    state.setGirlFlag(0, QStringLiteral("1"));
+    state.setCharmed(0, true);
     EXPECT_TRUE(main.girlFlagsBox->toPlainText().startsWith(QStringLiteral("1\n0\n")));
+    // A line that is no flag leaves that girl's flag, and leaving the box names it and shows the flags again.
+    main.girlFlagsBox->setPlainText(QStringLiteral("0\n0\n2\n0\n0\n0\n0\n0\n0\n1"));
+    EXPECT_EQ(state.girlFlag(0), U("0"));
+    EXPECT_EQ(state.girlFlag(2), U("0"));
+    ui.messages.clear();
+    QFocusEvent left(QEvent::FocusOut);
+    QApplication::sendEvent(main.girlFlagsBox, &left);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.messages.first().contains(QStringLiteral("«2»")));
+    EXPECT_EQ(main.girlFlagsBox->toPlainText(), QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
 }
 
 TEST_F(CheatWindow, TheThugAndTheShooterStartAtEveryPress)

@@ -141,8 +141,7 @@ TEST_F(QuestionWindow, ShownDirectlyWithAnUnusableFileTheWindowClosesItselfWitho
     ui.onModal<TForm35>([&](TForm35& window) {
         EXPECT_FALSE(window.questioning().IsRunning());
         EXPECT_EQ(window.questioning().Grade(), QString());
-        QTest::qWait(50);
-        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, PatientWait));
         EXPECT_EQ(ModalResult(window.result()), ModalResult::Cancel);
     });
     ui.showModal(w);

@@ -44,7 +44,7 @@ TEST(Questioning, TheBookOnALineWithoutARightAnswerSaysNothingAndKeepsTheBook)
 {
     ScriptedRandom random;
     TGameState state;
-    state.set(Field::HasGdz, QStringLiteral("есть")); // any text but "Нет" is a book
+    state.restore(Field::HasGdz, QStringLiteral("есть")); // any text but "Нет" is a book
     random.add(2, 4);
     EXPECT_EQ(UseGdz(state, ParseQuestionLine(U("В?#a#b#c"))), QStringList());
     EXPECT_EQ(state.text(Field::HasGdz), QStringLiteral("есть"));

@@ -1,5 +1,6 @@
 // Saving and loading a game: the file's exact lines, the round trip, and the faults that must lose nothing.
 #include "GameFixture.h"
+#include "ScratchMount.h"
 #include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "core/TextFile.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -33,31 +33,6 @@ QByteArray Crlf(const QStringList& lines)
         bytes += Encode1251(line) + "\r\n";
     return bytes;
 }
-
-// A tmpfs of its own for the faults chmod cannot show to root: a full disk and a read-only folder.
-class ScratchMount {
-public:
-    explicit ScratchMount(const char* size)
-    {
-        const QByteArray options = QByteArray("size=") + size;
-        m_mounted = ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~ScratchMount()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    QString path() const { return m_dir.path(); }
-    bool makeReadOnly()
-    {
-        return ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-};
 
 // File dialogs that leave the working directory somewhere else, as a real one may.
 class WanderingUi : public ScriptedUi {
@@ -105,7 +80,7 @@ protected:
     void playForAWhile()
     {
         for (int girl : { 0, 3, 9 })
-            state.setGirlFlag(girl, "1");
+            state.setCharmed(girl, true);
         given({ { Field::Hour, "17" }, { Field::Minute, "40" }, { Field::Day, "23" }, { Field::Month, "2" },
             { Field::Year, "2006" }, { Field::MotherPhoneDeal, "1" }, { Field::QuestionHour, "9" },
             { Field::PlayerName, " Иван Ёжиков-Щукин  мл. " }, { Field::Money, "-15" }, { Field::PiggyBank, "340" },
@@ -256,6 +231,7 @@ TEST_F(SavedGame, FailedSavesLeaveThePreviousSaveByteIdentical)
     auto expectRefused = [&](const QString& path, const QString& kept, const char* what) {
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         save(path);
         EXPECT_FALSE(ui.messages.contains(Saved)) << what;
         ASSERT_EQ(ui.errors.size(), 1) << what;
@@ -297,6 +273,7 @@ TEST_F(SavedGame, FailedSavesLeaveThePreviousSaveByteIdentical)
         given({ { Field::PlayerName, QString(nameLength, QChar(u'ж')) } });
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         save(kept);
         EXPECT_FALSE(ui.messages.contains(Saved)) << nameLength;
         EXPECT_EQ(ui.errors.size(), 1) << nameLength;
@@ -323,6 +300,7 @@ TEST_F(SavedGame, SaveCutShortByTheFileSizeLimitKeepsThePreviousSave)
             const rlimit limit { 100, 100 };
             setrlimit(RLIMIT_FSIZE, &limit);
             ScriptedUi childUi;
+            childUi.expectErrorBoxes();
             childUi.answerFileDialog(kept);
             SaveGameCommand(*forms);
             const bool refused = childUi.errors.size() == 1 && !childUi.messages.contains(Saved);
@@ -375,6 +353,7 @@ TEST_F(SavedGame, DamagedFilesAreRefusedWholeNamingTheFirstBadLine)
         WriteBytes("bad.sav", c.bytes);
         ui.messages.clear();
         ui.errors.clear();
+        ui.expectErrorBoxes();
         load("bad.sav");
         EXPECT_EQ(snapshot(), before) << c.what;
         EXPECT_FALSE(ui.messages.contains(Loaded)) << c.what;
@@ -427,6 +406,7 @@ TEST_F(SavedGame, FilesThatAreNoSaveGiveAMessageAndNeverHang)
     ASSERT_EQ(mkfifo("pipe.sav", 0600), 0);
     for (const char* path : { "missing.sav", "folder.sav", "huge.sav", "pipe.sav", "/dev/zero" }) {
         ui.errors.clear();
+        ui.expectErrorBoxes();
         load(path);
         ASSERT_EQ(ui.errors.size(), 1) << path;
         EXPECT_TRUE(ui.errors[0].contains(QString::fromUtf8(path))) << ui.errors[0].toStdString();
@@ -437,6 +417,7 @@ TEST_F(SavedGame, FilesThatAreNoSaveGiveAMessageAndNeverHang)
 
 TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
 {
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
     // Cancelled: the game goes on from the start values, with the typed name and no introduction.
     TForm1& main = forms->form1();
     ui.onModal<TForm3>([](TForm3& w) {
@@ -456,6 +437,7 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
 
 TEST_F(SavedGame, LoadChosenInTheNameWindowLoadsTheChosenFile)
 {
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
     playForAWhile();
     const QStringList saved = SavedGameLines(state);
     WriteBytes("game.sav", Crlf(saved));

@@ -107,7 +107,7 @@ TEST_F(YearEnd, TheEndingWindowShowsTheChosenEndingAndSurvivesAMissingStory)
         { "Нет", 2, "Судья", "3 из 5", 4 },
     };
     state.setDiary(Finals({}));
-    state.setGirlFlag(OlyaGirl, QStringLiteral("1"));
+    state.setCharmed(OlyaGirl, true);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         given({ { Field::MobilePhone, U(c.phone) } });
@@ -169,7 +169,7 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
         writeQuestions(U(subject)); // no questions for ОБЖ: that exam cannot be held
     given({ { Field::PlayerName, U("Петя") }, { Field::Year, U("2006") }, { Field::Month, U("5") },
         { Field::Money, U("500") } });
-    state.setGirlFlag(2, QStringLiteral("1"));
+    state.setCharmed(2, true);
     // Quarters 5, 5, 4, 4 give the year grade 4 (4.5 to the even neighbour); algebra 3, 3, 3, 3 gives 3.
     for (int subject = 0; subject < SubjectCount; ++subject) {
         const bool algebra = subject == SubjectIndex(U("Алгебра"));

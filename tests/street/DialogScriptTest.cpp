@@ -54,6 +54,12 @@ TEST(DialogScriptReading, TextLinesAreWholeAndNumbersMayCarryCommentsAndStandAft
     EXPECT_EQ(nodes[0].outcome, DialogOutcome::None);
     EXPECT_EQ(nodes[1].line, "Ответ 2");
     EXPECT_EQ(nodes[1].outcome, DialogOutcome::Win);
+    // The lines every field stands on, for the content checker.
+    EXPECT_EQ(nodes[0].nextLines, (std::array<int, 3> { 8, 9, 10 }));
+    EXPECT_EQ(nodes[0].outcomeLine, 11);
+    EXPECT_EQ(nodes[1].firstLine, 12);
+    EXPECT_EQ(nodes[1].outcomeLine, 21);
+    EXPECT_EQ(nodes[1].outcomeCode, "win трепаться");
 }
 
 TEST(DialogScriptReading, BrokenScriptsAreRefusedWithTheFileNamed)
@@ -73,19 +79,21 @@ TEST(DialogScriptReading, BrokenScriptsAreRefusedWithTheFileNamed)
     const struct {
         const char* name;
         QStringList lines;
+        int line;
     } cases[] = {
-        { "a number line without a number", notANumber },
-        { "more than sixty nodes", sixtyOne },
-        { "a node cut short", OneStepTo("win").mid(0, 15) },
-        { "an empty file", {} },
+        { "a number line without a number", notANumber, 7 },
+        { "more than sixty nodes", sixtyOne, 601 },
+        { "a node cut short", OneStepTo("win").mid(0, 15), 15 },
+        { "an empty file", {}, 1 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         try {
             ParseDialogScript(c.lines, "TALK.DLG");
             ADD_FAILURE() << "accepted";
-        } catch (const EInOutError& error) {
+        } catch (const DialogScriptError& error) {
             EXPECT_EQ(error.path(), "TALK.DLG");
+            EXPECT_EQ(error.line(), c.line);
         }
     }
 }

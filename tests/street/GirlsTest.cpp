@@ -133,7 +133,6 @@ class Girls : public GameFixture {
 protected:
     Girls()
     {
-        treatEveryWindowAsBuilt();
         useWorkingDirectory({ "Data/Girls/0.jpg", "Data/Girls/0.inf", "Data/Girls/0.gdlg", "Data/Girls/9.jpg",
             "Data/Girls/9.inf", "Data/Girls/9.gdlg", "Data/Girls/Good.bmp", "Data/Girls/Empty.bmp" });
     }
@@ -172,7 +171,7 @@ TEST_F(Girls, TalkNeedsHerPresenceTheAuthorityAndForОляTheNineOthers)
         ui.shownWindows.clear();
         given({ { Field::Authority, c.authority } });
         for (int i = 0; i < 9; ++i)
-            state.setGirlFlag(i, i < c.othersCharmed ? "1" : "0");
+            state.setCharmed(i, i < c.othersCharmed);
         click(girls().nameButtons[c.girl]);
         EXPECT_FALSE(girls().Memo1->toPlainText().isEmpty());
         random.add(c.draw, 3);
@@ -228,7 +227,7 @@ TEST_F(Girls, ConversationEndsInLoveOrRejectionOrNotAtAll)
         SCOPED_TRACE(c.script.join('|').toStdString());
         ui.shownWindows.clear();
         ui.messages.clear();
-        state.setGirlFlag(0, "0");
+        state.setCharmed(0, false);
         ApplyGirlFlagFonts(state, girls().nameButtons);
         writeScript(0, c.script);
         given({ { Field::Authority, "5" } });
@@ -287,6 +286,7 @@ TEST_F(Girls, LikingIndicatorShowsAFaceForAHundredTicksAndSurvivesAMissingPictur
     EXPECT_EQ(talk.faceCountdown(), 100);
 
     // Bad.bmp is missing here: the player hears of it once, not on every tick.
+    ui.expectErrorBoxes();
     click(talk.answerButtons[0]);
     for (int tick = 0; tick < 5; ++tick)
         QMetaObject::invokeMethod(talk.Timer1, "timeout", Qt::DirectConnection);

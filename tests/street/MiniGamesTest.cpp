@@ -55,7 +55,7 @@ protected:
     void charmAllGirls()
     {
         for (int girl = 0; girl < GirlCount; ++girl)
-            state.setGirlFlag(girl, QStringLiteral("1"));
+            state.setCharmed(girl, true);
     }
 
     int charmedGirls() const

@@ -94,7 +94,6 @@ class Phone : public GameFixture {
 protected:
     Phone()
     {
-        treatEveryWindowAsBuilt();
         useWorkingDirectory({ "Data/Dialogs/Mother.dlg" }); // the mother may read her script when called
         QDir().mkpath("Data/SMS");
     }
@@ -213,6 +212,7 @@ TEST_F(Phone, SendingChargesWaitsAndRepliesFromTheFile)
     // Without the reply file the player sees the error; the message has been paid for.
     QFile::remove("Data/SMS/answer_sms.asms");
     given({ { Field::PhoneCredit, "100" } });
+    ui.expectErrorBoxes();
     click(sms().Button5);
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(state.text(Field::PhoneCredit), "80");

@@ -53,7 +53,7 @@ protected:
 TEST_F(Robbery, OnlyAGoodFighterMayStartAndTheMapHighlightsTheDistrictUnderTheMouse)
 {
     given({ { Field::FightSkill, "59" } });
-    click(forms->form5().Button10);
+    click(Child<QPushButton>(forms->form5(), "Button10"));
     EXPECT_TRUE(ui.messages.first().startsWith(U("Думаете, работать гопником")));
     EXPECT_TRUE(ui.shownWindows.isEmpty());
 
@@ -68,7 +68,7 @@ TEST_F(Robbery, OnlyAGoodFighterMayStartAndTheMapHighlightsTheDistrictUnderTheMo
         EXPECT_EQ(map.districtButtons[2]->icon().pixmap(300, 250).toImage(), plain);
         click(map.Button1);
     });
-    click(forms->form5().Button10);
+    click(Child<QPushButton>(forms->form5(), "Button10"));
     EXPECT_TRUE(ui.errors.isEmpty());
 }
 
@@ -220,6 +220,7 @@ TEST_F(Robbery, AFightWithTheVictimEndsInHisPocketsOrInLostAuthority)
 TEST_F(Robbery, ABrokenVictimScriptDoesNotUseUpTheDay)
 {
     WriteScript(VictimScript, { "обрывок" });
+    ui.expectErrorBoxes();
     lurkIn(3, [this](TForm40& w) {
         random.add(0, 2);
         click(w.Button4);

@@ -236,12 +236,14 @@ TEST_F(Thug, ABrokenScriptIsReportedAndTheEveningGoesOn)
 {
     // A missing file: nothing is shown but the error box.
     QFile::remove(QString(ThugScript).replace('\\', '/'));
+    ui.expectErrorBoxes();
     forms->StartThug();
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_TRUE(ui.shownWindows.isEmpty());
 
     // An answer leading to a node that is not there ends the talk with a message; nothing changes.
     WriteScript(ThugScript, ScriptLines({ { "Ну?", 7, 7, 7 } }));
+    ui.expectErrorBoxes();
     meetThug([](TForm25& w) { click(w.Button1); });
     EXPECT_EQ(ui.errors.size(), 2);
     EXPECT_TRUE(ui.errors.last().contains("7"));

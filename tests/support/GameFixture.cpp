@@ -21,15 +21,7 @@ GameFixture::~GameFixture()
 void GameFixture::given(std::initializer_list<std::pair<Field, QString>> values)
 {
     for (const auto& [field, text] : values)
-        state.set(field, text);
-}
-
-void GameFixture::treatEveryWindowAsBuilt()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<QDialog*>(window))
-            MarkUnderConstruction(*dialog, false);
-    }
+        state.restore(field, text);
 }
 
 QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> dataFiles)

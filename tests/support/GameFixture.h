@@ -19,9 +19,6 @@ protected:
     // Sets fields in one go: { { Field::Money, "10" }, ... }.
     void given(std::initializer_list<std::pair<Field, QString>> values);
 
-    // Lets the openers show every window, also those the game does not offer yet (for tests of the openers).
-    void treatEveryWindowAsBuilt();
-
     // Makes a fresh working directory holding a copy of the given files of the real Data tree
     // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it. A listed file that is
     // missing or cannot be copied fails the test.

@@ -8,6 +8,7 @@ ScriptedUi::~ScriptedUi()
     EXPECT_TRUE(m_modals.empty()) << m_modals.size() << " scripted window(s) never shown";
     EXPECT_TRUE(m_confirms.empty()) << m_confirms.size() << " scripted answer(s) never asked for";
     EXPECT_TRUE(m_files.empty()) << m_files.size() << " scripted file dialog(s) never opened";
+    EXPECT_EQ(m_expectedErrors, 0) << "expected error box(es) never shown";
 }
 
 void ScriptedUi::closeNextModalWith(ModalResult result)
@@ -17,14 +18,20 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
 
 void ScriptedUi::message(const QString& text)
 {
+    if (whenShown)
+        whenShown(text);
     messages.append(text);
     shown.append(text);
 }
 
-void ScriptedUi::notice(const QString& text)
+void ScriptedUi::notice(const QString& text, std::function<void()> afterClosed)
 {
+    if (whenShown)
+        whenShown(text);
     notices.append(text);
     shown.append(text);
+    if (afterClosed)
+        afterClosed();
 }
 
 bool ScriptedUi::confirm(const QString& text)
@@ -76,4 +83,9 @@ void ScriptedUi::errorBox(const QString& text)
 {
     errors.append(text);
     shown.append(text);
+    if (m_expectedErrors == 0) {
+        ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+        return;
+    }
+    --m_expectedErrors;
 }

@@ -27,6 +27,8 @@ public:
     QStringList shownWindows; // window titles in the order they were shown
     std::vector<FileDialogOptions> fileDialogs;
     int sleptMilliseconds = 0;
+    // Called with every message, notice and error box as it is shown (to see the game as the player sees it then).
+    std::function<void(const QString&)> whenShown;
 
     // Queues the answer to the next confirmation.
     void answerConfirm(bool yes) { m_confirms.push_back(yes); }
@@ -45,12 +47,19 @@ public:
     }
     // Queues a handler that only closes the window with the result.
     void closeNextModalWith(ModalResult result);
+    // Lets the next count error boxes appear; any other error box fails the test, and so does one expected and never
+    // shown. What they said is in errors.
+    void expectErrorBoxes(int count = 1) { m_expectedErrors += count; }
 
     // The script has been used up (checked at the end of every test using it).
-    bool scriptUsedUp() const { return m_confirms.empty() && m_files.empty() && m_modals.empty(); }
+    bool scriptUsedUp() const
+    {
+        return m_confirms.empty() && m_files.empty() && m_modals.empty() && m_expectedErrors == 0;
+    }
 
     void message(const QString& text) override;
-    void notice(const QString& text) override;
+    // The player closes a notice at once: what it announces happens before the next line of the game runs.
+    void notice(const QString& text, std::function<void()> afterClosed = {}) override;
     bool confirm(const QString& text) override;
     ModalResult runModal(QDialog& dialog) override;
     QString openFileName(const FileDialogOptions& options) override;
@@ -63,5 +72,6 @@ private:
     std::deque<bool> m_confirms;
     std::deque<QString> m_files;
     std::deque<std::function<void(QDialog&)>> m_modals;
+    int m_expectedErrors = 0;
     Ui* m_previous = nullptr;
 };

@@ -17,6 +17,19 @@ inline void click(QAbstractButton* button)
 
 inline QString U(const char* text) { return QString::fromUtf8(text); }
 
+// A window's control found by its name, the way Qt's own tests find it; fails the test when there is none.
+template <class Control = QWidget> Control* Child(const QObject& window, const char* name)
+{
+    Control* found = window.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no " << Control::staticMetaObject.className() << " named " << name << " in "
+                              << window.objectName().toStdString();
+    return found;
+}
+
+// How long a test waits for an event (a queued close, a window on screen) before it gives up. Generous, for shared and
+// busy machines: a wait that succeeds ends as soon as its event comes, so this is never a time the work must beat.
+constexpr int PatientWait = 60000;
+
 inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);

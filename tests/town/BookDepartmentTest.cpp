@@ -8,7 +8,6 @@
 namespace {
 class BookDepartment : public GameFixture {
 protected:
-    BookDepartment() { treatEveryWindowAsBuilt(); }
 };
 }
 
@@ -31,7 +30,7 @@ TEST_F(BookDepartment, BuyingNeedsFiftyRoublesAndNoBookYet)
         SCOPED_TRACE(c.money);
         ui.messages.clear();
         given({ { Field::HasGdz, c.gdz }, { Field::Money, c.money } });
-        click(forms->form15().Button1);
+        click(Child<QPushButton>(forms->form15(), "Button1"));
         EXPECT_EQ(ui.messages, QStringList { c.message });
         EXPECT_EQ(state.text(Field::Money), c.moneyAfter);
         EXPECT_EQ(state.text(Field::HasGdz), c.gdzAfter);
@@ -64,7 +63,7 @@ TEST_F(BookDepartment, StealingIsTriedOnlyWithTheMoneyToPayIfCaught)
         given({ { Field::HasGdz, "Нет" }, { Field::Money, c.money }, { Field::Authority, "5" } });
         if (c.draw >= 0)
             random.add(c.draw, 3);
-        click(forms->form15().Button2);
+        click(Child<QPushButton>(forms->form15(), "Button2"));
         EXPECT_TRUE(random.usedUp());
         EXPECT_EQ(ui.messages, c.messages);
         EXPECT_EQ(state.text(Field::Money), c.moneyAfter);
@@ -73,7 +72,7 @@ TEST_F(BookDepartment, StealingIsTriedOnlyWithTheMoneyToPayIfCaught)
     }
     // A caught thief owns the book all the same: no second one.
     ui.messages.clear();
-    click(forms->form15().Button2);
+    click(Child<QPushButton>(forms->form15(), "Button2"));
     EXPECT_EQ(ui.messages, QStringList { "У вас итак есть уже ГДЗ! Зачем вам еще одно?" });
     EXPECT_EQ(state.text(Field::Authority), "-5");
 }
@@ -112,18 +111,22 @@ TEST_F(BookDepartment, AClassmateTakesTheBookBelowFiftyMinusHisDraw)
         given({ { Field::HasGdz, "Да" }, { Field::Money, "10" } });
         if (c.draw >= 0)
             random.add(c.draw, 20);
+        bool number = false;
+        QString::fromUtf8(c.price).toInt(&number);
+        if (!number)
+            ui.expectErrorBoxes(); // the conversion error box
         ui.onModal<TForm16>([&](TForm16& w) {
-            w.Edit1->setText(c.price);
-            click(w.Button1);
+            Child<QLineEdit>(w, "Edit1")->setText(c.price);
+            click(Child<QPushButton>(w, "Button1"));
             EXPECT_EQ(w.isVisible(), !c.closes);
             if (!c.closes)
-                click(w.Button2);
+                click(Child<QPushButton>(w, "Button2"));
         });
         ui.showModal(sale);
         EXPECT_TRUE(random.usedUp());
         EXPECT_EQ(ui.shown, QStringList { c.message });
         EXPECT_EQ(state.text(Field::Money), c.moneyAfter);
         EXPECT_EQ(state.text(Field::HasGdz), c.gdzAfter);
-        EXPECT_EQ(sale.Edit1->text(), c.price); // what was typed waits for the next offer
+        EXPECT_EQ(Child<QLineEdit>(sale, "Edit1")->text(), c.price); // what was typed waits for the next offer
     }
 }

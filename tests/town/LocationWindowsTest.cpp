@@ -12,6 +12,7 @@
 #include "town/Unit6.h"
 #include "town/Unit7.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QStyle>
@@ -20,7 +21,6 @@
 namespace {
 class LocationWindows : public GameFixture {
 protected:
-    LocationWindows() { treatEveryWindowAsBuilt(); }
 };
 
 struct ButtonLook {
@@ -57,29 +57,30 @@ QPoint at(QPushButton* button) { return button->mapTo(button->window(), QPoint(0
 TEST_F(LocationWindows, InSchoolWindowLooksAsThePlayerKnowsIt)
 {
     TForm6& w = forms->form6();
+    auto b = [&](const char* name) { return Child<QPushButton>(w, name); };
     ui.onModal<TForm6>([&](TForm6&) {
-        checkLocationWindow(w, "Осмотр местности: В школе", QSize(549, 397), w.Label1,
+        checkLocationWindow(w, "Осмотр местности: В школе", QSize(549, 397), Child<QLabel>(w, "Label1"),
             {
-                { w.Button1, "Пойти в столовку", false },
-                { w.Button6, "Продать ГДЗ кому-нибудь", false },
-                { w.Button5, "Мобильник", false },
-                { w.Button2, "Поговорить с девушкой из класса...", false },
-                { w.Button4, "Ничего не делать", true },
-                { w.Button3, "Сбежать", false },
+                { b("Button1"), "Пойти в столовку", false },
+                { b("Button6"), "Продать ГДЗ кому-нибудь", false },
+                { b("Button5"), "Мобильник", false },
+                { b("Button2"), "Поговорить с девушкой из класса...", false },
+                { b("Button4"), "Ничего не делать", true },
+                { b("Button3"), "Сбежать", false },
             },
             QSize(161, 33));
         // Two rows of three at the bottom.
-        EXPECT_EQ(at(w.Button1).y(), at(w.Button5).y());
-        EXPECT_EQ(at(w.Button2).y(), at(w.Button3).y());
-        EXPECT_LT(at(w.Button1).y(), at(w.Button2).y());
-        EXPECT_LT(at(w.Button1).x(), at(w.Button6).x());
-        EXPECT_LT(at(w.Button6).x(), at(w.Button5).x());
-        EXPECT_LT(at(w.Button2).x(), at(w.Button4).x());
-        EXPECT_LT(at(w.Button4).x(), at(w.Button3).x());
-        EXPECT_GT(at(w.Button2).y(), 397 / 2);
+        EXPECT_EQ(at(b("Button1")).y(), at(b("Button5")).y());
+        EXPECT_EQ(at(b("Button2")).y(), at(b("Button3")).y());
+        EXPECT_LT(at(b("Button1")).y(), at(b("Button2")).y());
+        EXPECT_LT(at(b("Button1")).x(), at(b("Button6")).x());
+        EXPECT_LT(at(b("Button6")).x(), at(b("Button5")).x());
+        EXPECT_LT(at(b("Button2")).x(), at(b("Button4")).x());
+        EXPECT_LT(at(b("Button4")).x(), at(b("Button3")).x());
+        EXPECT_GT(at(b("Button2")).y(), 397 / 2);
         w.reject(); // Escape does not leave
         EXPECT_TRUE(w.isVisible());
-        click(w.Button4);
+        click(b("Button4"));
     });
     EXPECT_EQ(ui.showModal(w), ModalResult::Ok);
 }
@@ -87,29 +88,33 @@ TEST_F(LocationWindows, InSchoolWindowLooksAsThePlayerKnowsIt)
 TEST_F(LocationWindows, OutsideWindowLooksAsThePlayerKnowsIt)
 {
     TForm5& w = forms->form5();
+    auto b = [&](const char* name) { return Child<QPushButton>(w, name); };
+    QFrame* frame = Child<QFrame>(w, "buttonFrame");
     ui.onModal<TForm5>([&](TForm5&) {
-        checkLocationWindow(w, "Осмотр местности: Вне школы", QSize(612, 456), w.Label1,
+        checkLocationWindow(w, "Осмотр местности: Вне школы", QSize(612, 456), Child<QLabel>(w, "Label1"),
             {
-                { w.Button1, "Пойти в местный супермаркет", false },
-                { w.Button9, "Пойти в игровой зал \"Геймер\"", false },
-                { w.Button2, "Пойти к девушке из класса...", false },
-                { w.Button4, "Пойти в \"Клуб Каратист\"", false },
-                { w.Button6, "Пойти в \"Центр Занятости Молодежи\"", false },
-                { w.Button11, "Пойти в кафе \"Солнышко\"", false },
-                { w.Button8, "Ничего не делать", true },
-                { w.Button3, "Моя копилка", false },
-                { w.Button5, "Мобильник", false },
-                { w.Button7, "Поговорить с мамой", false },
-                { w.Button10, "Заняться ГОП-СТОПОМ", false },
+                { b("Button1"), "Пойти в местный супермаркет", false },
+                { b("Button9"), "Пойти в игровой зал \"Геймер\"", false },
+                { b("Button2"), "Пойти к девушке из класса...", false },
+                { b("Button4"), "Пойти в \"Клуб Каратист\"", false },
+                { b("Button6"), "Пойти в \"Центр Занятости Молодежи\"", false },
+                { b("Button11"), "Пойти в кафе \"Солнышко\"", false },
+                { b("Button8"), "Ничего не делать", true },
+                { b("Button3"), "Моя копилка", false },
+                { b("Button5"), "Мобильник", false },
+                { b("Button7"), "Поговорить с мамой", false },
+                { b("Button10"), "Заняться ГОП-СТОПОМ", false },
             },
             QSize(177, 33));
         // Three columns, read top to bottom, left to right, all inside the frame.
-        const std::vector<std::vector<QPushButton*>> columns = { { w.Button1, w.Button9, w.Button2, w.Button4 },
-            { w.Button6, w.Button11, w.Button8 }, { w.Button3, w.Button5, w.Button7, w.Button10 } };
+        const std::vector<std::vector<QPushButton*>> columns
+            = { { b("Button1"), b("Button9"), b("Button2"), b("Button4") },
+                  { b("Button6"), b("Button11"), b("Button8") },
+                  { b("Button3"), b("Button5"), b("Button7"), b("Button10") } };
         for (size_t c = 0; c < columns.size(); ++c) {
             for (size_t r = 0; r < columns[c].size(); ++r) {
                 QPushButton* b = columns[c][r];
-                EXPECT_EQ(b->parentWidget(), w.buttonFrame);
+                EXPECT_EQ(b->parentWidget(), frame);
                 EXPECT_EQ(at(b).x(), at(columns[c][0]).x());
                 if (r > 0) {
                     EXPECT_GT(at(b).y(), at(columns[c][r - 1]).y());
@@ -119,10 +124,10 @@ TEST_F(LocationWindows, OutsideWindowLooksAsThePlayerKnowsIt)
                 }
             }
         }
-        EXPECT_TRUE(w.rect().contains(w.buttonFrame->geometry()));
+        EXPECT_TRUE(w.rect().contains(frame->geometry()));
         w.reject();
         EXPECT_TRUE(w.isVisible());
-        click(w.Button8);
+        click(b("Button8"));
     });
     EXPECT_EQ(ui.showModal(w), ModalResult::Ok);
 }
@@ -135,7 +140,7 @@ TEST_F(LocationWindows, RunAwayRefusalDrawsOneOfTheFiveLinesAndChangesNothing)
     for (auto [r, k] : draws) {
         random.add(r, 3);
         random.add(k, 5);
-        click(forms->form6().Button3);
+        click(Child<QPushButton>(forms->form6(), "Button3"));
         EXPECT_EQ(ui.messages.last(), QString::fromUtf8(lines[k]));
     }
     EXPECT_EQ(ui.messages.size(), 5);
@@ -167,10 +172,11 @@ TEST_F(LocationWindows, RunAwayOpensTheTownAndTheTeacherSometimesNotices)
         random.add(0, 3);
         ui.onModal<TForm5>([&](TForm5& outside) {
             EXPECT_EQ(state.text(Field::Location), "В школе");
-            click(outside.Button8);
+            click(Child<QPushButton>(outside, "Button8"));
         });
         random.add(c.remarkDraw, 3);
-        click(forms->form6().Button3);
+        ui.expectErrorBoxes(int(c.messages.filter("is not a valid integer value").size()));
+        click(Child<QPushButton>(forms->form6(), "Button3"));
         // The teacher's two messages come first; a broken authority value shows its error box after them.
         EXPECT_EQ(ui.shown, c.messages);
         EXPECT_EQ(state.text(Field::Authority), c.authorityAfter);
@@ -181,30 +187,31 @@ TEST_F(LocationWindows, RunAwayOpensTheTownAndTheTeacherSometimesNotices)
 TEST_F(LocationWindows, SaleOfferNeedsTheBookAndOneBuyerInFive)
 {
     given({ { Field::HasGdz, "Нет" } });
-    click(forms->form6().Button6);
+    click(Child<QPushButton>(forms->form6(), "Button6"));
     given({ { Field::HasGdz, "да" } }); // only the exact word counts
-    click(forms->form6().Button6);
+    click(Child<QPushButton>(forms->form6(), "Button6"));
     EXPECT_EQ(ui.messages, QStringList(2, "У вас его даже нет! Что вы собрались продать?"));
 
     given({ { Field::HasGdz, "Да" } });
     ui.messages.clear();
     for (int r : { 1, 2, 3, 4 }) {
         random.add(r, 5);
-        click(forms->form6().Button6);
+        click(Child<QPushButton>(forms->form6(), "Button6"));
     }
     EXPECT_EQ(ui.messages, QStringList(4, "К сожалению, никто не захотел купить твой ГДЗ..."));
     EXPECT_TRUE(ui.shownWindows.isEmpty());
 
     random.add(0, 5);
     ui.closeNextModalWith(ModalResult::Ok);
-    click(forms->form6().Button6);
+    click(Child<QPushButton>(forms->form6(), "Button6"));
     EXPECT_EQ(ui.shownWindows, QStringList { "Продажа ГДЗ" });
     EXPECT_EQ(ui.messages.size(), 4);
 }
 
 TEST_F(LocationWindows, PhoneButtonsOfBothWindowsNeedAPhone)
 {
-    for (QPushButton* button : { forms->form5().Button5, forms->form6().Button5 }) {
+    for (QPushButton* button :
+        { Child<QPushButton>(forms->form5(), "Button5"), Child<QPushButton>(forms->form6(), "Button5") }) {
         ui.messages.clear();
         ui.shownWindows.clear();
         given({ { Field::MobilePhone, "Нет" } });
@@ -226,7 +233,7 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
                             "Освойте 60 очков умения техники \"Карате\" и можете смело заниматься этим делом.";
     for (const char* skill : { "0", "59", "-3" }) {
         given({ { Field::FightSkill, skill } });
-        click(forms->form5().Button10);
+        click(Child<QPushButton>(forms->form5(), "Button10"));
     }
     EXPECT_EQ(ui.messages, QStringList(3, tooWeak));
     EXPECT_TRUE(ui.shownWindows.isEmpty());
@@ -234,12 +241,13 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
     for (const char* skill : { "60", "200" }) {
         given({ { Field::FightSkill, skill } });
         ui.closeNextModalWith(ModalResult::Ok);
-        click(forms->form5().Button10);
+        click(Child<QPushButton>(forms->form5(), "Button10"));
     }
     EXPECT_EQ(ui.shownWindows, QStringList(2, "Выберете точку, в котором будете ГОП-СТОПничать"));
 
     given({ { Field::FightSkill, "шестьдесят" } });
-    click(forms->form5().Button10);
+    ui.expectErrorBoxes();
+    click(Child<QPushButton>(forms->form5(), "Button10"));
     EXPECT_EQ(ui.errors, QStringList { "'шестьдесят' is not a valid integer value" });
     EXPECT_EQ(ui.shownWindows.size(), 2);
 }
@@ -247,21 +255,21 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
 TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
 {
     QWidget girls;
-    std::array<QPushButton*, GirlButtonCount> made {};
-    for (int i = 0; i < GirlButtonCount; ++i)
+    std::array<QPushButton*, GirlCount> made {};
+    for (int i = 0; i < GirlCount; ++i)
         made[i] = new QPushButton(QString::fromUtf8(GirlButtonCaptions[i]), &girls);
     EXPECT_EQ(FindGirlButtons(girls), made);
 
-    const char* const flags[GirlButtonCount] = { "1", "0", "", "1 ", "Да", "1", "11", "01", "-1", "1" };
-    for (int i = 0; i < GirlButtonCount; ++i)
-        state.setGirlFlag(i, flags[i]);
+    const char* const flags[GirlCount] = { "1", "0", "", "1 ", "Да", "1", "11", "01", "-1", "1" };
+    for (int i = 0; i < GirlCount; ++i)
+        state.setCharmed(i, QString::fromUtf8(flags[i]) == QLatin1String("1"));
     made[1]->setFont([&] {
         QFont struck = made[1]->font();
         struck.setStrikeOut(true);
         return struck;
     }()); // left over from an earlier showing: must become plain again
     ApplyGirlFlagFonts(state, FindGirlButtons(girls));
-    for (int i = 0; i < GirlButtonCount; ++i)
+    for (int i = 0; i < GirlCount; ++i)
         EXPECT_EQ(made[i]->font().strikeOut(), i == 0 || i == 5 || i == 9) << "girl " << i;
 
     // A window without all the names: the missing ones are passed over.
@@ -269,7 +277,7 @@ TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
     auto* katya = new QPushButton("Катя", &partial);
     auto found = FindGirlButtons(partial);
     EXPECT_EQ(found[0], katya);
-    EXPECT_EQ(std::count(found.begin(), found.end(), nullptr), GirlButtonCount - 1);
+    EXPECT_EQ(std::count(found.begin(), found.end(), nullptr), GirlCount - 1);
     ApplyGirlFlagFonts(state, found);
     EXPECT_TRUE(katya->font().strikeOut());
 }
@@ -279,16 +287,16 @@ TEST_F(LocationWindows, EveryOtherPlaceButtonOpensItsWindow)
     // The job centre and the mother's talk read their first text before they open.
     useWorkingDirectory({ "Data/Works/0.txt", "Data/Dialogs/Mother.dlg" });
     const std::pair<QPushButton*, const char*> cases[] = {
-        { forms->form5().Button1, "Супермаркет" },
-        { forms->form5().Button9, "Игровой Зал" },
-        { forms->form5().Button2, "Девушки из класса" },
-        { forms->form5().Button4, "Клуб Каратист" },
-        { forms->form5().Button6, "Центр Занятости Молодежи" },
-        { forms->form5().Button3, "Моя копилка" },
-        { forms->form5().Button7, "Разговор с мамой" },
-        { forms->form6().Button2, "Девушки из класса" },
-        { forms->form7().Button3, "Книжный отдел" },
-        { forms->form7().Button2, "Сотовый отдел" },
+        { Child<QPushButton>(forms->form5(), "Button1"), "Супермаркет" },
+        { Child<QPushButton>(forms->form5(), "Button9"), "Игровой Зал" },
+        { Child<QPushButton>(forms->form5(), "Button2"), "Девушки из класса" },
+        { Child<QPushButton>(forms->form5(), "Button4"), "Клуб Каратист" },
+        { Child<QPushButton>(forms->form5(), "Button6"), "Центр Занятости Молодежи" },
+        { Child<QPushButton>(forms->form5(), "Button3"), "Моя копилка" },
+        { Child<QPushButton>(forms->form5(), "Button7"), "Разговор с мамой" },
+        { Child<QPushButton>(forms->form6(), "Button2"), "Девушки из класса" },
+        { Child<QPushButton>(forms->form7(), "Button3"), "Книжный отдел" },
+        { Child<QPushButton>(forms->form7(), "Button2"), "Сотовый отдел" },
     };
     for (auto [button, title] : cases) {
         ui.shownWindows.clear();
@@ -303,50 +311,47 @@ TEST_F(LocationWindows, CopiesGoInAndComeBackInOrderHoweverTheWindowCloses)
 {
     given({ { Field::Money, "30" }, { Field::Satiety, "40" }, { Field::Vigor, "50" } });
     TForm18& cafe = forms->form18();
-    cafe.moneyLabel->setText("999"); // left from an earlier visit
+    Child<QLabel>(cafe, "moneyLabel")->setText("999"); // left from an earlier visit
     QSignalSpy changes(&state, &TGameState::changed);
     ui.onModal<TForm18>([&](TForm18& w) {
-        EXPECT_EQ(w.moneyLabel->text(), "30");
-        EXPECT_EQ(w.satietyLabel->text(), "40");
-        EXPECT_EQ(w.vigorLabel->text(), "50");
-        w.vigorLabel->setText("61");
-        w.satietyLabel->setText("41");
-        w.moneyLabel->setText("29");
+        EXPECT_EQ(Child<QLabel>(w, "moneyLabel")->text(), "30");
+        EXPECT_EQ(Child<QLabel>(w, "satietyLabel")->text(), "40");
+        EXPECT_EQ(Child<QLabel>(w, "vigorLabel")->text(), "50");
+        click(Child<QPushButton>(w, "Button6")); // coffee: vigor first
+        click(Child<QPushButton>(w, "Button5")); // then crisps
         w.done(int(ModalResult::Cancel));
     });
-    EXPECT_EQ(ShowWithCopies(state, cafe,
-                  { { Field::Money, cafe.moneyLabel }, { Field::Satiety, cafe.satietyLabel },
-                      { Field::Vigor, cafe.vigorLabel } }),
-        ModalResult::Cancel);
+    EXPECT_EQ(ShowWithCopies(state, cafe, { Field::Money, Field::Satiety, Field::Vigor }), ModalResult::Cancel);
     ASSERT_EQ(changes.size(), 3);
     EXPECT_EQ(changes[0][0].value<Field>(), Field::Money);
     EXPECT_EQ(changes[1][0].value<Field>(), Field::Satiety);
     EXPECT_EQ(changes[2][0].value<Field>(), Field::Vigor);
-    EXPECT_EQ(state.text(Field::Money), "29");
-    EXPECT_EQ(state.text(Field::Vigor), "61");
+    EXPECT_EQ(state.text(Field::Money), "22");
+    EXPECT_EQ(state.text(Field::Satiety), "43");
+    EXPECT_EQ(state.text(Field::Vigor), "70");
 }
 
 TEST_F(LocationWindows, LeavingAnOutletWithoutBuyingKeepsTheValues)
 {
     given({ { Field::Money, "0" }, { Field::Satiety, "101" }, { Field::Vigor, "x" } });
-    forms->form10().moneyLabel->setText("55");
-    ui.onModal<TForm10>([&](TForm10& canteen) { click(canteen.Button6); });
-    click(forms->form6().Button1);
-    ui.onModal<TForm18>([&](TForm18& cafe) { click(cafe.Button1); });
-    click(forms->form5().Button11);
+    Child<QLabel>(forms->form10(), "moneyLabel")->setText("55");
+    ui.onModal<TForm10>([&](TForm10& canteen) { click(Child<QPushButton>(canteen, "Button6")); });
+    click(Child<QPushButton>(forms->form6(), "Button1"));
+    ui.onModal<TForm18>([&](TForm18& cafe) { click(Child<QPushButton>(cafe, "Button1")); });
+    click(Child<QPushButton>(forms->form5(), "Button11"));
     ui.onModal<TForm7>([&](TForm7& market) {
-        click(market.Button1);
-        click(market.Button4);
+        click(Child<QPushButton>(market, "Button1"));
+        click(Child<QPushButton>(market, "Button4"));
     });
     ui.onModal<TForm11>([&](TForm11& food) {
-        EXPECT_EQ(food.moneyLabel->text(), "0");
-        click(food.Button5);
+        EXPECT_EQ(Child<QLabel>(food, "moneyLabel")->text(), "0");
+        click(Child<QPushButton>(food, "Button5"));
     });
-    click(forms->form5().Button1);
+    click(Child<QPushButton>(forms->form5(), "Button1"));
     EXPECT_EQ(state.text(Field::Money), "0");
     EXPECT_EQ(state.text(Field::Satiety), "101");
     EXPECT_EQ(state.text(Field::Vigor), "x");
-    EXPECT_EQ(forms->form10().moneyLabel->text(), "0");
+    EXPECT_EQ(Child<QLabel>(forms->form10(), "moneyLabel")->text(), "0");
     EXPECT_EQ(ui.shownWindows,
         (QStringList { "Школьная столовка", "Кафе \"Солнышко\"", "Супермаркет", "Продуктовый отдел" }));
 }
@@ -355,18 +360,18 @@ TEST_F(LocationWindows, SupermarketFoodDepartmentBuysOnCopiesOfMoneyAndSatiety)
 {
     given({ { Field::Money, "6" }, { Field::Satiety, "97" } });
     ui.onModal<TForm7>([&](TForm7& market) {
-        EXPECT_EQ(market.Label1->text(), "НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?");
+        EXPECT_EQ(Child<QLabel>(market, "Label1")->text(), "НУ, И В КАКОЙ ОТДЕЛ ПОЙДЕМ?");
         EXPECT_EQ(market.size(), QSize(512, 383));
-        click(market.Button1);
-        click(market.Button4);
+        click(Child<QPushButton>(market, "Button1"));
+        click(Child<QPushButton>(market, "Button4"));
     });
     ui.onModal<TForm11>([&](TForm11& food) {
-        click(food.Button2); // long loaf: 6 roubles, +7
+        click(Child<QPushButton>(food, "Button2")); // long loaf: 6 roubles, +7
         EXPECT_EQ(state.text(Field::Money), "6"); // the game state waits for the copy-back
-        click(food.Button2);
-        click(food.Button5);
+        click(Child<QPushButton>(food, "Button2"));
+        click(Child<QPushButton>(food, "Button5"));
     });
-    click(forms->form5().Button1);
+    click(Child<QPushButton>(forms->form5(), "Button1"));
     EXPECT_EQ(state.text(Field::Money), "0");
     EXPECT_EQ(state.text(Field::Satiety), "100");
     EXPECT_EQ(ui.messages, QStringList { "Вы думаете, у вас денег хватит?" });
@@ -400,12 +405,12 @@ TEST_F(LocationWindows, AWindowThatFailsStillGivesItsCopiesBack)
 {
     given({ { Field::Money, "40" }, { Field::Satiety, "50" } });
     // The canteen sells a bun on its copies, then fails: the sale stays, and the failure reaches the error box.
+    ui.expectErrorBoxes();
     ui.onModal<TForm10>([&](TForm10& canteen) {
-        canteen.moneyLabel->setText("37");
-        canteen.satietyLabel->setText("55");
+        click(Child<QPushButton>(canteen, "Button1")); // raisin bun: 3 roubles, +5
         throw EInOutError::forFile("Data/canteen.txt", "нет файла");
     });
-    click(forms->form6().Button1);
+    click(Child<QPushButton>(forms->form6(), "Button1"));
     EXPECT_EQ(state.text(Field::Money), "37");
     EXPECT_EQ(state.text(Field::Satiety), "55");
     EXPECT_EQ(ui.errors, QStringList { "Data/canteen.txt: нет файла" });
@@ -413,14 +418,12 @@ TEST_F(LocationWindows, AWindowThatFailsStillGivesItsCopiesBack)
 
     // Called directly, the failure goes on to the caller after the copies are back.
     ui.onModal<TForm10>([&](TForm10& canteen) {
-        canteen.moneyLabel->setText("1");
+        click(Child<QPushButton>(canteen, "Button4")); // tea: 1 rouble, +2
         throw EConvertError::notAnInteger("x");
     });
     TForm10& canteen = forms->form10();
-    EXPECT_THROW(ShowWithCopies(state, canteen,
-                     { { Field::Money, canteen.moneyLabel }, { Field::Satiety, canteen.satietyLabel } }),
-        EConvertError);
-    EXPECT_EQ(state.text(Field::Money), "1");
-    EXPECT_EQ(state.text(Field::Satiety), "55");
+    EXPECT_THROW(ShowWithCopies(state, canteen, { Field::Money, Field::Satiety }), EConvertError);
+    EXPECT_EQ(state.text(Field::Money), "36");
+    EXPECT_EQ(state.text(Field::Satiety), "57");
     canteen.hide();
 }

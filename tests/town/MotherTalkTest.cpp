@@ -104,8 +104,8 @@ TEST(MotherScript, FixedCaptionsActOnlyInTheirOwnSlot)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TGameState state;
-        state.set(Field::LunchMoney, QString::fromUtf8(c.lunchMoney));
-        state.set(Field::MotherPhoneDeal, QStringLiteral("0"));
+        state.restore(Field::LunchMoney, QString::fromUtf8(c.lunchMoney));
+        state.restore(Field::MotherPhoneDeal, QStringLiteral("0"));
         MotherTalk talk;
         talk.start(c.script);
         const MotherAnswers before = talk.answers();
@@ -163,27 +163,28 @@ TEST_F(MotherTalkTest, TalkReadsTheScriptAfreshAndAgreesAnAllowance)
 
     ui.onModal<TForm13>([&](TForm13& talk) {
         EXPECT_EQ(talk.windowTitle(), "Мама");
-        EXPECT_EQ(talk.Memo1->toPlainText(), "Привет!");
-        EXPECT_EQ(talk.Button1->text(), Hungry);
+        EXPECT_EQ(Child<QPlainTextEdit>(talk, "Memo1")->toPlainText(), "Привет!");
+        EXPECT_EQ(Child<QPushButton>(talk, "Button1")->text(), Hungry);
         ui.onModal<TForm14>([&](TForm14& lunch) {
-            EXPECT_EQ(lunch.Edit1->text(), "0");
+            EXPECT_EQ(Child<QLineEdit>(lunch, "Edit1")->text(), "0");
             for (const char* refused : { "11", "-1" }) {
-                lunch.Edit1->setText(refused);
-                click(lunch.Button1);
+                Child<QLineEdit>(lunch, "Edit1")->setText(refused);
+                click(Child<QPushButton>(lunch, "Button1"));
                 EXPECT_TRUE(lunch.isVisible());
             }
-            lunch.Edit1->setText("сто");
-            click(lunch.Button1);
-            lunch.Edit1->setText("010");
-            click(lunch.Button1);
+            Child<QLineEdit>(lunch, "Edit1")->setText("сто");
+            ui.expectErrorBoxes();
+            click(Child<QPushButton>(lunch, "Button1"));
+            Child<QLineEdit>(lunch, "Edit1")->setText("010");
+            click(Child<QPushButton>(lunch, "Button1"));
             EXPECT_FALSE(lunch.isVisible());
         });
-        click(talk.Button1);
-        EXPECT_EQ(talk.Memo1->toPlainText(), "Привет!"); // back at the same node
-        click(talk.Button2); // diet: the allowance goes again
-        click(talk.Button4);
+        click(Child<QPushButton>(talk, "Button1"));
+        EXPECT_EQ(Child<QPlainTextEdit>(talk, "Memo1")->toPlainText(), "Привет!"); // back at the same node
+        click(Child<QPushButton>(talk, "Button2")); // diet: the allowance goes again
+        click(Child<QPushButton>(talk, "Button4"));
     });
-    click(forms->form5().Button7);
+    click(Child<QPushButton>(forms->form5(), "Button7"));
     EXPECT_EQ(ui.shown,
         (QStringList { "А жирно ли не будет?", "Сумма не может быть меньше нуля!", "'сто' is not a valid integer value",
             "ОК. Договорились.",
@@ -195,9 +196,9 @@ TEST_F(MotherTalkTest, TalkReadsTheScriptAfreshAndAgreesAnAllowance)
         root + QStringLiteral("/Data/Dialogs/Mother.dlg"), Lines({ "Мамочка", "b", "+b", "Снова ты?", "-b" }));
     ui.onModal<TForm13>([&](TForm13& talk) {
         EXPECT_EQ(talk.windowTitle(), "Мамочка");
-        EXPECT_EQ(talk.Memo1->toPlainText(), "Снова ты?");
-        EXPECT_EQ(forms->form14().Edit1->text(), "010");
-        click(talk.Button4);
+        EXPECT_EQ(Child<QPlainTextEdit>(talk, "Memo1")->toPlainText(), "Снова ты?");
+        EXPECT_EQ(Child<QLineEdit>(forms->form14(), "Edit1")->text(), "010");
+        click(Child<QPushButton>(talk, "Button4"));
     });
     forms->TalkWithMother();
 }
@@ -213,8 +214,8 @@ TEST_F(MotherTalkTest, AllowanceOfTenIsAgreedAndElevenIsTooMuch)
     for (auto [typed, after, message] : cases) {
         given({ { Field::LunchMoney, "3" } });
         ui.messages.clear();
-        lunch.Edit1->setText(typed);
-        click(lunch.Button1);
+        Child<QLineEdit>(lunch, "Edit1")->setText(typed);
+        click(Child<QPushButton>(lunch, "Button1"));
         EXPECT_EQ(state.text(Field::LunchMoney), after) << typed;
         EXPECT_EQ(ui.messages, QStringList { message });
     }
@@ -223,7 +224,8 @@ TEST_F(MotherTalkTest, AllowanceOfTenIsAgreedAndElevenIsTooMuch)
 TEST_F(MotherTalkTest, MissingScriptStopsTheTalkWithTheFileMessage)
 {
     useWorkingDirectory();
-    click(forms->form5().Button7);
+    ui.expectErrorBoxes();
+    click(Child<QPushButton>(forms->form5(), "Button7"));
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_TRUE(ui.errors.value(0).contains("Mother.dlg"));
     EXPECT_TRUE(ui.shownWindows.isEmpty());

@@ -40,6 +40,10 @@ TEST_F(Places, PiggyBankMovesNoMoreThanThereIsAndRefusesWhatIsNotAnAmount)
         { "deposit of 0", true, "0", "20", "5", "0", "20", "5", nullptr },
         { "withdrawal larger than the piggy bank empties it", false, "50", "3", "15", "15", "18", "0", nullptr },
         { "cash below zero puts nothing in", true, "5", "-4", "10", "0", "-4", "10", nullptr },
+        { "a full piggy bank takes nothing more", true, "999999999", "999999999", "999999999", "0", "999999999",
+            "999999999", nullptr },
+        { "a nearly full piggy bank takes what fits", true, "20", "50", "999999990", "9", "41", "999999999", nullptr },
+        { "full pockets take what fits", false, "100", "999999998", "100", "1", "999999999", "99", nullptr },
         { "negative deposit", true, "-5", "20", "5", "-5", "20", "5", Negative },
         { "negative withdrawal", false, "-5", "20", "5", "-5", "20", "5", Negative },
         { "not a number", false, "пять", "20", "5", "пять", "20", "5", "'пять' is not a valid integer value" },
@@ -48,14 +52,17 @@ TEST_F(Places, PiggyBankMovesNoMoreThanThereIsAndRefusesWhatIsNotAnAmount)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ui.shown.clear();
-        QLineEdit* field = c.deposit ? w.Edit1 : w.Edit2;
+        QLineEdit* field = Child<QLineEdit>(w, c.deposit ? "Edit1" : "Edit2");
         field->setText(c.amount);
-        w.moneyLabel->setText(c.cash);
-        w.piggyLabel->setText(c.piggy);
-        click(c.deposit ? w.Button1 : w.Button2);
+        given({ { Field::Money, c.cash }, { Field::PiggyBank, c.piggy } });
+        w.TakeCopies(state.values());
+        ui.expectErrorBoxes(c.message && QString(c.message).endsWith("is not a valid integer value"));
+        click(Child<QPushButton>(w, c.deposit ? "Button1" : "Button2"));
         EXPECT_EQ(field->text(), c.fieldAfter);
-        EXPECT_EQ(w.moneyLabel->text(), c.cashAfter);
-        EXPECT_EQ(w.piggyLabel->text(), c.piggyAfter);
+        EXPECT_EQ(Child<QLabel>(w, "moneyLabel")->text(), c.cashAfter);
+        EXPECT_EQ(Child<QLabel>(w, "piggyLabel")->text(), c.piggyAfter);
+        EXPECT_EQ(w.Copies().text(Field::Money), c.cashAfter);
+        EXPECT_EQ(w.Copies().text(Field::PiggyBank), c.piggyAfter);
         EXPECT_EQ(ui.shown, c.message ? QStringList { c.message } : QStringList {});
     }
 }
@@ -65,45 +72,47 @@ TEST_F(Places, PlacesWorkOnCopiesThatGoBackWhenTheyClose)
     given({ { Field::Money, "30" }, { Field::PiggyBank, "4" }, { Field::Mood, "90" }, { Field::FightSkill, "7" },
         { Field::AttendsTraining, "Нет" } });
     ui.onModal<TForm12>([&](TForm12& piggy) {
-        EXPECT_EQ(piggy.moneyLabel->text(), "30");
-        piggy.Edit1->setText("10");
-        click(piggy.Button1);
+        EXPECT_EQ(Child<QLabel>(piggy, "moneyLabel")->text(), "30");
+        Child<QLineEdit>(piggy, "Edit1")->setText("10");
+        click(Child<QPushButton>(piggy, "Button1"));
         EXPECT_EQ(state.text(Field::Money), "30"); // only the copies change while the window is open
-        click(piggy.Button3);
+        click(Child<QPushButton>(piggy, "Button3"));
     });
-    click(forms->form5().Button3);
+    click(Child<QPushButton>(forms->form5(), "Button3"));
     EXPECT_EQ(state.text(Field::Money), "20");
     EXPECT_EQ(state.text(Field::PiggyBank), "14");
 
     ui.onModal<TForm12>([&](TForm12& piggy) {
-        EXPECT_EQ(piggy.Edit1->text(), "10"); // the field keeps its text
-        click(piggy.Button3);
+        EXPECT_EQ(Child<QLineEdit>(piggy, "Edit1")->text(), "10"); // the field keeps its text
+        click(Child<QPushButton>(piggy, "Button3"));
     });
-    click(forms->form5().Button3);
+    click(Child<QPushButton>(forms->form5(), "Button3"));
     EXPECT_EQ(state.text(Field::Money), "20");
 
     ui.onModal<TForm8>([&](TForm8& hall) {
-        EXPECT_EQ(hall.moodLabel->text(), "90");
-        click(hall.Button3); // 14 roubles, mood 90 + 20 is cut to 100
-        click(hall.Button5);
+        EXPECT_EQ(Child<QLabel>(hall, "moodLabel")->text(), "90");
+        click(Child<QPushButton>(hall, "Button3")); // 14 roubles, mood 90 + 20 is cut to 100
+        click(Child<QPushButton>(hall, "Button5"));
     });
-    click(forms->form5().Button9);
+    click(Child<QPushButton>(forms->form5(), "Button9"));
     EXPECT_EQ(state.text(Field::Money), "6");
     EXPECT_EQ(state.text(Field::Mood), "100");
 
+    given({ { Field::Money, "10" } });
     ui.onModal<TForm9>([&](TForm9& club) {
-        EXPECT_EQ(club.skillLabel->text(), "7");
-        EXPECT_EQ(club.trainingLabel->text(), "Нет");
-        club.moneyLabel->setText("10");
-        click(club.Button1);
-        click(club.Button2); // signing up and quitting in one visit
-        club.moneyLabel->setText("12");
-        click(club.Button3);
+        EXPECT_EQ(Child<QLabel>(club, "skillLabel")->text(), "7");
+        EXPECT_EQ(Child<QLabel>(club, "trainingLabel")->text(), "Нет");
+        click(Child<QPushButton>(club, "Button1"));
+        EXPECT_EQ(Child<QLabel>(club, "trainingLabel")->text(), "Да");
+        click(Child<QPushButton>(club, "Button2")); // signing up and quitting in one visit
+        click(Child<QPushButton>(club, "Button1")); // and thinking better of it
+        EXPECT_EQ(state.text(Field::AttendsTraining), "Нет");
+        click(Child<QPushButton>(club, "Button3"));
     });
-    click(forms->form5().Button4);
-    EXPECT_EQ(state.text(Field::Money), "12");
+    click(Child<QPushButton>(forms->form5(), "Button4"));
+    EXPECT_EQ(state.text(Field::Money), "10");
     EXPECT_EQ(state.text(Field::FightSkill), "7");
-    EXPECT_EQ(state.text(Field::AttendsTraining), "Нет");
+    EXPECT_EQ(state.text(Field::AttendsTraining), "Да");
     EXPECT_TRUE(ui.messages.isEmpty());
 }
 
@@ -111,7 +120,7 @@ TEST_F(Places, GameHallPlaysCostTheirPriceAndLiftTheMoodToAHundredAtMost)
 {
     TForm8& w = forms->form8();
     struct Case {
-        QPushButton* button;
+        const char* button;
         const char* money;
         const char* mood;
         const char* moneyAfter;
@@ -119,23 +128,23 @@ TEST_F(Places, GameHallPlaysCostTheirPriceAndLiftTheMoodToAHundredAtMost)
         bool refused;
     };
     const Case cases[] = {
-        { w.Button1, "5", "10", "0", "15", false }, // money equal to the price
-        { w.Button2, "8", "10", "0", "20", false },
-        { w.Button3, "14", "10", "0", "30", false },
-        { w.Button4, "30", "10", "0", "60", false },
-        { w.Button4, "40", "90", "10", "100", false }, // capped
-        { w.Button1, "5", "100", "0", "100", false }, // already full: the money is spent all the same
-        { w.Button4, "29", "10", "29", "10", true },
-        { w.Button1, "4", "10", "4", "10", true },
+        { "Button1", "5", "10", "0", "15", false }, // money equal to the price
+        { "Button2", "8", "10", "0", "20", false },
+        { "Button3", "14", "10", "0", "30", false },
+        { "Button4", "30", "10", "0", "60", false },
+        { "Button4", "40", "90", "10", "100", false }, // capped
+        { "Button1", "5", "100", "0", "100", false }, // already full: the money is spent all the same
+        { "Button4", "29", "10", "29", "10", true },
+        { "Button1", "4", "10", "4", "10", true },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->text().toStdString() + " with " + c.money);
+        SCOPED_TRACE(std::string(c.button) + " with " + c.money);
         ui.messages.clear();
-        w.moneyLabel->setText(c.money);
-        w.moodLabel->setText(c.mood);
-        click(c.button);
-        EXPECT_EQ(w.moneyLabel->text(), c.moneyAfter);
-        EXPECT_EQ(w.moodLabel->text(), c.moodAfter);
+        given({ { Field::Money, c.money }, { Field::Mood, c.mood } });
+        w.TakeCopies(state.values());
+        click(Child<QPushButton>(w, c.button));
+        EXPECT_EQ(Child<QLabel>(w, "moneyLabel")->text(), c.moneyAfter);
+        EXPECT_EQ(Child<QLabel>(w, "moodLabel")->text(), c.moodAfter);
         EXPECT_EQ(ui.messages, c.refused ? QStringList { "У вас не хватает денег!" } : QStringList {});
     }
 }
@@ -144,32 +153,33 @@ TEST_F(Places, KarateClubSignsUpWithTenRoublesInHandAndTakesNothing)
 {
     TForm9& w = forms->form9();
     struct Case {
-        QPushButton* button;
+        const char* button;
         const char* training;
         const char* money;
         const char* trainingAfter;
         const char* message; // or null
     };
     const Case cases[] = {
-        { w.Button1, "Нет", "10", "Да", nullptr },
-        { w.Button1, "Нет", "9", "Нет", "А вы уверены, что у вас хватает денег?" },
-        { w.Button1, "Да", "100", "Да", "Вы уже записаны!" },
-        { w.Button1, "", "100", "", "Вы уже записаны!" }, // anything but "Нет" counts as signed up
-        { w.Button1, "Нет", "десять", "Нет", "'десять' is not a valid integer value" },
-        { w.Button2, "Да", "0", "Нет", nullptr },
-        { w.Button2, "Нет", "0", "Нет", "Вы же даже не записаны!" },
-        { w.Button2, "да", "0", "да", "Вы же даже не записаны!" },
+        { "Button1", "Нет", "10", "Да", nullptr },
+        { "Button1", "Нет", "9", "Нет", "А вы уверены, что у вас хватает денег?" },
+        { "Button1", "Да", "100", "Да", "Вы уже записаны!" },
+        { "Button1", "", "100", "", "Вы уже записаны!" }, // anything but "Нет" counts as signed up
+        { "Button1", "Нет", "десять", "Нет", "'десять' is not a valid integer value" },
+        { "Button2", "Да", "0", "Нет", nullptr },
+        { "Button2", "Нет", "0", "Нет", "Вы же даже не записаны!" },
+        { "Button2", "да", "0", "да", "Вы же даже не записаны!" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.training) + " / " + c.money);
         ui.shown.clear();
-        w.trainingLabel->setText(c.training);
-        w.moneyLabel->setText(c.money);
-        w.skillLabel->setText("3");
-        click(c.button);
-        EXPECT_EQ(w.trainingLabel->text(), c.trainingAfter);
-        EXPECT_EQ(w.moneyLabel->text(), c.money);
-        EXPECT_EQ(w.skillLabel->text(), "3");
+        given({ { Field::AttendsTraining, c.training }, { Field::Money, c.money }, { Field::FightSkill, "3" } });
+        w.TakeCopies(state.values());
+        ui.expectErrorBoxes(!IsInteger(U(c.money)));
+        click(Child<QPushButton>(w, c.button));
+        EXPECT_EQ(Child<QLabel>(w, "trainingLabel")->text(), c.trainingAfter);
+        EXPECT_EQ(Child<QLabel>(w, "moneyLabel")->text(), c.money);
+        EXPECT_EQ(Child<QLabel>(w, "skillLabel")->text(), "3");
+        EXPECT_EQ(w.Copies().text(Field::AttendsTraining), c.trainingAfter);
         EXPECT_EQ(ui.shown, c.message ? QStringList { c.message } : QStringList {});
     }
 }
@@ -200,10 +210,12 @@ TEST_F(Places, JobApplicationsMeetEveryRequirementOrAreRefused)
         given({ { Field::JobIncome, "60" }, { Field::FightSkill, U(c.skill) }, { Field::Vigor, c.vigor },
             { Field::Mood, c.mood } });
         ui.shown.clear();
-        w.ListBox1->blockSignals(true); // no description files here
-        w.ListBox1->setCurrentRow(c.position);
-        w.ListBox1->blockSignals(false);
-        click(w.Button1);
+        QListWidget* jobs = Child<QListWidget>(w, "ListBox1");
+        jobs->blockSignals(true); // no description files here
+        jobs->setCurrentRow(c.position);
+        ui.expectErrorBoxes(!IsInteger(U(c.skill)));
+        jobs->blockSignals(false);
+        click(Child<QPushButton>(w, "Button1"));
         EXPECT_EQ(state.text(Field::JobIncome), c.hired ? pay[c.position] : "60");
         if (IsInteger(U(c.skill))) {
             EXPECT_EQ(ui.shown,
@@ -224,21 +236,25 @@ TEST_F(Places, JobCentreStartsEveryVisitAtTheFirstJobWithItsDescription)
     };
     for (int visit = 0; visit < 2; ++visit) {
         ui.onModal<TForm17>([&](TForm17&) {
-            EXPECT_EQ(w.ListBox1->currentRow(), 0);
-            EXPECT_TRUE(w.Memo1->toPlainText().startsWith(descriptionStart(0)));
-            w.ListBox1->setCurrentRow(3); // as a click in the list
-            EXPECT_TRUE(w.Memo1->toPlainText().startsWith(descriptionStart(3)));
+            QListWidget* jobs = Child<QListWidget>(w, "ListBox1");
+            QPlainTextEdit* info = Child<QPlainTextEdit>(w, "Memo1");
+            EXPECT_EQ(jobs->currentRow(), 0);
+            EXPECT_TRUE(info->toPlainText().startsWith(descriptionStart(0)));
+            jobs->setCurrentRow(3); // as a click in the list
+            EXPECT_TRUE(info->toPlainText().startsWith(descriptionStart(3)));
             QFile::remove(root + "/Data/Works/5.txt");
-            w.ListBox1->setCurrentRow(5); // a lost description keeps the last one
-            EXPECT_TRUE(w.Memo1->toPlainText().startsWith(descriptionStart(3)));
+            ui.expectErrorBoxes();
+            jobs->setCurrentRow(5); // a lost description keeps the last one
+            EXPECT_TRUE(info->toPlainText().startsWith(descriptionStart(3)));
             w.reject(); // the close box
         });
-        click(forms->form5().Button6);
+        click(Child<QPushButton>(forms->form5(), "Button6"));
     }
     EXPECT_EQ(ui.errors.size(), 2);
 
     QFile::remove(root + "/Data/Works/0.txt");
-    click(forms->form5().Button6);
+    ui.expectErrorBoxes();
+    click(Child<QPushButton>(forms->form5(), "Button6"));
     EXPECT_EQ(ui.errors.size(), 3);
     EXPECT_EQ(ui.shownWindows.size(), 2); // without its first description the centre does not open
 }

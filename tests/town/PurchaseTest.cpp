@@ -14,6 +14,14 @@ struct PurchaseCase {
     const char* moneyAfter;
     const char* targetAfter;
 };
+
+GameValues Copies(const char* money, const char* satiety)
+{
+    GameValues copies;
+    copies.restore(Field::Money, QString::fromUtf8(money));
+    copies.restore(Field::Satiety, QString::fromUtf8(satiety));
+    return copies;
+}
 }
 
 TEST(Purchase, MoneyTestGainAndCapAtTheirBoundaries)
@@ -28,28 +36,34 @@ TEST(Purchase, MoneyTestGainAndCapAtTheirBoundaries)
         { "just below the cap", "10", "94", 3, 5, true, "7", "99" },
         { "already 100: money spent, target stays", "10", "100", 3, 5, true, "7", "100" },
         { "above 100 is cut by the next purchase", "10", "140", 3, 5, true, "7", "100" },
+        { "at the limit is cut by the next purchase", "10", "999999999", 3, 5, true, "7", "100" },
         { "negative target rises", "10", "-20", 3, 5, true, "7", "-15" },
         { "negative money buys nothing", "-5", "10", 1, 2, false, "-5", "10" },
         { "leading zeros are written back plainly", "007", "05", 3, 5, true, "4", "10" },
     };
     for (const PurchaseCase& c : cases) {
         SCOPED_TRACE(c.what);
-        PurchaseOutcome outcome = Purchase(QString::fromUtf8(c.money), QString::fromUtf8(c.target), c.price, c.gain);
-        EXPECT_EQ(outcome.bought, c.bought);
-        EXPECT_EQ(outcome.money, QString::fromUtf8(c.moneyAfter));
-        EXPECT_EQ(outcome.target, QString::fromUtf8(c.targetAfter));
+        GameValues copies = Copies(c.money, c.target);
+        EXPECT_EQ(Purchase(copies, Field::Satiety, c.price, c.gain), c.bought);
+        EXPECT_EQ(copies.text(Field::Money), QString::fromUtf8(c.moneyAfter));
+        EXPECT_EQ(copies.text(Field::Satiety), QString::fromUtf8(c.targetAfter));
     }
 }
 
-TEST(Purchase, NonNumericValueThrowsBeforeAnythingIsDecided)
+TEST(Purchase, NonNumericValueThrowsBeforeAnythingChanges)
 {
-    EXPECT_THROW(Purchase("много", "50", 3, 5), EConvertError);
-    EXPECT_THROW(Purchase("10", "сыт", 3, 5), EConvertError);
-    EXPECT_THROW(Purchase("10", "", 3, 5), EConvertError);
+    const std::pair<const char*, const char*> cases[] = { { "много", "50" }, { "10", "сыт" }, { "10", "" } };
+    for (auto [money, satiety] : cases) {
+        GameValues copies = Copies(money, satiety);
+        EXPECT_THROW(Purchase(copies, Field::Satiety, 3, 5), EConvertError) << money << " " << satiety;
+        EXPECT_EQ(copies, Copies(money, satiety));
+    }
     // Without the money for it the target is never read, so the player hears about the money.
-    EXPECT_FALSE(Purchase("0", "сыт", 3, 5).bought);
+    GameValues poor = Copies("0", "сыт");
+    EXPECT_FALSE(Purchase(poor, Field::Satiety, 3, 5));
     try {
-        Purchase("10", "сыт", 3, 5);
+        GameValues copies = Copies("10", "сыт");
+        Purchase(copies, Field::Satiety, 3, 5);
     } catch (const EConvertError& error) {
         EXPECT_EQ(error.message(), "'сыт' is not a valid integer value");
     }
