@@ -116,6 +116,49 @@ TEST(MiniGameRules, AZombieGrowsByLessThanAFifthOfItsWidthAndTheStepsSpeedUpTo70
         EXPECT_EQ(AdvanceInterval(secondsLeft), interval) << secondsLeft << " s left";
 }
 
+TEST(MiniGameRules, TheShooterStartsAfreshOnlyWhenAskedOrLostAndNeverResetsItsCountdown)
+{
+    ScriptedRandom random;
+    ZombieShooter shooter;
+    random.add({ 0, 1, 2, 0, 1 });
+    ASSERT_TRUE(shooter.BeginShow());
+    EXPECT_FALSE(shooter.BeginShow()); // showing again goes on where it was
+    const ShooterTitle titles[] = { ShooterTitle::Title1, ShooterTitle::Title2, ShooterTitle::Intro };
+    for (ShooterTitle title : titles) {
+        EXPECT_TRUE(shooter.TitleBeat());
+        EXPECT_EQ(shooter.title(), title);
+    }
+    EXPECT_FALSE(shooter.TitleBeat()); // the intro waits for "Новая игра"
+    shooter.BeginPlay();
+    EXPECT_TRUE(shooter.shooting());
+    EXPECT_FALSE(shooter.CountdownBeat());
+    EXPECT_EQ(shooter.secondsLeft(), ZombieCountdownStart - 1);
+
+    // Lost: the zombies come as close as they can until one reaches the player.
+    bool reached = false;
+    for (int step = 0; step < 60 && !reached; ++step) {
+        for (int i = 0; i < ZombieCount; ++i)
+            random.add(shooter.zombie(i).size.width() / 5 - 1);
+        reached = shooter.AdvanceBeat();
+    }
+    ASSERT_TRUE(reached);
+    EXPECT_FALSE(shooter.shooting());
+    EXPECT_TRUE(shooter.startsAfresh());
+    random.add({ 2, 2, 2, 2, 2 });
+    ASSERT_TRUE(shooter.BeginShow());
+    EXPECT_EQ(shooter.zombie(4).size, ZombieAtRest);
+    EXPECT_EQ(shooter.zombie(4).frame, 2);
+    EXPECT_EQ(shooter.secondsLeft(), ZombieCountdownStart - 1);
+
+    // Won: the last second runs out.
+    shooter.BeginPlay();
+    while (shooter.secondsLeft() > 1)
+        EXPECT_FALSE(shooter.CountdownBeat());
+    EXPECT_TRUE(shooter.CountdownBeat());
+    EXPECT_FALSE(shooter.shooting());
+    EXPECT_TRUE(random.usedUp());
+}
+
 TEST_F(MiniGamesTest, TheOfferComesOnlyOn3February2006At1620)
 {
     const struct {
