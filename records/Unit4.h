@@ -18,16 +18,14 @@ public:
     void SetCurrentQuarter(const QString& quarter);
     QString CurrentQuarter() const;
 
-    // The cell of a subject (diary order) and column (GradeColumn).
-    QLabel* gradeLabel(int subject, int column) const { return m_cells[subject][column]; }
-
-    QLabel* titleLabel;
-    QLabel* quarterLabel;
-    QPushButton* Button1; // "ОК, посмотрел."
-
     void Button1Click();
 
 private:
     void showGrades();
+
+    QLabel* titleLabel;
+    QLabel* quarterLabel;
+    QPushButton* Button1; // "ОК, посмотрел."
+    // The grade cells by subject (diary order) and column (GradeColumn); each is named "grade<subject>_<column>".
     std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
 };

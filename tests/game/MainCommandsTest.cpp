@@ -1,11 +1,11 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "core/GameClock.h"
-#include "game/Unit1.h"
 #include "core/Unit2.h"
 #include "core/Unit32.h"
 #include "core/Unit34.h"
 #include "core/Unit46.h"
+#include "game/Unit1.h"
 #include "records/Unit4.h"
 #include "town/Unit10.h"
 #include "town/Unit5.h"
@@ -42,14 +42,14 @@ TEST_F(MainCommands, LookAroundOpensExactlyTheWindowOfTheLocationWithTheClockHel
             EXPECT_FALSE(forms->clock().isRunning());
             window.done(int(ModalResult::Ok));
         });
-        click(forms->form1().lookAroundButton);
+        click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
         EXPECT_EQ(ui.shownWindows, QStringList { title });
         EXPECT_TRUE(forms->clock().isRunning());
     }
     // A location the clock never sets opens nothing, and the clock still comes back.
     given({ { Field::Location, "в школе" } });
     ui.shownWindows.clear();
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_TRUE(ui.shownWindows.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
 }
@@ -59,12 +59,14 @@ TEST_F(MainCommands, LookAroundAtElevenInTheEveningOnlyTellsThePlayerToSleep)
     startClock(*forms);
     given({ { Field::Hour, "23" }, { Field::Minute, "0" }, { Field::Location, LocationOfHour(23) } });
     ui.onModal<TForm2>([&](TForm2& notice) {
-        EXPECT_EQ(notice.Label1->text(), "А не поздно ли куда-то идти?!?");
-        EXPECT_EQ(notice.Button1->text(), "Я все понял, извини.");
+        EXPECT_EQ(Child<QLabel>(notice, "Label1")->text(), "А не поздно ли куда-то идти?!?");
+        QPushButton* understood = Child<QPushButton>(notice, "Button1");
+        ASSERT_NE(understood, nullptr);
+        EXPECT_EQ(understood->text(), "Я все понял, извини.");
         EXPECT_EQ(notice.size(), QSize(576, 432));
-        click(notice.Button1);
+        click(understood);
     });
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_EQ(ui.shownWindows, QStringList { "Осмотр местности: Сон" });
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
@@ -91,7 +93,7 @@ TEST_F(MainCommands, ClockStaysHeldThroughPlacesOpenedFromALocation)
     });
     random.add(0, 3); // the run-away works
     random.add(2, 3); // and the teacher did not notice
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 }
 
@@ -115,10 +117,10 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
         EXPECT_EQ(state.text(Field::Money), "80"); // the copies go back only when the canteen closes
         click(canteen.Button6);
     });
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_EQ(ui.shownWindows, (QStringList { "Осмотр местности: В школе", "Школьная столовка" }));
-    EXPECT_EQ(forms->form1().display(Field::Money)->text(), "77");
-    EXPECT_EQ(forms->form1().display(Field::Satiety)->text(), "10");
+    EXPECT_EQ(PanelText(forms->form1(), Field::Money), "77");
+    EXPECT_EQ(PanelText(forms->form1(), Field::Satiety), "10");
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
 
@@ -126,7 +128,7 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
     given({ { Field::Hour, "23" }, { Field::Minute, "50" } });
     random.add(1, 2); // nothing happens in the street
     ui.onModal<TForm32>([&](TForm32& death) {
-        EXPECT_EQ(death.DeathCause->text(), "голода.");
+        EXPECT_EQ(Child<QLabel>(death, "DeathCause")->text(), "голода.");
         death.done(int(ModalResult::Cancel));
     });
     forms->form1().GameClockTick();
@@ -143,10 +145,10 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     ui.onModal<TForm46>([&](TForm46& shown) {
         EXPECT_FALSE(forms->clock().isRunning());
         EXPECT_TRUE(shown.windowState() & Qt::WindowMaximized);
-        EXPECT_TRUE(shown.WebBrowser1->toPlainText().contains("Трамбуль"));
+        EXPECT_TRUE(Child<QTextBrowser>(shown, "WebBrowser1")->toPlainText().contains("Трамбуль"));
         shown.done(int(ModalResult::None));
     });
-    click(forms->form1().helpButton);
+    click(Child<QPushButton>(forms->form1(), "helpButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 
     QFile page(dir + "/Data/Help/Index.htm");
@@ -154,10 +156,10 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     page.write("<html><body><p>Second edition</p></body></html>");
     page.close();
     ui.onModal<TForm46>([&](TForm46& shown) {
-        EXPECT_EQ(shown.WebBrowser1->toPlainText().trimmed(), "Second edition");
+        EXPECT_EQ(Child<QTextBrowser>(shown, "WebBrowser1")->toPlainText().trimmed(), "Second edition");
         shown.done(int(ModalResult::None));
     });
-    click(forms->form1().helpButton);
+    click(Child<QPushButton>(forms->form1(), "helpButton"));
 }
 
 TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
@@ -165,9 +167,9 @@ TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
     startClock(*forms);
     ui.onModal<TAboutBox>([&](TAboutBox& about) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(about.OKButton);
+        click(Child<QPushButton>(about, "OKButton"));
     });
-    click(forms->form1().aboutButton);
+    click(Child<QPushButton>(forms->form1(), "aboutButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 
     given({ { Field::Quarter, "3" } });
@@ -176,18 +178,24 @@ TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
         EXPECT_EQ(diary.CurrentQuarter(), "3");
         diary.done(int(ModalResult::Ok));
     });
-    click(forms->form1().diaryButton);
+    click(Child<QPushButton>(forms->form1(), "diaryButton"));
     EXPECT_EQ(ui.shownWindows, (QStringList { "О программе", forms->form4().windowTitle() }));
 }
 
 TEST_F(MainCommands, ExitClosesTheMainWindowWithoutAQuestion)
 {
+    // The start-up sequence has run: a name given, the introduction read.
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
+    ui.closeNextModalWith(ModalResult::Ok);
+    ui.closeNextModalWith(ModalResult::Ok);
+    forms->form1().FormShow();
+    ASSERT_TRUE(forms->form1().StartupDone());
+    ui.shownWindows.clear();
     given({ { Field::Money, "500" } }); // unsaved progress
-    forms->form1().StartupDone = "1"; // the start-up sequence already ran
     forms->form1().show();
     QCoreApplication::processEvents();
     ASSERT_TRUE(forms->form1().isVisible());
-    click(forms->form1().exitButton);
+    click(Child<QPushButton>(forms->form1(), "exitButton"));
     EXPECT_FALSE(forms->form1().isVisible());
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_TRUE(ui.messages.isEmpty());
