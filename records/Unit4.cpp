@@ -139,8 +139,10 @@ void TForm4::showGrades()
     }
 }
 
-void TForm4::SetCurrentQuarter(const QString& quarter) { quarterLabel->setText(quarter); }
-
-QString TForm4::CurrentQuarter() const { return quarterLabel->text(); }
+void TForm4::SetCurrentQuarter(const QString& quarter)
+{
+    m_quarter = quarter;
+    quarterLabel->setText(m_quarter);
+}
 
 void TForm4::Button1Click() { closeWith(ModalResult::Ok); }

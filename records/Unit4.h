@@ -4,6 +4,7 @@
 #include "core/DiaryGrades.h"
 #include "core/GameWindow.h"
 
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -16,7 +17,7 @@ public:
 
     // The line "Данная четверть:" shows the quarter copied in by the main window.
     void SetCurrentQuarter(const QString& quarter);
-    QString CurrentQuarter() const;
+    const QString& CurrentQuarter() const { return m_quarter; }
 
     void Button1Click();
 
@@ -28,4 +29,5 @@ private:
     QPushButton* Button1; // "ОК, посмотрел."
     // The grade cells by subject (diary order) and column (GradeColumn); each is named "grade<subject>_<column>".
     std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
+    QString m_quarter;
 };

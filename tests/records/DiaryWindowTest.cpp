@@ -22,7 +22,7 @@ TEST_F(GameFixture, DiaryShowsTheGradesAndTheQuarterWhileTimeRuns)
 
     ui.onModal<TForm4>([&](TForm4& w) {
         EXPECT_TRUE(forms->clock().isRunning());
-        EXPECT_EQ(w.CurrentQuarter(), "3");
+        EXPECT_EQ(Child<QLabel>(w, "quarterLabel")->text(), "3");
         EXPECT_EQ(DiaryCellText(w, chemistry, Quarter1), "5");
         EXPECT_EQ(DiaryCellText(w, 15, ExamGrade), "4");
         EXPECT_EQ(DiaryCellText(w, 15, FinalGrade), "4");
