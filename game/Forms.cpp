@@ -195,13 +195,7 @@ void Forms::StartCreditsMusic() { form1().StartCreditsMusic(); }
 
 void Forms::StopCreditsMusic() { form1().EndCreditsMusic(); }
 
-void Forms::SetMusicWatch(bool on)
-{
-    if (on)
-        form1().MusicWatchTick->start();
-    else
-        form1().MusicWatchTick->stop();
-}
+void Forms::SetMusicWatch(bool on) { form1().SetMusicWatch(on); }
 
 bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
 

@@ -94,6 +94,7 @@ TForm4::TForm4(GameWindows& windows)
             // A screen reader reads the grade itself; the subject and the column are told as its description.
             cell->setAccessibleDescription(
                 QStringLiteral("%1, %2").arg(SubjectShown(subject), QString::fromUtf8(ColumnNames[column])));
+            cell->setObjectName(QStringLiteral("grade%1_%2").arg(subject).arg(column));
             m_cells[subject][column] = cell;
             grid->addWidget(cell, row, FirstGradeColumn + column);
         }
@@ -114,6 +115,8 @@ TForm4::TForm4(GameWindows& windows)
     Button1 = MakeButton(this, QStringLiteral("ОК, посмотрел."), QSize(140, 28), this, &TForm4::Button1Click);
     Button1->setDefault(true);
     quarterLine->addWidget(Button1);
+
+    NameControls({ { titleLabel, "titleLabel" }, { quarterLabel, "quarterLabel" }, { Button1, "Button1" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(44, 12, 20, 12);
@@ -136,8 +139,10 @@ void TForm4::showGrades()
     }
 }
 
-void TForm4::SetCurrentQuarter(const QString& quarter) { quarterLabel->setText(quarter); }
-
-QString TForm4::CurrentQuarter() const { return quarterLabel->text(); }
+void TForm4::SetCurrentQuarter(const QString& quarter)
+{
+    m_quarter = quarter;
+    quarterLabel->setText(m_quarter);
+}
 
 void TForm4::Button1Click() { closeWith(ModalResult::Ok); }

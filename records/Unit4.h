@@ -4,6 +4,7 @@
 #include "core/DiaryGrades.h"
 #include "core/GameWindow.h"
 
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -16,18 +17,17 @@ public:
 
     // The line "Данная четверть:" shows the quarter copied in by the main window.
     void SetCurrentQuarter(const QString& quarter);
-    QString CurrentQuarter() const;
-
-    // The cell of a subject (diary order) and column (GradeColumn).
-    QLabel* gradeLabel(int subject, int column) const { return m_cells[subject][column]; }
-
-    QLabel* titleLabel;
-    QLabel* quarterLabel;
-    QPushButton* Button1; // "ОК, посмотрел."
+    const QString& CurrentQuarter() const { return m_quarter; }
 
     void Button1Click();
 
 private:
     void showGrades();
+
+    QLabel* titleLabel;
+    QLabel* quarterLabel;
+    QPushButton* Button1; // "ОК, посмотрел."
+    // The grade cells by subject (diary order) and column (GradeColumn); each is named "grade<subject>_<column>".
     std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
+    QString m_quarter;
 };
