@@ -9,6 +9,7 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/Grades.h"
+#include "records/LifeLog.h"
 #include "records/QuarterReport.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
@@ -32,6 +33,7 @@ void ClockEvents::RunChecks(const ClockReading& time)
 {
     // A check that meets a value that is not a number (the cheat window can write anything) is left out, and the
     // player hears of it with the clock held, so the boxes do not pile up under a running clock.
+    RecordTheDay(time); // before any event of the night can end the game
     QStringList errors;
     auto check = [&errors](auto&& body) {
         try {
@@ -154,4 +156,12 @@ void ClockEvents::NewYearCheck(const ClockReading& time)
     ui().notice(QStringLiteral("Новый год, ура! Какой же все-таки это прекрасный праздник - Новый Год! Ваше "
                                "настроение стало 100%"));
     m_windows.state().setNumber(Field::Mood, 100);
+}
+
+void ClockEvents::RecordTheDay(const ClockReading& time)
+{
+    if (time.hour != 0 || time.minute != 0)
+        return;
+    if (const std::optional<LifeLogDay> day = DayEndedAtMidnight(m_windows.state()))
+        m_windows.lifeLog().Record(*day);
 }

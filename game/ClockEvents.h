@@ -24,6 +24,8 @@ public:
     void StreetEventCheck();
     void QuarterReportCheck(const ClockReading& time);
     void NewYearCheck(const ClockReading& time);
+    // At midnight the day that has just ended goes into the life log.
+    void RecordTheDay(const ClockReading& time);
 
 private:
     GameWindows& m_windows;
