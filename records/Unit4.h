@@ -5,14 +5,17 @@
 #include "core/GameWindow.h"
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
+class TMyYearWindow;
 
 class TForm4 : public TGameWindow {
     Q_OBJECT
 public:
     explicit TForm4(GameWindows& windows);
+    ~TForm4() override;
 
     // The line "Данная четверть:" shows the quarter copied in by the main window.
     void SetCurrentQuarter(const QString& quarter);
@@ -26,8 +29,13 @@ public:
     QPushButton* Button1; // "ОК, посмотрел."
 
     void Button1Click();
+    // «Мой год»: the charts of the days lived so far, over the diary.
+    void myYearButtonClick();
+    // The charts' window, made when it is first wanted.
+    TMyYearWindow& MyYear();
 
 private:
     void showGrades();
     std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
+    std::unique_ptr<TMyYearWindow> m_myYear;
 };
