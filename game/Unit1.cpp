@@ -18,6 +18,7 @@
 #include "core/Unit46.h"
 #include "game/Forms.h"
 #include "game/Music.h"
+#include "records/LifeLog.h"
 #include "records/SaveLoad.h"
 #include "records/Unit21.h"
 #include "records/Unit4.h"
@@ -385,6 +386,7 @@ void TForm1::NewGame()
         return;
     ClockPause pause(m_clock);
     ResetForNewGame(m_state);
+    m_windows.lifeLog().Clear();
 }
 
 void TForm1::lookAroundButtonClick()

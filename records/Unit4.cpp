@@ -4,6 +4,7 @@
 
 #include "core/GameState.h"
 #include "core/Look.h"
+#include "records/MyYear.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -111,6 +112,9 @@ TForm4::TForm4(GameWindows& windows)
     quarterLine->addWidget(quarterCaption);
     quarterLine->addWidget(quarterLabel);
     quarterLine->addStretch();
+    auto* myYearButton = MakeButton(this, QStringLiteral("Мой год"), QSize(100, 28), this, &TForm4::myYearButtonClick);
+    myYearButton->setObjectName(QStringLiteral("myYearButton"));
+    quarterLine->addWidget(myYearButton);
 
     Button1 = MakeButton(this, QStringLiteral("ОК, посмотрел."), QSize(140, 28), this, &TForm4::Button1Click);
     Button1->setDefault(true);
@@ -146,3 +150,19 @@ void TForm4::SetCurrentQuarter(const QString& quarter)
 }
 
 void TForm4::Button1Click() { closeWith(ModalResult::Ok); }
+
+TForm4::~TForm4() = default;
+
+TMyYearWindow& TForm4::MyYear()
+{
+    if (!m_myYear)
+        m_myYear = std::make_unique<TMyYearWindow>(windows());
+    return *m_myYear;
+}
+
+void TForm4::myYearButtonClick()
+{
+    TMyYearWindow& window = MyYear();
+    window.Refresh();
+    ui().showModal(window);
+}

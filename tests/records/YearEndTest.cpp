@@ -8,6 +8,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "game/Unit1.h"
+#include "records/LifeLog.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
 #include "records/Unit4.h"
@@ -180,8 +181,14 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
             state.setGrade(subject, quarter, algebra ? U("3") : quarter < Quarter3 ? U("5") : U("4"));
     }
     forms->clock().start();
+    LifeLogDay lastDay;
+    lastDay.year = 2006;
+    lastDay.month = 5;
+    lastDay.day = 23;
+    forms->lifeLog().Record(lastDay);
 
     ui.onModal<TForm4>([&](TForm4& w) {
+        EXPECT_EQ(forms->lifeLog().days().size(), 1); // the year can still be looked at from the diary
         EXPECT_EQ(DiaryCellText(w, SubjectIndex(U("Химия")), YearGrade), U("4"));
         EXPECT_FALSE(forms->clock().isRunning());
         click(Child<QPushButton>(w, "Button1"));
@@ -237,6 +244,7 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
     EXPECT_EQ(state.text(Field::Money), U(InfoOf(Field::Money).newGame));
     EXPECT_EQ(state.girlFlag(2), U("0"));
     EXPECT_EQ(state.diary(), DiaryGrades());
+    EXPECT_TRUE(forms->lifeLog().isEmpty());
 }
 
 TEST_F(YearEnd, TheCreditsRollTheTextOutThenTheEndSlidesIn)
