@@ -6,6 +6,7 @@
 
 class TGameState;
 class GameClock;
+class LifeLog;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -61,6 +62,8 @@ public:
 
     TGameState& state() const { return *m_state; }
     GameClock& clock() const { return *m_clock; }
+    // The player's days so far, one line per game midnight (records/LifeLog.h).
+    LifeLog& lifeLog() const { return *m_lifeLog; }
 
     TForm1& form1() const { return *m_form1; }
     TForm2& form2() const { return *m_form2; }
@@ -137,6 +140,7 @@ protected:
 
     TGameState* m_state = nullptr;
     GameClock* m_clock = nullptr;
+    LifeLog* m_lifeLog = nullptr;
     TForm1* m_form1 = nullptr;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;

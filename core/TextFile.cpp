@@ -100,6 +100,11 @@ void WriteLines1251(const QString& path, const QStringList& lines)
         bytes += Encode1251(line);
         bytes += "\r\n";
     }
+    WriteFileSafely(path, bytes);
+}
+
+void WriteFileSafely(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw EInOutError::forFile(path, file.errorString());

@@ -32,6 +32,9 @@ bool CanEncode1251(const QString& text);
 // a failure leaves any previous file of that name as it was. Throws EInOutError naming the file and the reason.
 void WriteLines1251(const QString& path, const QStringList& lines);
 
+// Writes the bytes the same crash-safe way: the file is replaced only when all of it was written.
+void WriteFileSafely(const QString& path, const QByteArray& bytes);
+
 // Splits text into lines the way ReadLines1251 does.
 QStringList SplitLines(const QString& text);
 

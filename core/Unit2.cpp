@@ -26,6 +26,8 @@ TForm2::TForm2(GameWindows& windows)
 
     Button1 = MakeButton(this, QStringLiteral("Я все понял, извини."), QSize(200, 33), this, &TForm2::Button1Click);
 
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" } });
+
     auto* layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(picture, 0, Qt::AlignHCenter);

@@ -11,8 +11,9 @@ class TForm2 : public TGameWindow {
 public:
     explicit TForm2(GameWindows& windows);
 
+    void Button1Click();
+
+private:
     QLabel* Label1; // "А не поздно ли куда-то идти?!?"
     QPushButton* Button1; // "Я все понял, извини."
-
-    void Button1Click();
 };

@@ -30,6 +30,9 @@ TForm32::TForm32(GameWindows& windows)
     Button1 = MakeButton(this, QStringLiteral("Попробовать сначала"), QSize(150, 30), this, &TForm32::Button1Click);
     Button2 = MakeButton(this, QStringLiteral("Выйти"), QSize(150, 30), this, &TForm32::Button2Click);
 
+    NameControls(
+        { { Label1, "Label1" }, { DeathCause, "DeathCause" }, { Button1, "Button1" }, { Button2, "Button2" } });
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);

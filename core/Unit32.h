@@ -11,14 +11,15 @@ class TForm32 : public TGameWindow {
 public:
     explicit TForm32(GameWindows& windows);
 
-    QLabel* Label1; // the fixed text
-    QLabel* DeathCause; // how the player died, given by ShowCause
-    QPushButton* Button1; // "Попробовать сначала"
-    QPushButton* Button2; // "Выйти"
-
     // Finishes the window's sentence with the cause of death ("голода.") before the window is shown.
     void ShowCause(const QString& cause);
 
     void Button1Click();
     void Button2Click();
+
+private:
+    QLabel* Label1; // the fixed text
+    QLabel* DeathCause; // how the player died, given by ShowCause
+    QPushButton* Button1; // "Попробовать сначала"
+    QPushButton* Button2; // "Выйти"
 };

@@ -39,6 +39,7 @@ TAboutBox::TAboutBox(GameWindows& windows)
 
     OKButton = MakeButton(this, QStringLiteral("OK"), QSize(90, 28), this, [this] { closeWith(ModalResult::Ok); });
     OKButton->setDefault(true);
+    NameControls({ { OKButton, "OKButton" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame, 1);

@@ -10,5 +10,6 @@ class TAboutBox : public TGameWindow {
 public:
     explicit TAboutBox(GameWindows& windows);
 
+private:
     QPushButton* OKButton;
 };

@@ -49,6 +49,7 @@ TForm43::TForm43(GameWindows& windows)
 
     Button1 = MakeButton(this, QStringLiteral("Ок"), QSize(120, 30), this, &TForm43::Button1Click);
     Button1->setDefault(true);
+    NameControls({ { Memo1, "Memo1" }, { Button1, "Button1" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Memo1, 1);

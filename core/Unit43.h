@@ -11,10 +11,11 @@ class TForm43 : public TGameWindow {
 public:
     explicit TForm43(GameWindows& windows);
 
+    void Button1Click();
+
+private:
     QPlainTextEdit* Memo1; // the story, read-only
     QPushButton* Button1; // "Ок"
-
-    void Button1Click();
 };
 
 // The text of the introduction, one element per line.

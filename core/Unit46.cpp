@@ -45,6 +45,7 @@ TForm46::TForm46(GameWindows& windows)
     WebBrowser1 = new HelpBrowser(this);
     WebBrowser1->setOpenLinks(true);
     WebBrowser1->setOpenExternalLinks(false);
+    NameControls({ { WebBrowser1, "WebBrowser1" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

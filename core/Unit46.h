@@ -10,11 +10,12 @@ class TForm46 : public TGameWindow {
 public:
     explicit TForm46(GameWindows& windows);
 
-    QTextBrowser* WebBrowser1;
-
     // Loads "Data\Help\Index.htm" from the working directory afresh.
     void LoadHelpPage();
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QTextBrowser* WebBrowser1;
 };

@@ -9,6 +9,7 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/Grades.h"
+#include "records/LifeLog.h"
 #include "records/QuarterReport.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
@@ -40,6 +41,7 @@ void ClockEvents::RunChecks()
             errors.append(error.message());
         }
     };
+    check([&] { RecordTheDay(); }); // before any event of the night can end the game
     check([&] { ThugCheck(); });
     check([&] { DeathCheck(); });
     check([&] { QuestionHourCheck(); });
@@ -159,4 +161,13 @@ void ClockEvents::NewYearCheck()
     ui().notice(QStringLiteral("Новый год, ура! Какой же все-таки это прекрасный праздник - Новый Год! Ваше "
                                "настроение стало 100%"),
         [&state] { state.setNumber(Field::Mood, 100); });
+}
+
+void ClockEvents::RecordTheDay()
+{
+    const ClockReading time = ReadClock(m_windows.state());
+    if (time.hour != 0 || time.minute != 0)
+        return;
+    if (const std::optional<LifeLogDay> day = DayEndedAtMidnight(m_windows.state()))
+        m_windows.lifeLog().Record(*day);
 }

@@ -24,6 +24,8 @@ public:
     void StreetEventCheck();
     void QuarterReportCheck();
     void NewYearCheck();
+    // At midnight the day that has just ended goes into the life log.
+    void RecordTheDay();
 
 private:
     GameWindows& m_windows;

@@ -8,6 +8,7 @@
 #include "core/Unit43.h"
 #include "core/Unit46.h"
 #include "game/Unit1.h"
+#include "records/LifeLog.h"
 #include "records/Unit21.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
@@ -57,7 +58,9 @@
 #include <QTimer>
 
 Forms::Forms()
+    : m_ownLifeLog(std::make_unique<LifeLog>())
 {
+    m_lifeLog = m_ownLifeLog.get();
     m_ownForm1 = std::make_unique<TForm1>(*this);
     m_form1 = m_ownForm1.get();
     // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
@@ -195,13 +198,7 @@ void Forms::StartCreditsMusic() { form1().StartCreditsMusic(); }
 
 void Forms::StopCreditsMusic() { form1().EndCreditsMusic(); }
 
-void Forms::SetMusicWatch(bool on)
-{
-    if (on)
-        form1().MusicWatchTick->start();
-    else
-        form1().MusicWatchTick->stop();
-}
+void Forms::SetMusicWatch(bool on) { form1().SetMusicWatch(on); }
 
 bool Forms::GirlFlagsBoxVisible() const { return form1().GirlFlagsBoxVisible(); }
 

@@ -22,6 +22,7 @@ public:
     void SetGirlFlagsBoxVisible(bool visible) override;
 
 private:
+    std::unique_ptr<LifeLog> m_ownLifeLog;
     std::unique_ptr<TForm1> m_ownForm1;
     std::unique_ptr<TForm2> m_ownForm2;
     std::unique_ptr<TForm3> m_ownForm3;

@@ -6,6 +6,7 @@
 #include "audio/OggTest.h"
 #include "core/DataPath.h"
 #include "core/Errors.h"
+#include "core/GameWindow.h"
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
@@ -17,6 +18,7 @@
 #include "core/Unit46.h"
 #include "game/Forms.h"
 #include "game/Music.h"
+#include "records/LifeLog.h"
 #include "records/SaveLoad.h"
 #include "records/Unit21.h"
 #include "records/Unit4.h"
@@ -111,6 +113,13 @@ TForm1::TForm1(GameWindows& windows)
     layout->addLayout(left, 1);
     layout->addWidget(makeCommandColumn());
 
+    NameControls({ { lookAroundButton, "lookAroundButton" }, { diaryButton, "diaryButton" },
+        { newGameButton, "newGameButton" }, { BitBtn3, "BitBtn3" }, { BitBtn4, "BitBtn4" },
+        { helpButton, "helpButton" }, { aboutButton, "aboutButton" }, { exitButton, "exitButton" },
+        { speed1Button, "speed1Button" }, { speed2Button, "speed2Button" }, { speed3Button, "speed3Button" },
+        { personalGroup, "personalGroup" }, { TrackTitles, "TrackTitles" }, { playlistButton, "playlistButton" },
+        { girlFlagsBox, "girlFlagsBox" }, { MusicWatchTick, "MusicWatchTick" } });
+
     for (const FieldInfo& info : FieldTable)
         showField(info.field);
     connect(&m_state, &TGameState::changed, this, &TForm1::showField);
@@ -133,6 +142,7 @@ QLineEdit* TForm1::makeDisplay(Field field, bool bold)
     }
     if (bold)
         MakeBareValue(box);
+    box->setObjectName(QString::fromLatin1(InfoOf(field).name));
     m_displays[field] = box;
     return box;
 }
@@ -334,7 +344,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormShow()
 {
     Randomize();
-    if (StartupDone != QLatin1String("0"))
+    if (m_startupDone)
         return;
     TForm3& nameWindow = m_windows.form3();
     const bool loadChosen = ui().showModal(nameWindow) == ModalResult::Cancel;
@@ -342,7 +352,7 @@ void TForm1::FormShow()
         ui().showModal(m_windows.form43());
     m_clock.start();
     m_state.setText(Field::PlayerName, nameWindow.playerName());
-    StartupDone = QStringLiteral("1");
+    m_startupDone = true;
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
         LoadDefaultPlaylist();
@@ -376,6 +386,7 @@ void TForm1::NewGame()
         return;
     ClockPause pause(m_clock);
     ResetForNewGame(m_state);
+    m_windows.lifeLog().Clear();
 }
 
 void TForm1::lookAroundButtonClick()
@@ -556,4 +567,12 @@ void TForm1::EndCreditsMusic()
 {
     MediaPlayer1.Stop();
     MusicWatchTick->start();
+}
+
+void TForm1::SetMusicWatch(bool on)
+{
+    if (on)
+        MusicWatchTick->start();
+    else
+        MusicWatchTick->stop();
 }

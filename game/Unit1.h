@@ -39,8 +39,8 @@ public:
     TGameState& state() { return m_state; }
     GameClock& clock() { return m_clock; }
 
-    // "0" until the start-up sequence has run once.
-    QString StartupDone = QStringLiteral("0");
+    // Whether the start-up sequence has run once.
+    bool StartupDone() const { return m_startupDone; }
 
     // The start-up sequence of the first showing: name, introduction, clock, loading a game if asked.
     void FormShow();
@@ -76,8 +76,15 @@ public:
     // The credits' own music, over whatever the compressed player plays; the watch rests meanwhile.
     void StartCreditsMusic();
     void EndCreditsMusic();
+    // Switches the music's watch on or off; the save and load dialogs hold it while they are open.
+    void SetMusicWatch(bool on);
+    // The paths of the tracks, parallel to the titles in TrackTitles; item 0 is "Без музыки".
+    const QStringList& trackPaths() const { return TrackPaths; }
+    // The system media player of the music.
+    const TMediaPlayer& mediaPlayer() const { return MediaPlayer1; }
 
-    // The panel: one read-only display per field.
+private:
+    // The panel: one read-only display per field, named as the field is ("Money").
     QLineEdit* display(Field field) const;
 
     QPushButton* lookAroundButton;
@@ -126,5 +133,6 @@ private:
     ClockEvents m_events;
     std::map<Field, QLineEdit*> m_displays;
     bool m_girlFlagsBoxEditing = false;
+    bool m_startupDone = false;
     TrackChanges m_trackChanges;
 };

@@ -6,6 +6,7 @@
 #include "core/GameWindows.h"
 #include "core/TextFile.h"
 #include "core/Ui.h"
+#include "records/LifeLog.h"
 #include "records/SaveFile.h"
 
 #include <QDir>
@@ -70,11 +71,23 @@ void SaveGameCommand(GameWindows& windows)
         bool changed = false;
         const QStringList lines = SavedGameLines(windows.state(), &changed);
         WriteLines1251(path, lines);
+        // The life log goes beside the game; a log that cannot be written costs the charts, never the saved game.
+        QString logNotice;
+        QString logError;
+        try {
+            logNotice = SaveLifeLogBeside(path, windows.lifeLog());
+        } catch (const EGameError& error) {
+            logError = error.message();
+        }
         ui().message(QStringLiteral("Успешно сохранено!"));
         if (changed) {
             ui().message(QStringLiteral("В имени (или названии мобильника) были знаки, которые в файл сохранения не "
                                         "записываются; вместо них сохранены знаки «?»."));
         }
+        if (!logNotice.isEmpty())
+            ui().message(logNotice);
+        if (!logError.isEmpty())
+            ui().errorBox(QStringLiteral("Игра сохранена, а журнал дней — нет.\n%1").arg(logError));
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не сохранена.\n%1").arg(error.message()));
     }
@@ -94,7 +107,11 @@ void LoadGameCommand(GameWindows& windows)
             return;
         }
         ApplySavedGameLines(windows.state(), lines);
+        LifeLogLoad log = LoadLifeLogBeside(path);
+        windows.lifeLog() = std::move(log.log);
         ui().message(QStringLiteral("Успешно загружено!"));
+        if (!log.notice.isEmpty())
+            ui().message(log.notice);
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
     }

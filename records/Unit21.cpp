@@ -55,6 +55,8 @@ TForm21::TForm21(GameWindows& windows)
     SetTextColor(GroupBox1, Palette::White);
     for (QWidget* control : std::initializer_list<QWidget*> { ComboBox1, Edit2, Button2 })
         SetTextColor(control, Palette::Ink);
+    NameControls({ { Label1, "Label1" }, { Edit1, "Edit1" }, { Button1, "Button1" }, { GroupBox1, "GroupBox1" },
+        { ComboBox1, "ComboBox1" }, { Edit2, "Edit2" }, { Button2, "Button2" } });
     // Choosing an entry shows its value as it is now, also when that entry was chosen already.
     Connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm21::ComboBox1Change);
     Connect(ComboBox1, &QComboBox::activated, this, &TForm21::ComboBox1Change);

@@ -17,6 +17,12 @@ public:
     // The window as the main window opens it: only the code entry, the editing panel hidden until the code is given.
     void HideEditor();
 
+    void Edit1Change(const QString& typed);
+    void Button1Click();
+    void ComboBox1Change(int entry);
+    void Button2Click();
+
+private:
     QLabel* Label1; // "Активация чит-кодов:"
     QLineEdit* Edit1; // the code, every letter lower case
     QPushButton* Button1; // "OK"
@@ -24,9 +30,4 @@ public:
     QComboBox* ComboBox1; // the 18 entries
     QLineEdit* Edit2; // the value
     QPushButton* Button2; // "Изменить"
-
-    void Edit1Change(const QString& typed);
-    void Button1Click();
-    void ComboBox1Change(int entry);
-    void Button2Click();
 };

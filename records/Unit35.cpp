@@ -64,6 +64,10 @@ TForm35::TForm35(GameWindows& windows)
     for (QPushButton* button : { Button1, Button2, Button3 })
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
+    NameControls(
+        { { Image1, "Image1" }, { Image2, "Image2" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },
+            { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" }, { Button4, "Button4" } });
+
     auto* teacherText = new QVBoxLayout;
     teacherText->addWidget(Label1);
     teacherText->addWidget(Label2, 1);

@@ -15,16 +15,6 @@ class TForm35 : public TGameWindow {
 public:
     explicit TForm35(GameWindows& windows);
 
-    PictureBox* Image1; // the teacher
-    PictureBox* Image2; // the pupil
-    QLabel* Label1; // "Сидели вы тут, понимаешь, спокойно..."
-    QLabel* Label2; // the question on screen
-    QLabel* Label3; // "Э... Ну... Это... Хм..."
-    QPushButton* Button1; // answer 1
-    QPushButton* Button2; // answer 2
-    QPushButton* Button3; // answer 3
-    QPushButton* Button4; // "ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"
-
     // The whole questioning for a subject as the files name it ("Физ-ра"): the grade "2".."5", or an empty text when
     // there was none because the subject's question file could not be used (the player has been told why).
     QString AskQuestions(const QString& fileSubject);
@@ -47,6 +37,16 @@ private:
     bool LoadLines(const QString& fileSubject);
     void ShowQuestion();
     void Answer(int answer);
+
+    PictureBox* Image1; // the teacher
+    PictureBox* Image2; // the pupil
+    QLabel* Label1; // "Сидели вы тут, понимаешь, спокойно..."
+    QLabel* Label2; // the question on screen
+    QLabel* Label3; // "Э... Ну... Это... Хм..."
+    QPushButton* Button1; // answer 1
+    QPushButton* Button2; // answer 2
+    QPushButton* Button3; // answer 3
+    QPushButton* Button4; // "ПОПЫТАТЬСЯ ИСПОЛЬЗОВАТЬ ГДЗ"
 
     QString m_subject;
     QStringList m_lines;

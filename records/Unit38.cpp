@@ -70,6 +70,9 @@ TForm38::TForm38(GameWindows& windows)
     Timer1 = new QTimer(this);
     Timer1->setInterval(70);
     Connect(Timer1, &QTimer::timeout, this, &TForm38::Timer1Timer);
+
+    NameControls({ { Stage, "Stage" }, { Memo1, "Memo1" }, { Image1, "Image1" }, { Image2, "Image2" },
+        { Label1, "Label1" }, { Button1, "Button1" }, { Timer1, "Timer1" } });
 }
 
 // The text is read and laid out on the first roll, in the largest letters that still fit the box.

@@ -18,6 +18,12 @@ public:
     void StartScrolling();
     void StopScrolling();
 
+    void Timer1Timer();
+    void Button1Click();
+
+private:
+    void FitText();
+
     QWidget* Stage; // the part of the window the credits roll through
     QTextEdit* Memo1; // the credits text
     PictureBox* Image1; // the tall picture strip
@@ -25,11 +31,5 @@ public:
     QLabel* Label1; // "ТИПА,  THE END"
     QPushButton* Button1; // "Новая игра"
     QTimer* Timer1;
-
-    void Timer1Timer();
-    void Button1Click();
-
-private:
-    void FitText();
     bool m_textFitted = false;
 };

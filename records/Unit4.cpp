@@ -4,6 +4,7 @@
 
 #include "core/GameState.h"
 #include "core/Look.h"
+#include "records/MyYear.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -94,6 +95,7 @@ TForm4::TForm4(GameWindows& windows)
             // A screen reader reads the grade itself; the subject and the column are told as its description.
             cell->setAccessibleDescription(
                 QStringLiteral("%1, %2").arg(SubjectShown(subject), QString::fromUtf8(ColumnNames[column])));
+            cell->setObjectName(QStringLiteral("grade%1_%2").arg(subject).arg(column));
             m_cells[subject][column] = cell;
             grid->addWidget(cell, row, FirstGradeColumn + column);
         }
@@ -110,10 +112,15 @@ TForm4::TForm4(GameWindows& windows)
     quarterLine->addWidget(quarterCaption);
     quarterLine->addWidget(quarterLabel);
     quarterLine->addStretch();
+    auto* myYearButton = MakeButton(this, QStringLiteral("Мой год"), QSize(100, 28), this, &TForm4::myYearButtonClick);
+    myYearButton->setObjectName(QStringLiteral("myYearButton"));
+    quarterLine->addWidget(myYearButton);
 
     Button1 = MakeButton(this, QStringLiteral("ОК, посмотрел."), QSize(140, 28), this, &TForm4::Button1Click);
     Button1->setDefault(true);
     quarterLine->addWidget(Button1);
+
+    NameControls({ { titleLabel, "titleLabel" }, { quarterLabel, "quarterLabel" }, { Button1, "Button1" } });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(44, 12, 20, 12);
@@ -136,8 +143,26 @@ void TForm4::showGrades()
     }
 }
 
-void TForm4::SetCurrentQuarter(const QString& quarter) { quarterLabel->setText(quarter); }
-
-QString TForm4::CurrentQuarter() const { return quarterLabel->text(); }
+void TForm4::SetCurrentQuarter(const QString& quarter)
+{
+    m_quarter = quarter;
+    quarterLabel->setText(m_quarter);
+}
 
 void TForm4::Button1Click() { closeWith(ModalResult::Ok); }
+
+TForm4::~TForm4() = default;
+
+TMyYearWindow& TForm4::MyYear()
+{
+    if (!m_myYear)
+        m_myYear = std::make_unique<TMyYearWindow>(windows());
+    return *m_myYear;
+}
+
+void TForm4::myYearButtonClick()
+{
+    TMyYearWindow& window = MyYear();
+    window.Refresh();
+    ui().showModal(window);
+}

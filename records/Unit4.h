@@ -4,30 +4,38 @@
 #include "core/DiaryGrades.h"
 #include "core/GameWindow.h"
 
+#include <QString>
 #include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
+class TMyYearWindow;
 
 class TForm4 : public TGameWindow {
     Q_OBJECT
 public:
     explicit TForm4(GameWindows& windows);
+    ~TForm4() override;
 
     // The line "Данная четверть:" shows the quarter copied in by the main window.
     void SetCurrentQuarter(const QString& quarter);
-    QString CurrentQuarter() const;
+    const QString& CurrentQuarter() const { return m_quarter; }
 
-    // The cell of a subject (diary order) and column (GradeColumn).
-    QLabel* gradeLabel(int subject, int column) const { return m_cells[subject][column]; }
+    void Button1Click();
+    // «Мой год»: the charts of the days lived so far, over the diary.
+    void myYearButtonClick();
+    // The charts' window, made when it is first wanted.
+    TMyYearWindow& MyYear();
+
+private:
+    void showGrades();
 
     QLabel* titleLabel;
     QLabel* quarterLabel;
     QPushButton* Button1; // "ОК, посмотрел."
-
-    void Button1Click();
-
-private:
-    void showGrades();
+    // The grade cells by subject (diary order) and column (GradeColumn); each is named "grade<subject>_<column>".
     std::array<std::array<QLabel*, GradeColumnCount>, SubjectCount> m_cells {};
+    QString m_quarter;
+    std::unique_ptr<TMyYearWindow> m_myYear;
 };

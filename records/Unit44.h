@@ -17,6 +17,9 @@ public:
     QString FirstChoice() const;
     QString SecondChoice() const;
 
+    void Button1Click();
+
+private:
     PictureBox* Image1;
     QLabel* Label1; // "Так-с, русский язык и алгебру хоть как придется сдать..."
     QLabel* Label2; // "Первый выборочный экзамен:"
@@ -24,6 +27,4 @@ public:
     QComboBox* ComboBox1;
     QComboBox* ComboBox2;
     QPushButton* Button1; // "ОК"
-
-    void Button1Click();
 };

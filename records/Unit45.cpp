@@ -46,6 +46,7 @@ TForm45::TForm45(GameWindows& windows)
         Images[i] = new PictureBox(GroupBox1);
         Images[i]->setGeometry(25, 30, 160, 120);
         Images[i]->setArt(QStringLiteral(":/art/ending%1.svg").arg(i + 1));
+        Images[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         Images[i]->hide();
     }
 
@@ -57,6 +58,9 @@ TForm45::TForm45(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setMinimumSize(100, 28);
     Connect(Button1, &QPushButton::clicked, this, &TForm45::Button1Click);
+
+    NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" }, { Label4, "Label4" },
+        { GroupBox1, "GroupBox1" }, { Memo1, "Memo1" }, { Button1, "Button1" } });
 
     auto* heading = new QGridLayout;
     heading->addWidget(Label1, 0, 0);

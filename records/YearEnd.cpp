@@ -5,6 +5,7 @@
 #include "core/GameWindows.h"
 #include "core/Ui.h"
 #include "records/Grades.h"
+#include "records/LifeLog.h"
 #include "records/Questions.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
@@ -115,4 +116,5 @@ void RunSchoolYearEnd(GameWindows& windows)
 
     // A new school year for the same player: the name stays, everything else starts again.
     ResetForNewGame(state);
+    windows.lifeLog().Clear();
 }

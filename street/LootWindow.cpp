@@ -39,6 +39,8 @@ TLootWindow::TLootWindow(GameWindows& windows, const QString& caption, const QSt
     layout->addWidget(Label1);
     layout->addStretch();
     layout->addLayout(buttons);
+
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" } });
 }
 
 void TLootWindow::Button1Click()

@@ -7,7 +7,6 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,11 +17,6 @@ TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QSt
     , m_script(gamePath)
 {
     SetBackground(this, Palette::Cream);
-
-    TalkTrigger = new QLineEdit(QStringLiteral("0"), this);
-    TalkTrigger->setAccessibleName(QStringLiteral("Начало разговора"));
-    TalkTrigger->hide();
-    Connect(TalkTrigger, &QLineEdit::textChanged, this, &TTalkWindow::TalkTriggerChange);
 
     partyPicture = new PictureBox;
     partyPicture->setArt(partyArt);
@@ -63,6 +57,9 @@ TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QSt
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addLayout(talk, 1);
     layout->addLayout(m_fixedButtons);
+
+    NameControls({ { partyPicture, "partyPicture" }, { Memo1, "Memo1" }, { Button1, "Button1" }, { Button2, "Button2" },
+        { Button3, "Button3" } });
 }
 
 QPushButton* TTalkWindow::AddFixedButton(const char* caption)
@@ -77,27 +74,25 @@ QPushButton* TTalkWindow::AddFixedButton(const char* caption)
 
 bool TTalkWindow::StartTalk()
 {
-    TalkTrigger->setText(QStringLiteral("1"));
-    if (!m_talkReady)
+    bool ready = false;
+    RunGuarded([&] {
+        BeginTalk(); // a missing or broken script stops here, and the error box tells the player
+        ready = true;
+    });
+    if (!ready)
         return false;
+    AfterStart();
     ui().showModal(*this);
     return true;
 }
 
-// The start of a talk: a clean log, the answers open again, the script read afresh and node 1 on show.
-void TTalkWindow::TalkTriggerChange(const QString& text)
+void TTalkWindow::BeginTalk()
 {
-    if (text != QLatin1String("1"))
-        return;
-    m_talkReady = false;
     Memo1->clear();
-    TalkTrigger->setText(QStringLiteral("0"));
     for (QPushButton* button : { Button1, Button2, Button3 })
         button->setEnabled(true);
-    m_script.Start(); // a missing or broken script stops here, and the error box tells the player
-    m_talkReady = true;
+    m_script.Start();
     ShowTalk();
-    AfterStart();
 }
 
 void TTalkWindow::Answer(int k)

@@ -1,11 +1,10 @@
-// The base of the two street conversation windows: the other party's picture, the log, three answers and the hidden
-// trigger that starts a talk.
+// The base of the two street conversation windows: the other party's picture, the log, three answers and the fixed
+// buttons each window adds below them.
 #pragma once
 
 #include "core/GameWindow.h"
 #include "street/DialogScript.h"
 
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QHBoxLayout;
@@ -14,15 +13,8 @@ class PictureBox;
 class TTalkWindow : public TGameWindow {
     Q_OBJECT
 public:
-    QLineEdit* TalkTrigger; // hidden; "1" starts a talk
-    PictureBox* partyPicture; // the other party, in a sunken frame on the left
-    QPlainTextEdit* Memo1; // the conversation log
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-
-    // Starts a talk and shows the window; a script that cannot be read has been reported and nothing is shown.
-    // Returns false then.
+    // Starts a talk afresh (a clean log, the answers open, the script read again and node 1 on show) and shows the
+    // window; a script that cannot be read has been reported and nothing is shown. Returns false then.
     bool StartTalk();
 
     const DialogScript& script() const { return m_script; }
@@ -48,11 +40,16 @@ protected:
     void CloseAnswers(const QString& caption);
 
 private:
-    void TalkTriggerChange(const QString& text);
+    void BeginTalk();
     void Answer(int k);
     void ShowTalk();
 
+    PictureBox* partyPicture; // the other party, in a sunken frame on the left
+    QPlainTextEdit* Memo1; // the conversation log
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+
     DialogScript m_script;
-    bool m_talkReady = false;
     QHBoxLayout* m_fixedButtons;
 };

@@ -6,9 +6,8 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
-#include "core/Random.h"
 #include "core/TextFile.h"
-#include "street/PlaceActions.h"
+#include "street/GirlRules.h"
 #include "street/Unit20.h"
 
 #include <QFrame>
@@ -20,10 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int Thresholds[GirlCount] = { 5, 20, 60, 90, 120, 140, 160, 180, 200, 220 };
-const char* const NamesWith[GirlCount]
-    = { "Катей", "Вероникой", "Леной", "Настей", "Таней", "Дашей", "Яной", "Машей", "Ирой", "Олей" };
-
 QLabel* ShadowedText(QWidget* parent, const char* text)
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -39,10 +34,6 @@ QString GirlFile(int girl, const char* extension)
     return QStringLiteral("Data\\Girls\\%1.%2").arg(girl).arg(QLatin1String(extension));
 }
 }
-
-int GirlAuthorityThreshold(int girl) { return Thresholds[girl]; }
-
-QString GirlNameWith(int girl) { return QString::fromUtf8(NamesWith[girl]); }
 
 TForm19::TForm19(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Девушки из класса"), QSize(700, 500), WindowFrame::NoCloseBox)
@@ -114,6 +105,28 @@ TForm19::TForm19(GameWindows& windows)
     layout->addWidget(Label1);
     layout->addSpacing(6);
     layout->addLayout(middle, 1);
+
+    static const char* const nameButtonNames[GirlCount] = { "Button1", "Button2", "Button3", "Button4", "Button5",
+        "Button6", "Button7", "Button8", "Button9", "Button10" };
+    for (int girl = 0; girl < GirlCount; ++girl)
+        NameControls({ { nameButtons[girl], nameButtonNames[girl] } });
+    NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Image1, "Image1" }, { Image2, "Image2" },
+        { Memo1, "Memo1" }, { Button11, "Button11" }, { Button12, "Button12" } });
+}
+
+void TForm19::showEvent(QShowEvent* event)
+{
+    ShowGirlFlags();
+    TGameWindow::showEvent(event);
+}
+
+void TForm19::ShowGirlFlags()
+{
+    for (int girl = 0; girl < GirlCount; ++girl) {
+        QFont font = nameButtons[girl]->font();
+        font.setStrikeOut(state().charmed(girl));
+        nameButtons[girl]->setFont(font);
+    }
 }
 
 void TForm19::NameButtonClick(int girl)
@@ -123,41 +136,21 @@ void TForm19::NameButtonClick(int girl)
     Memo1->setPlainText(ReadLines1251(DataPath(GirlFile(girl, "inf"))).join(QLatin1Char('\n')));
 }
 
-bool TForm19::willTalk(int girl) const
-{
-    if (state().number(Field::Authority) < GirlAuthorityThreshold(girl))
-        return false;
-    if (girl == OlyaGirl) {
-        for (int other = 0; other < OlyaGirl; ++other) {
-            if (!state().charmed(other))
-                return false;
-        }
-    }
-    return true;
-}
-
 void TForm19::Button11Click()
 {
-    // One time in three she is not around, whoever she is.
-    if (Random(3) == 2) {
-        if (m_selectedGirl >= 0)
-            ui().message(QStringLiteral("К сожалению, данной девушки на месте сейчас нет (заболела или где-то "
-                                        "бродит), попробуйте повторить попытку позднее."));
+    const GirlTalkRequest request = RequestGirlTalk(state(), m_selectedGirl);
+    if (!request.talks) {
+        if (!request.message.isEmpty())
+            ui().message(request.message);
         return;
     }
-    if (m_selectedGirl < 0)
-        return;
     const int girl = m_selectedGirl;
-    if (!willTalk(girl)) {
-        ui().message(QStringLiteral("Увы, но вы не подходите для этой девушки..."));
-        return;
-    }
     TForm20& talk = windows().form20();
     if (!talk.Start(girl, GirlNameWith(girl)))
         return;
     if (ui().showModal(talk) == ModalResult::Yes) {
         state().setCharmed(girl, true);
-        ApplyGirlFlagFonts(state(), nameButtons);
+        ShowGirlFlags();
     }
 }
 

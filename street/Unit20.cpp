@@ -72,6 +72,10 @@ TForm20::TForm20(GameWindows& windows)
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     Connect(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
+
+    NameControls({ { Image1, "Image1" }, { Image2, "Image2" }, { Memo1, "Memo1" }, { answerButtons[0], "Button1" },
+        { answerButtons[1], "Button2" }, { answerButtons[2], "Button3" }, { answerButtons[3], "Button4" },
+        { answerButtons[4], "Button5" }, { Button6, "Button6" }, { Timer1, "Timer1" } });
 }
 
 bool TForm20::Start(int girl, const QString& nameWith)
@@ -123,9 +127,9 @@ void TForm20::AnswerClick(int k)
         return;
     }
     if (outcome.face == Face::Good)
-        m_faceState = QStringLiteral("1");
+        m_faceState = FaceState::ShowGood;
     else if (outcome.face == Face::Bad)
-        m_faceState = QStringLiteral("2");
+        m_faceState = FaceState::ShowBad;
     pause();
     if (outcome.step == TalkStep::Rejected) {
         Memo1->appendPlainText(QString());
@@ -153,20 +157,20 @@ void TForm20::showFace(const char* picture)
 void TForm20::Timer1Timer()
 {
     // The state moves on before the picture is read, so a missing picture is reported once, not every tick.
-    if (m_faceState == QLatin1String("3")) {
+    if (m_faceState == FaceState::CountingDown) {
         if (--m_faceCountdown <= 0) {
-            m_faceState = QStringLiteral("0");
+            m_faceState = FaceState::Idle;
             m_faceCountdown = FaceTicks;
             showFace("Empty.bmp");
         }
     }
-    if (m_faceState == QLatin1String("1")) {
-        m_faceState = QStringLiteral("3");
+    if (m_faceState == FaceState::ShowGood) {
+        m_faceState = FaceState::CountingDown;
         m_faceCountdown = FaceTicks;
         showFace("Good.bmp");
     }
-    if (m_faceState == QLatin1String("2")) {
-        m_faceState = QStringLiteral("3");
+    if (m_faceState == FaceState::ShowBad) {
+        m_faceState = FaceState::CountingDown;
         m_faceCountdown = FaceTicks;
         showFace("Bad.bmp");
     }

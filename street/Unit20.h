@@ -17,6 +17,27 @@ class TForm20 : public TGameWindow {
 public:
     explicit TForm20(GameWindows& windows);
 
+    // Readies the talk with girl n ("Разговор с " + nameWith): her photo, her script, its first node. A broken
+    // script tells the player so and gives false: there is no talk then. A missing file throws EInOutError.
+    bool Start(int girl, const QString& nameWith);
+
+    // The liking indicator: idle, a face to show at the next tick, or a face on show counting down to clearing it.
+    enum class FaceState { Idle, ShowGood, ShowBad, CountingDown };
+    FaceState faceState() const { return m_faceState; }
+    int faceCountdown() const { return m_faceCountdown; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void AnswerClick(int k);
+    void Button6Click();
+    void Timer1Timer();
+    void showNode();
+    void showFace(const char* picture);
+    void pause();
+
     PictureBox* Image1; // her photo
     PictureBox* Image2; // the liking indicator
     QPlainTextEdit* Memo1; // the conversation so far
@@ -24,28 +45,7 @@ public:
     QPushButton* Button6; // "Извини, я вспомнил... Мне надо... Мне надо бежать! Пока!"
     QTimer* Timer1; // the liking indicator, every 10 ms
 
-    // Readies the talk with girl n ("Разговор с " + nameWith): her photo, her script, its first node. A broken
-    // script tells the player so and gives false: there is no talk then. A missing file throws EInOutError.
-    bool Start(int girl, const QString& nameWith);
-
-    // The indicator: "0" idle, "1" show the good face, "2" the bad one, "3" counting down to clearing it.
-    QString faceState() const { return m_faceState; }
-    int faceCountdown() const { return m_faceCountdown; }
-
-    void AnswerClick(int k);
-    void Button6Click();
-    void Timer1Timer();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
-    void showNode();
-    void showFace(const char* picture);
-    void pause();
-
     std::optional<GirlTalk> m_talk;
-    QString m_faceState = QStringLiteral("0");
+    FaceState m_faceState = FaceState::Idle;
     int m_faceCountdown = 100;
 };

@@ -29,6 +29,8 @@ TForm22::TForm22(GameWindows& windows)
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addWidget(Label1, 1);
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
+
+    NameControls({ { Image1, "Image1" }, { Label1, "Label1" }, { Button1, "Button1" } });
 }
 
 void TForm22::ShowLove(const QString& talkCaption)

@@ -12,11 +12,13 @@ class TForm22 : public TGameWindow {
 public:
     explicit TForm22(GameWindows& windows);
 
+    // Congratulates on the talk whose window caption is given ("Разговор с Катей") and shows the window.
+    void ShowLove(const QString& talkCaption);
+
+private:
+    void Button1Click();
+
     PictureBox* Image1; // a first date
     QLabel* Label1; // the congratulation
     QPushButton* Button1; // "OK"
-
-    // Congratulates on the talk whose window caption is given ("Разговор с Катей") and shows the window.
-    void ShowLove(const QString& talkCaption);
-    void Button1Click();
 };

@@ -12,9 +12,10 @@ class TForm23 : public TGameWindow {
 public:
     explicit TForm23(GameWindows& windows);
 
+private:
+    void Button1Click();
+
     PictureBox* Image1; // a lonely evening
     QLabel* Label1; // what went wrong and what to do next
     QPushButton* Button1; // "OK"
-
-    void Button1Click();
 };

@@ -1,9 +1,7 @@
 #include "street/Unit25.h"
 
-#include "core/GameState.h"
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
-#include "core/Random.h"
 #include "street/StreetRules.h"
 #include "street/Unit26.h"
 #include "street/Unit27.h"
@@ -22,6 +20,7 @@ TForm25::TForm25(GameWindows& windows)
     Connect(Button4, &QPushButton::clicked, this, &TForm25::Button4Click);
     Connect(Button5, &QPushButton::clicked, this, &TForm25::Button5Click);
     Connect(Button6, &QPushButton::clicked, this, &TForm25::Button6Click);
+    NameControls({ { Button4, "Button4" }, { Button5, "Button5" }, { Button6, "Button6" } });
 }
 
 // The story of the dark street comes first; the thug's first words are already on show behind it.
@@ -29,36 +28,23 @@ void TForm25::AfterStart() { ui().showModal(windows().form26()); }
 
 void TForm25::Button4Click()
 {
-    ui().message(QStringLiteral("Вы отдали гопнику 95% всех ваших денег.. Жаль бабки-то... =("));
-    state().setNumber(Field::Money, MoneyAfterHandingOver(state().number(Field::Money)));
+    TellPlayer(HandOverToThug(state()));
     closeWith(ModalResult::Ok);
 }
 
 void TForm25::Button5Click()
 {
-    if (windows().form27().FightThug()) {
+    const bool won = windows().form27().FightThug();
+    // The pockets come first; the respect is the same whatever they held.
+    if (won)
         ui().showModal(windows().form28());
-        ui().message(QStringLiteral("У вас поднялся авторитет на 5 единиц."));
-        state().add(Field::Authority, 5);
-    } else {
-        ui().message(QStringLiteral("К сожалению, гопник победил в этой драке. Пока вы находились без сознания, он "
-                                    "успел украсть у вас все деньги... =("));
-        state().setNumber(Field::Money, 0);
-    }
+    TellPlayer(AfterThugFight(state(), won));
     closeWith(ModalResult::Ok);
 }
 
 void TForm25::Button6Click()
 {
-    ui().message(QStringLiteral("Стой, мля, куда побежал-то?"));
-    if (Random(4) != 0) {
-        ui().message(QStringLiteral(
-            "Увы, он оказался быстрее вас... Он вас завалил пинком в спину и отнял все ваши деньги... =("));
-        state().setNumber(Field::Money, 0);
-    } else {
-        ui().message(QStringLiteral(
-            "Поздравляю! Вам повезло - он, куряга, не смог вас догнать! Круто же вы от него избавились, да? =)"));
-    }
+    TellPlayer(RunFromThug(state()));
     closeWith(ModalResult::Ok);
 }
 

@@ -8,14 +8,6 @@ class TForm25 : public TTalkWindow {
 public:
     explicit TForm25(GameWindows& windows);
 
-    QPushButton* Button4; // "Отдать деньги"
-    QPushButton* Button5; // "Начать драку"
-    QPushButton* Button6; // "Попытаться убежать"
-
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-
 protected:
     void OutcomeWar() override;
     void OutcomeCh1() override { Button4Click(); }
@@ -23,4 +15,13 @@ protected:
     void OutcomeCh3() override { Button6Click(); }
     void OutcomeWin() override;
     void AfterStart() override;
+
+private:
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+
+    QPushButton* Button4; // "Отдать деньги"
+    QPushButton* Button5; // "Начать драку"
+    QPushButton* Button6; // "Попытаться убежать"
 };

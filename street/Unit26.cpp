@@ -2,6 +2,9 @@
 
 #include "street/StoryLook.h"
 
+#include <QLabel>
+#include <QPushButton>
+
 TForm26::TForm26(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("История"), QSize(560, 440), WindowFrame::NoCloseBox)
 {
@@ -15,4 +18,5 @@ TForm26::TForm26(GameWindows& windows)
             "говорит:"));
     Label1 = parts.text;
     Button1 = parts.ok;
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" } });
 }

@@ -11,6 +11,7 @@ class TForm26 : public TGameWindow {
 public:
     explicit TForm26(GameWindows& windows);
 
+private:
     QLabel* Label1; // the story
     QPushButton* Button1; // "OK"
 };

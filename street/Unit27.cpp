@@ -95,6 +95,11 @@ TForm27::TForm27(GameWindows& windows)
     Connect(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
     Connect(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
     Connect(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
+
+    NameControls({ { opponentPicture, "opponentPicture" }, { Label1, "Label1" }, { opponentBar, "opponentBar" },
+        { Label2, "Label2" }, { playerBar, "playerBar" }, { Label3, "Label3" }, { powerBar, "powerBar" },
+        { Button1, "Button1" }, { Button2, "Button2" }, { rightFist, "rightFist" }, { leftFist, "leftFist" },
+        { PunchInFlight, "PunchInFlight" }, { OpponentTimer, "OpponentTimer" }, { DecayTimer, "DecayTimer" } });
 }
 
 bool TForm27::FightThug()

@@ -22,6 +22,24 @@ public:
     bool FightThug();
     bool FightPasserBy();
 
+    const FightState& fight() const { return m_fight; }
+    // Where the right and the left fist rest and where they land.
+    static constexpr QPoint RightFistRest { 432, 472 };
+    static constexpr QPoint RightFistPunch { 192, 288 };
+    static constexpr QPoint LeftFistRest { -376, 544 };
+    static constexpr QPoint LeftFistPunch { -328, 192 };
+
+private:
+    void Button1Click();
+    void Button2Click();
+    void PunchInFlightTimer();
+    void OpponentTimerTimer();
+    void DecayTimerTimer();
+    bool Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture);
+    void Punch(FightHand hand);
+    void ShowBars();
+    void End(FightEnd end);
+
     PictureBox* opponentPicture; // 460 x 620 on the left
     QLabel* Label1; // "Жизни гопника:"
     QProgressBar* opponentBar;
@@ -36,25 +54,6 @@ public:
     QTimer* PunchInFlight; // 500 ms after a punch
     QTimer* OpponentTimer; // every 500 ms
     QTimer* DecayTimer; // every 1500 ms
-
-    void Button1Click();
-    void Button2Click();
-    void PunchInFlightTimer();
-    void OpponentTimerTimer();
-    void DecayTimerTimer();
-
-    const FightState& fight() const { return m_fight; }
-    // Where the right and the left fist rest and where they land.
-    static constexpr QPoint RightFistRest { 432, 472 };
-    static constexpr QPoint RightFistPunch { 192, 288 };
-    static constexpr QPoint LeftFistRest { -376, 544 };
-    static constexpr QPoint LeftFistPunch { -328, 192 };
-
-private:
-    bool Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture);
-    void Punch(FightHand hand);
-    void ShowBars();
-    void End(FightEnd end);
 
     FightState m_fight;
     QImage m_calm;

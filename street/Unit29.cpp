@@ -2,6 +2,9 @@
 
 #include "street/StoryLook.h"
 
+#include <QLabel>
+#include <QPushButton>
+
 TForm29::TForm29(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Happy End - рукопожатие"), QSize(480, 340), WindowFrame::NoCloseBox)
 {
@@ -10,4 +13,5 @@ TForm29::TForm29(GameWindows& windows)
                        "просто-напросто с ним разошлись! Деньги при вас, здоровье на месте. Круто! =)"));
     Label1 = parts.text;
     Button1 = parts.ok;
+    NameControls({ { Label1, "Label1" }, { Button1, "Button1" } });
 }

@@ -11,6 +11,7 @@ class TForm29 : public TGameWindow {
 public:
     explicit TForm29(GameWindows& windows);
 
+private:
     QLabel* Label1; // the happy end
     QPushButton* Button1; // "OK"
 };

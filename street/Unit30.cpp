@@ -65,6 +65,10 @@ TForm30::TForm30(GameWindows& windows)
     grid->addLayout(pictures, 1, 0);
     grid->addLayout(menu, 1, 1, Qt::AlignTop);
     grid->setRowStretch(1, 1);
+
+    NameControls({ { Label1, "Label1" }, { Image1, "Image1" }, { Image2, "Image2" }, { Button1, "Button1" },
+        { Button2, "Button2" }, { Button3, "Button3" }, { Button4, "Button4" }, { Button5, "Button5" },
+        { Button6, "Button6" } });
 }
 
 void TForm30::call(const std::function<void()>& talk)

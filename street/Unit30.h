@@ -18,6 +18,16 @@ class TForm30 : public TGameWindow {
 public:
     explicit TForm30(GameWindows& windows);
 
+private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    // A paid call: the price is drawn and tested against the credit before the talk, and charged after it.
+    void call(const std::function<void()>& talk);
+
     QLabel* Label1; // "Вы достали мобильник из своего кармана. Что будете с ним делать?"
     PictureBox* Image1; // the phone
     PictureBox* Image2; // its screen up close
@@ -27,15 +37,4 @@ public:
     QPushButton* Button4; // "Поговорить с подругами из класса"
     QPushButton* Button5; // "Поговорить с мамой"
     QPushButton* Button6; // "Поиграть в Java-игру"
-
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-
-private:
-    // A paid call: the price is drawn and tested against the credit before the talk, and charged after it.
-    void call(const std::function<void()>& talk);
 };

@@ -60,6 +60,8 @@ TForm31::TForm31(GameWindows& windows)
     Connect(Timer1, &QTimer::timeout, this, &TForm31::Timer1Timer);
     Connect(Image2, &ClickPicture::pressed, this, &TForm31::Image2Click);
     Connect(Button1, &QPushButton::clicked, this, &TForm31::Button1Click);
+    NameControls({ { fieldPanel, "fieldPanel" }, { Image1, "Image1" }, { Image2, "Image2" }, { Label1, "Label1" },
+        { BallScore, "BallScore" }, { Button1, "Button1" }, { Timer1, "Timer1" } });
 }
 
 void TForm31::Play()
@@ -69,17 +71,21 @@ void TForm31::Play()
         Image1->setArt(QStringLiteral(":/art/ball_field.svg"));
         Image2->setArt(QStringLiteral(":/art/ball.svg"));
     }
-    BallScore->setText(QStringLiteral("0"));
+    ShowScore(0);
     Timer1->start();
     ui().showModal(*this);
     Timer1->stop();
-    TellPlayer(ApplyBallScore(state(), score()));
+    TellPlayer(BallGameEnds(state(), score()));
 }
 
-int TForm31::score() const { return BallScore->text().toInt(); }
+void TForm31::ShowScore(int score)
+{
+    m_score = score;
+    BallScore->setText(QString::number(score));
+}
 
 void TForm31::Timer1Timer() { Image2->move(BallPosition(Random(BallCellCount))); }
 
-void TForm31::Image2Click() { BallScore->setText(QString::number(score() + 1)); }
+void TForm31::Image2Click() { ShowScore(m_score + 1); }
 
 void TForm31::Button1Click() { closeWith(ModalResult::Ok); }

@@ -18,6 +18,15 @@ public:
     // "Поиграть в Java-игру": a game from a score of 0 until "Закончить", then the points go to the mood.
     void Play();
 
+    // The points scored so far.
+    int score() const { return m_score; }
+
+private:
+    void Timer1Timer();
+    void Image2Click();
+    void Button1Click();
+    void ShowScore(int score);
+
     QFrame* fieldPanel; // the sunken panel around the field
     PictureBox* Image1; // the playing field, 397 x 397
     ClickPicture* Image2; // the ball, 121 x 121
@@ -26,10 +35,5 @@ public:
     QPushButton* Button1; // "Закончить"
     QTimer* Timer1; // moves the ball every 400 ms
 
-    void Timer1Timer();
-    void Image2Click();
-    void Button1Click();
-
-    // The points scored so far.
-    int score() const;
+    int m_score = 0;
 };

@@ -157,6 +157,12 @@ TForm33::TForm33(GameWindows& windows)
     inboxLayout->setContentsMargins(10, 18, 10, 8);
     inboxLayout->addWidget(Inbox, 1);
     inboxLayout->addWidget(Button7, 0, Qt::AlignRight);
+
+    NameControls({ { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" }, { Label1, "Label1" },
+        { Label2, "Label2" }, { Memo1, "Memo1" }, { Button4, "Button4" }, { Image1, "Image1" },
+        { ListBox1, "ListBox1" }, { Button5, "Button5" }, { Image2, "Image2" }, { Label3, "Label3" },
+        { Image3, "Image3" }, { Label4, "Label4" }, { Button6, "Button6" }, { Inbox, "Inbox" },
+        { Button7, "Button7" } });
 }
 
 void TForm33::showEvent(QShowEvent* event)

@@ -21,6 +21,21 @@ class TForm33 : public TGameWindow {
 public:
     explicit TForm33(GameWindows& windows);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Memo1Change();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    // Shows one panel and hides the other four.
+    void showOnly(QGroupBox* panel);
+
     QPushButton* Button1; // "Написать SMS"
     QPushButton* Button2; // "Входящие SMS"
     QPushButton* Button3; // "Назад"
@@ -48,20 +63,4 @@ public:
     QGroupBox* inboxPanel; // "Входящие SMS"
     QPlainTextEdit* Inbox; // the latest reply and its sender
     QPushButton* Button7; // "Ответить"
-
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Memo1Change();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    // Shows one panel and hides the other four.
-    void showOnly(QGroupBox* panel);
 };

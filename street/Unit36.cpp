@@ -5,7 +5,6 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
-#include "core/Random.h"
 #include "street/ClickPicture.h"
 
 #include <QLabel>
@@ -89,7 +88,7 @@ TForm36::TForm36(GameWindows& windows)
     girlImage->setGeometry(20, 150, 200, 310);
     girlImage->setAccessibleName(QStringLiteral("Спасенная девушка"));
 
-    ZombieCountdown = new QLabel(QString::number(ZombieCountdownStart), this);
+    ZombieCountdown = new QLabel(QString::number(m_shooter.secondsLeft()), this);
     ZombieCountdown->setGeometry(540, 10, 90, 40);
     ZombieCountdown->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ZombieCountdown->setAccessibleDescription(QStringLiteral("Секунд до спасения"));
@@ -135,11 +134,20 @@ TForm36::TForm36(GameWindows& windows)
 
     MediaPlayer1.SetFileName(QStringLiteral("Data\\HL2\\Pistol_fire.wav"));
     MediaPlayer2.SetFileName(QStringLiteral("Data\\HL2\\Zombie_die.wav"));
+
+    NameControls({ { Image1, "Image1" }, { gunImage, "gunImage" }, { girlImage, "girlImage" },
+        { ZombieCountdown, "ZombieCountdown" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },
+        { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" }, { Button4, "Button4" },
+        { Button5, "Button5" }, { Button6, "Button6" }, { Timer1, "Timer1" }, { Timer2, "Timer2" },
+        { Timer3, "Timer3" } });
+    static const char* const zombieNames[ZombieCount] = { "Zombie1", "Zombie2", "Zombie3", "Zombie4", "Zombie5" };
+    for (int i = 0; i < ZombieCount; ++i)
+        NameControls({ { Zombies[i], zombieNames[i] } });
 }
 
 ModalResult TForm36::Start()
 {
-    ShowTrigger = QStringLiteral("0");
+    m_shooter.StartAfresh();
     return ui().showModal(*this);
 }
 
@@ -177,59 +185,55 @@ void TForm36::loadContent()
 
 void TForm36::FormShow()
 {
-    if (ShowTrigger != QLatin1String("0"))
+    if (!m_shooter.BeginShow())
         return;
-    ShowTrigger = QStringLiteral("1");
-    TitleStep = QStringLiteral("0");
-    Shooting = QStringLiteral("0");
     for (QWidget* widget : std::initializer_list<QWidget*> { Button1, Button2, Button3, Button4, Button5, Button6,
              ZombieCountdown, Label1, Label2, Label3, girlImage, gunImage })
         widget->hide();
-    for (int i = 0; i < ZombieCount; ++i) {
-        Zombies[i]->hide();
-        m_zombies[i].size = ZombieAtRest;
-        Zombies[i]->resize(ZombieAtRest);
+    for (ClickPicture* zombie : Zombies) {
+        zombie->hide();
+        zombie->resize(ZombieAtRest);
     }
     stopTimers();
     loadContent();
     showBackground(Title1);
     Timer1->start();
-    // Each zombie starts at a frame of its own; the first step moves it on to the next.
-    for (Zombie& zombie : m_zombies)
-        zombie.frame = Random(ZombieFrameCount);
 }
 
 // The titles: Title1 at once and again after 3 s, Title2 after 6 s, the intro with its buttons after 9 s.
 void TForm36::Timer1Timer()
 {
-    if (TitleStep == Title2) {
-        TitleStep = Intro;
+    if (!m_shooter.TitleBeat())
+        return;
+    switch (m_shooter.title()) {
+    case ShooterTitle::Title1:
+        showBackground(Title1);
+        break;
+    case ShooterTitle::Title2:
+        showBackground(Title2);
+        break;
+    case ShooterTitle::Intro:
         showBackground(Intro);
         Button1->show();
         Button2->show();
         Timer1->stop();
-    }
-    if (TitleStep == Title1) {
-        TitleStep = Title2;
-        showBackground(Title2);
-    }
-    if (TitleStep == QLatin1String("0")) {
-        TitleStep = Title1;
-        showBackground(Title1);
+        break;
+    case ShooterTitle::None:
+    case ShooterTitle::Playing:
+        break;
     }
 }
 
 void TForm36::Button1Click()
 {
-    TitleStep = QStringLiteral("1");
-    Shooting = QStringLiteral("1");
+    m_shooter.BeginPlay();
     showBackground(Playfield);
     Button1->hide();
     Button2->hide();
     for (QWidget* widget : std::initializer_list<QWidget*> { Button3, ZombieCountdown, gunImage })
         widget->show();
-    for (int i = 0; i < ZombieCount; ++i)
-        Zombies[i]->show();
+    for (ClickPicture* zombie : Zombies)
+        zombie->show();
     gunImage->raise();
     if (gunImage->pixmap().isNull())
         gunImage->setArt(QStringLiteral(":/art/gun.svg"));
@@ -240,12 +244,11 @@ void TForm36::Button1Click()
 // One second of the countdown; at 0 the zombies are gone and the girl is saved.
 void TForm36::Timer2Timer()
 {
-    ZombieCountdown->setText(QString::number(secondsLeft() - 1));
-    TitleStep = QStringLiteral("0");
-    if (secondsLeft() > 0)
+    const bool saved = m_shooter.CountdownBeat();
+    ZombieCountdown->setText(QString::number(m_shooter.secondsLeft()));
+    if (!saved)
         return;
     stopTimers();
-    Shooting = QStringLiteral("0");
     ZombieCountdown->hide();
     gunImage->hide();
     for (ClickPicture* zombie : Zombies)
@@ -260,31 +263,27 @@ void TForm36::Timer2Timer()
 // One step of the zombies; the nearer the end of the countdown, the faster they come.
 void TForm36::Timer3Timer()
 {
-    bool reached = false;
+    const bool reached = m_shooter.AdvanceBeat();
     for (int i = 0; i < ZombieCount; ++i) {
-        AdvanceZombie(m_zombies[i]);
-        Zombies[i]->resize(m_zombies[i].size);
-        showZombie(i, ZombieFrame(m_zombies[i].frame));
-        reached = reached || ZombieReachedPlayer(m_zombies[i]);
+        Zombies[i]->resize(m_shooter.zombie(i).size);
+        showZombie(i, ZombieFrame(m_shooter.zombie(i).frame));
     }
     if (reached) {
         stopTimers();
-        Shooting = QStringLiteral("0");
         ui().sleep(GameOverPause);
         for (QWidget* widget : std::initializer_list<QWidget*> { Label1, Label2, Button4, Button5 }) {
             widget->show();
             widget->raise();
         }
-        ShowTrigger = QStringLiteral("0");
     }
-    Timer3->setInterval(AdvanceInterval(secondsLeft()));
+    Timer3->setInterval(m_shooter.advanceInterval());
 }
 
 void TForm36::Button4Click() { FormShow(); }
 
 void TForm36::Image1Click()
 {
-    if (Shooting != QLatin1String("1"))
+    if (!m_shooter.shooting())
         return;
     MediaPlayer1.Rewind();
     MediaPlayer1.Play();
@@ -300,15 +299,13 @@ void TForm36::ZombieClick(int index)
     showZombie(index, ZombieHit);
     Zombies[index]->repaint();
     ui().sleep(HitPause);
-    m_zombies[index].size = ZombieAtRest;
+    m_shooter.Hit(index);
     Zombies[index]->resize(ZombieAtRest);
 }
 
 void TForm36::Cancel() { closeWith(ModalResult::Cancel); }
 
 void TForm36::Button6Click() { closeWith(ModalResult::Ok); }
-
-int TForm36::secondsLeft() const { return ZombieCountdown->text().toInt(); }
 
 void TForm36::done(int result)
 {

@@ -23,6 +23,34 @@ public:
     // Starts the game afresh from its titles and shows it; OK only when the girl was rescued.
     ModalResult Start();
 
+    // The game's own state: the titles, the play, the countdown and the zombies.
+    const ZombieShooter& shooter() const { return m_shooter; }
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The show step: on showing the window and on "ДА"; does nothing unless a fresh start is due.
+    void FormShow();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Button1Click();
+    void Button4Click();
+    void Image1Click();
+    void ZombieClick(int index);
+    void Cancel();
+    void Button6Click();
+
+    void showBackground(const QString& gamePath);
+    void showZombie(int index, const QString& gamePath);
+    void stopTimers();
+    // The pictures and sounds, read at the first showing; a file that cannot be read is reported once.
+    void loadContent();
+    QImage picture(const QString& gamePath) const { return m_pictures.value(gamePath); }
+
     ClickPicture* Image1; // the background: titles, intro, the playfield; a shot when clicked during play
     std::array<ClickPicture*, ZombieCount> Zombies; // hit when clicked
     PictureBox* gunImage; // shown during play
@@ -43,42 +71,7 @@ public:
     TMediaPlayer MediaPlayer1; // the shot
     TMediaPlayer MediaPlayer2; // a zombie's death
 
-    // "0": the next showing starts afresh; "1": started.
-    QString ShowTrigger = QStringLiteral("0");
-    // "0", the title picture on show, or "1" once the play began.
-    QString TitleStep = QStringLiteral("0");
-    // "1" while the play runs.
-    QString Shooting = QStringLiteral("0");
-
-    // The show step: on showing the window and on "ДА"; does nothing unless ShowTrigger is "0".
-    void FormShow();
-    void Timer1Timer();
-    void Timer2Timer();
-    void Timer3Timer();
-    void Button1Click();
-    void Button4Click();
-    void Image1Click();
-    void ZombieClick(int index);
-    void Cancel();
-    void Button6Click();
-
-    const Zombie& zombie(int index) const { return m_zombies[index]; }
-    int secondsLeft() const;
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void showBackground(const QString& gamePath);
-    void showZombie(int index, const QString& gamePath);
-    void stopTimers();
-    // The pictures and sounds, read at the first showing; a file that cannot be read is reported once.
-    void loadContent();
-    QImage picture(const QString& gamePath) const { return m_pictures.value(gamePath); }
-
-    std::array<Zombie, ZombieCount> m_zombies;
+    ZombieShooter m_shooter;
     QHash<QString, QImage> m_pictures;
     bool m_contentLoaded = false;
 };

@@ -46,6 +46,7 @@ TForm37::TForm37(GameWindows& windows)
 
     Connect(Button1, &QPushButton::clicked, this, &TForm37::Button1Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm37::Button2Click);
+    NameControls({ { Image1, "Image1" }, { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" } });
 }
 
 void TForm37::showEvent(QShowEvent* event)
@@ -64,7 +65,7 @@ void TForm37::OfferTheGame()
         state().add(Field::Money, -GamePrice);
         outcome = windows().form36().Start() == ModalResult::Ok ? ShooterOutcome::Won : ShooterOutcome::Lost;
     }
-    TellPlayer(ApplyShooterOutcome(state(), outcome));
+    TellPlayer(ShooterVerdict(state(), outcome));
 }
 
 void TForm37::Button1Click() { closeWith(ModalResult::Ok); }

@@ -16,14 +16,15 @@ public:
     // player the next day.
     void OfferTheGame();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Button1Click();
+    void Button2Click();
+
     PictureBox* Image1; // the game box
     QLabel* Label1; // the friend's story
     QPushButton* Button1; // "Купить (2 CD, 160 руб)": OK
     QPushButton* Button2; // "Не покупать": Cancel
-
-    void Button1Click();
-    void Button2Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

@@ -60,6 +60,9 @@ TForm39::TForm39(GameWindows& windows)
     layout->addLayout(grid);
     layout->addStretch();
     layout->addWidget(Button1, 0, Qt::AlignHCenter);
+
+    NameControls({ { districtButtons[0], "District1" }, { districtButtons[1], "District2" },
+        { districtButtons[2], "District3" }, { districtButtons[3], "District4" }, { Button1, "Button1" } });
 }
 
 // The pictures are read when the map is first shown, not when the game starts.

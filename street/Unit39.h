@@ -20,15 +20,7 @@ class TForm39 : public TGameWindow {
 public:
     explicit TForm39(GameWindows& windows);
 
-    std::array<QToolButton*, 4> districtButtons; // districts 1..4: top left, top right, bottom left, bottom right
-    QPushButton* Button1; // "Отмена"
-
-    // The mouse rests on district k (1..4): it is shown highlighted, the others plain.
-    void DistrictHover(int k);
-    // District k is chosen: the lurking window opens there.
-    void DistrictClick(int k);
-    void Button1Click();
-
+    // The district the mouse rests on (1..4), or 0 before it first rested on one.
     int hoveredDistrict() const { return m_hovered; }
 
 protected:
@@ -36,5 +28,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The mouse rests on district k (1..4): it is shown highlighted, the others plain.
+    void DistrictHover(int k);
+    // District k is chosen: the lurking window opens there.
+    void DistrictClick(int k);
+    void Button1Click();
+
+    // District1..District4: top left, top right, bottom left, bottom right
+    std::array<QToolButton*, 4> districtButtons;
+    QPushButton* Button1; // "Отмена"
     int m_hovered = 0; // "0" none, as when the game starts
 };

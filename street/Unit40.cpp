@@ -105,6 +105,11 @@ TForm40::TForm40(GameWindows& windows)
     Connect(Button3, &QPushButton::clicked, this, &TForm40::Button3Click);
     Connect(Button4, &QPushButton::clicked, this, &TForm40::Button4Click);
     Connect(Timer1, &QTimer::timeout, this, &TForm40::Timer1Timer);
+
+    NameControls({ { districtPicture, "districtPicture" }, { Label1, "Label1" }, { Label2, "Label2" },
+        { PeopleAround, "PeopleAround" }, { Label3, "Label3" }, { Button1, "Button1" }, { Button2, "Button2" },
+        { Panel1, "Panel1" }, { playerPicture, "playerPicture" }, { Label4, "Label4" }, { Button4, "Button4" },
+        { Button3, "Button3" }, { Timer1, "Timer1" } });
 }
 
 void TForm40::LieInWait(const QString& picture, int people)

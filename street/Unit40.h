@@ -17,6 +17,21 @@ public:
     // Opens the window in a district: its picture (a game path) and the people about when the robber arrives.
     void LieInWait(const QString& districtPicture, int people);
 
+    int people() const { return m_people; }
+    static constexpr int NarrowWidth = 331;
+    static constexpr int WideWidth = 622;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Timer1Timer();
+    void SetPeople(int people);
+
     PictureBox* districtPicture; // in a sunken frame
     QLabel* Label1; // "ГОП-СТОП"
     QLabel* Label2; // "Количество человек в этом районе:"
@@ -31,20 +46,5 @@ public:
     QPushButton* Button3; // "Не подходить пока ни к кому"
     QTimer* Timer1; // the street, every 3 s
 
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Timer1Timer();
-
-    int people() const { return m_people; }
-    static constexpr int NarrowWidth = 331;
-    static constexpr int WideWidth = 622;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void SetPeople(int people);
     int m_people = 0;
 };

@@ -8,19 +8,19 @@ class TForm41 : public TTalkWindow {
 public:
     explicit TForm41(GameWindows& windows);
 
-    QPushButton* Button4; // "Начать драку"
-    QPushButton* Button5; // "Отпустить его"
-
-    void Button4Click();
-    void Button5Click();
-
 protected:
-    void OutcomeWar() override;
-    void OutcomeCh1() override;
+    void OutcomeWar() override { EndWith(DialogOutcome::War); }
+    void OutcomeCh1() override { EndWith(DialogOutcome::Ch1); }
     void OutcomeCh2() override { Button4Click(); }
-    void OutcomeCh3() override;
-    void OutcomeWin() override;
+    void OutcomeCh3() override { EndWith(DialogOutcome::Ch3); }
+    void OutcomeWin() override { EndWith(DialogOutcome::Win); }
 
 private:
-    void EndWith(const QString& message);
+    void Button4Click();
+    void Button5Click();
+    // The talk ends by its code: the player is told how, then the money changes, then the window closes.
+    void EndWith(DialogOutcome outcome);
+
+    QPushButton* Button4; // "Начать драку"
+    QPushButton* Button5; // "Отпустить его"
 };

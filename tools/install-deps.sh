@@ -4,6 +4,7 @@
 TRAMBUL_PACKAGES=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+    qt6-charts-dev libqt6opengl6-dev # the charts of «Мой год»; Qt Charts' CMake files need Qt OpenGL's
     libjpeg62-turbo-dev
     libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
     libmpg123-dev libvorbis-dev

@@ -506,13 +506,14 @@ TEST_F(TrackChangeTest, AChoiceMadeWhileATrackStopsIsPlayedAfterTheStopAndTheMus
     WriteLines1251(dir + "/three.grpl",
         { "header", "1 Первая", "first.mp3", "2 Вторая", "second.mp3", "3 Третья", "third.mp3" });
     TForm1& main = forms->form1();
+    QComboBox& tracks = *Child<QComboBox>(main, "TrackTitles");
     TForm34& compressed = forms->form34();
     compressed.FormShow();
     TOggPlayer& player = *compressed.player();
     if (player.State() == TOggPlayer::NotInitialised)
         GTEST_SKIP() << "no sound device";
     ui.answerFileDialog(dir + "/three.grpl");
-    click(main.playlistButton);
+    click(Child<QPushButton>(main, "playlistButton"));
     ASSERT_EQ(player.State(), TOggPlayer::Playing);
     RunUntil([] { return false; }, 300);
 
@@ -520,11 +521,11 @@ TEST_F(TrackChangeTest, AChoiceMadeWhileATrackStopsIsPlayedAfterTheStopAndTheMus
     bool ranWhileStopping = false;
     QTimer::singleShot(0, [&] {
         ranWhileStopping = player.Stopping();
-        main.TrackTitles->setCurrentIndex(3);
+        tracks.setCurrentIndex(3);
     });
-    main.TrackTitles->setCurrentIndex(2);
+    tracks.setCurrentIndex(2);
     EXPECT_TRUE(ranWhileStopping);
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 3);
+    EXPECT_EQ(tracks.currentIndex(), 3);
     EXPECT_TRUE(player.FileName().endsWith("third.mp3")) << player.FileName().toStdString();
     EXPECT_EQ(player.State(), TOggPlayer::Playing);
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
@@ -532,17 +533,17 @@ TEST_F(TrackChangeTest, AChoiceMadeWhileATrackStopsIsPlayedAfterTheStopAndTheMus
 
     // It is heard, plays to its end once and is followed by track 1.
     const qsizetype before = soundBytes();
-    ASSERT_TRUE(RunUntil([&] { return main.TrackTitles->currentIndex() == 1; }, PatientWait));
+    ASSERT_TRUE(RunUntil([&] { return tracks.currentIndex() == 1; }, PatientWait));
     EXPECT_EQ(player.State(), TOggPlayer::Playing);
     if (!output.isEmpty()) {
         EXPECT_GT(soundBytes(), before + 44100);
     }
 
     // Stopping and playing go on working: the device is let go and opened again.
-    main.TrackTitles->setCurrentIndex(0);
+    tracks.setCurrentIndex(0);
     EXPECT_EQ(player.State(), TOggPlayer::Stopped);
     ASSERT_TRUE(RunUntil([&] { return !player.AudioOut()->DeviceOpen(); }, PatientWait));
-    main.TrackTitles->setCurrentIndex(2);
+    tracks.setCurrentIndex(2);
     EXPECT_EQ(player.State(), TOggPlayer::Playing);
     EXPECT_EQ(player.AudioOut()->LastError(), QString());
     EXPECT_TRUE(ui.errors.isEmpty()) << ui.errors.join("; ").toStdString();

@@ -71,7 +71,7 @@ protected:
     static void answerThreeTimes(TForm35& w)
     {
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            click(Child<QPushButton>(w, "Button1"));
     }
 
     ClockEvents events;
@@ -87,13 +87,13 @@ TEST_F(ClockEventsTest, LeavingFromTheDeathWindowClosesEveryWindowOpenBeneathIt)
     ui.onModal<TForm4>([&](TForm4& diary) {
         ui.onModal<TForm32>([&](TForm32& death) {
             diaryOpenWhenDying = diary.isVisible();
-            click(death.Button2); // "Выйти"
+            click(Child<QPushButton>(death, "Button2")); // "Выйти"
         });
         events.DeathCheck();
         EXPECT_FALSE(diary.isVisible()) << "the diary stays open over a game that has ended";
     });
     const int closesBefore = closeCatcher.closes;
-    click(forms->form1().diaryButton);
+    click(Child<QPushButton>(forms->form1(), "diaryButton"));
     EXPECT_TRUE(diaryOpenWhenDying);
     EXPECT_EQ(closeCatcher.closes - closesBefore, 1) << "the main window closes, ending the game";
 }
@@ -123,9 +123,9 @@ TEST_F(ClockEventsTest, TheLastCauseThatHoldsIsTheOneTheDeathWindowNames)
         const int closesBefore = closeCatcher.closes;
         if (c.cause) {
             ui.onModal<TForm32>([&](TForm32& w) {
-                EXPECT_EQ(w.DeathCause->text(), U(c.cause));
+                EXPECT_EQ(Child<QLabel>(w, "DeathCause")->text(), U(c.cause));
                 EXPECT_FALSE(forms->clock().isRunning());
-                QTest::mouseClick(w.Button2, Qt::LeftButton); // "Выйти"
+                click(Child<QPushButton>(w, "Button2")); // "Выйти"
             });
         }
         events.DeathCheck();
@@ -139,13 +139,13 @@ TEST_F(ClockEventsTest, TryingAgainAsksForTheNewGameAndANoBringsTheWindowBackOnT
     at("15", "0", "12", "10");
     given({ { Field::Satiety, U("0") }, { Field::Money, U("500") } });
     // "No": nothing changes, the game goes on.
-    ui.onModal<TForm32>([](TForm32& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+    ui.onModal<TForm32>([](TForm32& w) { click(Child<QPushButton>(w, "Button1")); });
     ui.answerConfirm(false);
     tick();
     EXPECT_EQ(state.text(Field::Money), U("500"));
     EXPECT_EQ(state.text(Field::Minute), U("10"));
     // The next tick: the window again; "Yes" starts a new game.
-    ui.onModal<TForm32>([](TForm32& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+    ui.onModal<TForm32>([](TForm32& w) { click(Child<QPushButton>(w, "Button1")); });
     ui.answerConfirm(true);
     tick();
     EXPECT_EQ(ui.shownWindows, QStringList({ U("СМЕРТЬ!"), U("СМЕРТЬ!") }));
@@ -314,7 +314,7 @@ TEST_F(ClockEventsTest, TheMotherRewardsAQuarterWithoutLowGrades)
     at("7", "0", "1", "11");
     given({ { Field::Satiety, U("0") } });
     ui.notices.clear();
-    ui.onModal<TForm32>([](TForm32& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+    ui.onModal<TForm32>([](TForm32& w) { click(Child<QPushButton>(w, "Button1")); });
     ui.answerConfirm(true);
     tick();
     EXPECT_TRUE(ui.notices.isEmpty()) << ui.notices.join(" | ").toStdString();

@@ -43,14 +43,14 @@ TEST_F(MainCommands, LookAroundOpensExactlyTheWindowOfTheLocationWithTheClockHel
             EXPECT_FALSE(forms->clock().isRunning());
             window.done(int(ModalResult::Ok));
         });
-        click(forms->form1().lookAroundButton);
+        click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
         EXPECT_EQ(ui.shownWindows, QStringList { title });
         EXPECT_TRUE(forms->clock().isRunning());
     }
     // A location the clock never sets opens nothing, and the clock still comes back.
     given({ { Field::Location, "в школе" } });
     ui.shownWindows.clear();
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_TRUE(ui.shownWindows.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
 }
@@ -60,12 +60,14 @@ TEST_F(MainCommands, LookAroundAtElevenInTheEveningOnlyTellsThePlayerToSleep)
     startClock(*forms);
     given({ { Field::Hour, "23" }, { Field::Minute, "0" }, { Field::Location, LocationOfHour(23) } });
     ui.onModal<TForm2>([&](TForm2& notice) {
-        EXPECT_EQ(notice.Label1->text(), "А не поздно ли куда-то идти?!?");
-        EXPECT_EQ(notice.Button1->text(), "Я все понял, извини.");
+        EXPECT_EQ(Child<QLabel>(notice, "Label1")->text(), "А не поздно ли куда-то идти?!?");
+        QPushButton* understood = Child<QPushButton>(notice, "Button1");
+        ASSERT_NE(understood, nullptr);
+        EXPECT_EQ(understood->text(), "Я все понял, извини.");
         EXPECT_EQ(notice.size(), QSize(576, 432));
-        click(notice.Button1);
+        click(understood);
     });
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_EQ(ui.shownWindows, QStringList { "Осмотр местности: Сон" });
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
@@ -92,7 +94,7 @@ TEST_F(MainCommands, ClockStaysHeldThroughPlacesOpenedFromALocation)
     });
     random.add(0, 3); // the run-away works
     random.add(2, 3); // and the teacher did not notice
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 }
 
@@ -116,10 +118,10 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
         EXPECT_EQ(state.text(Field::Money), "80"); // the copies go back only when the canteen closes
         click(Child<QPushButton>(canteen, "Button6"));
     });
-    click(forms->form1().lookAroundButton);
+    click(Child<QPushButton>(forms->form1(), "lookAroundButton"));
     EXPECT_EQ(ui.shownWindows, (QStringList { "Осмотр местности: В школе", "Школьная столовка" }));
-    EXPECT_EQ(forms->form1().display(Field::Money)->text(), "77");
-    EXPECT_EQ(forms->form1().display(Field::Satiety)->text(), "10");
+    EXPECT_EQ(PanelText(forms->form1(), Field::Money), "77");
+    EXPECT_EQ(PanelText(forms->form1(), Field::Satiety), "10");
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(forms->clock().isRunning());
 
@@ -127,7 +129,7 @@ TEST_F(MainCommands, BuyingABunInTheSchoolCanteenAndStarvingAtMidnight)
     given({ { Field::Hour, "23" }, { Field::Minute, "50" } });
     random.add(1, 2); // nothing happens in the street
     ui.onModal<TForm32>([&](TForm32& death) {
-        EXPECT_EQ(death.DeathCause->text(), "голода.");
+        EXPECT_EQ(Child<QLabel>(death, "DeathCause")->text(), "голода.");
         death.done(int(ModalResult::Cancel));
     });
     forms->form1().GameClockTick();
@@ -144,10 +146,10 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     ui.onModal<TForm46>([&](TForm46& shown) {
         EXPECT_FALSE(forms->clock().isRunning());
         EXPECT_TRUE(shown.windowState() & Qt::WindowMaximized);
-        EXPECT_TRUE(shown.WebBrowser1->toPlainText().contains("Трамбуль"));
+        EXPECT_TRUE(Child<QTextBrowser>(shown, "WebBrowser1")->toPlainText().contains("Трамбуль"));
         shown.done(int(ModalResult::None));
     });
-    click(forms->form1().helpButton);
+    click(Child<QPushButton>(forms->form1(), "helpButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 
     QFile page(dir + "/Data/Help/Index.htm");
@@ -155,20 +157,20 @@ TEST_F(MainCommands, HelpReadsThePageAfreshAtEveryShowingMaximisedWithTheClockHe
     page.write("<html><body><p>Second edition</p></body></html>");
     page.close();
     ui.onModal<TForm46>([&](TForm46& shown) {
-        EXPECT_EQ(shown.WebBrowser1->toPlainText().trimmed(), "Second edition");
+        EXPECT_EQ(Child<QTextBrowser>(shown, "WebBrowser1")->toPlainText().trimmed(), "Second edition");
         shown.done(int(ModalResult::None));
     });
-    click(forms->form1().helpButton);
+    click(Child<QPushButton>(forms->form1(), "helpButton"));
 
     // A page far beyond what a content file may hold is not read at all: the window stays empty.
     ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_TRUE(page.resize(MaxTextFileSize + 1)); // sparse
     page.close();
     ui.onModal<TForm46>([&](TForm46& shown) {
-        EXPECT_LT(shown.WebBrowser1->toPlainText().size(), 100);
+        EXPECT_LT(Child<QTextBrowser>(shown, "WebBrowser1")->toPlainText().size(), 100);
         shown.done(int(ModalResult::None));
     });
-    click(forms->form1().helpButton);
+    click(Child<QPushButton>(forms->form1(), "helpButton"));
 }
 
 TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
@@ -176,9 +178,9 @@ TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
     startClock(*forms);
     ui.onModal<TAboutBox>([&](TAboutBox& about) {
         EXPECT_FALSE(forms->clock().isRunning());
-        click(about.OKButton);
+        click(Child<QPushButton>(about, "OKButton"));
     });
-    click(forms->form1().aboutButton);
+    click(Child<QPushButton>(forms->form1(), "aboutButton"));
     EXPECT_TRUE(forms->clock().isRunning());
 
     given({ { Field::Quarter, "3" } });
@@ -187,18 +189,24 @@ TEST_F(MainCommands, AboutBoxHoldsTheClockAndDiaryDoesNot)
         EXPECT_EQ(diary.CurrentQuarter(), "3");
         diary.done(int(ModalResult::Ok));
     });
-    click(forms->form1().diaryButton);
+    click(Child<QPushButton>(forms->form1(), "diaryButton"));
     EXPECT_EQ(ui.shownWindows, (QStringList { "О программе", forms->form4().windowTitle() }));
 }
 
 TEST_F(MainCommands, ExitClosesTheMainWindowWithoutAQuestion)
 {
+    // The start-up sequence has run: a name given, the introduction read.
+    useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" });
+    ui.closeNextModalWith(ModalResult::Ok);
+    ui.closeNextModalWith(ModalResult::Ok);
+    forms->form1().FormShow();
+    ASSERT_TRUE(forms->form1().StartupDone());
+    ui.shownWindows.clear();
     given({ { Field::Money, "500" } }); // unsaved progress
-    forms->form1().StartupDone = "1"; // the start-up sequence already ran
     forms->form1().show();
     QCoreApplication::processEvents();
     ASSERT_TRUE(forms->form1().isVisible());
-    click(forms->form1().exitButton);
+    click(Child<QPushButton>(forms->form1(), "exitButton"));
     EXPECT_FALSE(forms->form1().isVisible());
     EXPECT_TRUE(ui.questions.isEmpty());
     EXPECT_TRUE(ui.messages.isEmpty());

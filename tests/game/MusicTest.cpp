@@ -19,6 +19,10 @@
 namespace {
 using Music = GameFixture;
 
+// The list of track titles on the main window, and whether its watch of the music is on.
+QComboBox* Tracks(const TForm1& main) { return Child<QComboBox>(main, "TrackTitles"); }
+bool MusicWatchOn(const TForm1& main) { return Child<QTimer>(main, "MusicWatchTick")->isActive(); }
+
 QStringList Titles(const QComboBox& box)
 {
     QStringList titles;
@@ -88,15 +92,15 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
 
     EXPECT_TRUE(ui.errors.isEmpty());
     const QStringList lines = ReadLines1251(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/PlayList.grpl"));
-    ASSERT_EQ(main.TrackTitles->count(), 1 + (lines.size() - 1) / 2);
-    EXPECT_EQ(main.TrackTitles->itemText(0), "Без музыки");
-    EXPECT_EQ(main.TrackPaths.value(0), "Без музыки");
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
-    EXPECT_EQ(main.TrackTitles->itemText(1), lines[1].section(' ', 1));
-    EXPECT_EQ(main.TrackPaths.value(1), lines[2]);
+    ASSERT_EQ(Tracks(main)->count(), 1 + (lines.size() - 1) / 2);
+    EXPECT_EQ(Tracks(main)->itemText(0), "Без музыки");
+    EXPECT_EQ(main.trackPaths().value(0), "Без музыки");
+    EXPECT_EQ(Tracks(main)->currentIndex(), 1);
+    EXPECT_EQ(Tracks(main)->itemText(1), lines[1].section(' ', 1));
+    EXPECT_EQ(main.trackPaths().value(1), lines[2]);
     // Even an Ogg file starts on the media player.
-    EXPECT_EQ(main.MediaPlayer1.FileName(), lines[2]);
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(main.mediaPlayer().FileName(), lines[2]);
+    EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_NE(forms->form34().player(), nullptr);
     EXPECT_TRUE(forms->form34().Timer1->isActive());
 }
@@ -159,7 +163,7 @@ TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
     EXPECT_NE(forms->form34().player(), nullptr);
     EXPECT_TRUE(forms->form34().Timer1->isActive());
     // The load dialog switches the watch on as it closes; with no track it finds nothing to move on from.
-    EXPECT_TRUE(forms->form1().MusicWatchTick->isActive());
+    EXPECT_TRUE(MusicWatchOn(forms->form1()));
 }
 
 TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
@@ -171,41 +175,41 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     TForm34& compressed = forms->form34();
     compressed.FormShow();
     ui.answerFileDialog(dir + "/mine.m3u");
-    click(main.playlistButton);
+    click(Child<QPushButton>(main, "playlistButton"));
 
-    EXPECT_EQ(Titles(*main.TrackTitles), QStringList({ "Без музыки", "Первая", "Вторая", "Третья" }));
+    EXPECT_EQ(Titles(*Tracks(main)), QStringList({ "Без музыки", "Первая", "Вторая", "Третья" }));
     EXPECT_EQ(ui.fileDialogs.at(0).title, "Загрузка плейлиста");
     EXPECT_EQ(ui.fileDialogs.at(0).defaultSuffix, "grpl");
     // Track 1 is an MP3 (in capitals): the compressed player gets it.
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
+    EXPECT_EQ(Tracks(main)->currentIndex(), 1);
     EXPECT_EQ(compressed.Edit2->text(), "music/first.MP3");
     EXPECT_TRUE(compressed.Timer1->isActive());
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_TRUE(MusicWatchOn(main));
 
     // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
     compressed.Music().Play();
     ASSERT_TRUE(compressed.Music().RunOut());
     main.MusicWatchTickTimer();
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(Tracks(main)->currentIndex(), 2);
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Noticed);
     EXPECT_EQ(compressed.Music().holder(), TMusicState::Holder::MediaPlayer);
     EXPECT_EQ(compressed.Edit4->text(), "WAIT");
     EXPECT_EQ(compressed.Edit3->text(), "NO");
-    EXPECT_EQ(main.MediaPlayer1.FileName(), "music/second.mid");
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(main.mediaPlayer().FileName(), "music/second.mid");
+    EXPECT_TRUE(MusicWatchOn(main));
     // A compressed track that ran out earlier does not skip the media player's track.
     main.MusicWatchTickTimer();
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_EQ(Tracks(main)->currentIndex(), 2);
 
     // After the last track comes track 1, never "Без музыки"; "x.wav " goes to the media player.
-    main.TrackTitles->setCurrentIndex(3);
-    EXPECT_EQ(main.MediaPlayer1.FileName(), "x.wav ");
+    Tracks(main)->setCurrentIndex(3);
+    EXPECT_EQ(main.mediaPlayer().FileName(), "x.wav ");
     main.AdvanceTrack();
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 1);
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(Tracks(main)->currentIndex(), 1);
+    EXPECT_TRUE(MusicWatchOn(main));
 
-    main.TrackTitles->setCurrentIndex(0);
-    EXPECT_FALSE(main.MusicWatchTick->isActive());
+    Tracks(main)->setCurrentIndex(0);
+    EXPECT_FALSE(MusicWatchOn(main));
 }
 
 TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlayerAgain)
@@ -215,22 +219,22 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     forms->form34().FormShow();
     WriteLines1251(dir + "/one.grpl", { "header", "1 Одна", "a.mid" });
     ui.answerFileDialog(dir + "/one.grpl");
-    click(main.playlistButton);
-    ASSERT_EQ(main.TrackTitles->count(), 2);
+    click(Child<QPushButton>(main, "playlistButton"));
+    ASSERT_EQ(Tracks(main)->count(), 2);
 
     ui.answerFileDialog(dir + "/gone.grpl");
     ui.expectErrorBoxes();
-    click(main.playlistButton);
+    click(Child<QPushButton>(main, "playlistButton"));
     EXPECT_EQ(ui.errors.size(), 1);
-    EXPECT_EQ(main.TrackTitles->count(), 2);
-    EXPECT_EQ(main.TrackPaths, QStringList({ "Без музыки", "a.mid" }));
-    EXPECT_FALSE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(Tracks(main)->count(), 2);
+    EXPECT_EQ(main.trackPaths(), QStringList({ "Без музыки", "a.mid" }));
+    EXPECT_FALSE(MusicWatchOn(main));
     EXPECT_TRUE(forms->form34().Timer1->isActive());
 
     // A cancelled dialog changes nothing.
     ui.answerFileDialog(QString());
-    click(main.playlistButton);
-    EXPECT_EQ(main.TrackTitles->count(), 2);
+    click(Child<QPushButton>(main, "playlistButton"));
+    EXPECT_EQ(Tracks(main)->count(), 2);
 }
 
 TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
@@ -252,16 +256,16 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
         GTEST_SKIP() << "no sound device";
     }
     ui.answerFileDialog(dir + "/two.grpl");
-    click(main.playlistButton);
+    click(Child<QPushButton>(main, "playlistButton"));
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
     // The track ends in about a second.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main.TrackTitles->currentIndex() != 1; }, PatientWait));
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Tracks(main)->currentIndex() != 1; }, PatientWait));
+    EXPECT_EQ(Tracks(main)->currentIndex(), 2);
     EXPECT_FALSE(compressed.Music().Started());
-    EXPECT_EQ(main.MediaPlayer1.FileName(), "b.mid");
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_EQ(main.mediaPlayer().FileName(), "b.mid");
+    EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_TRUE(ui.errors.isEmpty());
     SetCodecFolder(QString());
 }
@@ -278,16 +282,16 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     if (compressed.player() && compressed.player()->State() != TOggPlayer::NotInitialised)
         ui.expectErrorBoxes();
     ui.answerFileDialog(dir + "/one.grpl");
-    click(main.playlistButton);
+    click(Child<QPushButton>(main, "playlistButton"));
     compressed.Music().Play();
 
     main.StartCreditsMusic();
-    EXPECT_EQ(main.TrackTitles->currentIndex(), 0);
-    EXPECT_FALSE(main.MusicWatchTick->isActive());
-    EXPECT_EQ(main.MediaPlayer1.FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
+    EXPECT_EQ(Tracks(main)->currentIndex(), 0);
+    EXPECT_FALSE(MusicWatchOn(main));
+    EXPECT_EQ(main.mediaPlayer().FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
     // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
     EXPECT_TRUE(compressed.Music().Started());
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     main.EndCreditsMusic();
-    EXPECT_TRUE(main.MusicWatchTick->isActive());
+    EXPECT_TRUE(MusicWatchOn(main));
 }

@@ -27,21 +27,22 @@ TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
         QTest::mouseClick(w.Button1, Qt::LeftButton);
     });
     ui.onModal<TForm43>([](TForm43& w) {
-        EXPECT_TRUE(w.Memo1->toPlainText().startsWith("Эх, к сожалению,  каникулы не вечны… Уже не за горами 1 \n"));
-        EXPECT_GE(w.Memo1->toPlainText().count('\n'), 20);
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        const QString story = Child<QPlainTextEdit>(w, "Memo1")->toPlainText();
+        EXPECT_TRUE(story.startsWith("Эх, к сожалению,  каникулы не вечны… Уже не за горами 1 \n"));
+        EXPECT_GE(story.count('\n'), 20);
+        click(Child<QPushButton>(w, "Button1"));
     });
     EXPECT_FALSE(forms->clock().isRunning());
     // The first showing of the main window runs the start-up once the window is on screen.
     main.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return main.StartupDone != "0"; }, PatientWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main.StartupDone(); }, PatientWait));
 
     EXPECT_EQ(state.text(Field::PlayerName), "Петя Васечкин");
-    EXPECT_EQ(main.StartupDone, "1");
+    EXPECT_TRUE(main.StartupDone());
     EXPECT_TRUE(forms->clock().isRunning());
     EXPECT_EQ(forms->clock().period(), ClockPeriodSlow);
     EXPECT_EQ(random.seeds, 1);
-    EXPECT_EQ(main.display(Field::PlayerName)->text(), "Петя Васечкин");
+    EXPECT_EQ(PanelText(main, Field::PlayerName), "Петя Васечкин");
 
     // Later showings only seed the generator again.
     main.hide();
@@ -91,7 +92,7 @@ TEST_F(Startup, NewGameResetsTheYearAndKeepsTheRest)
     forms->clock().setPeriod(ClockPeriodFast);
 
     ui.answerConfirm(true);
-    QTest::mouseClick(main.newGameButton, Qt::LeftButton);
+    click(Child<QPushButton>(main, "newGameButton"));
 
     EXPECT_EQ(ui.questions, QStringList { "Вы точно хотите начать новую игру?" });
     const std::pair<Field, const char*> expected[] = { { Field::PlayerName, "Вася" }, { Field::Money, "80" },
@@ -108,7 +109,7 @@ TEST_F(Startup, NewGameResetsTheYearAndKeepsTheRest)
     EXPECT_EQ(state.diary(), DiaryGrades());
     EXPECT_TRUE(forms->clock().isRunning());
     EXPECT_EQ(forms->clock().period(), ClockPeriodFast);
-    EXPECT_EQ(main.display(Field::Money)->text(), "80");
+    EXPECT_EQ(PanelText(main, Field::Money), "80");
 
     ApplyClockRules(state);
     EXPECT_EQ(state.text(Field::Hour) + ":" + state.text(Field::Minute), "8:10");
@@ -121,7 +122,7 @@ TEST_F(Startup, AnsweringNoToNewGameChangesNothing)
     given({ { Field::Money, "7" } });
     forms->clock().start();
     ui.answerConfirm(false);
-    QTest::mouseClick(forms->form1().newGameButton, Qt::LeftButton);
+    click(Child<QPushButton>(forms->form1(), "newGameButton"));
     EXPECT_EQ(state.text(Field::Money), "7");
     EXPECT_TRUE(forms->clock().isRunning());
 }
@@ -130,10 +131,10 @@ TEST_F(Startup, SpeedButtonsAndPausesKeepTheClockAsTheyShould)
 {
     TForm1& main = forms->form1();
     GameClock& clock = forms->clock();
-    const std::pair<QPushButton*, int> speeds[]
-        = { { main.speed2Button, 150 }, { main.speed3Button, 10 }, { main.speed1Button, 400 } };
+    const std::pair<QPushButton*, int> speeds[] = { { Child<QPushButton>(main, "speed2Button"), 150 },
+        { Child<QPushButton>(main, "speed3Button"), 10 }, { Child<QPushButton>(main, "speed1Button"), 400 } };
     for (auto [button, period] : speeds) {
-        QTest::mouseClick(button, Qt::LeftButton);
+        click(button);
         EXPECT_EQ(clock.period(), period);
     }
 
@@ -165,10 +166,10 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
 {
     TForm1& main = forms->form1();
     for (const FieldInfo& info : FieldTable) {
-        QLineEdit* box = main.display(info.field);
         if (!info.caption) {
             continue;
         }
+        QLineEdit* box = Child<QLineEdit>(main, info.name);
         ASSERT_NE(box, nullptr) << info.name;
         state.restore(info.field, QStringLiteral("-42"));
         EXPECT_EQ(box->text(), "-42") << info.name;
@@ -177,7 +178,7 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
     // The second and third parts of time and date have their own boxes.
     for (Field field : { Field::Minute, Field::Month, Field::Year }) {
         state.restore(field, QStringLiteral("7"));
-        EXPECT_EQ(main.display(field)->text(), "7");
+        EXPECT_EQ(PanelText(main, field), "7");
     }
 }
 

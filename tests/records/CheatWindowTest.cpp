@@ -1,4 +1,5 @@
 // The cheat window: the code, the values typed into the entries, the girl flags box and the thug started from it.
+#include "GameFixture.h"
 #include "ScriptedRandom.h"
 #include "ScriptedUi.h"
 #include "TestHelpers.h"
@@ -42,18 +43,23 @@ protected:
         forms.form1().personalGroupDoubleClick();
     }
 
-    static void typeCode(TForm21& w, const QString& code)
+    static QLineEdit* code(TForm21& w) { return Child<QLineEdit>(w, "Edit1"); }
+    static QComboBox* entries(TForm21& w) { return Child<QComboBox>(w, "ComboBox1"); }
+    static QLineEdit* value(TForm21& w) { return Child<QLineEdit>(w, "Edit2"); }
+    static bool editorShown(TForm21& w) { return !Child<QGroupBox>(w, "GroupBox1")->isHidden(); }
+
+    static void typeCode(TForm21& w, const QString& typed)
     {
-        w.Edit1->clear();
-        QTest::keyClicks(w.Edit1, code);
-        click(w.Button1);
+        code(w)->clear();
+        QTest::keyClicks(code(w), typed);
+        click(Child<QPushButton>(w, "Button1"));
     }
 
-    static void change(TForm21& w, int entry, const QString& value)
+    static void change(TForm21& w, int entry, const QString& typed)
     {
-        w.ComboBox1->setCurrentIndex(entry);
-        w.Edit2->setText(value);
-        click(w.Button2);
+        entries(w)->setCurrentIndex(entry);
+        value(w)->setText(typed);
+        click(Child<QPushButton>(w, "Button2"));
     }
 };
 
@@ -78,12 +84,12 @@ TEST_F(CheatWindow, OnlyTheCodeOpensTheEditorWhateverTheCaseOfItsLetters)
         SCOPED_TRACE(c.typed);
         open([&](TForm21& w) {
             // Every opening starts with the code entry alone.
-            EXPECT_TRUE(w.GroupBox1->isHidden());
+            EXPECT_FALSE(editorShown(w));
             EXPECT_EQ(w.height(), 107);
             EXPECT_FALSE(forms.clock().isRunning());
             typeCode(w, U(c.typed));
-            EXPECT_EQ(w.Edit1->text(), U(c.typed).toLower());
-            EXPECT_EQ(!w.GroupBox1->isHidden(), c.opens);
+            EXPECT_EQ(code(w)->text(), U(c.typed).toLower());
+            EXPECT_EQ(editorShown(w), c.opens);
             EXPECT_EQ(w.height(), c.opens ? 235 : 107);
         });
         EXPECT_TRUE(forms.clock().isRunning());
@@ -125,18 +131,18 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(c.entry) + " <- " + c.typed);
             ui.messages.clear();
-            const int entry = w.ComboBox1->findText(U(c.entry));
+            const int entry = entries(w)->findText(U(c.entry));
             ASSERT_GE(entry, 0);
             const QString before = state.text(c.field);
             // Choosing the entry shows the value it holds now, also when it was chosen already.
-            w.ComboBox1->setCurrentIndex(entry);
-            emit w.ComboBox1->activated(entry);
-            EXPECT_EQ(w.Edit2->text(), before);
-            w.Edit2->setText(U(c.typed));
-            click(w.Button2);
+            entries(w)->setCurrentIndex(entry);
+            emit entries(w)->activated(entry);
+            EXPECT_EQ(value(w)->text(), before);
+            value(w)->setText(U(c.typed));
+            click(Child<QPushButton>(w, "Button2"));
             EXPECT_EQ(state.text(c.field), c.stored ? U(c.typed) : before);
             // The main window shows the new value at once.
-            EXPECT_EQ(forms.form1().display(c.field)->text(), state.text(c.field));
+            EXPECT_EQ(PanelText(forms.form1(), c.field), state.text(c.field));
             EXPECT_EQ(ui.messages.size(), c.stored ? 0 : 1);
             if (!c.stored && !ui.messages.isEmpty()) {
                 EXPECT_TRUE(ui.messages.first().contains(U(c.entry)));
@@ -144,8 +150,8 @@ TEST_F(CheatWindow, TypedValuesAreStoredOnlyInTheFormTheGameReads)
             // The value changes elsewhere while the entry stays chosen: choosing it again shows the new value.
             if (IsNumberField(c.field)) {
                 state.restore(c.field, QStringLiteral("7"));
-                emit w.ComboBox1->activated(entry);
-                EXPECT_EQ(w.Edit2->text(), QStringLiteral("7"));
+                emit entries(w)->activated(entry);
+                EXPECT_EQ(value(w)->text(), QStringLiteral("7"));
             }
         }
     });
@@ -166,29 +172,31 @@ TEST_F(CheatWindow, TheGirlFlagsBoxAnswersOnlyToLowerCaseTrueAndFalse)
         typeCode(w, CheatCode);
         for (const Step& step : steps) {
             SCOPED_TRACE(step.typed);
-            w.ComboBox1->setCurrentIndex(-1);
-            w.ComboBox1->setCurrentIndex(GirlsEntry);
-            EXPECT_EQ(w.Edit2->text(), main.GirlFlagsBoxVisible() ? U("true") : U("false"));
+            entries(w)->setCurrentIndex(-1);
+            entries(w)->setCurrentIndex(GirlsEntry);
+            EXPECT_EQ(value(w)->text(), main.GirlFlagsBoxVisible() ? U("true") : U("false"));
             change(w, GirlsEntry, U(step.typed));
             EXPECT_EQ(main.GirlFlagsBoxVisible(), step.visibleAfter);
         }
     });
 
     // What the player types into the box's lines are the girls' flags, and the box follows the flags.
-    main.girlFlagsBox->setPlainText(QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
+    auto* flagsBox = Child<QPlainTextEdit>(main, "girlFlagsBox");
+    ASSERT_NE(flagsBox, nullptr);
+    flagsBox->setPlainText(QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
     EXPECT_EQ(state.girlFlag(OlyaGirl), U("1"));
     state.setCharmed(0, true);
-    EXPECT_TRUE(main.girlFlagsBox->toPlainText().startsWith(QStringLiteral("1\n0\n")));
+    EXPECT_TRUE(flagsBox->toPlainText().startsWith(QStringLiteral("1\n0\n")));
     // A line that is no flag leaves that girl's flag, and leaving the box names it and shows the flags again.
-    main.girlFlagsBox->setPlainText(QStringLiteral("0\n0\n2\n0\n0\n0\n0\n0\n0\n1"));
+    flagsBox->setPlainText(QStringLiteral("0\n0\n2\n0\n0\n0\n0\n0\n0\n1"));
     EXPECT_EQ(state.girlFlag(0), U("0"));
     EXPECT_EQ(state.girlFlag(2), U("0"));
     ui.messages.clear();
     QFocusEvent left(QEvent::FocusOut);
-    QApplication::sendEvent(main.girlFlagsBox, &left);
+    QApplication::sendEvent(flagsBox, &left);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.messages.first().contains(QStringLiteral("«2»")));
-    EXPECT_EQ(main.girlFlagsBox->toPlainText(), QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
+    EXPECT_EQ(flagsBox->toPlainText(), QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
 }
 
 TEST_F(CheatWindow, TheThugAndTheShooterStartAtEveryPress)
@@ -207,8 +215,8 @@ TEST_F(CheatWindow, TheThugAndTheShooterStartAtEveryPress)
     // With no entry chosen the button does nothing.
     open([&](TForm21& w) {
         typeCode(w, CheatCode);
-        w.ComboBox1->setCurrentIndex(-1);
-        click(w.Button2);
+        entries(w)->setCurrentIndex(-1);
+        click(Child<QPushButton>(w, "Button2"));
         EXPECT_EQ(forms.thugs, 3);
     });
 }

@@ -1,5 +1,6 @@
 // The diary window: what it shows, that it follows the grades and that the clock runs while it is open.
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "core/GameClock.h"
 #include "game/Unit1.h"
 #include "records/Grades.h"
@@ -21,11 +22,11 @@ TEST_F(GameFixture, DiaryShowsTheGradesAndTheQuarterWhileTimeRuns)
 
     ui.onModal<TForm4>([&](TForm4& w) {
         EXPECT_TRUE(forms->clock().isRunning());
-        EXPECT_EQ(w.CurrentQuarter(), "3");
-        EXPECT_EQ(w.gradeLabel(chemistry, Quarter1)->text(), "5");
-        EXPECT_EQ(w.gradeLabel(15, ExamGrade)->text(), "4");
-        EXPECT_EQ(w.gradeLabel(15, FinalGrade)->text(), "4");
-        EXPECT_EQ(w.gradeLabel(0, Quarter2)->text(), "0");
+        EXPECT_EQ(Child<QLabel>(w, "quarterLabel")->text(), "3");
+        EXPECT_EQ(DiaryCellText(w, chemistry, Quarter1), "5");
+        EXPECT_EQ(DiaryCellText(w, 15, ExamGrade), "4");
+        EXPECT_EQ(DiaryCellText(w, 15, FinalGrade), "4");
+        EXPECT_EQ(DiaryCellText(w, 0, Quarter2), "0");
 
         QStringList texts;
         for (QLabel* label : w.findChildren<QLabel*>())
@@ -38,13 +39,14 @@ TEST_F(GameFixture, DiaryShowsTheGradesAndTheQuarterWhileTimeRuns)
 
         // A grade given while the diary is open shows at once.
         state.setGrade(chemistry, Quarter3, "2");
-        EXPECT_EQ(w.gradeLabel(chemistry, Quarter3)->text(), "2");
-        EXPECT_EQ(w.Button1->text(), "ОК, посмотрел.");
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        EXPECT_EQ(DiaryCellText(w, chemistry, Quarter3), "2");
+        QPushButton* ok = Child<QPushButton>(w, "Button1");
+        EXPECT_EQ(ok->text(), "ОК, посмотрел.");
+        click(ok);
     });
     forms->form1().diaryButtonClick();
     EXPECT_EQ(ui.shownWindows, QStringList { "Дневник" });
 
     ResetForNewGame(state);
-    EXPECT_EQ(forms->form4().gradeLabel(chemistry, Quarter1)->text(), "0");
+    EXPECT_EQ(DiaryCellText(forms->form4(), chemistry, Quarter1), "0");
 }

@@ -28,7 +28,11 @@ protected:
         WriteLines1251(DataPath(QStringLiteral("Data\\Questions\\") + U(fileSubject) + QStringLiteral(".qst")), lines);
     }
 
-    QPushButton* answerButton(TForm35& w, int k) { return k == 0 ? w.Button1 : k == 1 ? w.Button2 : w.Button3; }
+    QPushButton* answerButton(TForm35& w, int k)
+    {
+        const char* const names[] = { "Button1", "Button2", "Button3" };
+        return Child<QPushButton>(w, names[k]);
+    }
 };
 }
 
@@ -58,7 +62,7 @@ TEST_F(QuestionWindow, TheGradeIsTwoPlusOneForEachRightAnswer)
             EXPECT_EQ(w.windowTitle(), U("Предмет: Химия"));
             EXPECT_TRUE(w.questioning().IsRunning());
             for (int line = 0; line < 3; ++line) {
-                EXPECT_EQ(w.Label2->text(), QStringLiteral("В%1?").arg(line + 1));
+                EXPECT_EQ(Child<QLabel>(w, "Label2")->text(), QStringLiteral("В%1?").arg(line + 1));
                 QTest::mouseClick(answerButton(w, c.pressed[line]), Qt::LeftButton);
             }
         });
@@ -82,10 +86,10 @@ TEST_F(QuestionWindow, AThreeLineFileAsksEveryLineOnceRedrawingRepeats)
     random.add(0, 5);
     ui.onModal<TForm35>([&](TForm35& w) {
         for (int i = 0; i < 3; ++i) {
-            asked << w.Label2->text();
-            EXPECT_EQ(w.Button1->text(), U("a"));
-            EXPECT_EQ(w.Button3->text(), U("c"));
-            QTest::mouseClick(w.Button1, Qt::LeftButton);
+            asked << Child<QLabel>(w, "Label2")->text();
+            EXPECT_EQ(Child<QPushButton>(w, "Button1")->text(), U("a"));
+            EXPECT_EQ(Child<QPushButton>(w, "Button3")->text(), U("c"));
+            click(Child<QPushButton>(w, "Button1"));
         }
     });
     EXPECT_EQ(forms->form35().AskQuestions(U("История")), U("5"));
@@ -107,9 +111,9 @@ TEST_F(QuestionWindow, TheBookButtonHintsTheRightAnswersOrIsTakenAway)
     random.add({ 0, 1, 0, 2, 0 }); // answers and lines (the book button draws nothing any more)
     ui.onModal<TForm35>([&](TForm35& w) {
         for (int press = 0; press < 4; ++press)
-            QTest::mouseClick(w.Button4, Qt::LeftButton);
+            click(Child<QPushButton>(w, "Button4"));
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(w.Button2, Qt::LeftButton);
+            click(Child<QPushButton>(w, "Button2"));
     });
     EXPECT_EQ(forms->form35().AskQuestions(U("Литература")), U("2"));
     EXPECT_EQ(state.text(Field::HasGdz), U("Нет"));

@@ -8,6 +8,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "game/Unit1.h"
+#include "records/LifeLog.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
 #include "records/Unit4.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
+#include <string>
 
 namespace {
 
@@ -52,7 +54,7 @@ protected:
         random.add({ 0, 0, 1, 0, 2, 0 }); // lines 0, 1, 2 and a message after each answer
         ui.onModal<TForm35>([right](TForm35& w) {
             for (int question = 0; question < 3; ++question)
-                click(question < right ? w.Button1 : w.Button2);
+                click(question < right ? Child<QPushButton>(w, "Button1") : Child<QPushButton>(w, "Button2"));
         });
     }
 };
@@ -113,12 +115,14 @@ TEST_F(YearEnd, TheEndingWindowShowsTheChosenEndingAndSurvivesAMissingStory)
         given({ { Field::MobilePhone, U(c.phone) } });
         const QStringList story = ReadLines1251(DataPath(U(Endings[c.ending - 1].file)));
         ui.onModal<TForm45>([&](TForm45& w) {
-            EXPECT_EQ(w.Label2->text(), U(c.name));
-            EXPECT_EQ(w.Label4->text(), U(c.score));
+            EXPECT_EQ(Child<QLabel>(w, "Label2")->text(), U(c.name));
+            EXPECT_EQ(Child<QLabel>(w, "Label4")->text(), U(c.score));
             for (int picture = 1; picture <= 5; ++picture)
-                EXPECT_EQ(!w.Images[picture - 1]->isHidden(), picture == c.picture) << picture;
-            EXPECT_EQ(w.Memo1->toPlainText(), story.join(QLatin1Char('\n')));
-            click(w.Button1);
+                EXPECT_EQ(!Child<PictureBox>(w, ("Image" + std::to_string(picture)).c_str())->isHidden(),
+                    picture == c.picture)
+                    << picture;
+            EXPECT_EQ(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), story.join(QLatin1Char('\n')));
+            click(Child<QPushButton>(w, "Button1"));
         });
         EXPECT_EQ(ui.showModal(forms->form45()), ModalResult::Ok);
     }
@@ -127,9 +131,9 @@ TEST_F(YearEnd, TheEndingWindowShowsTheChosenEndingAndSurvivesAMissingStory)
     QFile::remove(QStringLiteral("Data/Ending/End5.end"));
     state.setDiary(Finals({ { 3, "2" } }));
     ui.onModal<TForm45>([](TForm45& w) {
-        EXPECT_EQ(w.Label2->text(), U("Bad End"));
-        EXPECT_TRUE(w.Memo1->toPlainText().contains(U("потерялся")));
-        click(w.Button1);
+        EXPECT_EQ(Child<QLabel>(w, "Label2")->text(), U("Bad End"));
+        EXPECT_TRUE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText().contains(U("потерялся")));
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.showModal(forms->form45());
     EXPECT_TRUE(ui.errors.isEmpty());
@@ -141,13 +145,13 @@ TEST_F(YearEnd, TheExamChoiceRefusesTwoEqualExamsAndKeepsLastYearsChoice)
     ui.onModal<TForm44>([](TForm44& w) {
         EXPECT_EQ(w.FirstChoice(), U("Литература"));
         EXPECT_EQ(w.SecondChoice(), U("Геометрия"));
-        w.ComboBox1->setCurrentText(U("Физика"));
-        w.ComboBox2->setCurrentText(U("Физика"));
-        click(w.Button1);
+        Child<QComboBox>(w, "ComboBox1")->setCurrentText(U("Физика"));
+        Child<QComboBox>(w, "ComboBox2")->setCurrentText(U("Физика"));
+        click(Child<QPushButton>(w, "Button1"));
         EXPECT_TRUE(w.isVisible());
-        w.ComboBox1->setCurrentText(U("История"));
-        w.ComboBox2->setCurrentText(U("ОБЖ"));
-        click(w.Button1);
+        Child<QComboBox>(w, "ComboBox1")->setCurrentText(U("История"));
+        Child<QComboBox>(w, "ComboBox2")->setCurrentText(U("ОБЖ"));
+        click(Child<QPushButton>(w, "Button1"));
         EXPECT_FALSE(w.isVisible());
     });
     EXPECT_EQ(ui.showModal(choice), ModalResult::Ok);
@@ -155,9 +159,9 @@ TEST_F(YearEnd, TheExamChoiceRefusesTwoEqualExamsAndKeepsLastYearsChoice)
 
     // A year later.
     ui.onModal<TForm44>([](TForm44& w) {
-        EXPECT_EQ(w.ComboBox1->currentText(), U("История"));
-        EXPECT_EQ(w.ComboBox2->currentText(), U("ОБЖ"));
-        click(w.Button1);
+        EXPECT_EQ(Child<QComboBox>(w, "ComboBox1")->currentText(), U("История"));
+        EXPECT_EQ(Child<QComboBox>(w, "ComboBox2")->currentText(), U("ОБЖ"));
+        click(Child<QPushButton>(w, "Button1"));
     });
     EXPECT_EQ(ui.showModal(choice), ModalResult::Ok);
 }
@@ -177,16 +181,22 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
             state.setGrade(subject, quarter, algebra ? U("3") : quarter < Quarter3 ? U("5") : U("4"));
     }
     forms->clock().start();
+    LifeLogDay lastDay;
+    lastDay.year = 2006;
+    lastDay.month = 5;
+    lastDay.day = 23;
+    forms->lifeLog().Record(lastDay);
 
     ui.onModal<TForm4>([&](TForm4& w) {
-        EXPECT_EQ(w.gradeLabel(SubjectIndex(U("Химия")), YearGrade)->text(), U("4"));
+        EXPECT_EQ(forms->lifeLog().days().size(), 1); // the year can still be looked at from the diary
+        EXPECT_EQ(DiaryCellText(w, SubjectIndex(U("Химия")), YearGrade), U("4"));
         EXPECT_FALSE(forms->clock().isRunning());
-        click(w.Button1);
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.onModal<TForm44>([](TForm44& w) {
-        w.ComboBox1->setCurrentText(U("История"));
-        w.ComboBox2->setCurrentText(U("ОБЖ"));
-        click(w.Button1);
+        Child<QComboBox>(w, "ComboBox1")->setCurrentText(U("История"));
+        Child<QComboBox>(w, "ComboBox2")->setCurrentText(U("ОБЖ"));
+        click(Child<QPushButton>(w, "Button1"));
     });
     expectExam(3); // algebra: 5
     expectExam(0); // Russian: 2
@@ -195,22 +205,22 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
         const std::pair<const char*, const char*> finals[] = { { "Алгебра", "5" }, { "Русский язык", "2" },
             { "История", "3" }, { "ОБЖ", "4" }, { "Химия", "4" }, { "Физ/ра", "4" } };
         for (const auto& [subject, grade] : finals)
-            EXPECT_EQ(w.gradeLabel(SubjectIndex(U(subject)), FinalGrade)->text(), U(grade)) << subject;
-        EXPECT_EQ(w.gradeLabel(SubjectIndex(U("ОБЖ")), ExamGrade)->text(), U("0"));
-        click(w.Button1);
+            EXPECT_EQ(DiaryCellText(w, SubjectIndex(U(subject)), FinalGrade), U(grade)) << subject;
+        EXPECT_EQ(DiaryCellText(w, SubjectIndex(U("ОБЖ")), ExamGrade), U("0"));
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.onModal<TForm45>([](TForm45& w) {
         EXPECT_EQ(w.Ending(), 5);
-        click(w.Button1);
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.onModal<TForm38>([](TForm38& w) {
-        EXPECT_TRUE(w.Timer1->isActive());
-        EXPECT_EQ(w.Timer1->interval(), 70);
-        EXPECT_EQ(w.Memo1->y(), 440);
-        EXPECT_EQ(w.Label1->x(), -208);
-        EXPECT_EQ(w.Image1->y(), 0);
-        EXPECT_TRUE(w.Memo1->toPlainText().contains(U("СПАСИБО, ЧТО ИГРАЛ!")));
-        click(w.Button1);
+        EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
+        EXPECT_EQ(Child<QTimer>(w, "Timer1")->interval(), 70);
+        EXPECT_EQ(Child<QTextEdit>(w, "Memo1")->y(), 440);
+        EXPECT_EQ(Child<QLabel>(w, "Label1")->x(), -208);
+        EXPECT_EQ(Child<PictureBox>(w, "Image1")->y(), 0);
+        EXPECT_TRUE(Child<QTextEdit>(w, "Memo1")->toPlainText().contains(U("СПАСИБО, ЧТО ИГРАЛ!")));
+        click(Child<QPushButton>(w, "Button1"));
     });
 
     RunSchoolYearEnd(*forms);
@@ -226,7 +236,7 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
             announcements.append(message);
     }
     EXPECT_EQ(announcements, expected);
-    EXPECT_FALSE(forms->form38().Timer1->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form38(), "Timer1")->isActive());
     EXPECT_TRUE(forms->clock().isRunning());
     // A new year for Петя.
     EXPECT_EQ(state.text(Field::PlayerName), U("Петя"));
@@ -234,11 +244,17 @@ TEST_F(YearEnd, FromTheLastBellToANewYearExamSubjectsTakeTheirExamGrades)
     EXPECT_EQ(state.text(Field::Money), U(InfoOf(Field::Money).newGame));
     EXPECT_EQ(state.girlFlag(2), U("0"));
     EXPECT_EQ(state.diary(), DiaryGrades());
+    EXPECT_TRUE(forms->lifeLog().isEmpty());
 }
 
 TEST_F(YearEnd, TheCreditsRollTheTextOutThenTheEndSlidesIn)
 {
     TForm38& credits = forms->form38();
+    auto* text = Child<QTextEdit>(credits, "Memo1");
+    auto* tallPicture = Child<PictureBox>(credits, "Image1");
+    auto* lastPicture = Child<PictureBox>(credits, "Image2");
+    auto* theEnd = Child<QLabel>(credits, "Label1");
+    ASSERT_TRUE(text && tallPicture && lastPicture && theEnd);
     credits.StartScrolling();
     struct Step {
         int ticks; // ticks since the start
@@ -261,20 +277,20 @@ TEST_F(YearEnd, TheCreditsRollTheTextOutThenTheEndSlidesIn)
         SCOPED_TRACE(step.ticks);
         for (; done < step.ticks; ++done)
             credits.Timer1Timer();
-        EXPECT_EQ(credits.Memo1->y(), step.textTop);
-        EXPECT_EQ(credits.Image1->y(), step.pictureTop);
-        EXPECT_EQ(!credits.Image2->isHidden(), step.secondPicture);
-        EXPECT_EQ(credits.Label1->x(), step.endLeft);
+        EXPECT_EQ(text->y(), step.textTop);
+        EXPECT_EQ(tallPicture->y(), step.pictureTop);
+        EXPECT_EQ(!lastPicture->isHidden(), step.secondPicture);
+        EXPECT_EQ(theEnd->x(), step.endLeft);
     }
     credits.StopScrolling();
-    EXPECT_FALSE(credits.Timer1->isActive());
+    EXPECT_FALSE(Child<QTimer>(credits, "Timer1")->isActive());
 
     // The next showing starts from the top again.
     credits.StartScrolling();
-    EXPECT_EQ(credits.Memo1->y(), 440);
-    EXPECT_EQ(credits.Label1->x(), -208);
-    EXPECT_EQ(credits.Image1->y(), 0);
-    EXPECT_TRUE(credits.Image2->isHidden());
+    EXPECT_EQ(text->y(), 440);
+    EXPECT_EQ(theEnd->x(), -208);
+    EXPECT_EQ(tallPicture->y(), 0);
+    EXPECT_TRUE(lastPicture->isHidden());
     credits.StopScrolling();
 }
 
@@ -292,11 +308,11 @@ TEST_F(YearEnd, TheLastBellRingsOnTheTickThatReaches8OnThe24thOfMay2006Only)
         ui.shownWindows.clear();
         if (c.ends) {
             ui.closeNextModalWith(ModalResult::Ok); // the diary
-            ui.onModal<TForm44>([](TForm44& w) { click(w.Button1); });
+            ui.onModal<TForm44>([](TForm44& w) { click(Child<QPushButton>(w, "Button1")); });
             ui.closeNextModalWith(ModalResult::Ok); // the diary again
             ui.onModal<TForm45>([](TForm45& w) {
-                EXPECT_FALSE(w.Memo1->toPlainText().isEmpty());
-                click(w.Button1);
+                EXPECT_FALSE(Child<QPlainTextEdit>(w, "Memo1")->toPlainText().isEmpty());
+                click(Child<QPushButton>(w, "Button1"));
             });
             ui.closeNextModalWith(ModalResult::Ok); // the credits
         }

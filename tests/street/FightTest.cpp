@@ -1,5 +1,6 @@
 // The fist fight: damage, punch power built by changing hands, the wind-up one beat before the strike, the fists.
 #include "GameFixture.h"
+#include "StreetScripts.h"
 #include "street/FistFight.h"
 #include "street/Unit27.h"
 
@@ -90,44 +91,52 @@ TEST_F(Fight, TheWindUpShowsOneBeatBeforeTheStrikeAndTheFistsFlyAndComeBack)
 {
     random.add(99, 100);
     ui.onModal<TForm27>([this](TForm27& w) {
-        EXPECT_TRUE(w.OpponentTimer->isActive());
-        EXPECT_TRUE(w.DecayTimer->isActive());
-        EXPECT_EQ(w.OpponentTimer->interval(), 500);
-        EXPECT_EQ(w.DecayTimer->interval(), 1500);
-        const QImage calm = w.opponentPicture->pixmap().toImage();
+        QTimer* opponentTimer = Child<QTimer>(w, "OpponentTimer");
+        QTimer* decayTimer = Child<QTimer>(w, "DecayTimer");
+        PictureBox* opponent = Child<PictureBox>(w, "opponentPicture");
+        QProgressBar* playerBar = Child<QProgressBar>(w, "playerBar");
+        QProgressBar* opponentBar = Child<QProgressBar>(w, "opponentBar");
+        QProgressBar* powerBar = Child<QProgressBar>(w, "powerBar");
+        QWidget* rightFist = Child(w, "rightFist");
+        QWidget* leftFist = Child(w, "leftFist");
+        EXPECT_TRUE(opponentTimer->isActive());
+        EXPECT_TRUE(decayTimer->isActive());
+        EXPECT_EQ(opponentTimer->interval(), 500);
+        EXPECT_EQ(decayTimer->interval(), 1500);
+        const QImage calm = opponent->pixmap().toImage();
 
         random.add(1, 2);
-        w.OpponentTimerTimer(); // stays calm
+        Fire(w, "OpponentTimer"); // stays calm
         EXPECT_FALSE(w.fight().opponentWindup);
         random.add(0, 2);
-        w.OpponentTimerTimer(); // winds up: the picture changes, no damage yet
-        EXPECT_NE(w.opponentPicture->pixmap().toImage(), calm);
-        EXPECT_EQ(w.playerBar->value(), 30);
-        w.OpponentTimerTimer(); // strikes, no draw
-        EXPECT_EQ(w.opponentPicture->pixmap().toImage(), calm);
-        EXPECT_EQ(w.playerBar->value(), 20);
+        Fire(w, "OpponentTimer"); // winds up: the picture changes, no damage yet
+        EXPECT_NE(opponent->pixmap().toImage(), calm);
+        EXPECT_EQ(playerBar->value(), 30);
+        Fire(w, "OpponentTimer"); // strikes, no draw
+        EXPECT_EQ(opponent->pixmap().toImage(), calm);
+        EXPECT_EQ(playerBar->value(), 20);
 
-        click(w.Button2);
-        EXPECT_EQ(w.rightFist->pos(), TForm27::RightFistPunch);
-        EXPECT_EQ(w.leftFist->pos(), TForm27::LeftFistRest);
-        click(w.Button1); // one punch at a time
-        EXPECT_EQ(w.leftFist->pos(), TForm27::LeftFistRest);
-        EXPECT_EQ(w.powerBar->value(), 1);
-        w.PunchInFlightTimer();
-        EXPECT_EQ(w.rightFist->pos(), TForm27::RightFistRest);
-        EXPECT_EQ(w.opponentBar->value(), 100 - 4);
-        click(w.Button1);
-        EXPECT_EQ(w.leftFist->pos(), TForm27::LeftFistPunch);
-        w.PunchInFlightTimer();
-        EXPECT_EQ(w.opponentBar->value(), 100 - 4 - 5);
-        w.DecayTimerTimer();
-        EXPECT_EQ(w.powerBar->value(), 1);
+        click(ButtonOf(w, "Button2"));
+        EXPECT_EQ(rightFist->pos(), TForm27::RightFistPunch);
+        EXPECT_EQ(leftFist->pos(), TForm27::LeftFistRest);
+        click(ButtonOf(w, "Button1")); // one punch at a time
+        EXPECT_EQ(leftFist->pos(), TForm27::LeftFistRest);
+        EXPECT_EQ(powerBar->value(), 1);
+        Fire(w, "PunchInFlight");
+        EXPECT_EQ(rightFist->pos(), TForm27::RightFistRest);
+        EXPECT_EQ(opponentBar->value(), 100 - 4);
+        click(ButtonOf(w, "Button1"));
+        EXPECT_EQ(leftFist->pos(), TForm27::LeftFistPunch);
+        Fire(w, "PunchInFlight");
+        EXPECT_EQ(opponentBar->value(), 100 - 4 - 5);
+        Fire(w, "DecayTimer");
+        EXPECT_EQ(powerBar->value(), 1);
 
         w.closeWith(ModalResult::No);
     });
     EXPECT_FALSE(forms->form27().FightThug());
-    EXPECT_FALSE(forms->form27().OpponentTimer->isActive());
-    EXPECT_FALSE(forms->form27().DecayTimer->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form27(), "OpponentTimer")->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form27(), "DecayTimer")->isActive());
 }
 
 TEST_F(Fight, ThePasserByFightHasItsOwnCaptionOnlyWhileItLasts)
@@ -137,12 +146,12 @@ TEST_F(Fight, ThePasserByFightHasItsOwnCaptionOnlyWhileItLasts)
     ui.onModal<TForm27>([this](TForm27& w) {
         EXPECT_EQ(w.windowTitle(), "Вы vs Лоха");
         EXPECT_EQ(w.fight().opponentLives.value, 60);
-        EXPECT_EQ(w.playerBar->text(), "0"); // a bar of no lives reads 0, not a busy bar
+        EXPECT_EQ(Child<QProgressBar>(w, "playerBar")->text(), "0"); // a bar of no lives reads 0, not a busy bar
         random.add(0, 2);
-        w.OpponentTimerTimer();
-        w.OpponentTimerTimer();
+        Fire(w, "OpponentTimer");
+        Fire(w, "OpponentTimer");
         EXPECT_FALSE(w.isVisible());
-        w.PunchInFlightTimer(); // nothing after the end changes the result
+        Fire(w, "PunchInFlight"); // nothing after the end changes the result
     });
     EXPECT_FALSE(forms->form27().FightPasserBy());
     EXPECT_EQ(forms->form27().windowTitle(), "Вы vs Гопник");

@@ -1,7 +1,9 @@
 #include "GameFixture.h"
+#include "StreetScripts.h"
 #include "TestHelpers.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "street/GirlRules.h"
 #include "street/GirlScript.h"
 #include "street/PlaceActions.h"
 #include "street/Unit19.h"
@@ -137,6 +139,11 @@ protected:
             "Data/Girls/9.inf", "Data/Girls/9.gdlg", "Data/Girls/Good.bmp", "Data/Girls/Empty.bmp" });
     }
     TForm19& girls() { return forms->form19(); }
+    // Катя .. ОЛЯ are Button1 .. Button10.
+    QPushButton* nameButton(int girl)
+    {
+        return ButtonOf(girls(), QStringLiteral("Button%1").arg(girl + 1).toLatin1().constData());
+    }
     void writeScript(int girl, const QStringList& lines)
     {
         WriteLines1251(QStringLiteral("Data/Girls/%1.gdlg").arg(girl), lines);
@@ -163,6 +170,7 @@ TEST_F(Girls, TalkNeedsHerPresenceTheAuthorityAndForОляTheNineOthers)
         { 9, "500", 8, 0, refused }, // Ира is not charmed yet
         { 9, "219", 9, 1, refused },
         { 9, "220", 9, 0, {} },
+        { 9, "220", 9, 2, absent },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.girl);
@@ -172,17 +180,18 @@ TEST_F(Girls, TalkNeedsHerPresenceTheAuthorityAndForОляTheNineOthers)
         given({ { Field::Authority, c.authority } });
         for (int i = 0; i < 9; ++i)
             state.setCharmed(i, i < c.othersCharmed);
-        click(girls().nameButtons[c.girl]);
-        EXPECT_FALSE(girls().Memo1->toPlainText().isEmpty());
+        EXPECT_EQ(GirlWillTalk(state, c.girl), c.message != refused);
+        click(nameButton(c.girl));
+        EXPECT_FALSE(Child<QPlainTextEdit>(girls(), "Memo1")->toPlainText().isEmpty());
         random.add(c.draw, 3);
         if (c.message.isEmpty()) {
             ui.onModal<TForm20>([](TForm20& talk) {
-                EXPECT_FALSE(talk.Memo1->toPlainText().isEmpty());
-                EXPECT_TRUE(talk.answerButtons[0]->isVisible());
-                click(talk.Button6);
+                EXPECT_FALSE(Child<QPlainTextEdit>(talk, "Memo1")->toPlainText().isEmpty());
+                EXPECT_TRUE(ButtonOf(talk, "Button1")->isVisible());
+                click(ButtonOf(talk, "Button6"));
             });
         }
-        click(girls().Button11);
+        click(ButtonOf(girls(), "Button11"));
         if (c.message.isEmpty()) {
             EXPECT_EQ(ui.shownWindows, QStringList { c.girl == 0 ? "Разговор с Катей" : "Разговор с Олей" });
             EXPECT_EQ(ui.messages, QStringList { "Ну ладно, иди. Приходи еще, поговорим..." });
@@ -199,11 +208,31 @@ TEST_F(Girls, NobodySelectedNeverStartsATalk)
     given({ { Field::Authority, "1000" } });
     for (int draw : { 0, 1, 2 }) {
         random.add(draw, 3);
-        click(girls().Button11);
+        EXPECT_FALSE(RequestGirlTalk(state, -1).talks);
+        random.add(draw, 3);
+        click(ButtonOf(girls(), "Button11"));
     }
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_TRUE(ui.shownWindows.isEmpty());
     EXPECT_EQ(girls().selectedGirl(), -1);
+}
+
+TEST_F(Girls, EveryShowingStrikesOutExactlyTheCharmedGirls)
+{
+    // The second showing finds names struck out by the first: they must become plain again.
+    const std::vector<int> showings[] = { { 0, 5, 9 }, { 1 } };
+    for (const std::vector<int>& charmed : showings) {
+        for (int girl = 0; girl < GirlCount; ++girl)
+            state.setCharmed(girl, std::count(charmed.begin(), charmed.end(), girl) > 0);
+        ui.onModal<TForm19>([&](TForm19& w) {
+            for (int girl = 0; girl < GirlCount; ++girl) {
+                EXPECT_EQ(nameButton(girl)->text(), QString::fromUtf8(GirlButtonCaptions[girl]));
+                EXPECT_EQ(nameButton(girl)->font().strikeOut(), state.charmed(girl)) << "girl " << girl;
+            }
+            click(ButtonOf(w, "Button12"));
+        });
+        GirlsAction(*forms);
+    }
 }
 
 TEST_F(Girls, ConversationEndsInLoveOrRejectionOrNotAtAll)
@@ -228,34 +257,42 @@ TEST_F(Girls, ConversationEndsInLoveOrRejectionOrNotAtAll)
         ui.shownWindows.clear();
         ui.messages.clear();
         state.setCharmed(0, false);
-        ApplyGirlFlagFonts(state, girls().nameButtons);
         writeScript(0, c.script);
         given({ { Field::Authority, "5" } });
-        click(girls().nameButtons[0]);
-        random.add(0, 3);
         QString log;
+        bool struckOut = false;
+        ui.onModal<TForm19>([&](TForm19& w) {
+            click(nameButton(0));
+            random.add(0, 3);
+            click(ButtonOf(w, "Button11"));
+            struckOut = nameButton(0)->font().strikeOut();
+            click(ButtonOf(w, "Button12"));
+        });
         if (!c.windows.isEmpty()) {
             ui.onModal<TForm20>([&](TForm20& talk) {
                 for (int k : c.answers) {
-                    ASSERT_TRUE(talk.answerButtons[k - 1]->isVisible());
-                    click(talk.answerButtons[k - 1]);
+                    QPushButton* answer = ButtonOf(talk, QStringLiteral("Button%1").arg(k).toLatin1().constData());
+                    ASSERT_TRUE(answer->isVisible());
+                    click(answer);
                 }
-                log = talk.Memo1->toPlainText();
+                log = Child<QPlainTextEdit>(talk, "Memo1")->toPlainText();
             });
             if (c.windows.last() == "Это любовь...") {
                 ui.onModal<TForm22>([](TForm22& love) {
-                    EXPECT_TRUE(love.Label1->text().startsWith("Поздравляю! Ваш Разговор с Катей закончился просто "
-                                                               "потрясающе и, по-моему, она в тебя влюбилась"));
-                    click(love.Button1);
+                    EXPECT_TRUE(Child<QLabel>(love, "Label1")
+                                    ->text()
+                                    .startsWith("Поздравляю! Ваш Разговор с Катей закончился просто "
+                                                "потрясающе и, по-моему, она в тебя влюбилась"));
+                    click(ButtonOf(love, "Button1"));
                 });
             } else {
-                ui.onModal<TForm23>([](TForm23& rejection) { click(rejection.Button1); });
+                ui.onModal<TForm23>([](TForm23& rejection) { click(ButtonOf(rejection, "Button1")); });
             }
         }
-        click(girls().Button11);
-        EXPECT_EQ(ui.shownWindows, c.windows);
+        GirlsAction(*forms);
+        EXPECT_EQ(ui.shownWindows, QStringList { "Девушки из класса" } + c.windows);
         EXPECT_EQ(state.girlFlag(0), c.flag);
-        EXPECT_EQ(girls().nameButtons[0]->font().strikeOut(), QString(c.flag) == "1");
+        EXPECT_EQ(struckOut, QString(c.flag) == "1");
         if (c.windows.isEmpty()) {
             ASSERT_EQ(ui.messages.size(), 1);
             EXPECT_TRUE(ui.messages[0].startsWith("Разговор не получился")) << ui.messages[0].toStdString();
@@ -268,28 +305,29 @@ TEST_F(Girls, ConversationEndsInLoveOrRejectionOrNotAtAll)
 
 TEST_F(Girls, LikingIndicatorShowsAFaceForAHundredTicksAndSurvivesAMissingPicture)
 {
+    using Face = TForm20::FaceState;
     TForm20& talk = forms->form20();
     writeScript(0, ScriptOf(2));
     ASSERT_TRUE(talk.Start(0, "Катей"));
     ui.sleptMilliseconds = 0;
-    click(talk.answerButtons[1]); // a good answer
+    click(ButtonOf(talk, "Button2")); // a good answer
     EXPECT_EQ(ui.sleptMilliseconds, 1000);
-    EXPECT_EQ(talk.faceState(), "1");
-    talk.Timer1Timer();
-    EXPECT_EQ(talk.faceState(), "3");
-    EXPECT_FALSE(talk.Image2->image().isNull());
+    EXPECT_EQ(talk.faceState(), Face::ShowGood);
+    Fire(talk, "Timer1");
+    EXPECT_EQ(talk.faceState(), Face::CountingDown);
+    EXPECT_FALSE(Child<PictureBox>(talk, "Image2")->image().isNull());
     for (int tick = 0; tick < 99; ++tick)
-        talk.Timer1Timer();
-    EXPECT_EQ(talk.faceState(), "3");
-    talk.Timer1Timer();
-    EXPECT_EQ(talk.faceState(), "0");
+        Fire(talk, "Timer1");
+    EXPECT_EQ(talk.faceState(), Face::CountingDown);
+    Fire(talk, "Timer1");
+    EXPECT_EQ(talk.faceState(), Face::Idle);
     EXPECT_EQ(talk.faceCountdown(), 100);
 
     // Bad.bmp is missing here: the player hears of it once, not on every tick.
     ui.expectErrorBoxes();
-    click(talk.answerButtons[0]);
+    click(ButtonOf(talk, "Button1"));
     for (int tick = 0; tick < 5; ++tick)
-        QMetaObject::invokeMethod(talk.Timer1, "timeout", Qt::DirectConnection);
+        Fire(talk, "Timer1");
     EXPECT_EQ(ui.errors.size(), 1);
-    EXPECT_EQ(talk.faceState(), "3");
+    EXPECT_EQ(talk.faceState(), Face::CountingDown);
 }

@@ -2,6 +2,7 @@
 // played through the windows.
 #include "street/MiniGames.h"
 #include "GameFixture.h"
+#include "StreetScripts.h"
 #include "TestHelpers.h"
 #include "game/ClockEvents.h"
 #include "street/ClickPicture.h"
@@ -39,17 +40,17 @@ protected:
     static void runTitles(TForm36& w)
     {
         for (int i = 0; i < 3; ++i)
-            w.Timer1Timer();
+            Fire(w, "Timer1");
     }
 
     // A step of the zombies in which each grows as much as it can.
     void fastestStep(TForm36& w)
     {
         for (int i = 0; i < ZombieCount; ++i) {
-            const int range = w.zombie(i).size.width() / 5;
+            const int range = w.shooter().zombie(i).size.width() / 5;
             random.add(range - 1, range);
         }
-        w.Timer3Timer();
+        Fire(w, "Timer3");
     }
 
     void charmAllGirls()
@@ -115,6 +116,49 @@ TEST(MiniGameRules, AZombieGrowsByLessThanAFifthOfItsWidthAndTheStepsSpeedUpTo70
         EXPECT_EQ(AdvanceInterval(secondsLeft), interval) << secondsLeft << " s left";
 }
 
+TEST(MiniGameRules, TheShooterStartsAfreshOnlyWhenAskedOrLostAndNeverResetsItsCountdown)
+{
+    ScriptedRandom random;
+    ZombieShooter shooter;
+    random.add({ 0, 1, 2, 0, 1 });
+    ASSERT_TRUE(shooter.BeginShow());
+    EXPECT_FALSE(shooter.BeginShow()); // showing again goes on where it was
+    const ShooterTitle titles[] = { ShooterTitle::Title1, ShooterTitle::Title2, ShooterTitle::Intro };
+    for (ShooterTitle title : titles) {
+        EXPECT_TRUE(shooter.TitleBeat());
+        EXPECT_EQ(shooter.title(), title);
+    }
+    EXPECT_FALSE(shooter.TitleBeat()); // the intro waits for "Новая игра"
+    shooter.BeginPlay();
+    EXPECT_TRUE(shooter.shooting());
+    EXPECT_FALSE(shooter.CountdownBeat());
+    EXPECT_EQ(shooter.secondsLeft(), ZombieCountdownStart - 1);
+
+    // Lost: the zombies come as close as they can until one reaches the player.
+    bool reached = false;
+    for (int step = 0; step < 60 && !reached; ++step) {
+        for (int i = 0; i < ZombieCount; ++i)
+            random.add(shooter.zombie(i).size.width() / 5 - 1);
+        reached = shooter.AdvanceBeat();
+    }
+    ASSERT_TRUE(reached);
+    EXPECT_FALSE(shooter.shooting());
+    EXPECT_TRUE(shooter.startsAfresh());
+    random.add({ 2, 2, 2, 2, 2 });
+    ASSERT_TRUE(shooter.BeginShow());
+    EXPECT_EQ(shooter.zombie(4).size, ZombieAtRest);
+    EXPECT_EQ(shooter.zombie(4).frame, 2);
+    EXPECT_EQ(shooter.secondsLeft(), ZombieCountdownStart - 1);
+
+    // Won: the last second runs out.
+    shooter.BeginPlay();
+    while (shooter.secondsLeft() > 1)
+        EXPECT_FALSE(shooter.CountdownBeat());
+    EXPECT_TRUE(shooter.CountdownBeat());
+    EXPECT_FALSE(shooter.shooting());
+    EXPECT_TRUE(random.usedUp());
+}
+
 TEST_F(MiniGamesTest, TheOfferComesOnlyOn3February2006At1620)
 {
     const struct {
@@ -142,7 +186,7 @@ TEST_F(MiniGamesTest, TheOfferComesOnlyOn3February2006At1620)
     bool clockRanDuringOffer = true;
     ui.onModal<TForm37>([&](TForm37& w) {
         clockRanDuringOffer = forms->clock().isRunning();
-        click(w.Button2);
+        click(ButtonOf(w, "Button2"));
     });
     ClockEvents(*forms).GameOfferCheck();
     EXPECT_FALSE(clockRanDuringOffer);
@@ -181,33 +225,43 @@ TEST_F(MiniGamesTest, RefusingLosingAndWinningTheShooterDecideAuthorityMoodAndTh
         given({ { Field::Money, U("100") }, { Field::Authority, U("10") }, { Field::Mood, U("50") } });
         charmAllGirls();
         ui.messages.clear();
-        ui.onModal<TForm37>([&](TForm37& w) { click(c.play == Play::Refuse ? w.Button2 : w.Button1); });
+        ui.onModal<TForm37>([&](TForm37& w) { click(ButtonOf(w, c.play == Play::Refuse ? "Button2" : "Button1")); });
         if (c.play != Play::Refuse) {
             scriptZombieFrames();
             ui.onModal<TForm36>([&](TForm36& w) {
                 runTitles(w);
                 if (c.play == Play::GiveUpAtIntro)
-                    return click(w.Button2);
-                click(w.Button1);
+                    return click(ButtonOf(w, "Button2"));
+                click(ButtonOf(w, "Button1"));
                 if (c.play == Play::GiveUpInPlay)
-                    return click(w.Button3);
-                // The last second of the countdown: the zombies are gone, the girl is saved.
-                w.ZombieCountdown->setText(QStringLiteral("1"));
-                w.Timer2Timer();
-                EXPECT_TRUE(w.Button6->isVisible());
-                EXPECT_FALSE(w.Zombies[0]->isVisible());
-                click(w.Button6);
+                    return click(ButtonOf(w, "Button3"));
+                // Hold out to the last second of the countdown: then the zombies are gone and the girl is saved.
+                while (w.shooter().secondsLeft() > 1)
+                    Fire(w, "Timer2");
+                EXPECT_FALSE(ButtonOf(w, "Button6")->isVisible());
+                Fire(w, "Timer2");
+                EXPECT_TRUE(ButtonOf(w, "Button6")->isVisible());
+                EXPECT_FALSE(Child(w, "Zombie1")->isVisible());
+                click(ButtonOf(w, "Button6"));
             });
         }
+        ChangeWatch watch(state, ui);
         forms->form37().OfferTheGame();
+        // What the school thinks changes the panel only once the player has read it.
+        EXPECT_EQ(watch.shownBefore[Field::Authority], 2);
+        if (c.play == Play::Survive) {
+            EXPECT_EQ(watch.shownBefore[Field::Mood], 2);
+        } else {
+            EXPECT_EQ(watch.girlsShownBefore, 2);
+        }
         EXPECT_EQ(state.text(Field::Money), U(c.money));
         EXPECT_EQ(state.text(Field::Authority), U(c.authority));
         EXPECT_EQ(state.text(Field::Mood), U(c.mood));
         EXPECT_EQ(charmedGirls(), c.charmed);
         EXPECT_EQ(ui.messages, (QStringList { SchoolTalks, U(c.verdict) }));
     }
-    EXPECT_FALSE(forms->form36().Timer2->isActive());
-    EXPECT_FALSE(forms->form36().Timer3->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form36(), "Timer2")->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form36(), "Timer3")->isActive());
 }
 
 TEST_F(MiniGamesTest, ZombiesReachingThePlayerEndTheGameAndYesStartsAgainWithTheCountdownKept)
@@ -215,48 +269,53 @@ TEST_F(MiniGamesTest, ZombiesReachingThePlayerEndTheGameAndYesStartsAgainWithThe
     scriptZombieFrames();
     ui.onModal<TForm36>([&](TForm36& w) {
         runTitles(w);
-        ASSERT_TRUE(w.Button1->isVisible());
-        click(w.Button1);
-        EXPECT_EQ(w.Shooting, U("1"));
-        w.Timer2Timer();
-        w.Timer2Timer();
-        ASSERT_EQ(w.secondsLeft(), ZombieCountdownStart - 2);
+        ASSERT_TRUE(ButtonOf(w, "Button1")->isVisible());
+        click(ButtonOf(w, "Button1"));
+        EXPECT_TRUE(w.shooter().shooting());
+        Fire(w, "Timer2");
+        Fire(w, "Timer2");
+        ASSERT_EQ(w.shooter().secondsLeft(), ZombieCountdownStart - 2);
+        EXPECT_EQ(Child<QLabel>(w, "ZombieCountdown")->text(), QString::number(ZombieCountdownStart - 2));
 
         // A shot at the background sounds; a hit zombie falls back far away after a short pause.
-        press(w.Image1);
+        press(Child(w, "Image1"));
         fastestStep(w);
-        press(w.Zombies[2]);
-        EXPECT_EQ(w.Zombies[2]->size(), ZombieAtRest);
+        QWidget* third = Child(w, "Zombie3");
+        press(third);
+        EXPECT_EQ(third->size(), ZombieAtRest);
+        EXPECT_EQ(w.shooter().zombie(2).size, ZombieAtRest);
         EXPECT_EQ(ui.sleptMilliseconds, 150);
-        EXPECT_EQ(w.Timer3->interval(), ZombieCountdownStart - 2);
+        EXPECT_EQ(Child<QTimer>(w, "Timer3")->interval(), ZombieCountdownStart - 2);
 
+        QLabel* gameOver = Child<QLabel>(w, "Label1");
         int steps = 0;
-        while (!w.Label1->isVisible() && steps++ < 60)
+        while (!gameOver->isVisible() && steps++ < 60)
             fastestStep(w);
-        EXPECT_TRUE(w.Button4->isVisible());
-        EXPECT_TRUE(w.Button5->isVisible());
-        EXPECT_EQ(w.Shooting, U("0"));
-        EXPECT_EQ(w.ShowTrigger, U("0"));
-        EXPECT_FALSE(w.Timer2->isActive() || w.Timer3->isActive());
+        EXPECT_TRUE(ButtonOf(w, "Button4")->isVisible());
+        EXPECT_TRUE(ButtonOf(w, "Button5")->isVisible());
+        EXPECT_FALSE(w.shooter().shooting());
+        EXPECT_TRUE(w.shooter().startsAfresh());
+        EXPECT_FALSE(Child<QTimer>(w, "Timer2")->isActive() || Child<QTimer>(w, "Timer3")->isActive());
         EXPECT_EQ(ui.sleptMilliseconds, 150 + 1000);
 
         // "ДА": from the titles again, with the countdown where it stopped.
         scriptZombieFrames();
-        click(w.Button4);
-        EXPECT_TRUE(w.Timer1->isActive());
-        EXPECT_FALSE(w.Label1->isVisible() || w.Button4->isVisible() || w.Zombies[0]->isVisible());
-        EXPECT_EQ(w.zombie(0).size, ZombieAtRest);
-        EXPECT_EQ(w.secondsLeft(), ZombieCountdownStart - 2);
+        click(ButtonOf(w, "Button4"));
+        EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
+        EXPECT_FALSE(gameOver->isVisible() || ButtonOf(w, "Button4")->isVisible() || Child(w, "Zombie1")->isVisible());
+        EXPECT_EQ(w.shooter().zombie(0).size, ZombieAtRest);
+        EXPECT_EQ(w.shooter().secondsLeft(), ZombieCountdownStart - 2);
         runTitles(w);
-        click(w.Button1);
-        click(w.Button3);
+        click(ButtonOf(w, "Button1"));
+        click(ButtonOf(w, "Button3"));
     });
     // The cheat editor's way in: the game alone, without the offer or its consequences.
     given({ { Field::Authority, U("7") } });
     forms->StartShooter();
     EXPECT_EQ(state.text(Field::Authority), U("7"));
     EXPECT_TRUE(ui.messages.isEmpty());
-    EXPECT_FALSE(forms->form36().Timer1->isActive() || forms->form36().Timer2->isActive());
+    EXPECT_FALSE(
+        Child<QTimer>(forms->form36(), "Timer1")->isActive() || Child<QTimer>(forms->form36(), "Timer2")->isActive());
 }
 
 TEST_F(MiniGamesTest, BallGameHitsRaiseTheMoodUpTo100)
@@ -276,17 +335,23 @@ TEST_F(MiniGamesTest, BallGameHitsRaiseTheMoodUpTo100)
         ui.messages.clear();
         random.add(4, BallCellCount);
         ui.onModal<TForm31>([&](TForm31& w) {
-            EXPECT_EQ(w.BallScore->text(), U("0"));
-            EXPECT_TRUE(w.Timer1->isActive());
-            w.Timer1Timer();
-            EXPECT_EQ(w.Image2->pos(), QPoint(144, 144));
+            EXPECT_EQ(Child<QLabel>(w, "BallScore")->text(), U("0"));
+            EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
+            Fire(w, "Timer1");
+            QWidget* ball = Child(w, "Image2");
+            EXPECT_EQ(ball->pos(), QPoint(144, 144));
             for (int i = 0; i < c.hits; ++i)
-                press(w.Image2);
-            click(w.Button1);
+                press(ball);
+            EXPECT_EQ(Child<QLabel>(w, "BallScore")->text(), QString::number(c.hits));
+            click(ButtonOf(w, "Button1"));
         });
+        ChangeWatch watch(state, ui);
         forms->form31().Play();
         EXPECT_EQ(state.text(Field::Mood), U(c.moodAfter)) << c.hits << " hits";
         EXPECT_EQ(ui.messages, c.messages);
-        EXPECT_FALSE(forms->form31().Timer1->isActive());
+        if (c.hits > 0 && QString(c.mood) != "100") {
+            EXPECT_EQ(watch.shownBefore[Field::Mood], 1); // the mood rises once the player has read by how much
+        }
+        EXPECT_FALSE(Child<QTimer>(forms->form31(), "Timer1")->isActive());
     }
 }

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "StreetScripts.h"
 #include "TestHelpers.h"
 #include "core/TextFile.h"
 #include "street/SmsReplies.h"
@@ -99,8 +100,10 @@ protected:
     }
     TForm30& phone() { return forms->form30(); }
     TForm33& sms() { return forms->form33(); }
-    void type(const QString& text) { sms().Memo1->setPlainText(text); }
-    bool shown(QGroupBox* panel) { return !panel->isHidden(); }
+    QPlainTextEdit* memo() { return Child<QPlainTextEdit>(sms(), "Memo1"); }
+    QString counter() { return Child<QLabel>(sms(), "Label2")->text(); }
+    void type(const QString& text) { memo()->setPlainText(text); }
+    bool shown(const char* panel) { return !Child<QGroupBox>(sms(), panel)->isHidden(); }
 };
 }
 
@@ -114,10 +117,10 @@ TEST_F(Phone, CallsTestTheCreditFirstAndChargeAfterTheTalk)
         const char* creditAfter;
     };
     const Case cases[] = {
-        { phone().Button4, "119", 20, {}, "119" },
-        { phone().Button4, "120", 20, { "Девушки из класса" }, "0" },
-        { phone().Button5, "500", 29, { "Разговор с мамой" }, "371" },
-        { phone().Button5, "99", 0, {}, "99" },
+        { ButtonOf(phone(), "Button4"), "119", 20, {}, "119" },
+        { ButtonOf(phone(), "Button4"), "120", 20, { "Девушки из класса" }, "0" },
+        { ButtonOf(phone(), "Button5"), "500", 29, { "Разговор с мамой" }, "371" },
+        { ButtonOf(phone(), "Button5"), "99", 0, {}, "99" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.credit);
@@ -136,40 +139,40 @@ TEST_F(Phone, CallsTestTheCreditFirstAndChargeAfterTheTalk)
 
     ui.messages.clear();
     given({ { Field::PhoneCredit, "-3" } });
-    click(phone().Button3);
+    click(ButtonOf(phone(), "Button3"));
     EXPECT_EQ(ui.messages, QStringList { "Сумма на счете: -3 USC" });
 
     ui.shownWindows.clear();
     ui.closeNextModalWith(ModalResult::Ok);
-    click(phone().Button6);
+    click(ButtonOf(phone(), "Button6"));
     ui.closeNextModalWith(ModalResult::Ok);
-    click(phone().Button2);
+    click(ButtonOf(phone(), "Button2"));
     EXPECT_EQ(ui.shownWindows, (QStringList { forms->form31().windowTitle(), "Сообщения SMS" }));
 }
 
 TEST_F(Phone, CounterCountsTheFirstThreeShownLinesAndTheBoxHoldsSeventy)
 {
     type("привет как дела");
-    EXPECT_EQ(sms().Label2->text(), "55");
+    EXPECT_EQ(counter(), "55");
     type("раз\nдва\nтри\nчетыре");
-    EXPECT_EQ(sms().Label2->text(), "61");
+    EXPECT_EQ(counter(), "61");
     // A long line wraps inside the box; the shown lines still hold every character.
     type(QString("слово ").repeated(11));
-    const QStringList lines = ShownLines(*sms().Memo1);
+    const QStringList lines = ShownLines(*memo());
     EXPECT_GE(lines.size(), 3);
     EXPECT_EQ(lines.join(""), QString("слово ").repeated(11));
-    EXPECT_EQ(sms().Label2->text(), QString::number(70 - lines[0].size() - lines[1].size() - lines[2].size()));
+    EXPECT_EQ(counter(), QString::number(70 - lines[0].size() - lines[1].size() - lines[2].size()));
     type(QString("x").repeated(90));
-    EXPECT_EQ(sms().Memo1->toPlainText().size(), 70);
+    EXPECT_EQ(memo()->toPlainText().size(), 70);
     // Typing into a full box in the middle changes nothing; the cursor stays where it was.
     type(QString("a").repeated(60) + QString("b").repeated(10));
-    QTextCursor cursor = sms().Memo1->textCursor();
+    QTextCursor cursor = memo()->textCursor();
     cursor.setPosition(60);
-    sms().Memo1->setTextCursor(cursor);
-    sms().Memo1->insertPlainText("XYZ");
-    EXPECT_EQ(sms().Memo1->toPlainText(), QString("a").repeated(60) + QString("b").repeated(10));
-    EXPECT_EQ(sms().Memo1->textCursor().position(), 60);
-    EXPECT_EQ(sms().Label2->text(), "0");
+    memo()->setTextCursor(cursor);
+    memo()->insertPlainText("XYZ");
+    EXPECT_EQ(memo()->toPlainText(), QString("a").repeated(60) + QString("b").repeated(10));
+    EXPECT_EQ(memo()->textCursor().position(), 60);
+    EXPECT_EQ(counter(), "0");
 }
 
 TEST_F(Phone, SendingChargesWaitsAndRepliesFromTheFile)
@@ -177,51 +180,52 @@ TEST_F(Phone, SendingChargesWaitsAndRepliesFromTheFile)
     WriteLines1251("Data/SMS/answer_sms.asms",
         { "Ответы", "'привет'дела", "===", "Отлично!", "Нормально", "Запасной", "-", "'", "===", "Чего?", "-" });
     given({ { Field::PhoneCredit, "19" } });
-    click(sms().Button1);
+    click(ButtonOf(sms(), "Button1"));
     EXPECT_EQ(ui.messages, QStringList { "У вас не хватает USC на отправку SMS" });
-    EXPECT_FALSE(shown(sms().composePanel));
+    EXPECT_FALSE(shown("composePanel"));
 
     // "Ответить" opens the compose panel without looking at the credit.
-    click(sms().Button7);
-    EXPECT_TRUE(shown(sms().composePanel));
+    click(ButtonOf(sms(), "Button7"));
+    EXPECT_TRUE(shown("composePanel"));
     type("Привет, как дела?");
-    click(sms().Button4);
-    EXPECT_TRUE(shown(sms().recipientPanel));
-    sms().ListBox1->setCurrentRow(4);
+    click(ButtonOf(sms(), "Button4"));
+    EXPECT_TRUE(shown("recipientPanel"));
+    Child<QListWidget>(sms(), "ListBox1")->setCurrentRow(4);
     random.add(1, 2);
-    click(sms().Button5);
+    click(ButtonOf(sms(), "Button5"));
     EXPECT_EQ(state.text(Field::PhoneCredit), "-1");
     EXPECT_EQ(ui.sleptMilliseconds, 3000);
-    EXPECT_EQ(sms().Label3->text(), "Сообщение Привет, как дела?... успешно отправлено адресату Вероника");
-    EXPECT_FALSE(shown(sms().composePanel));
-    EXPECT_TRUE(shown(sms().sendingPanel));
-    EXPECT_TRUE(shown(sms().newMessagePanel));
-    EXPECT_EQ(sms().Inbox->toPlainText(), "Нормально\nОТ: Вероника");
-    click(sms().Button6);
-    EXPECT_TRUE(shown(sms().inboxPanel));
+    EXPECT_EQ(
+        Child<QLabel>(sms(), "Label3")->text(), "Сообщение Привет, как дела?... успешно отправлено адресату Вероника");
+    EXPECT_FALSE(shown("composePanel"));
+    EXPECT_TRUE(shown("sendingPanel"));
+    EXPECT_TRUE(shown("newMessagePanel"));
+    EXPECT_EQ(Child<QPlainTextEdit>(sms(), "Inbox")->toPlainText(), "Нормально\nОТ: Вероника");
+    click(ButtonOf(sms(), "Button6"));
+    EXPECT_TRUE(shown("inboxPanel"));
 
     // A message nobody has an answer for: the sending panel stays, the inbox keeps the last reply.
     WriteLines1251("Data/SMS/answer_sms.asms", { "'пока", "===", "Пока!", "-" });
-    click(sms().Button7);
-    EXPECT_TRUE(sms().Memo1->toPlainText().isEmpty());
+    click(ButtonOf(sms(), "Button7"));
+    EXPECT_TRUE(memo()->toPlainText().isEmpty());
     type("Привет");
-    click(sms().Button5);
+    click(ButtonOf(sms(), "Button5"));
     EXPECT_EQ(state.text(Field::PhoneCredit), "-21");
-    EXPECT_EQ(sms().Inbox->toPlainText(), "Нормально\nОТ: Вероника");
+    EXPECT_EQ(Child<QPlainTextEdit>(sms(), "Inbox")->toPlainText(), "Нормально\nОТ: Вероника");
 
     // Without the reply file the player sees the error; the message has been paid for.
     QFile::remove("Data/SMS/answer_sms.asms");
     given({ { Field::PhoneCredit, "100" } });
     ui.expectErrorBoxes();
-    click(sms().Button5);
+    click(ButtonOf(sms(), "Button5"));
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(state.text(Field::PhoneCredit), "80");
-    EXPECT_TRUE(shown(sms().sendingPanel));
+    EXPECT_TRUE(shown("sendingPanel"));
 
     // Every showing starts with the first classmate.
     ui.onModal<TForm33>([](TForm33& w) {
-        EXPECT_EQ(w.ListBox1->currentItem()->text(), "Костэн");
-        click(w.Button3);
+        EXPECT_EQ(Child<QListWidget>(w, "ListBox1")->currentItem()->text(), "Костэн");
+        click(ButtonOf(w, "Button3"));
     });
     ui.showModal(sms());
 }

@@ -9,6 +9,7 @@
 #include "street/Unit42.h"
 #include "town/Unit5.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>
@@ -35,9 +36,9 @@ protected:
     {
         ui.onModal<TForm40>([there](TForm40& w) {
             there(w);
-            click(w.Button2);
+            click(ButtonOf(w, "Button2"));
         });
-        forms->form39().DistrictClick(k);
+        click(Child<QToolButton>(forms->form39(), QStringLiteral("District%1").arg(k).toLatin1().constData()));
     }
 
     // An approach that reaches the victim, who is talked with as the test says.
@@ -45,7 +46,7 @@ protected:
     {
         random.add(0, 2);
         ui.onModal<TForm41>(talk);
-        click(w.Button4);
+        click(ButtonOf(w, "Button4"));
     }
 };
 }
@@ -59,14 +60,21 @@ TEST_F(Robbery, OnlyAGoodFighterMayStartAndTheMapHighlightsTheDistrictUnderTheMo
 
     given({ { Field::FightSkill, "60" } });
     ui.onModal<TForm39>([](TForm39& map) {
+        // The mouse comes to rest on a district.
+        auto hover = [&](const char* district) {
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(Child<QToolButton>(map, district), &enter);
+        };
+        QToolButton* third = Child<QToolButton>(map, "District3");
         EXPECT_EQ(map.hoveredDistrict(), 0);
-        EXPECT_EQ(map.districtButtons[2]->toolTip(), U("Район лохов, шестерок и петушков"));
-        const QImage plain = map.districtButtons[2]->icon().pixmap(300, 250).toImage();
-        map.DistrictHover(3);
-        EXPECT_NE(map.districtButtons[2]->icon().pixmap(300, 250).toImage(), plain);
-        map.DistrictHover(1);
-        EXPECT_EQ(map.districtButtons[2]->icon().pixmap(300, 250).toImage(), plain);
-        click(map.Button1);
+        EXPECT_EQ(third->toolTip(), U("Район лохов, шестерок и петушков"));
+        const QImage plain = third->icon().pixmap(300, 250).toImage();
+        hover("District3");
+        EXPECT_EQ(map.hoveredDistrict(), 3);
+        EXPECT_NE(third->icon().pixmap(300, 250).toImage(), plain);
+        hover("District1");
+        EXPECT_EQ(third->icon().pixmap(300, 250).toImage(), plain);
+        click(ButtonOf(map, "Button1"));
     });
     click(Child<QPushButton>(forms->form5(), "Button10"));
     EXPECT_TRUE(ui.errors.isEmpty());
@@ -76,27 +84,30 @@ TEST_F(Robbery, EachDistrictStartsWithItsCrowdAndTheStreetNeverEmpties)
 {
     const int people[] = { 8, 5, 3, 10 };
     for (int k = 1; k <= 4; ++k)
-        lurkIn(k, [&](TForm40& w) { EXPECT_EQ(w.PeopleAround->text(), QString::number(people[k - 1])); });
+        lurkIn(k,
+            [&](TForm40& w) { EXPECT_EQ(Child<QLabel>(w, "PeopleAround")->text(), QString::number(people[k - 1])); });
 
     lurkIn(3, [this](TForm40& w) {
+        QLabel* peopleAround = Child<QLabel>(w, "PeopleAround");
         EXPECT_EQ(w.width(), TForm40::NarrowWidth);
-        EXPECT_TRUE(w.Timer1->isActive());
+        EXPECT_TRUE(Child<QTimer>(w, "Timer1")->isActive());
         random.add({ 0, 2 }); // fewer by 2
-        w.Timer1Timer();
+        Fire(w, "Timer1");
         random.add({ 0, 2 });
-        w.Timer1Timer();
-        EXPECT_EQ(w.PeopleAround->text(), "1");
+        Fire(w, "Timer1");
+        EXPECT_EQ(peopleAround->text(), "1");
         random.add({ 1, 2 });
-        w.Timer1Timer();
-        EXPECT_EQ(w.PeopleAround->text(), "3");
-        click(w.Button1);
+        Fire(w, "Timer1");
+        EXPECT_EQ(peopleAround->text(), "3");
+        EXPECT_EQ(w.people(), 3);
+        click(ButtonOf(w, "Button1"));
         EXPECT_EQ(w.width(), TForm40::WideWidth);
-        EXPECT_FALSE(w.Button1->isEnabled());
-        click(w.Button3);
+        EXPECT_FALSE(ButtonOf(w, "Button1")->isEnabled());
+        click(ButtonOf(w, "Button3"));
         EXPECT_EQ(w.width(), TForm40::NarrowWidth);
-        EXPECT_TRUE(w.Button1->isEnabled());
+        EXPECT_TRUE(ButtonOf(w, "Button1")->isEnabled());
     });
-    EXPECT_FALSE(forms->form40().Timer1->isActive());
+    EXPECT_FALSE(Child<QTimer>(forms->form40(), "Timer1")->isActive());
 }
 
 TEST_F(Robbery, ACrowdOfSixOrMoreMayStandInTheWay)
@@ -134,17 +145,17 @@ TEST_F(Robbery, ACrowdOfSixOrMoreMayStandInTheWay)
 TEST_F(Robbery, OneTalkADayEvenAfterLeavingAndComingBackAndFailedApproachesDoNotCount)
 {
     lurkIn(3, [this](TForm40& w) {
-        click(w.Button1);
+        click(ButtonOf(w, "Button1"));
         random.add({ 1, 0 }); // slips away
-        click(w.Button4);
+        click(ButtonOf(w, "Button4"));
         EXPECT_EQ(state.text(Field::RobberyAllowedToday), "1");
-        reachVictim(w, [](TForm41& victim) { click(victim.Button5); });
+        reachVictim(w, [](TForm41& victim) { click(ButtonOf(victim, "Button5")); });
         EXPECT_EQ(state.text(Field::RobberyAllowedToday), "0");
-        click(w.Button4);
+        click(ButtonOf(w, "Button4"));
     });
     lurkIn(2, [](TForm40& w) {
-        click(w.Button1);
-        click(w.Button4);
+        click(ButtonOf(w, "Button1"));
+        click(ButtonOf(w, "Button4"));
     });
     EXPECT_EQ(ui.messages,
         (QStringList { U("Стой, куда побежал-то? Какой-то пугливый ботаник попался..."), U(Tired), U(Tired) }));
@@ -170,15 +181,20 @@ TEST_F(Robbery, EveryEndingOfTheVictimsTalk)
         given({ { Field::Money, "10" }, { Field::RobberyAllowedToday, "1" } });
         ui.messages.clear();
         WriteScript(VictimScript, OneStepTo(c.code));
+        ChangeWatch watch(state, ui);
         lurkIn(3, [&](TForm40& w) {
             reachVictim(w, [&](TForm41& victim) {
                 for (int draw : c.draws)
                     random.add(draw);
-                click(victim.Button2);
+                click(ButtonOf(victim, "Button2"));
                 EXPECT_FALSE(victim.isVisible());
             });
         });
         EXPECT_EQ(ui.messages, QStringList { U(c.message) });
+        // The money he hands over comes once the player has read about it.
+        if (QString(c.money) != "10") {
+            EXPECT_EQ(watch.shownBefore[Field::Money], 1);
+        }
         EXPECT_EQ(state.text(Field::Money), U(c.money));
         EXPECT_EQ(state.text(Field::RobberyAllowedToday), "0");
     }
@@ -194,9 +210,9 @@ TEST_F(Robbery, AFightWithTheVictimEndsInHisPocketsOrInLostAuthority)
             ui.onModal<TForm27>([](TForm27& fight) { fight.closeWith(ModalResult::Yes); });
             ui.onModal<TForm42>([this](TForm42& loot) {
                 random.add(24, 25);
-                click(loot.Button1);
+                click(ButtonOf(loot, "Button1"));
             });
-            click(victim.Button1);
+            click(ButtonOf(victim, "Button1"));
         });
     });
     EXPECT_EQ(state.text(Field::Money), "34");
@@ -205,14 +221,16 @@ TEST_F(Robbery, AFightWithTheVictimEndsInHisPocketsOrInLostAuthority)
     // Lost: five points of authority go.
     given({ { Field::RobberyAllowedToday, "1" } });
     ui.messages.clear();
+    ChangeWatch watch(state, ui);
     lurkIn(3, [this](TForm40& w) {
         reachVictim(w, [this](TForm41& victim) {
             random.add(0, 50);
             ui.onModal<TForm27>([](TForm27& fight) { fight.closeWith(ModalResult::No); });
-            click(victim.Button4);
+            click(ButtonOf(victim, "Button4"));
         });
     });
     EXPECT_EQ(state.text(Field::Authority), "15");
+    EXPECT_EQ(watch.shownBefore[Field::Authority], 1);
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.messages.first().startsWith(U("Ха-ха-ха! Какой-то лох победил вас")));
 }
@@ -223,7 +241,7 @@ TEST_F(Robbery, ABrokenVictimScriptDoesNotUseUpTheDay)
     ui.expectErrorBoxes();
     lurkIn(3, [this](TForm40& w) {
         random.add(0, 2);
-        click(w.Button4);
+        click(ButtonOf(w, "Button4"));
     });
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(state.text(Field::RobberyAllowedToday), "1");

@@ -1,12 +1,17 @@
-// Small conversation scripts written for the street tests, in the game's ten-line node format.
+// Small conversation scripts written for the street tests, in the game's ten-line node format, and the ways the
+// tests drive the street windows: their timers and buttons found by name.
 #pragma once
 
+#include "ScriptedUi.h"
 #include "TestHelpers.h"
+#include "core/GameState.h"
 #include "core/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTimer>
+#include <map>
 
 struct TestNode {
     const char* line;
@@ -41,3 +46,39 @@ inline QStringList OneStepTo(const char* outcome)
 {
     return ScriptLines({ { "Слышь, стоять!", 2, 2, 2 }, { "Ну все, понял.", 1, 1, 1, outcome } });
 }
+
+// Lets a window's timer go off once, as if its time had come.
+inline void Fire(const QObject& window, const char* timer)
+{
+    QTimer* found = Child<QTimer>(window, timer);
+    ASSERT_NE(found, nullptr);
+    QMetaObject::invokeMethod(found, "timeout", Qt::DirectConnection);
+}
+
+// A window's button found by its name; fails the test when there is none.
+inline QPushButton* ButtonOf(const QObject& window, const char* name) { return Child<QPushButton>(window, name); }
+
+// Notes, at every change of a field and of the girls' flags, how many messages the player had been shown by then, so
+// a test sees whether the panel moved before the player had read why.
+class ChangeWatch {
+public:
+    ChangeWatch(TGameState& state, const ScriptedUi& ui)
+    {
+        m_connections[0] = QObject::connect(
+            &state, &TGameState::changed, [this, &ui](Field field) { shownBefore[field] = ui.messages.size(); });
+        m_connections[1] = QObject::connect(
+            &state, &TGameState::girlFlagsChanged, [this, &ui] { girlsShownBefore = ui.messages.size(); });
+    }
+    ~ChangeWatch()
+    {
+        for (const QMetaObject::Connection& connection : m_connections)
+            QObject::disconnect(connection);
+    }
+
+    // The messages shown before the last change of each field that changed.
+    std::map<Field, qsizetype> shownBefore;
+    qsizetype girlsShownBefore = -1; // -1: the flags did not change
+
+private:
+    QMetaObject::Connection m_connections[2];
+};

@@ -10,7 +10,6 @@
 #include "street/Unit29.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
@@ -38,8 +37,8 @@ protected:
     void meetThug(std::function<void(TForm25&)> inTalk)
     {
         ui.onModal<TForm26>([](TForm26& story) {
-            EXPECT_TRUE(story.Label1->text().startsWith(U("Идете вы как-то вечером")));
-            click(story.Button1);
+            EXPECT_TRUE(Child<QLabel>(story, "Label1")->text().startsWith(U("Идете вы как-то вечером")));
+            click(ButtonOf(story, "Button1"));
         });
         ui.onModal<TForm25>([inTalk](TForm25& w) {
             inTalk(w);
@@ -54,13 +53,13 @@ protected:
         random.add(win ? 0 : 99, 100); // the thug's lives - 1
         ui.onModal<TForm27>([this, win](TForm27& fight) {
             if (win) {
-                fight.Button1Click();
-                fight.PunchInFlightTimer(); // 1 + 3 = 4 of 1 life
+                click(ButtonOf(fight, "Button1"));
+                Fire(fight, "PunchInFlight"); // 1 + 3 = 4 of 1 life
             } else {
                 for (int beat = 0; beat < 3; ++beat) {
                     random.add(0, 2);
-                    fight.OpponentTimerTimer(); // wind-up
-                    fight.OpponentTimerTimer(); // strike of 10
+                    Fire(fight, "OpponentTimer"); // wind-up
+                    Fire(fight, "OpponentTimer"); // strike of 10
                 }
             }
         });
@@ -110,9 +109,11 @@ TEST_F(Thug, HandingOverLeavesATwentiethRoundedHalfToEven)
         SCOPED_TRACE(c[0]);
         EXPECT_EQ(MoneyAfterHandingOver(c[0]), c[1]);
     }
-    meetThug([](TForm25& w) { click(w.Button4); });
+    ChangeWatch watch(state, ui);
+    meetThug([](TForm25& w) { click(ButtonOf(w, "Button4")); });
     EXPECT_EQ(state.text(Field::Money), "1");
     EXPECT_EQ(ui.messages, QStringList { U(HandOver) });
+    EXPECT_EQ(watch.shownBefore[Field::Money], 1); // the money goes once the player has read why
 }
 
 TEST_F(Thug, RunningAwayWorksOnceInFour)
@@ -122,7 +123,7 @@ TEST_F(Thug, RunningAwayWorksOnceInFour)
         given({ { Field::Money, "19" } });
         ui.messages.clear();
         random.add(draw, 4);
-        meetThug([](TForm25& w) { click(w.Button6); });
+        meetThug([](TForm25& w) { click(ButtonOf(w, "Button6")); });
         EXPECT_EQ(state.text(Field::Money), draw == 0 ? "19" : "0");
         EXPECT_EQ(ui.messages, (QStringList { U(Stop), U(draw == 0 ? Escaped : Caught) }));
     }
@@ -133,8 +134,8 @@ TEST_F(Thug, AWonFightGivesAuthorityWhateverThePocketsHeldALostOneTheMoney)
     // "НЕТ" in the loot window still earns the respect.
     meetThug([this](TForm25& w) {
         fightAs(true);
-        ui.onModal<TForm28>([](TForm28& loot) { click(loot.Button2); });
-        click(w.Button5);
+        ui.onModal<TForm28>([](TForm28& loot) { click(ButtonOf(loot, "Button2")); });
+        click(ButtonOf(w, "Button5"));
     });
     EXPECT_EQ(state.text(Field::Authority), "12");
     EXPECT_EQ(state.text(Field::Money), "19");
@@ -145,18 +146,20 @@ TEST_F(Thug, AWonFightGivesAuthorityWhateverThePocketsHeldALostOneTheMoney)
         fightAs(true);
         ui.onModal<TForm28>([this](TForm28& loot) {
             random.add(20, 21);
-            click(loot.Button1);
+            click(ButtonOf(loot, "Button1"));
         });
-        click(w.Button5);
+        click(ButtonOf(w, "Button5"));
     });
     EXPECT_EQ(state.text(Field::Money), "39");
     EXPECT_EQ(ui.messages, (QStringList { U("В карманах у гопника вы нашли 20 рублей."), U(Respect) }));
 
     ui.messages.clear();
+    ChangeWatch watch(state, ui);
     meetThug([this](TForm25& w) {
         fightAs(false);
-        click(w.Button5);
+        click(ButtonOf(w, "Button5"));
     });
+    EXPECT_EQ(watch.shownBefore[Field::Money], 1);
     EXPECT_EQ(state.text(Field::Money), "0");
     EXPECT_EQ(state.text(Field::Authority), "17");
     EXPECT_EQ(ui.messages, QStringList { U(Robbed) });
@@ -167,23 +170,23 @@ TEST_F(Thug, EveryEndingOfTheTalkDoesWhatItsCodeSays)
     // war: the answers close, the fixed buttons still work.
     WriteScript(ThugScript, OneStepTo("war"));
     meetThug([this](TForm25& w) {
-        click(w.Button1);
-        for (QPushButton* answer : { w.Button1, w.Button2, w.Button3 }) {
-            EXPECT_FALSE(answer->isEnabled());
-            EXPECT_EQ(answer->text(), U("По нормальному с ним вы уже не договорите"));
+        click(ButtonOf(w, "Button1"));
+        for (const char* answer : { "Button1", "Button2", "Button3" }) {
+            EXPECT_FALSE(ButtonOf(w, answer)->isEnabled());
+            EXPECT_EQ(ButtonOf(w, answer)->text(), U("По нормальному с ним вы уже не договорите"));
         }
         EXPECT_TRUE(w.isVisible());
-        click(w.Button2); // a disabled answer does nothing
+        click(ButtonOf(w, "Button2")); // a disabled answer does nothing
         EXPECT_EQ(w.script().CurrentNode(), 2);
         random.add(0, 4);
-        click(w.Button6);
+        click(ButtonOf(w, "Button6"));
     });
     EXPECT_EQ(ui.messages, (QStringList { U(Stop), U(Escaped) }));
 
     // ch1, ch2, ch3: as the fixed buttons.
     ui.messages.clear();
     WriteScript(ThugScript, OneStepTo("ch1"));
-    meetThug([](TForm25& w) { click(w.Button3); });
+    meetThug([](TForm25& w) { click(ButtonOf(w, "Button3")); });
     EXPECT_EQ(ui.messages, QStringList { U(HandOver) });
     EXPECT_EQ(state.text(Field::Money), "1");
 
@@ -191,7 +194,7 @@ TEST_F(Thug, EveryEndingOfTheTalkDoesWhatItsCodeSays)
     WriteScript(ThugScript, OneStepTo("ch2"));
     meetThug([this](TForm25& w) {
         fightAs(false);
-        click(w.Button1);
+        click(ButtonOf(w, "Button1"));
     });
     EXPECT_EQ(ui.messages, QStringList { U(Robbed) });
 
@@ -199,7 +202,7 @@ TEST_F(Thug, EveryEndingOfTheTalkDoesWhatItsCodeSays)
     given({ { Field::Money, "40" } });
     WriteScript(ThugScript, OneStepTo("ch3"));
     random.add(2, 4);
-    meetThug([](TForm25& w) { click(w.Button2); });
+    meetThug([](TForm25& w) { click(ButtonOf(w, "Button2")); });
     EXPECT_EQ(ui.messages, (QStringList { U(Stop), U(Caught) }));
     EXPECT_EQ(state.text(Field::Money), "0");
 
@@ -208,9 +211,9 @@ TEST_F(Thug, EveryEndingOfTheTalkDoesWhatItsCodeSays)
     given({ { Field::Money, "40" } });
     WriteScript(ThugScript, OneStepTo("win"));
     meetThug([this](TForm25& w) {
-        ui.onModal<TForm29>([](TForm29& end) { click(end.Button1); });
-        click(w.Button1);
-        EXPECT_EQ(w.Memo1->toPlainText(), U("Слышь, стоять!\n\nНу все, понял."));
+        ui.onModal<TForm29>([](TForm29& end) { click(ButtonOf(end, "Button1")); });
+        click(ButtonOf(w, "Button1"));
+        EXPECT_EQ(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), U("Слышь, стоять!\n\nНу все, понял."));
     });
     EXPECT_TRUE(ui.messages.isEmpty());
     EXPECT_EQ(state.text(Field::Money), "40");
@@ -222,12 +225,12 @@ TEST_F(Thug, ASecondTalkStartsWithACleanLogAndOpenAnswers)
     WriteScript(ThugScript, OneStepTo("war"));
     for (int talk = 0; talk < 2; ++talk) {
         meetThug([this](TForm25& w) {
-            EXPECT_EQ(w.Memo1->toPlainText(), U("Слышь, стоять!"));
-            EXPECT_TRUE(w.Button1->isEnabled());
-            EXPECT_EQ(w.Button1->text(), U("Слышь, стоять! / 1"));
-            click(w.Button1);
+            EXPECT_EQ(Child<QPlainTextEdit>(w, "Memo1")->toPlainText(), U("Слышь, стоять!"));
+            EXPECT_TRUE(ButtonOf(w, "Button1")->isEnabled());
+            EXPECT_EQ(ButtonOf(w, "Button1")->text(), U("Слышь, стоять! / 1"));
+            click(ButtonOf(w, "Button1"));
             random.add(0, 4);
-            click(w.Button6);
+            click(ButtonOf(w, "Button6"));
         });
     }
 }
@@ -244,16 +247,16 @@ TEST_F(Thug, ABrokenScriptIsReportedAndTheEveningGoesOn)
     // An answer leading to a node that is not there ends the talk with a message; nothing changes.
     WriteScript(ThugScript, ScriptLines({ { "Ну?", 7, 7, 7 } }));
     ui.expectErrorBoxes();
-    meetThug([](TForm25& w) { click(w.Button1); });
+    meetThug([](TForm25& w) { click(ButtonOf(w, "Button1")); });
     EXPECT_EQ(ui.errors.size(), 2);
     EXPECT_TRUE(ui.errors.last().contains("7"));
     EXPECT_EQ(state.text(Field::Money), "19");
 
-    // The trigger was set back, so a mended script talks again.
+    // A mended script talks again.
     WriteScript(ThugScript, OneStepTo("win"));
     meetThug([this](TForm25& w) {
-        ui.onModal<TForm29>([](TForm29& end) { click(end.Button1); });
-        click(w.Button1);
+        ui.onModal<TForm29>([](TForm29& end) { click(ButtonOf(end, "Button1")); });
+        click(ButtonOf(w, "Button1"));
     });
-    EXPECT_EQ(forms->form25().TalkTrigger->text(), "0");
+    EXPECT_EQ(ui.shownWindows.last(), U("Happy End - рукопожатие"));
 }

@@ -1,9 +1,26 @@
 #include "GameFixture.h"
+#include "TestHelpers.h"
+#include "game/Unit1.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+QString PanelText(const TForm1& main, Field field)
+{
+    const QLineEdit* box = Child<QLineEdit>(main, InfoOf(field).name);
+    return box ? box->text() : QStringLiteral("(no box for %1)").arg(QString::fromLatin1(InfoOf(field).name));
+}
+
+QString DiaryCellText(const QWidget& diary, int subject, int column)
+{
+    const QByteArray name = QStringLiteral("grade%1_%2").arg(subject).arg(column).toLatin1();
+    const QLabel* cell = Child<QLabel>(diary, name.constData());
+    return cell ? cell->text() : QStringLiteral("(no cell %1)").arg(QString::fromLatin1(name));
+}
 
 GameFixture::GameFixture()
     : forms(std::make_unique<Forms>())

@@ -11,6 +11,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class TForm1;
+
+// The text the main window's status panel shows for a field, found by the field's name as a panel box.
+QString PanelText(const TForm1& main, Field field);
+// The grade the diary window shows in a subject's (diary order) column.
+QString DiaryCellText(const QWidget& diary, int subject, int column);
+
 class GameFixture : public testing::Test {
 protected:
     GameFixture();

@@ -3,7 +3,6 @@
 #include "core/Errors.h"
 #include "core/Picture.h"
 #include "core/WrapButton.h"
-#include "street/PlaceActions.h"
 #include "town/CopyInOut.h"
 #include "town/Unit10.h"
 #include "town/Unit11.h"
@@ -250,36 +249,6 @@ TEST_F(LocationWindows, RobberyNeedsSixtyPointsOfFighting)
     click(Child<QPushButton>(forms->form5(), "Button10"));
     EXPECT_EQ(ui.errors, QStringList { "'шестьдесят' is not a valid integer value" });
     EXPECT_EQ(ui.shownWindows.size(), 2);
-}
-
-TEST_F(LocationWindows, GirlsNamesAreStruckOutExactlyForFlagOne)
-{
-    QWidget girls;
-    std::array<QPushButton*, GirlCount> made {};
-    for (int i = 0; i < GirlCount; ++i)
-        made[i] = new QPushButton(QString::fromUtf8(GirlButtonCaptions[i]), &girls);
-    EXPECT_EQ(FindGirlButtons(girls), made);
-
-    const char* const flags[GirlCount] = { "1", "0", "", "1 ", "Да", "1", "11", "01", "-1", "1" };
-    for (int i = 0; i < GirlCount; ++i)
-        state.setCharmed(i, QString::fromUtf8(flags[i]) == QLatin1String("1"));
-    made[1]->setFont([&] {
-        QFont struck = made[1]->font();
-        struck.setStrikeOut(true);
-        return struck;
-    }()); // left over from an earlier showing: must become plain again
-    ApplyGirlFlagFonts(state, FindGirlButtons(girls));
-    for (int i = 0; i < GirlCount; ++i)
-        EXPECT_EQ(made[i]->font().strikeOut(), i == 0 || i == 5 || i == 9) << "girl " << i;
-
-    // A window without all the names: the missing ones are passed over.
-    QWidget partial;
-    auto* katya = new QPushButton("Катя", &partial);
-    auto found = FindGirlButtons(partial);
-    EXPECT_EQ(found[0], katya);
-    EXPECT_EQ(std::count(found.begin(), found.end(), nullptr), GirlCount - 1);
-    ApplyGirlFlagFonts(state, found);
-    EXPECT_TRUE(katya->font().strikeOut());
 }
 
 TEST_F(LocationWindows, EveryOtherPlaceButtonOpensItsWindow)
