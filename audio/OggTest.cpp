@@ -61,6 +61,10 @@ TForm34::TForm34(GameWindows& windows)
     Timer1->setInterval(1000);
     Connect(Timer1, &QTimer::timeout, this, &TForm34::Timer1Timer);
     Connect(positionSlider, &QSlider::sliderReleased, this, &TForm34::SliderReleased);
+    NameControls({ { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" },
+        { openButton, "openButton" }, { playButton, "playButton" }, { pauseButton, "pauseButton" },
+        { stopButton, "stopButton" }, { exitButton, "exitButton" }, { positionSlider, "positionSlider" },
+        { Timer1, "Timer1" } });
 }
 
 TForm34::~TForm34() = default;

@@ -51,6 +51,12 @@ public:
     // The player, once FormShow has made it.
     TOggPlayer* player() const { return m_player.get(); }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The controls, named as here for tests and tools.
     QLineEdit* Edit1; // the summary of the open file
     QLineEdit* Edit2; // the path to open
     QLineEdit* Edit3; // shows who holds the music
@@ -61,13 +67,8 @@ public:
     QPushButton* stopButton;
     QPushButton* exitButton;
     QSlider* positionSlider;
-    QTimer* Timer1;
+    QTimer* Timer1; // notices the end of a track
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void markStopped();
     // Starts the track asked for last, unless the player is still stopping or this already runs further out.
     void startAskedTrack();

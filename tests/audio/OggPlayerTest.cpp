@@ -298,30 +298,30 @@ TEST_F(PlayerWindowTest, OpensWithASummaryRefusesWhilePlayingAndSaysStopOnceAtTh
     WriteBytes(dir + "/short.mp3", ShortMP3());
     WriteBytes(dir + "/clip.wav", QByteArray("RIFF....WAVE"));
 
-    window.Edit2->setText("clip.wav");
+    Child<QLineEdit>(window, "Edit2")->setText("clip.wav");
     ui.expectErrorBoxes(2); // the clip is no stream, and opening while playing is refused
-    click(window.openButton);
+    click(Child<QPushButton>(window, "openButton"));
     EXPECT_EQ(ui.errors, QStringList({ "Error : Invalid stream file" }));
 
-    window.Edit2->setText("short.mp3");
-    click(window.openButton);
-    EXPECT_EQ(window.Edit1->text(), "Title : , 44100Hz, 128KBPS, Stereo, 0:01");
-    click(window.playButton);
+    Child<QLineEdit>(window, "Edit2")->setText("short.mp3");
+    click(Child<QPushButton>(window, "openButton"));
+    EXPECT_EQ(Child<QLineEdit>(window, "Edit1")->text(), "Title : , 44100Hz, 128KBPS, Stereo, 0:01");
+    click(Child<QPushButton>(window, "playButton"));
     EXPECT_TRUE(window.Music().Started());
     EXPECT_EQ(window.Music().track(), TMusicState::Track::Playing);
     // The window shows the state as before.
-    EXPECT_EQ(window.Edit3->text(), "YES");
-    EXPECT_EQ(window.Edit4->text(), "PLAY");
-    click(window.openButton);
+    EXPECT_EQ(Child<QLineEdit>(window, "Edit3")->text(), "YES");
+    EXPECT_EQ(Child<QLineEdit>(window, "Edit4")->text(), "PLAY");
+    click(Child<QPushButton>(window, "openButton"));
     EXPECT_EQ(ui.errors.value(1), "Error : Cannot open file while playing");
     EXPECT_EQ(window.player()->State(), TOggPlayer::Playing);
 
     ASSERT_TRUE(RunUntil([&] { return window.player()->State() == TOggPlayer::Stopped; }, PatientWait));
     EXPECT_EQ(window.Music().track(), TMusicState::Track::RunOut);
-    EXPECT_EQ(window.Edit4->text(), "STOP");
+    EXPECT_EQ(Child<QLineEdit>(window, "Edit4")->text(), "STOP");
     EXPECT_TRUE(window.Music().TakeRunOut());
     window.Timer1Timer();
-    EXPECT_EQ(window.Edit4->text(), "WAIT");
+    EXPECT_EQ(Child<QLineEdit>(window, "Edit4")->text(), "WAIT");
     EXPECT_FALSE(window.Music().TakeRunOut());
 }
 

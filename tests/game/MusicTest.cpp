@@ -102,7 +102,7 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
     EXPECT_EQ(main.mediaPlayer().FileName(), lines[2]);
     EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_NE(forms->form34().player(), nullptr);
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
 }
 
 TEST(TrackChanges, AChangeAskedForDuringOneIsMadeOnceAfterIt)
@@ -161,7 +161,7 @@ TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
     EXPECT_TRUE(ui.errors[0].contains("PlayList.grpl"));
     EXPECT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_NE(forms->form34().player(), nullptr);
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
     // The load dialog switches the watch on as it closes; with no track it finds nothing to move on from.
     EXPECT_TRUE(MusicWatchOn(forms->form1()));
 }
@@ -182,8 +182,8 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     EXPECT_EQ(ui.fileDialogs.at(0).defaultSuffix, "grpl");
     // Track 1 is an MP3 (in capitals): the compressed player gets it.
     EXPECT_EQ(Tracks(main)->currentIndex(), 1);
-    EXPECT_EQ(compressed.Edit2->text(), "music/first.MP3");
-    EXPECT_TRUE(compressed.Timer1->isActive());
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit2")->text(), "music/first.MP3");
+    EXPECT_TRUE(Child<QTimer>(compressed, "Timer1")->isActive());
     EXPECT_TRUE(MusicWatchOn(main));
 
     // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
@@ -193,8 +193,8 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Noticed);
     EXPECT_EQ(compressed.Music().holder(), TMusicState::Holder::MediaPlayer);
-    EXPECT_EQ(compressed.Edit4->text(), "WAIT");
-    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit4")->text(), "WAIT");
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit3")->text(), "NO");
     EXPECT_EQ(main.mediaPlayer().FileName(), "music/second.mid");
     EXPECT_TRUE(MusicWatchOn(main));
     // A compressed track that ran out earlier does not skip the media player's track.
@@ -229,7 +229,7 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     EXPECT_EQ(Tracks(main)->count(), 2);
     EXPECT_EQ(main.trackPaths(), QStringList({ "Без музыки", "a.mid" }));
     EXPECT_FALSE(MusicWatchOn(main));
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
 
     // A cancelled dialog changes nothing.
     ui.answerFileDialog(QString());
