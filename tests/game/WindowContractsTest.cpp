@@ -1,4 +1,4 @@
-// What holds for every window the game makes at start-up: a screen reader reads every value as it is shown, and the
+// What holds for every window of the game: a screen reader reads every value as it is shown, and the
 // player can always leave a window (or is told that it is not there yet).
 #include "GameFixture.h"
 #include "core/GameWindow.h"
@@ -21,7 +21,11 @@
 
 namespace {
 
-using WindowContracts = GameFixture;
+// Every window of the game, made for the walk.
+class WindowContracts : public GameFixture {
+protected:
+    WindowContracts() { forms->MakeAllWindows(); }
+};
 
 std::vector<TGameWindow*> GameWindowsMade()
 {
