@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <csetjmp>
 #include <cstdio>
@@ -260,6 +261,18 @@ void PictureBox::showEvent(QShowEvent* event)
     QLabel::showEvent(event);
     if (m_renderedSize != size())
         render();
+}
+
+void PictureBox::hideEvent(QHideEvent* event)
+{
+    QLabel::hideEvent(event);
+    // Dropped once the events of the closing have run, so a window hidden and shown again at once keeps its drawing.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() || m_renderedSize.isEmpty())
+            return;
+        m_renderedSize = QSize();
+        setPixmap(QPixmap());
+    });
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
