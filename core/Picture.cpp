@@ -270,6 +270,9 @@ void PictureBox::hideEvent(QHideEvent* event)
     QTimer::singleShot(0, this, [this] {
         if (isVisible() || m_renderedSize.isEmpty())
             return;
+        // The artwork leaves the cache too: a window shown again draws it anew, a matter of milliseconds.
+        if (!m_art.isEmpty())
+            QPixmapCache::remove(ArtKey(m_art, m_renderedSize, devicePixelRatioF()));
         m_renderedSize = QSize();
         setPixmap(QPixmap());
     });
