@@ -260,15 +260,47 @@ QWidget* TForm1::makeCommandColumn()
 QLineEdit* TForm1::display(Field field) const
 {
     auto found = m_displays.find(field);
-    return found == m_displays.end() ? nullptr : found->second;
+    if (found == m_displays.end())
+        return nullptr;
+    if (m_pendingFields.test(int(field))) {
+        m_pendingFields.reset(int(field));
+        setBox(field, found->second);
+    }
+    return found->second;
 }
 
+// The state tells of a field only when its text changed; on a window out of sight the box waits until it is shown.
 void TForm1::showField(Field field)
 {
-    if (QLineEdit* box = display(field)) {
-        box->setText(m_state.text(field));
-        box->setCursorPosition(0);
+    auto found = m_displays.find(field);
+    if (found == m_displays.end())
+        return;
+    if (!isVisible()) {
+        m_pendingFields.set(int(field));
+        return;
     }
+    m_pendingFields.reset(int(field));
+    setBox(field, found->second);
+}
+
+void TForm1::setBox(Field field, QLineEdit* box) const
+{
+    const QString& text = m_state.text(field);
+    if (box->text() == text)
+        return;
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void TForm1::setPendingBoxes() const
+{
+    if (m_pendingFields.none())
+        return;
+    for (auto [field, box] : m_displays) {
+        if (m_pendingFields.test(int(field)))
+            setBox(field, box);
+    }
+    m_pendingFields.reset();
 }
 
 bool TForm1::GirlFlagsBoxVisible() const { return !girlFlagsBox->isHidden(); }
@@ -329,6 +361,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::showEvent(QShowEvent* event)
 {
+    setPendingBoxes();
     QWidget::showEvent(event);
     if (!event->spontaneous())
         QTimer::singleShot(0, this, &TForm1::FormShow);

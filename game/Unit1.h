@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QWidget>
+#include <bitset>
 #include <map>
 
 class GameWindows;
@@ -119,6 +120,9 @@ private:
     QWidget* makeCommandColumn();
     QLineEdit* makeDisplay(Field field, bool bold);
     void showField(Field field);
+    // Sets the field's box, or the boxes of the fields that changed while the window was hidden.
+    void setBox(Field field, QLineEdit* box) const;
+    void setPendingBoxes() const;
     void showGirlFlags();
     void girlFlagsBoxEdited();
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
@@ -131,6 +135,9 @@ private:
     GameClock m_clock;
     ClockEvents m_events;
     std::map<Field, QLineEdit*> m_displays;
+    // Fields changed while the window was hidden: a hidden panel lays out no text, its boxes are set when the window
+    // is shown or a box is asked for.
+    mutable std::bitset<FieldCount> m_pendingFields;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
 };

@@ -41,6 +41,7 @@ QString Describe(QWidget* window, QAbstractButton* button)
 
 TEST_F(Keyboard, TabReachesEveryButtonOfEveryWindowAndEachWindowHasAtMostOneDefaultButton)
 {
+    forms->MakeAllWindows();
     std::vector<QWidget*> windows { &forms->form1() };
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (qobject_cast<TGameWindow*>(widget))

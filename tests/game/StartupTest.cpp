@@ -165,6 +165,9 @@ TEST_F(Startup, SpeedButtonsAndPausesKeepTheClockAsTheyShould)
 TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
 {
     TForm1& main = forms->form1();
+    // The panel on screen (a hidden one is brought up to date when it is shown: tests/game/PanelTest.cpp).
+    main.StartupDone = QStringLiteral("1");
+    main.show();
     for (const FieldInfo& info : FieldTable) {
         if (!info.caption) {
             continue;
@@ -196,10 +199,11 @@ TEST_F(Startup, TickWithANonNumericValueReportsItWithTheClockHeldAndGoesOn)
     EXPECT_TRUE(clock.isRunning());
 }
 
-// The windows are all made at start-up, so none of them may draw its pictures before the player opens it; a shown
-// window has every picture drawn at the size of its box, and a box resized on screen is drawn again at the new size.
+// A window made draws none of its pictures before the player opens it; a shown window has every picture drawn at the
+// size of its box, and a box resized on screen is drawn again at the new size.
 TEST_F(Startup, WindowsDrawTheirPicturesOnlyWhenShown)
 {
+    forms->MakeAllWindows();
     int boxes = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         for (PictureBox* box : window->findChildren<PictureBox*>()) {
