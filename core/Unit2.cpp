@@ -2,7 +2,6 @@
 #include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
-#include "core/Picture.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,10 +13,6 @@ TForm2::TForm2(GameWindows& windows)
 {
     AddBackground(this, QStringLiteral(":/art/sleep_background.svg"));
 
-    auto* picture = new PictureBox(this);
-    picture->setFixedSize(120, 120);
-    picture->setArt(QStringLiteral(":/art/sleep_small.svg"));
-
     Label1 = new QLabel(QStringLiteral("А не поздно ли куда-то идти?!?"), this);
     SetHeadingPoints(Label1, 16);
     SetTextColor(Label1, Palette::MoonLight);
@@ -27,9 +22,8 @@ TForm2::TForm2(GameWindows& windows)
     Button1 = MakeButton(this, QStringLiteral("Я все понял, извини."), QSize(200, 33), this, &TForm2::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(picture, 0, Qt::AlignHCenter);
-    layout->addSpacing(16);
+    // The moon and the alarm clock are the background's own; the words stand under them.
+    layout->addStretch(3);
     layout->addWidget(Label1);
     layout->addStretch();
     layout->addWidget(Button1, 0, Qt::AlignHCenter);

@@ -1,5 +1,6 @@
 #include "town/Unit12.h"
 
+#include "core/EnterKey.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -30,6 +31,9 @@ TForm12::TForm12(GameWindows& windows)
     Button3 = MakeExitButton(this, QStringLiteral("Отойти от копилки"));
     Connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+    // Enter in either amount field moves that amount, whichever button the window would press by default.
+    PressOnEnter(Edit1, Button1);
+    PressOnEnter(Edit2, Button2);
 
     auto* moves = new QGridLayout;
     moves->setHorizontalSpacing(6);

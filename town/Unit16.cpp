@@ -1,5 +1,6 @@
 #include "town/Unit16.h"
 
+#include "core/EnterKey.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -48,6 +49,7 @@ TForm16::TForm16(GameWindows& windows)
     Button1->setDefault(true);
     Connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
     Connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    PressOnEnter(Edit1, Button1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
