@@ -59,17 +59,8 @@ void SaveGameCommand(GameWindows& windows)
         const QString path = AskForFile(windows, Dialog::Save);
         if (path.isEmpty())
             return;
-        // Writing goes through a temporary file that replaces the target only when complete, so a folder or a
-        // device file in its place must be refused here rather than swapped away.
-        const QFileInfo target(path);
-        if (target.exists() && target.isDir())
-            throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
-        if (target.exists() && !target.isFile())
-            throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
-
         bool changed = false;
-        const QStringList lines = SavedGameLines(windows.state(), &changed);
-        WriteLines1251(path, lines);
+        WriteSavedGame(path, SavedGameLines(windows.state(), &changed));
         ui().message(QStringLiteral("Успешно сохранено!"));
         if (changed) {
             ui().message(QStringLiteral("В имени (или названии мобильника) были знаки, которые в файл сохранения не "
@@ -84,18 +75,39 @@ void LoadGameCommand(GameWindows& windows)
 {
     try {
         const QString path = AskForFile(windows, Dialog::Load);
-        if (path.isEmpty())
-            return;
+        if (!path.isEmpty() && LoadSavedGame(windows, path))
+            ui().message(QStringLiteral("Успешно загружено!"));
+    } catch (const EGameError& error) {
+        ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
+    }
+}
+
+void WriteSavedGame(const QString& path, const QStringList& lines)
+{
+    // Writing goes through a temporary file that replaces the target only when complete, so a folder or a device
+    // file in its place must be refused here rather than swapped away.
+    const QFileInfo target(path);
+    if (target.exists() && target.isDir())
+        throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
+    if (target.exists() && !target.isFile())
+        throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
+    WriteLines1251(path, lines);
+}
+
+bool LoadSavedGame(GameWindows& windows, const QString& path)
+{
+    try {
         const QStringList lines = ReadLines1251(path);
         const QString problem = CheckSavedGameLines(lines);
         if (!problem.isEmpty()) {
             ui().errorBox(QStringLiteral("Файл «%1» не похож на сохранённую игру: %2.\nИгра осталась прежней.")
                               .arg(QDir::toNativeSeparators(path), problem));
-            return;
+            return false;
         }
         ApplySavedGameLines(windows.state(), lines);
-        ui().message(QStringLiteral("Успешно загружено!"));
+        return true;
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
+        return false;
     }
 }
