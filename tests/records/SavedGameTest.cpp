@@ -440,8 +440,8 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
     // Cancelled: the game goes on from the start values, with the typed name and no introduction.
     TForm1& main = forms->form1();
     ui.onModal<TForm3>([](TForm3& w) {
-        w.Edit1->setText("Петя Ёлкин");
-        QTest::mouseClick(w.Button2, Qt::LeftButton);
+        Child<QLineEdit>(w, "Edit1")->setText("Петя Ёлкин");
+        click(Child<QPushButton>(w, "Button2"));
     });
     ui.answerFileDialog("");
     main.FormShow();
@@ -460,7 +460,7 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowLoadsTheChosenFile)
     const QStringList saved = SavedGameLines(state);
     WriteBytes("game.sav", Crlf(saved));
     ResetForNewGame(state);
-    ui.onModal<TForm3>([](TForm3& w) { QTest::mouseClick(w.Button2, Qt::LeftButton); });
+    ui.onModal<TForm3>([](TForm3& w) { click(Child<QPushButton>(w, "Button2")); });
     ui.answerFileDialog("game.sav");
     forms->form1().FormShow();
     EXPECT_EQ(SavedGameLines(state), saved);
