@@ -28,6 +28,7 @@ void KeepFailureNote(const QString& reason)
     // The player reads this at the next start; the terminal, if any, hears of it at once.
     std::fprintf(stderr, "Автосохранение не удалось: %s\n", reason.toLocal8Bit().constData());
     try {
+        QDir::current().mkpath(QLatin1String(SaveFolder));
         WriteLines1251(InSaveFolder(FailureNoteName), SplitLines(reason));
     } catch (const EGameError&) {
         // The folder takes no file at all: the terminal's line is all that can be done.
