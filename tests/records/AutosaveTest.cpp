@@ -11,7 +11,6 @@
 #include <QRandomGenerator>
 #include <csignal>
 #include <functional>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,18 +66,7 @@ TEST_F(Autosave, AFailedAutosaveKeepsTheLastOneAndIsToldOnceAtTheNextStart)
     }
 
     // A disk that takes no more (here the file-size limit, which fails a write part way as a full disk does).
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        alarm(20);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit { 100, 100 };
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(WriteAutosave(state).isEmpty() ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a cut write was not refused";
+    EXPECT_TRUE(InChildWithFileSizeLimit([&] { return !WriteAutosave(state).isEmpty(); })) << "a cut write was kept";
     EXPECT_EQ(ReadBytes(AutosavePath()), kept);
 
     // An autosave that succeeds again makes the old failure moot.
