@@ -87,8 +87,13 @@ void TApplication::watchQuitRequests()
     action.sa_handler = OnQuitSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : QuitSignals)
+    for (int signal : QuitSignals) {
+        // A signal the program was started with ignored stays ignored: "nohup trambul" outlives its terminal.
+        struct sigaction previous = {};
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
         ::sigaction(signal, &action, nullptr);
+    }
 
     // Logging out: the session manager asks the program to keep its data before the session ends.
     connect(
@@ -102,7 +107,10 @@ void TApplication::takeQuitSignal()
     [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], bytes, sizeof bytes);
     // Asked once, the game leaves by itself; a further signal ends the program at once.
     m_signalNotifier->setEnabled(false);
-    for (int signal : QuitSignals)
-        std::signal(signal, SIG_DFL);
+    for (int signal : QuitSignals) {
+        struct sigaction current = {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == OnQuitSignal)
+            std::signal(signal, SIG_DFL);
+    }
     emit quitRequested();
 }

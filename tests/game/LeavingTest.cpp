@@ -173,6 +173,11 @@ public:
             environment.insert("TRAMBUL_TEST_CONTINUE", "1");
         m_process.setProcessEnvironment(environment);
         m_process.setWorkingDirectory(folder);
+        // As a desktop starts it: a test run in the background must not pass on its ignored signals.
+        m_process.setChildProcessModifier([] {
+            for (int signal : { SIGTERM, SIGINT, SIGHUP })
+                std::signal(signal, SIG_DFL);
+        });
         m_process.start(TRAMBUL_GAME_PROGRAM, {});
     }
     ~GameProcess()
