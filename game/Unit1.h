@@ -49,6 +49,9 @@ public:
     void GameClockTick();
     // "Начать новую игру": asks, then resets the game; also run by the death window.
     void NewGame();
+    // Keeps the game in the autosave (at midnight and on the way out); not while the start-up sequence is still
+    // running, and not once the player has died, so the last autosave of a living player stays.
+    void Autosave();
 
     void lookAroundButtonClick();
     void diaryButtonClick();
@@ -140,4 +143,8 @@ private:
     mutable std::bitset<FieldCount> m_pendingFields;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
+    // The start-up sequence has run to its end (the name window, the introduction, a load): a game worth keeping.
+    bool m_autosaveReady = false;
+    // The game is ending: saved once, and a start-up still under way stops.
+    bool m_leaving = false;
 };

@@ -22,9 +22,9 @@ TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
 {
     TForm1& main = forms->form1();
     ui.onModal<TForm3>([](TForm3& w) {
-        EXPECT_EQ(w.Edit1->text(), "Аноним");
-        w.Edit1->setText("Петя Васечкин");
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        EXPECT_EQ(Child<QLineEdit>(w, "Edit1")->text(), "Аноним");
+        Child<QLineEdit>(w, "Edit1")->setText("Петя Васечкин");
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.onModal<TForm43>([](TForm43& w) {
         const QString story = Child<QPlainTextEdit>(w, "Memo1")->toPlainText();
@@ -54,8 +54,8 @@ TEST_F(Startup, NameAndIntroductionThenTheClockStarts)
 TEST_F(Startup, EmptyNameGivesAnEmptyPlayerName)
 {
     ui.onModal<TForm3>([](TForm3& w) {
-        w.Edit1->clear();
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        Child<QLineEdit>(w, "Edit1")->clear();
+        click(Child<QPushButton>(w, "Button1"));
     });
     ui.closeNextModalWith(ModalResult::Ok);
     forms->form1().FormShow();
