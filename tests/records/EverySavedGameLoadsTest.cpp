@@ -3,7 +3,7 @@
 // sequence the game is saved, checked, loaded into a fresh state and saved again.
 //
 // The seed of a failing sequence is printed with its commands. TRAMBUL_SAVE_SEED=<seed> replays that one sequence,
-// TRAMBUL_SAVE_SEQUENCES=<count> runs more of them (tools/save-property.sh).
+// TRAMBUL_SAVE_SEQUENCES=<count> runs more of them.
 #include "ScriptedUi.h"
 #include "core/DailyEvents.h"
 #include "core/Errors.h"
