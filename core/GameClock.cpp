@@ -173,8 +173,13 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
         return outcome;
     }
 
+    // The clock stops at the last bell and waits there for the end of the year, which starts a new one: a game
+    // left at that moment (the program closed during the exams, or saved then and loaded) still hears the bell on
+    // its next tick, and no time past it is ever reached.
+    const bool lastBell = t.year == LastBell.year && t.month == LastBell.month && t.day == LastBell.day
+        && t.hour == LastBell.hour && t.minute == LastBell.minute;
     // Sums stop at the value limit, so an edited time far out of range never runs over.
-    t.minute = Bounded(qint64(t.minute) + 10);
+    t.minute = lastBell ? t.minute : Bounded(qint64(t.minute) + 10);
     if (t.minute > 59) {
         t.minute = 0;
         t.hour = Bounded(qint64(t.hour) + 1);
