@@ -273,6 +273,12 @@ QLineEdit* TForm1::display(Field field) const
     return found->second;
 }
 
+QString TForm1::PanelText(Field field) const
+{
+    const QLineEdit* box = display(field);
+    return box ? box->text() : QString();
+}
+
 // The state tells of a field only when its text changed; on a window out of sight the box waits until it is shown.
 void TForm1::showField(Field field)
 {
