@@ -137,6 +137,7 @@ private:
     void girlFlagsBoxLeft();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setTracks(const Playlist& playlist);
+    void changeTrack();
 
     GameWindows& m_windows;
     TGameState m_state;
@@ -152,4 +153,5 @@ private:
     bool m_autosaveReady = false;
     // The game is ending: saved once, and a start-up still under way stops.
     bool m_leaving = false;
+    TrackChanges m_trackChanges;
 };
