@@ -141,6 +141,10 @@ TEST_F(Autosave, AWriterKilledAtAnyMomentLeavesTheLastAutosaveOrTheNewOneWhole)
         EXPECT_EQ(loaded.text(Field::PlayerName), "Игрок " + QString::number(k)) << "round " << round;
         first += completed + 1;
     }
-    EXPECT_EQ(QDir("Save").entryList(QDir::Files | QDir::Hidden), QStringList { "Автосохранение.sav" })
-        << "a killed writer left a file behind";
+    // A writer killed between its temporary file and the rename leaves that temporary behind (nothing runs after a
+    // SIGKILL); it is never taken for the autosave, and nothing else is left.
+    for (const QString& name : QDir("Save").entryList(QDir::Files | QDir::Hidden)) {
+        EXPECT_TRUE(name == U("Автосохранение.sav") || name.startsWith(U("Автосохранение.sav.")))
+            << "a killed writer left " << name.toStdString();
+    }
 }
