@@ -54,6 +54,16 @@ void Forms::make(WindowId window)
     }
 }
 
+std::vector<QWidget*> Forms::PlayerWindows()
+{
+    std::vector<QWidget*> windows;
+    for (int id = 0; id < WindowCount; ++id) {
+        if (WindowId(id) != WindowId::form34)
+            windows.push_back(&Window(WindowId(id)));
+    }
+    return windows;
+}
+
 QWidget& Forms::Window(WindowId window)
 {
     switch (window) {

@@ -31,6 +31,8 @@ public:
     QWidget& Window(WindowId window);
     // Makes every window not made yet, in the order of the list: for the walks over all windows (tests, tools).
     void MakeAllWindows();
+    // Every window the player can see, in the order of the list, made if not yet: all but the hidden music player.
+    std::vector<QWidget*> PlayerWindows();
     // How many windows have been made so far, the main window included.
     int WindowsMade() const { return int(m_made.size()); }
 

@@ -49,20 +49,9 @@
 #include "town/Unit8.h"
 #include "town/Unit9.h"
 
-std::vector<QWidget*> EveryWindow(GameWindows& windows)
-{
-    return { &windows.form1(), &windows.form2(), &windows.form3(), &windows.form4(), &windows.form5(), &windows.form6(),
-        &windows.form7(), &windows.form8(), &windows.form9(), &windows.form10(), &windows.form11(), &windows.form12(),
-        &windows.form13(), &windows.form14(), &windows.form15(), &windows.form16(), &windows.form17(),
-        &windows.form18(), &windows.form19(), &windows.form20(), &windows.form21(), &windows.form22(),
-        &windows.form23(), &windows.form24(), &windows.form25(), &windows.form26(), &windows.form27(),
-        &windows.form28(), &windows.form29(), &windows.form30(), &windows.form31(), &windows.form32(),
-        &windows.form33(), &windows.form35(), &windows.form36(), &windows.form37(), &windows.aboutBox(),
-        &windows.form38(), &windows.form39(), &windows.form40(), &windows.form41(), &windows.form42(),
-        &windows.form43(), &windows.form44(), &windows.form45(), &windows.form46() };
-}
+std::vector<QWidget*> EveryWindow(Forms& forms) { return forms.PlayerWindows(); }
 
-void OpenEveryWindow(GameWindows& windows, ScriptedUi& ui, const std::function<void(QWidget&)>& check)
+void OpenEveryWindow(Forms& windows, ScriptedUi& ui, const std::function<void(QWidget&)>& check)
 {
     ZeroDraws draws;
     ui.closeNextModalWith(ModalResult::Ok);

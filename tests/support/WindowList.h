@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <vector>
 
-std::vector<QWidget*> EveryWindow(GameWindows& windows);
+std::vector<QWidget*> EveryWindow(Forms& forms);
 
 // While it lives every random draw is 0, so that walking all windows does not script the draws each one makes when
 // it opens.
@@ -28,4 +28,4 @@ private:
 
 // Opens every window as the player first sees it, one after another, and hands each to `check` while it is shown.
 // The main window's first showing asks the name and tells the introduction: both are closed with OK.
-void OpenEveryWindow(GameWindows& windows, ScriptedUi& ui, const std::function<void(QWidget&)>& check);
+void OpenEveryWindow(Forms& windows, ScriptedUi& ui, const std::function<void(QWidget&)>& check);
