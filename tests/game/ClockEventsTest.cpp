@@ -314,7 +314,7 @@ TEST_F(ClockEventsTest, TheMotherRewardsAQuarterWithoutLowGrades)
     at("7", "0", "1", "11");
     given({ { Field::Satiety, U("0") } });
     ui.notices.clear();
-    ui.onModal<TForm32>([](TForm32& w) { QTest::mouseClick(w.Button1, Qt::LeftButton); });
+    ui.onModal<TForm32>([](TForm32& w) { click(Child<QPushButton>(w, "Button1")); });
     ui.answerConfirm(true);
     tick();
     EXPECT_TRUE(ui.notices.isEmpty()) << ui.notices.join(" | ").toStdString();
