@@ -41,15 +41,17 @@ done
 
 # The sums of the batches' figure lines.
 cat "$logs"/batch-*.log | awk '
-    /^monkey: / { seeds += $2; years += $4; ticks += $9; windows += $11; messages += $16; errors += $18;
-                  deaths += $21; saves += $23; faults += $26 }
+    /^monkey: / { for (i = 2; i <= NF; ++i) { split($i, kv, "="); sum[kv[1]] += kv[2] } }
     /^windows:/ { for (i = 2; i <= NF; ++i) { split($i, kv, "="); opened[kv[1]] += kv[2] } }
     /^fault: / { print }
     END {
-        printf "seeds %d, years to the credits %d, ticks %d, windows opened %d, messages %d, error boxes %d, ", seeds, years, ticks, windows, messages, errors
-        printf "deaths %d, saves checked %d, faults %d\n", deaths, saves, faults
-        n = 0; for (w in opened) ++n
-        printf "kinds of window opened: %d\n", n
+        printf "seeds %d, years to the credits %d, ticks %d, windows opened %d, messages %d, error boxes %d, ",
+            sum["seeds"], sum["years"], sum["ticks"], sum["windows"], sum["messages"], sum["errorboxes"]
+        printf "deaths %d, quits %d, saves checked %d, files offered to load %d, faults %d\n",
+            sum["deaths"], sum["quits"], sum["saves"], sum["loads"], sum["faults"]
+        n = 0; line = ""
+        for (w in opened) { ++n; line = line " " w "=" opened[w] }
+        printf "kinds of window opened: %d:%s\n", n, line
     }'
 echo "failed batches: $failed"
 [[ $failed == 0 ]]
