@@ -18,6 +18,7 @@
 #include "core/Ui.h"
 #include "game/Forms.h"
 #include "game/Unit1.h"
+#include "records/CheatEntries.h"
 #include "records/SaveFile.h"
 #include "street/ClickPicture.h"
 
@@ -191,6 +192,10 @@ QString Monkey::hostileText()
     static const char* const texts[] = { "", "0", "1", "-1", "5", "42", "100", "-999999999999", "99999999999999999999",
         "2147483648", "999999999", "1000000000", "1e9", "0x10", " 7 ", "12abc", "abc", "Вася", "Алгебра", "ё", " ",
         "\t", "\n", "1\n2", "%1 %2", "😀👾", "Петя😀", "\"';--", "\\\\..\\..\\", "Data\\Save", "3.5", "3,5", "+5" };
+    // Every fifth seed knows the cheat code, whose editor writes anything into any value (the date too, so those
+    // seeds seldom see the last bell).
+    if (m_seed % 5 == 0 && pick(20) == 0)
+        return CheatCode;
     switch (pick(4)) {
     case 0:
         return QString::number(pick(200) - 20);
@@ -460,7 +465,8 @@ void Monkey::tick(int count)
     }
 }
 
-// A careful player eats and sleeps: every tenth seed plays without that care, and may die.
+// A careful player eats and sleeps: every tenth seed plays without that care, and may die. Values the cheat editor made
+// no number stay as they are.
 void Monkey::keepAlive()
 {
     if (m_seed % 10 == 0)
