@@ -34,6 +34,9 @@ bool SoundDevice::open()
     if (m_tried)
         return m_open;
     m_tried = true;
+    // The game ends itself on the desktop's signals (saving first); SDL would otherwise take SIGINT and SIGTERM and
+    // turn them into quit events that nothing reads. The hint counts only before SDL starts.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "No sound: %s\n", SDL_GetError());
         return false;

@@ -1,13 +1,21 @@
-# Runs the game and the reference dialog alternately; prints the medians of start-up time and peak memory.
-# Called by bench/startup.sh, which builds the programs and provides the display.
+# Runs the game and the two reference dialogs alternately; prints the medians of start-up time and peak memory and the
+# game's ratios to each. Called by bench/startup.sh, which builds the programs and provides the display.
 import os, statistics, subprocess, sys, time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import loadcheck
+
 runs = int(sys.argv[1])
-programs = {"game": ["build/release/trambul"], "dialog": ["build/release/bench/minimal_dialog"]}
+# "bare": the smallest Qt Widgets dialog, no set-up at all; "dialog": the same with the game's set-up (Russian
+# translations, its font).
+programs = {"game": ["build/release/trambul"], "dialog": ["build/release/bench/minimal_dialog"],
+            "bare": ["build/release/bench/minimal_dialog", "--bare"]}
 env = dict(os.environ, TRAMBUL_BENCH_EXIT_ON_SHOW="1", SDL_AUDIODRIVER="dummy")
 times = {name: [] for name in programs}
 memory = {name: [] for name in programs}
 cpu = {name: [] for name in programs}
+
+mark = loadcheck.check("before")
 
 def run(name):
     start = time.perf_counter()
@@ -28,6 +36,7 @@ for name in programs:  # one warm-up run each: the first run pays for the disk c
 for _ in range(runs):
     for name in programs:
         run(name)
+mark = loadcheck.check("after") or mark
 
 med = {name: statistics.median(times[name]) for name in programs}
 mem = {name: statistics.median(memory[name]) for name in programs}
@@ -35,5 +44,6 @@ cpums = {name: statistics.median(cpu[name]) for name in programs}
 for name in programs:
     print(f"{name:7} start-up median {med[name]:6.1f} ms (min {min(times[name]):6.1f}, max {max(times[name]):6.1f}),"
           f" CPU {cpums[name]:6.1f} ms, peak RSS {mem[name]:6.1f} MiB")
-print(f"ratio   start-up {med['game'] / med['dialog']:.2f}x (CPU {cpums['game'] / cpums['dialog']:.2f}x), peak memory {mem['game'] / mem['dialog']:.2f}x"
-      f"  ({runs} runs each, alternating)")
+for ref, goal_time, goal_mem in (("bare", "1.5x", "1.3x"), ("dialog", "1.15x", "-")):
+    print(f"game / {ref:6}  start-up {med['game'] / med[ref]:.2f}x (goal {goal_time}), CPU {cpums['game'] / cpums[ref]:.2f}x,"
+          f" peak memory {mem['game'] / mem[ref]:.2f}x (goal {goal_mem})  ({runs} runs each, alternating){mark}")

@@ -1,6 +1,7 @@
-// A scripted play session for its peak memory: the game's windows made as at start-up, the main window on screen, a
-// day of the clock at speed "3", every place of the town opened once, a save and a load. Run from the repository
-// root; prints the peak resident memory (KiB) at the end. bench/speed.py compares it with bench/minimal_dialog.
+// A scripted play session for its peak memory: the game as at start-up, the main window on screen, a day of the clock
+// at speed "3", every place of the town opened once (each window made when first opened), a save and a load. Run from
+// the repository root; prints the peak resident memory (KiB) at the end. bench/speed.py compares it with
+// bench/minimal_dialog.
 #include "QuietUi.h"
 
 #include "core/Application.h"

@@ -102,7 +102,8 @@ void BM_ApplyClockRules(benchmark::State& bench)
 }
 BENCHMARK(BM_ApplyClockRules);
 
-// All windows made as at start-up, none shown; the host answers every window with "Cancel".
+// The game as at start-up (the main window and the name window made), none shown; the host answers every window with
+// "Cancel".
 struct HeadlessGame {
     QuietUi host;
     Ui* previous = InstallUi(&host);
@@ -126,9 +127,9 @@ struct HeadlessGame {
     void keepAliveAtMidnight()
     {
         if (state.text(Field::Hour) == QLatin1String("0") && state.text(Field::Minute) == QLatin1String("0")) {
-            state.restore(Field::Satiety, 100);
-            state.restore(Field::Mood, 100);
-            state.restore(Field::Vigor, 100);
+            state.setNumber(Field::Satiety, 100);
+            state.setNumber(Field::Mood, 100);
+            state.setNumber(Field::Vigor, 100);
         }
     }
     // The last tick before the last bell: 24 May 2006, 7:50.

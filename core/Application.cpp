@@ -5,9 +5,35 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
+#include <QSocketNotifier>
 #include <QTranslator>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 const char* const ApplicationTitle = "Трамбуль v1.0";
+
+namespace {
+// The signals by which the desktop asks a program to end: kill's default, Ctrl+C, the terminal closed.
+constexpr int QuitSignals[] = { SIGTERM, SIGINT, SIGHUP };
+
+// The two ends of the pipe from the signal handler to the event loop: [0] is read by the loop, [1] written by the
+// handler. A handler may do almost nothing safely, so it only writes one byte.
+int signalPipe[2] = { -1, -1 };
+
+extern "C" void OnQuitSignal(int signal)
+{
+    const int savedErrno = errno;
+    const char byte = char(signal);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = savedErrno;
+}
+}
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -44,4 +70,49 @@ bool TApplication::loadRussianTranslations()
         }
     }
     return loaded;
+}
+
+void TApplication::watchQuitRequests()
+{
+    if (m_signalNotifier)
+        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        qWarning("The game cannot watch the signals to end it: %s", std::strerror(errno));
+        return;
+    }
+    // A full pipe must never block the handler: one byte waiting is enough to end the game.
+    ::fcntl(signalPipe[1], F_SETFL, ::fcntl(signalPipe[1], F_GETFL) | O_NONBLOCK);
+    m_signalNotifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, &TApplication::takeQuitSignal);
+
+    struct sigaction action = {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : QuitSignals) {
+        // A signal the program was started with ignored stays ignored: "nohup trambul" outlives its terminal.
+        struct sigaction previous = {};
+        if (::sigaction(signal, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        ::sigaction(signal, &action, nullptr);
+    }
+
+    // Logging out: the session manager asks the program to keep its data before the session ends.
+    connect(
+        this, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { emit quitRequested(); },
+        Qt::DirectConnection);
+}
+
+void TApplication::takeQuitSignal()
+{
+    char bytes[16];
+    [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], bytes, sizeof bytes);
+    // Asked once, the game leaves by itself; a further signal ends the program at once.
+    m_signalNotifier->setEnabled(false);
+    for (int signal : QuitSignals) {
+        struct sigaction current = {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == OnQuitSignal)
+            std::signal(signal, SIG_DFL);
+    }
+    emit quitRequested();
 }

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+class QSocketNotifier;
+
 // "Трамбуль v1.0": the title of the application and of its message boxes.
 extern const char* const ApplicationTitle;
 
@@ -20,6 +22,17 @@ public:
     // Loads Qt's Russian translations, so standard buttons read "Да" and "Нет". False when they are missing.
     bool loadRussianTranslations();
 
+    // From now on the desktop's requests to end the program (SIGTERM, SIGINT, SIGHUP, and the session manager's
+    // request at logout) arrive as quitRequested(), in the event loop, also while a modal window is open. After the
+    // first signal a second one ends the program the system's way, in case the game cannot leave by itself.
+    void watchQuitRequests();
+
+signals:
+    void quitRequested();
+
 private:
+    void takeQuitSignal();
+
+    QSocketNotifier* m_signalNotifier = nullptr;
     int m_exceptionsCaught = 0;
 };

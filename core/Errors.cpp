@@ -1,6 +1,8 @@
 #include "core/Errors.h"
 
-bool IsInteger(const QString& text)
+namespace {
+// Reads a whole number once: optional sign, digits only, within the range of int.
+bool ReadInteger(const QString& text, int& value)
 {
     if (text.isEmpty() || text.size() > 12)
         return false;
@@ -12,13 +14,21 @@ bool IsInteger(const QString& text)
             return false;
     }
     bool ok = false;
-    text.toInt(&ok, 10);
+    value = text.toInt(&ok, 10);
     return ok;
+}
+}
+
+bool IsInteger(const QString& text)
+{
+    int value = 0;
+    return ReadInteger(text, value);
 }
 
 int StrToInt(const QString& text)
 {
-    if (!IsInteger(text))
+    int value = 0;
+    if (!ReadInteger(text, value))
         throw EConvertError::notAnInteger(text);
-    return text.toInt(nullptr, 10);
+    return value;
 }

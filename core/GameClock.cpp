@@ -3,8 +3,6 @@
 #include "core/Errors.h"
 #include "core/GameState.h"
 
-#include <functional>
-
 GameClock::GameClock(QObject* parent)
     : QObject(parent)
 {
@@ -107,7 +105,7 @@ const JobKeepRule JobKeepRules[] = {
     { "110", 100, 70, &FiredUnfit },
 };
 
-void applyMidnight(TGameState& state, const std::function<void(const std::function<void()>&)>& rule)
+template <class Rule> void applyMidnight(TGameState& state, Rule&& rule)
 {
     state.setNumber(Field::RobberyAllowedToday, 1);
     rule([&] { state.add(Field::Money, state.number(Field::JobIncome)); });
@@ -134,7 +132,7 @@ void applyMidnight(TGameState& state, const std::function<void(const std::functi
 // Takes the job away when the player no longer fits it; returns what the player is told.
 QStringList applyJobLoss(TGameState& state)
 {
-    const QString income = state.text(Field::JobIncome);
+    const QString& income = state.text(Field::JobIncome);
     for (const JobKeepRule& job : JobKeepRules) {
         if (income != QLatin1String(job.income))
             continue;
@@ -159,7 +157,7 @@ ClockReading ReadClock(const TGameState& state)
 ClockRulesOutcome ApplyClockRules(TGameState& state)
 {
     ClockRulesOutcome outcome;
-    auto rule = [&](const std::function<void()>& body) {
+    auto rule = [&](auto&& body) {
         try {
             body();
         } catch (const EConvertError& error) {
@@ -175,8 +173,13 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
         return outcome;
     }
 
+    // The clock stops at the last bell and waits there for the end of the year, which starts a new one: a game
+    // left at that moment (the program closed during the exams, or saved then and loaded) still hears the bell on
+    // its next tick, and no time past it is ever reached.
+    const bool lastBell = t.year == LastBell.year && t.month == LastBell.month && t.day == LastBell.day
+        && t.hour == LastBell.hour && t.minute == LastBell.minute;
     // Sums stop at the value limit, so an edited time far out of range never runs over.
-    t.minute = Bounded(qint64(t.minute) + 10);
+    t.minute = lastBell ? t.minute : Bounded(qint64(t.minute) + 10);
     if (t.minute > 59) {
         t.minute = 0;
         t.hour = Bounded(qint64(t.hour) + 1);
@@ -197,8 +200,9 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
         }
     }
 
-    QString quarter = QuarterOfMonth(t.month);
-    if (!quarter.isEmpty())
+    // Written only when it changes, which is a few times a year.
+    const QString quarter = QuarterOfMonth(t.month);
+    if (!quarter.isEmpty() && state.text(Field::Quarter) != quarter)
         state.setNumber(Field::Quarter, quarter.toInt());
 
     state.setNumber(Field::Hour, t.hour);

@@ -65,6 +65,9 @@ struct ClockReading {
 // The clock as the state shows it now; throws EConvertError when a value is not a number.
 ClockReading ReadClock(const TGameState& state);
 
+// The last bell of the school year, 8:00 on 24 May 2006: the clock goes no further.
+constexpr ClockReading LastBell { 8, 0, 24, 5, 2006 };
+
 struct ClockRulesOutcome {
     bool advanced = false; // false when the time itself could not be read; the tick is then abandoned
     ClockReading time;
@@ -72,10 +75,10 @@ struct ClockRulesOutcome {
     QStringList notices; // what the player is told without stopping the clock (a lost job)
 };
 
-// The rules of one tick before the events: the time, the hourly vigor, the midnight changes, the calendar,
-// the quarter and the location, Оля's mood, and the job loss rules (whose messages the caller shows as notices, which
-// do not stop the clock).
-// A rule that meets a non-numeric value is left out and its message returned; the other rules still apply.
+// The rules of one tick before the events: the time (which stays at the last bell once there), the hourly vigor, the
+// midnight changes, the calendar, the quarter and the location, Оля's mood, and the job loss rules (whose messages the
+// caller shows as notices, which do not stop the clock). A rule that meets a non-numeric value is left out and its
+// message returned; the other rules still apply.
 ClockRulesOutcome ApplyClockRules(TGameState& state);
 
 // The quarter for a month: "1" to "4", or an empty text in the summer months, when the quarter stays as it was.

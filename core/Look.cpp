@@ -3,6 +3,7 @@
 #include "core/Picture.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
@@ -69,11 +70,17 @@ void MakePanel(QWidget* widget, int padding)
     const QString name = widget->objectName();
     const QString frame = ColorName(Palette::WoodDark);
     if (qobject_cast<QGroupBox*>(widget)) {
+        // The title stands on the window above the frame, a whole line high, never across the frame's line.
+        QFont bold = widget->font();
+        bold.setBold(true);
+        const int titleHeight = QFontMetrics(bold).height() + 2;
         widget->setStyleSheet(
             QStringLiteral("QGroupBox#%1 { background: rgba(251, 247, 238, 215); border: 1px solid %2; "
-                           "border-radius: 4px; margin-top: 8px; font-weight: bold; }"
-                           "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }")
-                .arg(name, frame));
+                           "border-radius: 4px; margin-top: %3px; font-weight: bold; }"
+                           "QGroupBox#%1::title { subcontrol-origin: margin; subcontrol-position: top left; "
+                           "left: 8px; padding: 0 3px; }")
+                .arg(name, frame)
+                .arg(titleHeight));
     } else {
         widget->setStyleSheet(
             QStringLiteral("#%1 { background: rgba(251, 247, 238, 225); border: 1px solid %2; border-radius: 4px; "

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <algorithm>
 #include <csetjmp>
@@ -326,6 +327,21 @@ void PictureBox::showEvent(QShowEvent* event)
     QLabel::showEvent(event);
     if (m_renderedSize != size())
         render();
+}
+
+void PictureBox::hideEvent(QHideEvent* event)
+{
+    QLabel::hideEvent(event);
+    // Dropped once the events of the closing have run, so a window hidden and shown again at once keeps its drawing.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() || m_renderedSize.isEmpty())
+            return;
+        // The artwork leaves the cache too: a window shown again draws it anew, a matter of milliseconds.
+        if (!m_art.isEmpty())
+            QPixmapCache::remove(ArtKey(m_art, m_renderedSize, devicePixelRatioF()));
+        m_renderedSize = QSize();
+        setPixmap(QPixmap());
+    });
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

@@ -49,8 +49,9 @@ void PrerenderPictures(QWidget& window);
 void FinishPrerendering();
 
 // A label that shows a picture scaled to its size: SVG artwork or a picture file. The picture is rendered when the box
-// is first shown (and again when it is resized while visible), so the windows made at start-up cost no drawing until
-// the player opens them.
+// is shown (and again when it is resized while visible), so a window costs no drawing until the player opens it; once
+// the window is out of sight the drawing leaves memory (the next showing takes it from the pixmap cache or draws it
+// again), so only the windows on screen hold their drawings.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -66,6 +67,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -144,11 +142,9 @@ void RealUi::errorBox(const QString& text)
 
 void RealUi::sleep(int milliseconds)
 {
-    // The wait blocks the window's input as a real pause would, but keeps painting.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-        QThread::msleep(10);
-    }
+    // The wait blocks the window's input as a real pause would, but keeps painting; the game ending (a signal, a
+    // logout) ends it at once, as it ends every other loop.
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
 }

@@ -2,7 +2,6 @@
 #include "core/Button.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
-#include "core/Picture.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,10 +12,6 @@ TForm2::TForm2(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Осмотр местности: Сон"), QSize(576, 432))
 {
     AddBackground(this, QStringLiteral(":/art/sleep_background.svg"));
-
-    auto* picture = new PictureBox(this);
-    picture->setFixedSize(120, 120);
-    picture->setArt(QStringLiteral(":/art/sleep_small.svg"));
 
     Label1 = new QLabel(QStringLiteral("А не поздно ли куда-то идти?!?"), this);
     SetHeadingPoints(Label1, 16);
@@ -29,9 +24,8 @@ TForm2::TForm2(GameWindows& windows)
     NameControls({ { Label1, "Label1" }, { Button1, "Button1" } });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch();
-    layout->addWidget(picture, 0, Qt::AlignHCenter);
-    layout->addSpacing(16);
+    // The moon and the alarm clock are the background's own; the words stand under them.
+    layout->addStretch(3);
     layout->addWidget(Label1);
     layout->addStretch();
     layout->addWidget(Button1, 0, Qt::AlignHCenter);

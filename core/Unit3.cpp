@@ -34,12 +34,19 @@ TForm3::TForm3(GameWindows& windows)
 
     Button1 = MakeButton(this, QStringLiteral("Новая игра"), QSize(140, 30), this, &TForm3::Button1Click);
     Button2 = MakeButton(this, QStringLiteral("Загрузить игру"), QSize(140, 30), this, &TForm3::Button2Click);
+    continueButton = MakeButton(this, QStringLiteral("Продолжить"), QSize(140, 30), this, &TForm3::continueButtonClick);
+    continueButton->setAccessibleDescription(
+        QStringLiteral("Загрузить автосохранение: игру с того места, где вы её оставили"));
+    continueButton->hide();
     Button1->setDefault(true);
+    NameControls({ { Label1, "Label1" }, { Edit1, "Edit1" }, { Button1, "Button1" }, { Button2, "Button2" },
+        { continueButton, "continueButton" } });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
+    buttons->addWidget(continueButton);
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -56,3 +63,7 @@ QString TForm3::playerName() const { return Edit1->text(); }
 void TForm3::Button1Click() { closeWith(ModalResult::Ok); }
 
 void TForm3::Button2Click() { closeWith(ModalResult::Cancel); }
+
+void TForm3::continueButtonClick() { closeWith(ContinueResult); }
+
+void TForm3::SetContinueOffered(bool offered) { continueButton->setVisible(offered); }

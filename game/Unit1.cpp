@@ -3,6 +3,9 @@
 #include "core/Button.h"
 #include "core/Guarded.h"
 
+#include "core/DailyEvents.h"
+#include "records/Autosave.h"
+
 #include "audio/OggTest.h"
 #include "core/DataPath.h"
 #include "core/Errors.h"
@@ -36,6 +39,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -260,15 +264,47 @@ QWidget* TForm1::makeCommandColumn()
 QLineEdit* TForm1::display(Field field) const
 {
     auto found = m_displays.find(field);
-    return found == m_displays.end() ? nullptr : found->second;
+    if (found == m_displays.end())
+        return nullptr;
+    if (m_pendingFields.test(int(field))) {
+        m_pendingFields.reset(int(field));
+        setBox(field, found->second);
+    }
+    return found->second;
 }
 
+// The state tells of a field only when its text changed; on a window out of sight the box waits until it is shown.
 void TForm1::showField(Field field)
 {
-    if (QLineEdit* box = display(field)) {
-        box->setText(m_state.text(field));
-        box->setCursorPosition(0);
+    auto found = m_displays.find(field);
+    if (found == m_displays.end())
+        return;
+    if (!isVisible()) {
+        m_pendingFields.set(int(field));
+        return;
     }
+    m_pendingFields.reset(int(field));
+    setBox(field, found->second);
+}
+
+void TForm1::setBox(Field field, QLineEdit* box) const
+{
+    const QString& text = m_state.text(field);
+    if (box->text() == text)
+        return;
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void TForm1::setPendingBoxes() const
+{
+    if (m_pendingFields.none())
+        return;
+    for (auto [field, box] : m_displays) {
+        if (m_pendingFields.test(int(field)))
+            setBox(field, box);
+    }
+    m_pendingFields.reset();
 }
 
 bool TForm1::GirlFlagsBoxVisible() const { return !girlFlagsBox->isHidden(); }
@@ -329,6 +365,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::showEvent(QShowEvent* event)
 {
+    setPendingBoxes();
     QWidget::showEvent(event);
     if (!event->spontaneous())
         QTimer::singleShot(0, this, &TForm1::FormShow);
@@ -336,6 +373,12 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // Every way out passes here ("Выйти из игры", the close box, the death window, the desktop's signals): the game
+    // is kept first, once.
+    if (!m_leaving) {
+        m_leaving = true;
+        Autosave();
+    }
     QWidget::closeEvent(event);
     // Leaves every loop at once, also those of windows still open above the main window.
     QCoreApplication::exit(0);
@@ -344,14 +387,35 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormShow()
 {
     Randomize();
-    if (m_startupDone)
+    if (m_startupDone || m_leaving)
         return;
+    // Whatever happens below, once the sequence is over the game is worth keeping.
+    const auto ready = qScopeGuard([this] { m_autosaveReady = !m_leaving; });
+    const QString failure = TakeAutosaveFailure();
+    if (!failure.isEmpty())
+        ui().message(failure);
     TForm3& nameWindow = m_windows.form3();
-    const bool loadChosen = ui().showModal(nameWindow) == ModalResult::Cancel;
-    if (!loadChosen)
+    ModalResult choice = ModalResult::None;
+    bool continued = false;
+    nameWindow.SetContinueOffered(AutosaveExists());
+    while (!continued && !m_leaving) {
+        choice = ui().showModal(nameWindow);
+        if (choice != TForm3::ContinueResult)
+            break;
+        // An autosave that does not load is named by the load; the player chooses again, without «Продолжить».
+        continued = LoadAutosave(m_windows);
+        if (!continued)
+            nameWindow.SetContinueOffered(false);
+    }
+    if (m_leaving)
+        return;
+    const bool loadChosen = choice == ModalResult::Cancel;
+    if (!loadChosen && !continued)
         ui().showModal(m_windows.form43());
     m_clock.start();
-    m_state.setText(Field::PlayerName, nameWindow.playerName());
+    // The autosave brought its own name.
+    if (!continued)
+        m_state.setText(Field::PlayerName, nameWindow.playerName());
     m_startupDone = true;
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
@@ -376,8 +440,32 @@ void TForm1::GameClockTick()
         for (const QString& message : outcome.conversionErrors)
             ui().errorBox(message);
     }
-    if (outcome.advanced)
+    if (outcome.advanced) {
+        // The day is kept at midnight, before the night's checks can end the game.
+        if (outcome.time.hour == 0 && outcome.time.minute == 0)
+            Autosave();
         m_events.RunChecks();
+    }
+}
+
+void TForm1::Autosave()
+{
+    if (!m_autosaveReady)
+        return;
+    try {
+        if (!DeathCause(m_state).isEmpty())
+            return;
+    } catch (const EConvertError&) {
+        // A value that is no number: the writer refuses such a game and notes why.
+    }
+    // The autosave keeps its life log beside it, as every saved game does; a log that cannot be written costs only
+    // the charts of «Мой год».
+    if (WriteAutosave(m_state).isEmpty()) {
+        try {
+            SaveLifeLogBeside(AutosavePath(), m_windows.lifeLog());
+        } catch (const EGameError&) {
+        }
+    }
 }
 
 void TForm1::NewGame()

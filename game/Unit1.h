@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QWidget>
+#include <bitset>
 #include <map>
 
 class GameWindows;
@@ -48,6 +49,9 @@ public:
     void GameClockTick();
     // "Начать новую игру": asks, then resets the game; also run by the death window.
     void NewGame();
+    // Keeps the game in the autosave (at midnight and on the way out); not while the start-up sequence is still
+    // running, and not once the player has died, so the last autosave of a living player stays.
+    void Autosave();
 
     void lookAroundButtonClick();
     void diaryButtonClick();
@@ -119,6 +123,9 @@ private:
     QWidget* makeCommandColumn();
     QLineEdit* makeDisplay(Field field, bool bold);
     void showField(Field field);
+    // Sets the field's box, or the boxes of the fields that changed while the window was hidden.
+    void setBox(Field field, QLineEdit* box) const;
+    void setPendingBoxes() const;
     void showGirlFlags();
     void girlFlagsBoxEdited();
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
@@ -131,6 +138,13 @@ private:
     GameClock m_clock;
     ClockEvents m_events;
     std::map<Field, QLineEdit*> m_displays;
+    // Fields changed while the window was hidden: a hidden panel lays out no text, its boxes are set when the window
+    // is shown or a box is asked for.
+    mutable std::bitset<FieldCount> m_pendingFields;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
+    // The start-up sequence has run to its end (the name window, the introduction, a load): a game worth keeping.
+    bool m_autosaveReady = false;
+    // The game is ending: saved once, and a start-up still under way stops.
+    bool m_leaving = false;
 };

@@ -12,7 +12,9 @@
 #include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #ifndef TRAMBUL_INSTALLED_DATA
 #define TRAMBUL_INSTALLED_DATA "../share/trambul/Data"
@@ -37,6 +39,30 @@ bool EnterWorkingDirectory()
     }
     return true;
 }
+
+// Tests of the whole program only: with TRAMBUL_TEST_CONTINUE=1 the name window's «Продолжить» is pressed the first
+// time the window shows, so a test reaches a running game without a player.
+class PressContinueOnShow : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            if (auto* button = watched->findChild<QPushButton*>(QStringLiteral("continueButton")))
+                QTimer::singleShot(0, button, &QPushButton::click);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void PressContinueForTests(QWidget& nameWindow)
+{
+    if (qEnvironmentVariable("TRAMBUL_TEST_CONTINUE") == QLatin1String("1"))
+        nameWindow.installEventFilter(new PressContinueOnShow(&nameWindow));
+}
 }
 
 int main(int argc, char** argv)
@@ -56,12 +82,17 @@ int main(int argc, char** argv)
     if (!EnterWorkingDirectory())
         return 1;
 
+    // From here on the desktop's signals and the logout end the game its own way, saving first.
+    app.watchQuitRequests();
+
     RealUi host;
     InstallUi(&host);
     Forms forms;
     host.setMainWindow(&forms.form1());
+    QObject::connect(&app, &TApplication::quitRequested, &forms.form1(), [&forms] { forms.Quit(); });
     // Start-up measuring only (bench/startup.sh): the name window is what the player waits for.
     StartupProbe::WatchFirstShow(forms.form3());
+    PressContinueForTests(forms.form3());
     forms.form1().show();
     int result = app.exec();
     InstallUi(nullptr);

@@ -192,16 +192,18 @@ QString CalendarProblem(const GameValues& values)
 {
     const Field order[] = { Field::Year, Field::Month, Field::Day, Field::Hour, Field::Minute };
     const int lastBell[] = { 2006, 5, 24, 8, 0 };
-    for (int i = 0; i < 5; ++i) {
+    bool past = false;
+    for (int i = 0; i < 5 && !past; ++i) {
         if (!IsInteger(values.text(order[i])))
             return {};
         const int value = values.number(order[i]);
-        if (value != lastBell[i]) {
-            if (value < lastBell[i])
-                return {};
-            break;
-        }
+        if (value < lastBell[i])
+            return {};
+        past = value > lastBell[i];
     }
+    // The moment of the bell itself is still before the end: the game saved then rings it on the next tick.
+    if (!past)
+        return {};
     return QStringLiteral("дата %1.%2.%3 %4:%5 позже последнего звонка: учебный год кончается в 8:00 24.05.2006")
         .arg(values.text(Field::Day), values.text(Field::Month), values.text(Field::Year), values.text(Field::Hour))
         .arg(values.number(Field::Minute), 2, 10, QLatin1Char('0'));

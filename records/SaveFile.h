@@ -29,7 +29,9 @@ void ApplySavedGameLines(TGameState& state, const QStringList& lines);
 QString SavedValueProblem(Field field, const QString& text);
 
 // The school year ends with the last bell at 8:00 on 24 May 2006; a clock past it would never ring it and run on
-// into years no game holds. An empty text when the moment is at or before 7:50 that day, otherwise why not.
+// into years no game holds. An empty text when the moment is at or before 8:00 that day, otherwise why not. The bell's
+// own moment is a state the game rests in while the year ends (and may be left in when the program closes then); the
+// clock waits there, so the bell rings on the first tick after such a game is loaded.
 QString CalendarProblem(const GameValues& values);
 
 // A text as one line of the file can hold it (see SavedGameLines).

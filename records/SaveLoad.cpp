@@ -60,17 +60,8 @@ void SaveGameCommand(GameWindows& windows)
         const QString path = AskForFile(windows, Dialog::Save);
         if (path.isEmpty())
             return;
-        // Writing goes through a temporary file that replaces the target only when complete, so a folder or a
-        // device file in its place must be refused here rather than swapped away.
-        const QFileInfo target(path);
-        if (target.exists() && target.isDir())
-            throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
-        if (target.exists() && !target.isFile())
-            throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
-
         bool changed = false;
-        const QStringList lines = SavedGameLines(windows.state(), &changed);
-        WriteLines1251(path, lines);
+        WriteSavedGame(path, SavedGameLines(windows.state(), &changed));
         // The life log goes beside the game; a log that cannot be written costs the charts, never the saved game.
         QString logNotice;
         QString logError;
@@ -97,22 +88,50 @@ void LoadGameCommand(GameWindows& windows)
 {
     try {
         const QString path = AskForFile(windows, Dialog::Load);
-        if (path.isEmpty())
-            return;
+        QString logNotice;
+        if (!path.isEmpty() && LoadSavedGame(windows, path, &logNotice)) {
+            ui().message(QStringLiteral("Успешно загружено!"));
+            if (!logNotice.isEmpty())
+                ui().message(logNotice);
+        }
+    } catch (const EGameError& error) {
+        ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
+    }
+}
+
+void WriteSavedGame(const QString& path, const QStringList& lines)
+{
+    // Writing goes through a temporary file that replaces the target only when complete, so a folder or a device
+    // file in its place must be refused here rather than swapped away.
+    const QFileInfo target(path);
+    if (target.exists() && target.isDir())
+        throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
+    if (target.exists() && !target.isFile())
+        throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
+    WriteLines1251(path, lines);
+}
+
+bool LoadSavedGame(GameWindows& windows, const QString& path, QString* logNotice)
+{
+    try {
         const QStringList lines = ReadLines1251(path, AnyLineLength);
         const QString problem = CheckSavedGameLines(lines);
         if (!problem.isEmpty()) {
             ui().errorBox(QStringLiteral("Файл «%1» не похож на сохранённую игру: %2.\nИгра осталась прежней.")
                               .arg(QDir::toNativeSeparators(path), problem));
-            return;
+            return false;
         }
         ApplySavedGameLines(windows.state(), lines);
+        // The life log beside the game comes with it; a damaged one is set aside and never stops the load.
         LifeLogLoad log = LoadLifeLogBeside(path);
         windows.lifeLog() = std::move(log.log);
-        ui().message(QStringLiteral("Успешно загружено!"));
-        if (!log.notice.isEmpty())
+        if (logNotice)
+            *logNotice = log.notice;
+        else if (!log.notice.isEmpty())
             ui().message(log.notice);
+        return true;
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
+        return false;
     }
 }

@@ -135,6 +135,8 @@ void TForm35::FormShow()
     m_linesReady = false;
     m_questioning.Start(m_lines);
     ShowQuestion();
+    // The first key goes to the answers, not to the book of answers under them.
+    Button1->setFocus();
 }
 
 bool TForm35::LoadLines(const QString& fileSubject)

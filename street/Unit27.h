@@ -25,7 +25,7 @@ public:
     const FightState& fight() const { return m_fight; }
     // Where the right and the left fist rest and where they land.
     static constexpr QPoint RightFistRest { 432, 472 };
-    static constexpr QPoint RightFistPunch { 192, 288 };
+    static constexpr QPoint RightFistPunch { 160, 288 };
     static constexpr QPoint LeftFistRest { -376, 544 };
     static constexpr QPoint LeftFistPunch { -328, 192 };
 

@@ -15,6 +15,8 @@ set(allowed_datacheck "datacheck;core;audio;records;street;town")
 set(allowed_fuzz "fuzz;datacheck;core;audio;records;street;town")
 # The speed measurements drive the whole game.
 set(allowed_bench "bench;game;core;audio;records;street;town")
+# The developer tools (the window gallery) drive the whole game as the player does.
+set(allowed_tools "tools;game;core;audio;records;street;town")
 # The tests of a folder drive its windows in the whole game, which the game fixture (tests/support, included without a
 # folder) assembles: a street window opens from a button of a town window, the clock's events come from the game. So
 # they may include every folder of the game, but not the checker, the fuzz targets or the measurements.

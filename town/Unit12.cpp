@@ -1,5 +1,6 @@
 #include "town/Unit12.h"
 
+#include "core/EnterKey.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -33,6 +34,9 @@ TForm12::TForm12(GameWindows& windows)
     NameControls({ { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { piggyLabel, "piggyLabel" }, { Edit1, "Edit1" },
         { Edit2, "Edit2" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
     ShowCopiesIn({ { Field::Money, moneyLabel }, { Field::PiggyBank, piggyLabel } });
+    // Enter in either amount field moves that amount, whichever button the window would press by default.
+    PressOnEnter(Edit1, Button1);
+    PressOnEnter(Edit2, Button2);
 
     auto* moves = new QGridLayout;
     moves->setHorizontalSpacing(6);

@@ -1,5 +1,6 @@
 #include "town/Unit14.h"
 
+#include "core/EnterKey.h"
 #include "core/GameState.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
@@ -25,7 +26,7 @@ TForm14::TForm14(GameWindows& windows)
     Label1->setWordWrap(true);
     SetBold(Label1);
     SetTextColor(Label1, Palette::White);
-    AddShadow(Label1, Palette::Black, 0);
+    AddShadow(Label1, Palette::Black, 0, 1);
 
     Label2 = new QLabel(QStringLiteral("Я хочу, чтобы платила ты мне по"), this);
     Edit1 = MakeAmountField(this, QStringLiteral("Сколько рублей в день"));
@@ -34,12 +35,13 @@ TForm14::TForm14(GameWindows& windows)
     Label3 = new QLabel(QStringLiteral("рублей"), this);
     for (QLabel* label : { Label2, Label3 }) {
         SetTextColor(label, Palette::White);
-        AddShadow(label, Palette::Black, 0);
+        AddShadow(label, Palette::Black, 0, 1);
     }
 
     Button1 = new QPushButton(QStringLiteral("ОК"), this);
     Button1->setFixedWidth(48);
     Connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
+    PressOnEnter(Edit1, Button1);
     Button2 = new QPushButton(QStringLiteral("Я совсем не голодный! Это я глупость сказал.."), this);
     SetBold(Button2);
     Connect(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });

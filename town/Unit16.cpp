@@ -1,5 +1,6 @@
 #include "town/Unit16.h"
 
+#include "core/EnterKey.h"
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
@@ -50,6 +51,7 @@ TForm16::TForm16(GameWindows& windows)
     Connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
     NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Edit1, "Edit1" }, { Label3, "Label3" },
         { Button1, "Button1" }, { Button2, "Button2" } });
+    PressOnEnter(Edit1, Button1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);

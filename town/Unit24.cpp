@@ -18,7 +18,7 @@
 
 namespace {
 constexpr int PictureSide = 101;
-constexpr int LeftColumnWidth = 160;
+constexpr int LeftColumnWidth = 150;
 
 // A caption and the value it names, the caption pointing at the value for screen readers.
 QLabel* AddValueRow(QGridLayout* grid, int row, const QString& caption, QLabel*& value, QWidget* parent)
@@ -184,8 +184,12 @@ void TForm24::ChooseModel(const QString& brand, const QString& model)
     modelLabel->setText(chosen.model);
     priceLabel->setText(chosen.price);
     dealPriceLabel->setText(chosen.dealPrice);
-    Image1->setPixmap(QPixmap::fromImage(
-        chosen.picture.scaled(PictureSide, PictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    // Scaled for the screen's own pixels, so the picture stays sharp at 150 % and 200 %.
+    const qreal ratio = Image1->devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(
+        chosen.picture.scaled(QSize(PictureSide, PictureSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(ratio);
+    Image1->setPixmap(picture);
     Memo1->setPlainText(chosen.description);
 }
 

@@ -1,12 +1,23 @@
 // Playing with the keyboard alone: in every window Tab reaches every button the player can press.
 #include "GameFixture.h"
 #include "core/GameWindow.h"
+#include "core/TextFile.h"
+#include "core/Unit3.h"
 #include "game/Unit1.h"
+#include "records/Unit35.h"
 
+#include "TestHelpers.h"
+#include "WindowList.h"
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTest>
+#include <functional>
 #include <set>
 
 namespace {
@@ -41,6 +52,7 @@ QString Describe(QWidget* window, QAbstractButton* button)
 
 TEST_F(Keyboard, TabReachesEveryButtonOfEveryWindowAndEachWindowHasAtMostOneDefaultButton)
 {
+    forms->MakeAllWindows();
     std::vector<QWidget*> windows { &forms->form1() };
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (qobject_cast<TGameWindow*>(widget))
@@ -61,5 +73,102 @@ TEST_F(Keyboard, TabReachesEveryButtonOfEveryWindowAndEachWindowHasAtMostOneDefa
                 ++defaults;
         }
         EXPECT_LE(defaults, 1) << window->metaObject()->className();
+    }
+}
+
+namespace {
+// How far apart two controls stand in the window (0 when they touch or overlap).
+int Gap(QWidget* a, QWidget* b, QWidget* window)
+{
+    const QRect ra(a->mapTo(window, QPoint(0, 0)), a->size());
+    const QRect rb(b->mapTo(window, QPoint(0, 0)), b->size());
+    const int dx = std::max({ 0, ra.left() - rb.right(), rb.left() - ra.right() });
+    const int dy = std::max({ 0, ra.top() - rb.bottom(), rb.top() - ra.bottom() });
+    return dx + dy;
+}
+
+std::vector<QLineEdit*> EditBoxes(QWidget* window)
+{
+    std::vector<QLineEdit*> boxes;
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        if (box->isVisibleTo(window) && box->isEnabledTo(window) && !box->isReadOnly()
+            && !qobject_cast<QAbstractSpinBox*>(box->parentWidget()) && !qobject_cast<QComboBox*>(box->parentWidget()))
+            boxes.push_back(box);
+    }
+    return boxes;
+}
+}
+
+// A button acts on the edit box beside it: Enter in one amount field must never press the button of another (the
+// player would put money in instead of taking it out).
+TEST_F(Keyboard, EnterInAnEditBoxNeverPressesAButtonThatActsOnAnotherBox)
+{
+    int boxesTried = 0;
+    OpenEveryWindow(*forms, ui, [&boxesTried](QWidget& shown) {
+        QWidget* window = &shown;
+        const std::vector<QLineEdit*> boxes = EditBoxes(window);
+        for (QLineEdit* box : boxes) {
+            window->show();
+            box->setFocus();
+            QAbstractButton* pressed = nullptr;
+            std::vector<QMetaObject::Connection> spies;
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                spies.push_back(QObject::connect(button, &QAbstractButton::clicked, [&pressed, button] {
+                    if (!pressed)
+                        pressed = button;
+                }));
+            QTest::keyClick(box, Qt::Key_Return);
+            for (const auto& spy : spies)
+                QObject::disconnect(spy);
+            ++boxesTried;
+            if (!pressed)
+                continue;
+            const int own = Gap(box, pressed, window);
+            for (QLineEdit* other : boxes) {
+                EXPECT_FALSE(other != box && Gap(other, pressed, window) < own)
+                    << window->windowTitle().toStdString() << ": Enter in " << box->accessibleName().toStdString()
+                    << " presses \"" << pressed->text().toStdString() << "\" beside "
+                    << other->accessibleName().toStdString();
+            }
+        }
+    });
+    EXPECT_GE(boxesTried, 5);
+}
+
+// The first key the player presses goes where the window's business is: the first answer, the name.
+TEST_F(Keyboard, AWindowOpensWithTheControlThePlayerMostLikelyWantsFocused)
+{
+    useWorkingDirectory();
+    QDir().mkpath(QStringLiteral("Data/Questions"));
+    WriteLines1251(QStringLiteral("Data/Questions/Химия.qst"),
+        { QStringLiteral("Один?@первый#второй#третий"), QStringLiteral("Два?#первый@второй#третий"),
+            QStringLiteral("Три?#первый#второй@третий") });
+    forms->form35().SetSubject(QStringLiteral("Химия"));
+    struct Case {
+        QWidget* window;
+        std::function<QWidget*()> wanted;
+    };
+    const Case cases[] = {
+        { &forms->form35(),
+            [this] {
+                const auto buttons = forms->form35().findChildren<QPushButton*>();
+                const auto first = std::find_if(buttons.begin(), buttons.end(),
+                    [](QPushButton* button) { return button->text() == QStringLiteral("первый"); });
+                return first == buttons.end() ? nullptr : *first;
+            } },
+        { &forms->form3(), [this] { return forms->form3().findChild<QLineEdit*>(); } },
+    };
+    ZeroDraws draws;
+    for (const Case& c : cases) {
+        c.window->show();
+        QApplication::processEvents();
+        QWidget* wanted = c.wanted();
+        ASSERT_NE(wanted, nullptr) << c.window->windowTitle().toStdString();
+        EXPECT_EQ(c.window->focusWidget(), wanted) << c.window->windowTitle().toStdString();
+        QWidget* first = c.window->nextInFocusChain();
+        while (first != c.window && !TakesTab(first, c.window))
+            first = first->nextInFocusChain();
+        EXPECT_EQ(first, wanted) << c.window->windowTitle().toStdString();
+        c.window->close();
     }
 }

@@ -1,4 +1,4 @@
-// What holds for every window the game makes at start-up: a screen reader reads every value as it is shown, and the
+// What holds for every window of the game: a screen reader reads every value as it is shown, and the
 // player can always leave a window (or is told that it is not there yet).
 #include "GameFixture.h"
 #include "TestHelpers.h"
@@ -39,6 +39,7 @@ protected:
     // «Мой год» is made when the diary first opens it; made here with a few days to show, it is walked like the rest.
     WindowContracts()
     {
+        forms->MakeAllWindows();
         for (int day = 1; day <= 3; ++day) {
             LifeLogDay logged;
             logged.year = 2005;

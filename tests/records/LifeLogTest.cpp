@@ -279,6 +279,7 @@ TEST_F(LifeLogGame, SavingSetsAsideAFileOfThePlayersInTheLogsPlace)
     QFile::remove("Save/g.csv");
     QDir().mkpath("Save/g.csv");
     ui.messages.clear();
+    ui.expectErrorBoxes();
     save("Save/g.sav");
     EXPECT_EQ(ui.messages, QStringList { U("Успешно сохранено!") });
     ASSERT_EQ(ui.errors.size(), 1);

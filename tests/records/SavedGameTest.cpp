@@ -292,24 +292,14 @@ TEST_F(SavedGame, SaveCutShortByTheFileSizeLimitKeepsThePreviousSave)
     playForAWhile();
     for (int nameLength : { 10, 100000 }) {
         given({ { Field::PlayerName, QString(nameLength, QChar(u'ж')) } });
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            alarm(20);
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit { 100, 100 };
-            setrlimit(RLIMIT_FSIZE, &limit);
+        const bool refused = InChildWithFileSizeLimit([&] {
             ScriptedUi childUi;
             childUi.expectErrorBoxes();
             childUi.answerFileDialog(kept);
             SaveGameCommand(*forms);
-            const bool refused = childUi.errors.size() == 1 && !childUi.messages.contains(Saved);
-            _exit(refused ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status)) << "child ended by signal " << WTERMSIG(status);
-        EXPECT_EQ(WEXITSTATUS(status), 0) << "the save was not refused, name length " << nameLength;
+            return childUi.errors.size() == 1 && !childUi.messages.contains(Saved);
+        });
+        EXPECT_TRUE(refused) << "the save was not refused, name length " << nameLength;
         EXPECT_EQ(ReadBytes(kept), previous);
         EXPECT_EQ(QDir(saveDir()).entryList(QDir::Files | QDir::Hidden), QStringList { "game.sav" });
     }
@@ -421,8 +411,8 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowRunsAfterStartUp)
     // Cancelled: the game goes on from the start values, with the typed name and no introduction.
     TForm1& main = forms->form1();
     ui.onModal<TForm3>([](TForm3& w) {
-        w.Edit1->setText("Петя Ёлкин");
-        QTest::mouseClick(w.Button2, Qt::LeftButton);
+        Child<QLineEdit>(w, "Edit1")->setText("Петя Ёлкин");
+        click(Child<QPushButton>(w, "Button2"));
     });
     ui.answerFileDialog("");
     main.FormShow();
@@ -442,7 +432,7 @@ TEST_F(SavedGame, LoadChosenInTheNameWindowLoadsTheChosenFile)
     const QStringList saved = SavedGameLines(state);
     WriteBytes("game.sav", Crlf(saved));
     ResetForNewGame(state);
-    ui.onModal<TForm3>([](TForm3& w) { QTest::mouseClick(w.Button2, Qt::LeftButton); });
+    ui.onModal<TForm3>([](TForm3& w) { click(Child<QPushButton>(w, "Button2")); });
     ui.answerFileDialog("game.sav");
     forms->form1().FormShow();
     EXPECT_EQ(SavedGameLines(state), saved);

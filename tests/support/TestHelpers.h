@@ -6,7 +6,12 @@
 #include <QPushButton>
 #include <QString>
 #include <QTest>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Presses a button with the mouse, as the player does; fails the test on a missing button.
 inline void click(QAbstractButton* button)
@@ -41,4 +46,28 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Runs the body in a child process whose files may not grow past 100 bytes, so a longer write fails part way as it
+// does on a full disk, without touching the test's own process. True when the body returned true.
+inline bool InChildWithFileSizeLimit(const std::function<bool()>& body)
+{
+    const pid_t child = fork();
+    if (child < 0) {
+        ADD_FAILURE() << "fork failed";
+        return false;
+    }
+    if (child == 0) {
+        alarm(20);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 100, 100 };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        ADD_FAILURE() << "the child ended by signal " << WTERMSIG(status);
+        return false;
+    }
+    return WEXITSTATUS(status) == 0;
 }

@@ -1,0 +1,483 @@
+// The gallery: opens every window of the game in the states the player meets and saves a picture of each.
+// Usage: trambul_gallery <repository> <output folder>; the screen's scale comes from QT_SCALE_FACTOR.
+// Writes <output folder>/<name>.png and a line per picture to <output folder>/shots.tsv (file, window, caption, state).
+#include "core/Application.h"
+#include "core/GameClock.h"
+#include "core/GameState.h"
+#include "core/Look.h"
+#include "core/Random.h"
+#include "core/Ui.h"
+#include "core/Unit2.h"
+#include "core/Unit3.h"
+#include "game/Forms.h"
+#include "game/Unit1.h"
+#include "records/CheatEntries.h"
+#include "records/Unit21.h"
+#include "records/Unit38.h"
+#include "records/Unit4.h"
+#include "records/Unit45.h"
+#include "street/Unit19.h"
+#include "street/Unit20.h"
+#include "street/Unit25.h"
+#include "street/Unit27.h"
+#include "street/Unit33.h"
+#include "street/Unit36.h"
+#include "street/Unit39.h"
+#include "town/Unit24.h"
+
+#include "core/Unit32.h"
+#include "core/Unit34.h"
+#include "core/Unit43.h"
+#include "core/Unit46.h"
+#include "records/Unit35.h"
+#include "records/Unit44.h"
+#include "street/Unit22.h"
+#include "street/Unit23.h"
+#include "street/Unit26.h"
+#include "street/Unit28.h"
+#include "street/Unit29.h"
+#include "street/Unit30.h"
+#include "street/Unit31.h"
+#include "street/Unit37.h"
+#include "street/Unit40.h"
+#include "street/Unit41.h"
+#include "street/Unit42.h"
+#include "town/Unit10.h"
+#include "town/Unit11.h"
+#include "town/Unit12.h"
+#include "town/Unit13.h"
+#include "town/Unit14.h"
+#include "town/Unit15.h"
+#include "town/Unit16.h"
+#include "town/Unit17.h"
+#include "town/Unit18.h"
+#include "town/Unit5.h"
+#include "town/Unit6.h"
+#include "town/Unit7.h"
+#include "town/Unit8.h"
+#include "town/Unit9.h"
+
+#include "core/TextFile.h"
+#include "records/Unit35.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextStream>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace {
+
+QString g_out;
+std::set<QString> g_shot; // windows with at least one picture
+int g_count = 0;
+
+void Settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void Shot(QWidget& window, const QString& state)
+{
+    Settle();
+    const QString className = QString::fromLatin1(window.metaObject()->className());
+    const QString file = QStringLiteral("%1-%2.png").arg(++g_count, 3, 10, QLatin1Char('0')).arg(className);
+    window.grab().save(g_out + QLatin1Char('/') + file);
+    QFile list(g_out + QStringLiteral("/shots.tsv"));
+    if (list.open(QIODevice::Append | QIODevice::Text)) {
+        QTextStream(&list) << file << '\t' << className << '\t' << window.windowTitle() << '\t' << state << '\n';
+    }
+    g_shot.insert(className);
+}
+
+// Answers every question of the game without a player: a picture of each window it shows, the script's handler
+// when one is queued.
+class GalleryUi : public Ui {
+public:
+    std::deque<std::function<void(QDialog&)>> modals;
+    std::deque<bool> confirms;
+    QString context = QStringLiteral("as it opens");
+
+    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void notice(const QString& text) override { message(text); }
+    bool confirm(const QString& text) override
+    {
+        message(text);
+        if (confirms.empty())
+            return false;
+        const bool answer = confirms.front();
+        confirms.pop_front();
+        return answer;
+    }
+    QString openFileName(const FileDialogOptions&) override { return {}; }
+    QString saveFileName(const FileDialogOptions&) override { return {}; }
+    void errorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    void sleep(int) override { }
+
+protected:
+    ModalResult runModal(QDialog& dialog) override
+    {
+        dialog.setResult(0);
+        dialog.show();
+        Settle();
+        if (!modals.empty()) {
+            auto handler = std::move(modals.front());
+            modals.pop_front();
+            handler(dialog);
+        } else {
+            Shot(dialog, context);
+            dialog.done(int(ModalResult::Ok));
+        }
+        if (dialog.isVisible())
+            dialog.hide();
+        return ModalResult(dialog.result());
+    }
+};
+
+// The draws are given by the scene; every other draw is 0.
+class GalleryRandom : public RandomSource {
+public:
+    std::deque<int> draws;
+    int next(int n) override
+    {
+        if (draws.empty())
+            return 0;
+        const int value = draws.front();
+        draws.pop_front();
+        return std::clamp(value, 0, n - 1);
+    }
+    void seed() override { }
+};
+
+GalleryUi g_ui;
+GalleryRandom g_random;
+
+QPushButton* Button(QWidget& window, const QString& caption)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == caption && button->isVisible())
+            return button;
+    }
+    return nullptr;
+}
+
+bool Press(QWidget& window, const QString& caption)
+{
+    QPushButton* button = Button(window, caption);
+    if (button)
+        button->click();
+    else
+        std::fprintf(stderr, "no button %s in %s\n", qPrintable(caption), qPrintable(window.windowTitle()));
+    return button != nullptr;
+}
+
+void Wait(int milliseconds) { QTest::qWait(milliseconds); }
+
+void ShowAndShoot(QWidget& window, const QString& state)
+{
+    window.show();
+    Shot(window, state);
+    window.hide();
+}
+
+void Scene(const char* name, const std::function<void()>& scene)
+{
+    std::fprintf(stderr, "scene: %s\n", name);
+    try {
+        scene();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "scene %s failed: %s\n", name, error.what());
+    }
+}
+
+void YearOfGrades(TGameState& state, const char* finalGrade)
+{
+    DiaryGrades diary = state.diary();
+    const char* grades[] = { "5", "4", "5", "3", "4", "5" };
+    for (int subject = 0; subject < SubjectCount; ++subject) {
+        for (int column = 0; column < FinalGrade; ++column)
+            diary.setCell(subject, column, QString::fromLatin1(grades[(subject + column) % 6]));
+        diary.setCell(subject, FinalGrade, QString::fromLatin1(finalGrade));
+    }
+    state.setDiary(diary);
+}
+
+// How much each answer of a girl's script pleases her, by its caption (an answer line, her reaction, the score).
+std::map<QString, int> AnswerScores(int girl)
+{
+    std::map<QString, int> scores;
+    const QStringList lines = ReadLines1251(QStringLiteral("Data/Girls/%1.gdlg").arg(girl));
+    bool number = false;
+    for (int i = 0; i + 2 < lines.size(); ++i) {
+        lines[i].toInt(&number);
+        const bool captionIsText = !number;
+        lines[i + 1].toInt(&number);
+        const bool reactionIsText = !number;
+        const int score = lines[i + 2].trimmed().toInt(&number);
+        if (captionIsText && reactionIsText && number)
+            scores[lines[i]] = score;
+    }
+    return scores;
+}
+
+// A talk with the first girl played with her favourite answers (to win) or the ones she likes least (to lose).
+void PlayTalk(Forms& forms, bool toWin)
+{
+    TForm20& talk = forms.form20();
+    const std::map<QString, int> scores = AnswerScores(0);
+    if (!talk.Start(0, GirlNameWith(0)))
+        return;
+    talk.show();
+    if (toWin)
+        Shot(talk, QStringLiteral("a talk begins"));
+    g_ui.context = toWin ? QStringLiteral("a talk won") : QStringLiteral("a talk lost");
+    for (int step = 0; step < 60 && talk.isVisible(); ++step) {
+        QPushButton* pick = nullptr;
+        int pickScore = 0;
+        for (QPushButton* button : talk.findChildren<QPushButton*>()) {
+            const auto score = scores.find(button->text());
+            if (!button->isVisible() || score == scores.end())
+                continue;
+            if (!pick || (toWin ? score->second > pickScore : score->second < pickScore)) {
+                pick = button;
+                pickScore = score->second;
+            }
+        }
+        if (!pick)
+            break;
+        pick->click();
+    }
+    Shot(talk, toWin ? QStringLiteral("a talk won, at its end") : QStringLiteral("a talk lost, at its end"));
+    talk.hide();
+    g_ui.context = QStringLiteral("as it opens");
+}
+
+std::vector<QWidget*> EveryWindow(GameWindows& windows)
+{
+    return { &windows.form1(), &windows.form2(), &windows.form3(), &windows.form4(), &windows.form5(), &windows.form6(),
+        &windows.form7(), &windows.form8(), &windows.form9(), &windows.form10(), &windows.form11(), &windows.form12(),
+        &windows.form13(), &windows.form14(), &windows.form15(), &windows.form16(), &windows.form17(),
+        &windows.form18(), &windows.form19(), &windows.form20(), &windows.form21(), &windows.form22(),
+        &windows.form23(), &windows.form24(), &windows.form25(), &windows.form26(), &windows.form27(),
+        &windows.form28(), &windows.form29(), &windows.form30(), &windows.form31(), &windows.form32(),
+        &windows.form33(), &windows.form35(), &windows.form36(), &windows.form37(), &windows.aboutBox(),
+        &windows.form38(), &windows.form39(), &windows.form40(), &windows.form41(), &windows.form42(),
+        &windows.form43(), &windows.form44(), &windows.form45(), &windows.form46() };
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    app.loadRussianTranslations();
+    UseGameFont();
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <repository> <output folder>\n", argv[0]);
+        return 2;
+    }
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    g_out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    QDir().mkpath(g_out);
+    QFile::remove(g_out + QStringLiteral("/shots.tsv"));
+    InstallUi(&g_ui);
+    InstallRandomSource(&g_random);
+    {
+        Forms forms;
+        TGameState& state = forms.state();
+
+        Scene("start", [&] {
+            // The main window's first showing asks the name and tells the introduction: both are pictured.
+            g_ui.context = QStringLiteral("at the start of the game");
+            forms.form1().show();
+            Wait(200);
+            Shot(forms.form1(), QStringLiteral("a new game"));
+            g_ui.context = QStringLiteral("as it opens");
+        });
+        // From here on the game's clock stands still: no lesson or night falls between the pictures.
+        ClockPause pause(forms.clock());
+        Scene("phone shop", [&] {
+            TForm24& shop = forms.form24();
+            for (const char* deal : { "0", "1" }) {
+                state.restore(Field::MotherPhoneDeal, QString::fromLatin1(deal));
+                shop.show();
+                shop.ChooseModel(QStringLiteral("Nokia"), QStringLiteral("Nokia 2650"));
+                Shot(shop,
+                    *deal == '1' ? QStringLiteral("a model chosen, the mother's deal")
+                                 : QStringLiteral("a model chosen"));
+                shop.hide();
+            }
+            state.restore(Field::MotherPhoneDeal, QStringLiteral("0"));
+        });
+        Scene("girls", [&] {
+            PlayTalk(forms, true);
+            PlayTalk(forms, false);
+        });
+        Scene("fight", [&] {
+            TForm27& fight = forms.form27();
+            g_random.draws = { 60 };
+            g_ui.modals.push_back([&](QDialog&) {
+                Shot(fight, QStringLiteral("the start"));
+                for (int punch = 0; punch < 3; ++punch) {
+                    Press(fight, QStringLiteral("Вмазать левой"));
+                    fight.PunchInFlightTimer();
+                }
+                Press(fight, QStringLiteral("Вмазать правой"));
+                Shot(fight, QStringLiteral("mid-way, the right fist in flight"));
+                fight.closeWith(ModalResult::No);
+            });
+            fight.FightThug();
+            g_random.draws = { 0 };
+            g_ui.modals.push_back([&](QDialog&) {
+                for (int punch = 0; punch < 10 && fight.isVisible(); ++punch) {
+                    Press(fight, QStringLiteral("Вмазать правой"));
+                    fight.PunchInFlightTimer();
+                }
+                Shot(fight, QStringLiteral("a knock-out"));
+                fight.closeWith(ModalResult::Yes);
+            });
+            fight.FightThug();
+        });
+        Scene("endings", [&] {
+            struct Ending {
+                const char* grade;
+                const char* olya;
+                const char* phone;
+                const char* income;
+            };
+            const Ending endings[] = { { "5", "1", "Nokia 2650", "0" }, { "5", "0", "Нет", "0" },
+                { "4", "0", "Нет", "110" }, { "4", "0", "Нет", "0" }, { "3", "0", "Нет", "0" } };
+            for (const Ending& ending : endings) {
+                YearOfGrades(state, ending.grade);
+                state.setCharmed(OlyaGirl, *ending.olya == '1');
+                state.restore(Field::MobilePhone, QString::fromUtf8(ending.phone));
+                state.restore(Field::JobIncome, QString::fromLatin1(ending.income));
+                forms.form45().show();
+                Shot(forms.form45(), QStringLiteral("ending %1").arg(forms.form45().Ending()));
+                forms.form45().hide();
+            }
+        });
+        Scene("diary", [&] {
+            YearOfGrades(state, "4");
+            forms.form4().SetCurrentQuarter(QStringLiteral("4"));
+            ShowAndShoot(forms.form4(), QStringLiteral("a whole year of grades"));
+        });
+        Scene("credits", [&] {
+            TForm38& credits = forms.form38();
+            credits.show();
+            credits.StartScrolling();
+            credits.StopScrolling();
+            Shot(credits, QStringLiteral("the credits begin"));
+            for (int tick = 0; tick < 400; ++tick)
+                credits.Timer1Timer();
+            Shot(credits, QStringLiteral("the credits half-way"));
+            for (int tick = 0; tick < 4000; ++tick)
+                credits.Timer1Timer();
+            Shot(credits, QStringLiteral("THE END"));
+            credits.hide();
+        });
+        Scene("sms", [&] {
+            TForm33& sms = forms.form33();
+            state.restore(Field::PhoneCredit, QStringLiteral("100"));
+            sms.show();
+            Shot(sms, QStringLiteral("as it opens"));
+            Press(sms, QStringLiteral("Написать SMS"));
+            if (auto* text = sms.findChild<QPlainTextEdit*>())
+                text->setPlainText(QStringLiteral("Привет! Как дела?"));
+            Shot(sms, QStringLiteral("a message written"));
+            for (QPushButton* button : sms.findChildren<QPushButton*>()) {
+                if (button->isVisible() && button->text().contains(QStringLiteral("Отправить")))
+                    button->click();
+            }
+            Settle();
+            for (QPushButton* button : sms.findChildren<QPushButton*>()) {
+                if (button->isVisible() && button->text().contains(QStringLiteral("Отправить")))
+                    button->click();
+            }
+            Shot(sms, QStringLiteral("sent, with a reply"));
+            sms.hide();
+        });
+        Scene("shooter", [&] {
+            TForm36& shooter = forms.form36();
+            g_ui.modals.push_back([&](QDialog&) {
+                Shot(shooter, QStringLiteral("the titles"));
+                for (int step = 0; step < 3; ++step)
+                    shooter.Timer1Timer();
+                Shot(shooter, QStringLiteral("the intro"));
+                shooter.Button1Click();
+                for (int step = 0; step < 6; ++step)
+                    shooter.Timer3Timer();
+                Shot(shooter, QStringLiteral("playing"));
+                for (int step = 0; step < 400 && !Button(shooter, QStringLiteral("ДА")); ++step)
+                    shooter.Timer3Timer();
+                Shot(shooter, QStringLiteral("game over"));
+                shooter.closeWith(ModalResult::Cancel);
+            });
+            forms.StartShooter();
+        });
+        Scene("thug", [&] {
+            g_ui.context = QStringLiteral("the thug steps up");
+            g_ui.modals.push_back([&](QDialog& story) {
+                Shot(story, QStringLiteral("the story"));
+                story.done(int(ModalResult::Ok));
+            });
+            g_ui.modals.push_back([&](QDialog& talk) {
+                Shot(talk, QStringLiteral("the talk"));
+                talk.done(int(ModalResult::Cancel));
+            });
+            forms.StartThug();
+            g_ui.context = QStringLiteral("as it opens");
+        });
+        Scene("question", [&] {
+            g_random.draws = { 0, 0, 1, 0, 2, 0 };
+            g_ui.modals.push_back([&](QDialog& question) {
+                Shot(question, QStringLiteral("the first question"));
+                question.done(int(ModalResult::Cancel));
+            });
+            forms.form35().AskQuestions(QStringLiteral("Химия"));
+            g_random.draws.clear();
+        });
+        Scene("robbery", [&] {
+            TForm39& map = forms.form39();
+            map.show();
+            Shot(map, QStringLiteral("as it opens"));
+            map.DistrictHover(1);
+            Shot(map, QStringLiteral("a district lit"));
+            map.hide();
+        });
+        Scene("cheats", [&] {
+            TForm21& cheats = forms.form21();
+            cheats.show();
+            Shot(cheats, QStringLiteral("as it opens"));
+            cheats.findChild<QLineEdit*>()->setText(CheatCode);
+            Press(cheats, QStringLiteral("OK"));
+            Shot(cheats, QStringLiteral("the editor unlocked"));
+            cheats.hide();
+        });
+        Scene("the rest", [&] {
+            for (QWidget* window : EveryWindow(forms)) {
+                const QString className = QString::fromLatin1(window->metaObject()->className());
+                if (!qobject_cast<QDialog*>(window) || g_shot.count(className) || className == QStringLiteral("TForm34")
+                    || !className.startsWith(QLatin1Char('T')))
+                    continue;
+                ShowAndShoot(*window, QStringLiteral("as it opens"));
+            }
+        });
+        std::fprintf(stderr, "%d pictures of %zu windows\n", g_count, g_shot.size());
+        QApplication::closeAllWindows();
+    }
+    InstallRandomSource(nullptr);
+    InstallUi(nullptr);
+    return 0;
+}
