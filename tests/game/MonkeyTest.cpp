@@ -184,6 +184,7 @@ private:
     QString m_month;
     int m_months = 0;
     qint64 m_heapBaseline = 0;
+    qint64 m_heapMost = 0;
     bool m_heapFaulted = false;
 };
 
@@ -444,6 +445,7 @@ void Monkey::watchHeap()
     m_month = month;
     ++m_months;
     const qint64 bytes = HeapBytes();
+    m_heapMost = std::max(m_heapMost, bytes);
     if (m_months == 3)
         m_heapBaseline = bytes;
     if (m_months > 3 && !m_heapFaulted && bytes > m_heapBaseline * HeapGrowthFactor + HeapSlack) {
@@ -555,7 +557,9 @@ void Monkey::play()
             std::cout << "seed " << m_seed << ": " << m_ticks << " ticks, ended on "
                       << forms.state().text(Field::Day).toStdString() << '.'
                       << forms.state().text(Field::Month).toStdString() << '.'
-                      << forms.state().text(Field::Year).toStdString() << (m_creditsSeen ? ", credits" : "") << '\n';
+                      << forms.state().text(Field::Year).toStdString() << (m_creditsSeen ? ", credits" : "")
+                      << ", heap " << m_heapBaseline / 1024 << " KB in the third month, at most " << m_heapMost / 1024
+                      << " KB\n";
         }
         m_figures.ticks += m_ticks;
         main.hide();
