@@ -11,14 +11,13 @@ TAudioOut::TAudioOut(QObject* owner)
 
 TAudioOut::~TAudioOut()
 {
-    // Whatever still plays is dropped; the device is closed without reporting.
+    // Whatever still plays is dropped and the device closed without reporting, before the buffers and this object
+    // that the sound thread reads go away.
     OnPlayed = nullptr;
-    if (m_player.deviceOpen) {
-        m_player.feeding = false;
-        if (waveOutReset(m_player.device) != MMSYSERR_NOERROR)
-            m_lastError = QStringLiteral("Error in waveOutReset");
+    OnBufferPlayed = nullptr;
+    Reset();
+    if (m_player.device)
         closeDevice();
-    }
 }
 
 void TAudioOut::SetAudioDeviceID(int id)
@@ -75,6 +74,8 @@ void TAudioOut::allocate()
     format.nSamplesPerSec = std::uint32_t(m_sampleRate);
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
     m_ready = false;
+    // The device must not keep buffers that are about to be freed.
+    Reset();
     for (auto& buffer : m_player.buffers)
         buffer.clear();
     // Without a sound device there is nothing to play into, and no buffers are made.
@@ -97,16 +98,17 @@ bool TAudioOut::Start()
     if (!m_ready || !OnBufferPlayed)
         return false;
     TPlayer& p = m_player;
-    if (!p.deviceOpen) {
-        // The device might have been left open with another format: the format is fixed when it opens.
-        const MMRESULT result = waveOutOpen(&p.device, m_deviceId < 0 ? WAVE_MAPPER : unsigned(m_deviceId), &p.format,
-            &TAudioOut::DeviceCallback, this, CALLBACK_FUNCTION | WAVE_ALLOWSYNC);
-        if (result != MMSYSERR_NOERROR) {
-            m_lastError = QString::fromLatin1(waveOutGetErrorText(result))
-                + QStringLiteral(" Could not open the output device for playing: ");
-            return false;
-        }
-    }
+    // Buffers of an earlier start that the device still holds are dropped, never queued again.
+    Reset();
+    // The format is fixed when the device opens: a device left open with another one is opened anew.
+    if (p.device
+        && (p.deviceFormat.nChannels != p.format.nChannels || p.deviceFormat.nSamplesPerSec != p.format.nSamplesPerSec
+            || p.deviceFormat.wBitsPerSample != p.format.wBitsPerSample))
+        closeDevice();
+    if (!p.device && !openDevice())
+        return false;
+    // Reports of buffers written before this start are not acted on any more.
+    ++p.start;
     for (int i = 0; i < TPlayer::BufferCount; ++i) {
         WAVEHDR& header = p.headers[std::size_t(i)];
         header = WAVEHDR {};
@@ -140,18 +142,51 @@ bool TAudioOut::Start()
     return p.queued > 0;
 }
 
+bool TAudioOut::openDevice()
+{
+    TPlayer& p = m_player;
+    const MMRESULT result = waveOutOpen(&p.device, m_deviceId < 0 ? WAVE_MAPPER : unsigned(m_deviceId), &p.format,
+        &TAudioOut::DeviceCallback, this, CALLBACK_FUNCTION | WAVE_ALLOWSYNC);
+    if (result != MMSYSERR_NOERROR) {
+        p.device = nullptr;
+        m_lastError = QString::fromLatin1(waveOutGetErrorText(result))
+            + QStringLiteral(" Could not open the output device for playing: ");
+        return false;
+    }
+    p.deviceFormat = p.format;
+    return true;
+}
+
+void TAudioOut::Reset()
+{
+    TPlayer& p = m_player;
+    p.feeding = false;
+    if (!p.device)
+        return;
+    // Every buffer comes back reported as played before this returns.
+    if (waveOutReset(p.device) != MMSYSERR_NOERROR)
+        m_lastError = QStringLiteral("Error in waveOutReset");
+}
+
 void TAudioOut::write(int index)
 {
-    WAVEHDR& header = m_player.headers[std::size_t(index)];
+    TPlayer& p = m_player;
+    WAVEHDR& header = p.headers[std::size_t(index)];
+    p.ring = (p.ring + 1) % TPlayer::BufferCount;
+    if (p.inDevice[std::size_t(index)])
+        return;
     header.dwFlags |= WHDR_PREPARED;
-    ++m_player.queued;
-    if (waveOutWrite(m_player.device, &header) != MMSYSERR_NOERROR)
-        --m_player.queued;
-    m_player.ring = (m_player.ring + 1) % TPlayer::BufferCount;
+    // Counted before the device has it: the sound thread may report it played at once.
+    p.inDevice[std::size_t(index)] = true;
+    ++p.queued;
+    if (waveOutWrite(p.device, &header) != MMSYSERR_NOERROR) {
+        p.inDevice[std::size_t(index)] = false;
+        --p.queued;
+    }
 }
 
 // On the sound thread: counts the buffer back and hands the work to the owning thread.
-void TAudioOut::DeviceCallback(HWAVEOUT, unsigned message, void* instance, WAVEHDR*)
+void TAudioOut::DeviceCallback(HWAVEOUT, unsigned message, void* instance, WAVEHDR* header)
 {
     auto* out = static_cast<TAudioOut*>(instance);
     TPlayer& p = out->m_player;
@@ -160,20 +195,27 @@ void TAudioOut::DeviceCallback(HWAVEOUT, unsigned message, void* instance, WAVEH
     } else if (message == MM_WOM_CLOSE) {
         p.deviceOpen = false;
     } else if (message == MM_WOM_DONE) {
+        const std::ptrdiff_t index = header - p.headers.data();
+        if (index >= 0 && index < TPlayer::BufferCount)
+            p.inDevice[std::size_t(index)] = false;
         const int left = --p.queued;
+        const unsigned start = p.start;
         if (p.feeding)
-            QMetaObject::invokeMethod(out, &TAudioOut::bufferDone, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(out, [out, start] { out->bufferDone(start); }, Qt::QueuedConnection);
         else if (left == 0)
-            QMetaObject::invokeMethod(out, &TAudioOut::deviceDone, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(out, [out, start] { out->deviceDone(start); }, Qt::QueuedConnection);
     }
 }
 
-void TAudioOut::bufferDone()
+void TAudioOut::bufferDone(unsigned start)
 {
     TPlayer& p = m_player;
-    if (!p.deviceOpen || !p.feeding || !OnBufferPlayed)
+    if (start != p.start || !p.device || !p.feeding || !OnBufferPlayed)
         return;
     const std::size_t index = std::size_t(p.ring);
+    // The next buffer in the ring is free once the device has played it; a report that comes too early waits.
+    if (p.inDevice[index])
+        return;
     std::uint32_t size = std::uint32_t(p.buffers[index].size());
     if (OnBufferPlayed(*this, p.buffers[index].data(), size) && size > 0) {
         p.headers[index].dwBufferLength = size;
@@ -183,24 +225,24 @@ void TAudioOut::bufferDone()
     p.feeding = false;
     // When the device already played everything, no buffer is left to report the end: close now.
     if (p.queued == 0)
-        QMetaObject::invokeMethod(this, &TAudioOut::deviceDone, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, start] { deviceDone(start); }, Qt::QueuedConnection);
 }
 
-void TAudioOut::deviceDone()
+void TAudioOut::deviceDone(unsigned start)
 {
-    if (!m_player.deviceOpen || m_player.queued > 0 || m_player.feeding)
+    if (start != m_player.start || !m_player.device || m_player.queued > 0 || m_player.feeding)
         return;
-    closeDevice();
-    if (OnPlayed)
+    if (closeDevice() && OnPlayed)
         OnPlayed(*this);
 }
 
-void TAudioOut::closeDevice()
+// Closes the device once nothing is queued; a device that will not close is kept, to be closed later.
+bool TAudioOut::closeDevice()
 {
     TPlayer& p = m_player;
     if (!p.device) {
         m_lastError = QStringLiteral("Player already closed");
-        return;
+        return false;
     }
     for (WAVEHDR& header : p.headers) {
         if (!(header.dwFlags & WHDR_PREPARED))
@@ -210,10 +252,21 @@ void TAudioOut::closeDevice()
             m_lastError = QString::fromLatin1(waveOutGetErrorText(result))
                 + QStringLiteral(" Error unpreparing header for playing: ");
     }
-    const MMRESULT result = waveOutClose(p.device);
-    if (result != MMSYSERR_NOERROR)
+    MMRESULT result = waveOutClose(p.device);
+    if (result == WAVERR_STILLPLAYING) {
+        // Buffers the count missed: dropped, so that the device can go.
+        Reset();
+        result = waveOutClose(p.device);
+    }
+    if (result != MMSYSERR_NOERROR && result != MMSYSERR_INVALHANDLE) {
         m_lastError
             = QString::fromLatin1(waveOutGetErrorText(result)) + QStringLiteral(" Error closing output device: ");
+        return false;
+    }
     p.deviceOpen = false;
     p.device = nullptr;
+    p.queued = 0;
+    for (auto& held : p.inDevice)
+        held = false;
+    return true;
 }

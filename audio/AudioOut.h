@@ -21,12 +21,18 @@ struct TPlayer {
     WAVEFORMATEX format;
     std::array<WAVEHDR, BufferCount> headers {};
     std::array<std::vector<char>, BufferCount> buffers;
+    // Which buffers the device holds: set before a buffer is written, cleared when the device reports it played.
+    std::array<std::atomic<bool>, BufferCount> inDevice {};
+    // The device, kept until it has really been closed, and the format it was opened with.
     HWAVEOUT device = nullptr;
+    WAVEFORMATEX deviceFormat;
     std::atomic<bool> deviceOpen = false;
     std::atomic<bool> feeding = false;
     bool priming = false;
     int ring = 0;
     std::atomic<int> queued = 0;
+    // Counts the starts: what the sound thread reported for buffers of an earlier start is not acted on.
+    std::atomic<unsigned> start = 0;
 };
 
 class TAudioOut : public QObject {
@@ -61,21 +67,26 @@ public:
     // The last failure of the output, as text; empty when none.
     QString LastError() const { return m_lastError; }
 
-    // Opens the device if needed, primes the buffers through OnBufferPlayed and queues them; true when any is queued.
+    // Opens the device if needed (again when the format has changed), drops whatever an earlier start left in it,
+    // primes the buffers through OnBufferPlayed and queues them; true when any is queued.
     bool Start();
     bool Feeding() const { return m_player.feeding; }
     // Lets the queued buffers run out without refilling them.
     void StopFeeding() { m_player.feeding = false; }
+    // Stops feeding and drops every buffer still queued; the device then closes as when the last buffer was played.
+    void Reset();
     int Queued() const { return m_player.queued; }
-    bool DeviceOpen() const { return m_player.deviceOpen; }
+    // True while the output holds a device: from its opening until it has been closed.
+    bool DeviceOpen() const { return m_player.device != nullptr; }
 
 private:
     static void DeviceCallback(HWAVEOUT device, unsigned message, void* instance, WAVEHDR* header);
     void allocate();
+    bool openDevice();
     void write(int index);
-    void bufferDone();
-    void deviceDone();
-    void closeDevice();
+    void bufferDone(unsigned start);
+    void deviceDone(unsigned start);
+    bool closeDevice();
 
     TPlayer m_player;
     int m_deviceId = -1;

@@ -75,18 +75,29 @@ QByteArray AfterDescription(const QByteArray& raw, int skip)
 }
 }
 
+namespace {
+bool StartsWithTag(ByteSpan bytes) { return bytes.size() >= 10 && bytes[0] == 'I' && bytes[1] == 'D' && bytes[2] == '3'; }
+
+// The size the tag's header claims, or 0 when that is beyond the bytes.
+std::int64_t ClaimedSize(ByteSpan bytes)
+{
+    const std::int64_t size = (std::int64_t(bytes[6]) << 21) + (std::int64_t(bytes[7]) << 14)
+        + (std::int64_t(bytes[8]) << 7) + std::int64_t(bytes[9]) + ((bytes[5] & 0x10) ? 20 : 10);
+    return size > std::int64_t(bytes.size()) ? 0 : size;
+}
+}
+
+std::int64_t ID3v2TagSize(ByteSpan bytes) { return StartsWithTag(bytes) ? ClaimedSize(bytes) : 0; }
+
 void TID3v2::Read(ByteSpan bytes)
 {
     *this = TID3v2();
     const std::int64_t fileSize = std::int64_t(bytes.size());
-    if (fileSize < 10 || bytes[0] != 'I' || bytes[1] != 'D' || bytes[2] != '3')
+    if (!StartsWithTag(bytes))
         return;
     Exists = true;
     VersionID = bytes[3];
-    Size = (std::int64_t(bytes[6]) << 21) + (std::int64_t(bytes[7]) << 14) + (std::int64_t(bytes[8]) << 7)
-        + std::int64_t(bytes[9]) + ((bytes[5] & 0x10) ? 20 : 10);
-    if (Size > fileSize)
-        Size = 0;
+    Size = ClaimedSize(bytes);
     if (VersionID < 2 || VersionID > 4 || Size <= 0)
         return;
 

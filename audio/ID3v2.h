@@ -5,6 +5,10 @@
 
 #include <QString>
 
+// The size of the ID3v2 tag the bytes begin with, header and footer included; 0 without one, or when the size it
+// claims goes beyond the bytes.
+std::int64_t ID3v2TagSize(ByteSpan bytes);
+
 class TID3v2 {
 public:
     // Reads the tag from the file's bytes; anything malformed leaves the tag not existing or its values empty.

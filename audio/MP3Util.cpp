@@ -1,8 +1,10 @@
 #include "audio/MP3Util.h"
 
+#include "audio/ID3v2.h"
+#include "core/ContentFile.h"
+#include "core/Errors.h"
 #include "core/TextFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <array>
 
@@ -120,7 +122,8 @@ void TMP3Info::Read(ByteSpan bytes)
     *this = TMP3Info();
     FileName = name;
     FileDate = date;
-    const TFrameFound frame = FindMPEGFrame(bytes, 0, FrameScanLimit);
+    // The first frame is looked for after a leading ID3v2 tag, however long the tag is.
+    const TFrameFound frame = FindMPEGFrame(bytes, ID3v2TagSize(bytes), FrameScanLimit);
     if (!frame.found)
         return;
     FrameFound = true;
@@ -153,8 +156,10 @@ void TMP3Info::ReadFile(const QString& path)
 
 QByteArray ReadWholeFile(const QString& path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > limit)
+    try {
+        return ReadContentFile(path, limit, QString());
+    } catch (const EInOutError&) {
+        // The readers tell nothing of a file they cannot read.
         return {};
-    return file.readAll();
+    }
 }

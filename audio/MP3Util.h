@@ -54,7 +54,8 @@ QString GenreName(int genre);
 // What an MP3 file tells before it is decoded.
 class TMP3Info {
 public:
-    // Reads the facts of the file's bytes; a file without a frame in its first 4096 bytes tells nothing.
+    // Reads the facts of the file's bytes; a file without a frame in the 4096 bytes after its start (after a leading
+    // ID3v2 tag) tells nothing.
     void Read(ByteSpan bytes);
     // Reads the file itself (name, size, date and the facts); a file that cannot be read tells nothing.
     void ReadFile(const QString& path);
@@ -73,7 +74,8 @@ public:
     QString GenreText() const { return GenreName(Genre); }
 };
 
-// Reads a whole file for the readers, at most `limit` bytes; empty when it cannot be read.
+// Reads a whole file for the readers, at most `limit` bytes; empty when it is not a regular file (after following
+// links), cannot be read, or is longer.
 QByteArray ReadWholeFile(const QString& path, qint64 limit = 512 * 1024 * 1024);
 
 inline ByteSpan AsBytes(const QByteArray& data)

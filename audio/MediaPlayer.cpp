@@ -1,9 +1,9 @@
 #include "audio/MediaPlayer.h"
 
+#include "audio/RegularFile.h"
 #include "audio/SoundDevice.h"
 #include "core/DataPath.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <SDL_timer.h>
 #include <algorithm>
@@ -15,6 +15,22 @@ TMediaPlayer* musicOwner = nullptr;
 int BytesPerFrame(const SoundDevice& device)
 {
     return std::max(1, device.channels() * int(SDL_AUDIO_BITSIZE(device.format()) / 8));
+}
+
+// The kind of music the mixer takes a file for, by its extension as the mixer's own file loading does; by its first
+// bytes when the extension tells nothing.
+Mix_MusicType MusicType(const QString& fileName)
+{
+    const QString extension = QFileInfo(fileName).suffix().toUpper();
+    if (extension == QLatin1String("MID") || extension == QLatin1String("MIDI") || extension == QLatin1String("KAR"))
+        return MUS_MID;
+    if (extension == QLatin1String("OGG"))
+        return MUS_OGG;
+    if (extension == QLatin1String("MP3") || extension == QLatin1String("MPG") || extension == QLatin1String("MPEG"))
+        return MUS_MP3;
+    if (extension == QLatin1String("FLAC"))
+        return MUS_FLAC;
+    return MUS_NONE;
 }
 }
 
@@ -35,13 +51,17 @@ void TMediaPlayer::Open()
     close();
     if (m_fileName.isEmpty() || !m_device.open())
         return;
-    const QByteArray path = QFile::encodeName(DataPath(m_fileName));
+    // Only a regular file is opened (a FIFO or a device could block the game or never end), and the mixer reads no
+    // more of it than a file of music can hold.
+    SDL_RWops* stream = OpenRegularStream(DataPath(m_fileName), MaxMediaFileSize);
+    if (!stream)
+        return;
     if (QFileInfo(m_fileName).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
-        m_chunk = Mix_LoadWAV(path.constData());
+        m_chunk = Mix_LoadWAV_RW(stream, 1);
         if (m_chunk)
             m_length = std::int64_t(m_chunk->alen / BytesPerFrame(m_device)) * 1000 / std::max(1, m_device.frequency());
     } else {
-        m_music = Mix_LoadMUS(path.constData());
+        m_music = Mix_LoadMUSType_RW(stream, MusicType(m_fileName), 1);
         if (m_music) {
             const double seconds = Mix_MusicDuration(m_music);
             m_length = seconds > 0 ? std::int64_t(seconds * 1000) : -1;

@@ -7,12 +7,16 @@
 
 class SoundDevice;
 
+// The most of a file the media player reads: far more than any music or clip of the game, far less than memory.
+constexpr qint64 MaxMediaFileSize = 256 * 1024 * 1024;
+
 // One player per use: the main window's music, each of the shooter's clips. WAV files are played as clips, so
 // several can sound at once; every other type is played as the one music track of the device (a second player's
 // music takes its place). Position and Length are in milliseconds, and Position equals Length exactly when the
 // playback has run to its end; a track whose length the mixer cannot tell (MIDI) has its end where it stopped
 // sounding, and until then it reports a length just past its position.
-// Nothing here throws: without a sound device, or when the file cannot be opened, the player stays silent.
+// Nothing here throws: without a sound device, or when the file cannot be opened, the player stays silent. So it does
+// when the path does not name a regular file (after following links): a FIFO, a device or a folder is never opened.
 class TMediaPlayer {
 public:
     explicit TMediaPlayer(SoundDevice& device);

@@ -1,5 +1,7 @@
 #include "audio/OggPlayer.h"
 
+#include "audio/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -89,13 +91,16 @@ void TOggPlayer::applyPriority(int step)
 
 bool TOggPlayer::Open(const QString& fileName)
 {
-    if ((!m_mp3Ready && !m_oggReady) || m_fileOpen || m_state == NotInitialised)
+    if ((!m_mp3Ready && !m_oggReady) || m_fileOpen || m_state == NotInitialised || m_stopping)
         return false;
     const QString extension = QLatin1Char('.') + QFileInfo(fileName).suffix().toUpper();
     m_title.clear();
     m_artist.clear();
     m_album.clear();
     m_genre.clear();
+    // Nothing opens a FIFO, a device or a folder that a playlist names: it could block or never end.
+    if (!IsRegularFile(fileName))
+        return false;
     if (extension == QLatin1String(".MP3")) {
         if (!m_mp3Ready)
             return false;
@@ -103,8 +108,7 @@ bool TOggPlayer::Open(const QString& fileName)
         info.ReadFile(fileName);
         if (!info.FrameFound)
             return false;
-        m_stream.setFileName(fileName);
-        if (!m_stream.open(QIODevice::ReadOnly))
+        if (!OpenRegularFile(m_stream, fileName))
             return false;
         if (m_mpg.OpenStream(&m_mpgStream) == -1) {
             m_stream.close();
@@ -164,7 +168,7 @@ bool TOggPlayer::Open(const QString& fileName)
 
 void TOggPlayer::Play()
 {
-    if (!m_fileOpen || m_state == Playing)
+    if (!m_fileOpen || m_state == Playing || m_stopping)
         return;
     if (m_state == Opened || m_state == Stopped) {
         if (m_kind == MP3) {
@@ -185,29 +189,55 @@ void TOggPlayer::Play()
 
 bool TOggPlayer::startOutput() { return m_out && m_out->Start(); }
 
+// Lets the queued buffers play out, running the message loop meanwhile. It ends when the device has played them,
+// when something started the output again under it, or, with a device that has stopped playing, after a while: then
+// the buffers are dropped, so that the player never says it stopped while the device still plays.
 void TOggPlayer::drain()
 {
     m_out->StopFeeding();
     QElapsedTimer waited;
     waited.start();
-    while (m_out->Queued() > 0 && waited.elapsed() < DrainLimitMs) {
+    while (m_out->Queued() > 0 && !m_out->Feeding()) {
+        if (waited.elapsed() >= DrainLimitMs) {
+            m_out->Reset();
+            break;
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(2);
     }
 }
 
+// While a pause or a stop waits, the message loop runs: what arrives then must not start, open or seek under it.
+class TOggPlayer::StopGuard {
+public:
+    explicit StopGuard(TOggPlayer& player)
+        : m_player(player)
+    {
+        m_player.m_stopping = true;
+        m_player.m_stopAsked = false;
+    }
+    ~StopGuard() { m_player.m_stopping = false; }
+    StopGuard(const StopGuard&) = delete;
+    StopGuard& operator=(const StopGuard&) = delete;
+
+private:
+    TOggPlayer& m_player;
+};
+
 void TOggPlayer::Pause()
 {
-    if (m_state != Playing)
+    if (m_state != Playing || m_stopping)
         return;
+    StopGuard stopping(*this);
     drain();
     m_sleeper->Wait(100);
-    m_state = Paused;
+    // A stop asked for meanwhile is made here.
+    m_state = m_stopAsked ? Stopped : Paused;
 }
 
 void TOggPlayer::Resume()
 {
-    if (m_state != Paused)
+    if (m_state != Paused || m_stopping)
         return;
     if (!atEnd() && startOutput()) {
         m_state = Playing;
@@ -219,6 +249,12 @@ void TOggPlayer::Resume()
 
 void TOggPlayer::Stop()
 {
+    if (m_stopping) {
+        // Already stopping or pausing: that one ends stopped.
+        m_stopAsked = true;
+        return;
+    }
+    StopGuard stopping(*this);
     if (m_state == Playing) {
         drain();
         m_state = Stopped;
@@ -232,10 +268,13 @@ void TOggPlayer::Stop()
 
 void TOggPlayer::Close()
 {
-    if (!m_fileOpen)
+    if (!m_fileOpen || m_stopping)
         return;
     if (m_state == Playing)
         Stop();
+    // The output must not ask for bytes of a file that is gone.
+    if (m_out)
+        m_out->Reset();
     closeFile();
     m_state = Ready;
 }
@@ -259,7 +298,7 @@ void TOggPlayer::closeFile()
 
 void TOggPlayer::Seek(std::uint32_t ms)
 {
-    if (!m_fileOpen || ms > m_duration)
+    if (!m_fileOpen || ms > m_duration || m_stopping)
         return;
     const bool wasPlaying = m_state == Playing;
     if (wasPlaying) {
@@ -285,7 +324,8 @@ void TOggPlayer::Seek(std::uint32_t ms)
     }
     if (moved && OnPosChanged)
         OnPosChanged(*this, ms);
-    if (wasPlaying)
+    // Unless a stop came while the pause waited.
+    if (wasPlaying && m_state == Paused)
         Play();
 }
 

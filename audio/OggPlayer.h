@@ -38,8 +38,11 @@ public:
     int Priority() const { return m_priority; }
     void SetPriority(int step);
 
-    // Opens ".mp3" or ".ogg" (any letter case) when a codec is there and no file is open.
+    // Opens ".mp3" or ".ogg" (any letter case) when a codec is there, no file is open and the path names a regular
+    // file (after following links).
     bool Open(const QString& fileName);
+    // Pause and Stop wait for the device with the message loop running. Meanwhile (Stopping) the player opens, plays,
+    // resumes, seeks and closes nothing, and a Stop only makes the waiting one end stopped.
     void Play();
     void Pause();
     void Resume();
@@ -51,6 +54,7 @@ public:
     std::uint32_t Duration() const { return m_fileOpen ? m_duration : 0; }
 
     int State() const { return m_state; }
+    bool Stopping() const { return m_stopping; }
     Kind FileKind() const { return m_kind; }
     bool FileOpen() const { return m_fileOpen; }
     QString FileName() const { return m_fileName; }
@@ -67,6 +71,7 @@ public:
     TAudioOut* AudioOut() const { return m_out.get(); }
 
 private:
+    class StopGuard;
     bool fillBuffer(char* buffer, std::uint32_t& size);
     int decodeChunk(std::uint8_t* chunk, int capacity);
     int decodeMP3Chunk(std::uint8_t* chunk, int capacity);
@@ -81,6 +86,8 @@ private:
     void closeFile();
 
     std::uint8_t m_state = NotInitialised;
+    bool m_stopping = false;
+    bool m_stopAsked = false;
     MpgLib m_mpg;
     VorbisDll m_vorbis;
     bool m_mp3Ready = false;

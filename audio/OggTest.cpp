@@ -14,13 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-const QString Yes = QStringLiteral("YES");
-const QString PlayText = QStringLiteral("PLAY");
-const QString StopText = QStringLiteral("STOP");
-const QString WaitText = QStringLiteral("WAIT");
-}
-
 TForm34::TForm34(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Ogg Player"), QSize(400, 200), WindowFrame::CloseBox)
 {
@@ -38,6 +31,12 @@ TForm34::TForm34(GameWindows& windows)
     edit(Edit3, QStringLiteral("Запущен:"), 2);
     edit(Edit4, QStringLiteral("Состояние:"), 3);
     Edit1->setReadOnly(true);
+    Edit3->setReadOnly(true);
+    Edit4->setReadOnly(true);
+    m_music.OnChanged = [this] {
+        Edit3->setText(m_music.HolderText());
+        Edit4->setText(m_music.TrackText());
+    };
     layout->addLayout(fields);
 
     positionSlider = new QSlider(Qt::Horizontal, this);
@@ -62,6 +61,10 @@ TForm34::TForm34(GameWindows& windows)
     Timer1->setInterval(1000);
     Connect(Timer1, &QTimer::timeout, this, &TForm34::Timer1Timer);
     Connect(positionSlider, &QSlider::sliderReleased, this, &TForm34::SliderReleased);
+    NameControls({ { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" },
+        { openButton, "openButton" }, { playButton, "playButton" }, { pauseButton, "pauseButton" },
+        { stopButton, "stopButton" }, { exitButton, "exitButton" }, { positionSlider, "positionSlider" },
+        { Timer1, "Timer1" } });
 }
 
 TForm34::~TForm34() = default;
@@ -74,10 +77,20 @@ void TForm34::showEvent(QShowEvent* event)
 
 void TForm34::closeEvent(QCloseEvent* event)
 {
-    // Closing the window closes the file and frees the player.
+    // Closing the window closes the file and frees the player: once its wait is over when it is stopping.
+    m_askedTrack.reset();
+    if (m_player && m_player->Stopping())
+        m_releaseAsked = true;
+    else
+        releasePlayer();
+    TGameWindow::closeEvent(event);
+}
+
+void TForm34::releasePlayer()
+{
+    m_releaseAsked = false;
     m_player.reset();
     m_opened = false;
-    TGameWindow::closeEvent(event);
 }
 
 void TForm34::FormShow()
@@ -126,21 +139,24 @@ void TForm34::PlayButtonClick()
 {
     if (!m_opened || !m_player)
         return;
-    Edit3->setText(Yes);
-    Edit4->setText(PlayText);
+    m_music.Play();
     m_player->Play();
 }
 
 void TForm34::PauseButtonClick()
 {
-    if (m_player)
-        m_player->Pause();
+    if (!m_player)
+        return;
+    m_player->Pause();
+    startAskedTrack();
 }
 
 void TForm34::StopButtonClick()
 {
-    if (m_player)
-        m_player->Stop();
+    if (!m_player)
+        return;
+    m_player->Stop();
+    startAskedTrack();
 }
 
 void TForm34::ExitButtonClick() { close(); }
@@ -156,43 +172,58 @@ void TForm34::Timer1Timer()
 }
 
 // A track that was playing has run out: said once, so that the next track is started once.
-void TForm34::markStopped()
-{
-    if (Edit4->text() == PlayText)
-        Edit4->setText(StopText);
-}
+void TForm34::markStopped() { m_music.RunOut(); }
 
 void TForm34::SliderReleased()
 {
     if (!m_player || !m_player->FileOpen())
         return;
     m_player->Seek(std::uint32_t(std::uint64_t(m_player->Duration()) * std::uint64_t(positionSlider->value()) / 255));
+    startAskedTrack();
 }
 
 void TForm34::StartTrack(const QString& path)
 {
-    Edit2->setText(path);
-    OpenButtonClick();
-    PlayButtonClick();
+    FormShow();
+    m_askedTrack = path;
+    startAskedTrack();
+}
+
+void TForm34::startAskedTrack()
+{
+    // Stopping runs the message loop, and a track asked for meanwhile replaces this one; so does one asked for while
+    // an error box is up. Only the outermost run starts tracks.
+    if (m_startingTrack)
+        return;
+    m_startingTrack = true;
+    while (m_askedTrack && m_player && !m_player->Stopping()) {
+        if (m_player->State() == TOggPlayer::Playing) {
+            m_player->Stop();
+            continue;
+        }
+        const QString path = *m_askedTrack;
+        m_askedTrack.reset();
+        Edit2->setText(path);
+        OpenButtonClick();
+        PlayButtonClick();
+    }
+    m_startingTrack = false;
+    if (m_releaseAsked && m_player && !m_player->Stopping())
+        releasePlayer();
 }
 
 void TForm34::StopTrack()
 {
-    if (Started())
+    m_askedTrack.reset();
+    if (m_music.Started())
         StopButtonClick();
 }
 
-void TForm34::HandOverMusic() { Edit3->setText(QStringLiteral("NO")); }
-
-bool TForm34::TakeRunOut()
+void TForm34::HandOverMusic()
 {
-    if (Edit4->text() != StopText)
-        return false;
-    Edit4->setText(WaitText);
-    return true;
+    m_askedTrack.reset();
+    m_music.HandOver();
 }
-
-bool TForm34::Started() const { return Edit3->text() == Yes; }
 
 void TForm34::SetWatching(bool on)
 {

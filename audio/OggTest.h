@@ -1,9 +1,11 @@
 // The hidden compressed-audio player window: plays MP3 and Ogg Vorbis music, never shown.
 #pragma once
 
+#include "audio/MusicState.h"
 #include "core/GameWindow.h"
 
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -11,8 +13,9 @@ class QSlider;
 class QTimer;
 class TOggPlayer;
 
-// The main window drives it through its edit boxes and buttons: Edit2 holds the path to open, Edit3 says "YES"
-// once Play was pressed, Edit4 shows "PLAY" while a track plays and "STOP" when it has run out.
+// The main window drives it through its buttons and Edit2, the path to open, and follows the music through
+// Music(): who holds it, and whether the track started here has run out. Edit3 and Edit4 show that state ("YES",
+// "PLAY", "STOP", ...); they only show it.
 class TForm34 : public TGameWindow {
     Q_OBJECT
 public:
@@ -31,40 +34,51 @@ public:
     void SliderReleased();
 
     // What the main window asks of it for the background music.
-    // Opens the path (a game path such as "Data\\Soundtracks\\x.mp3") and plays it, as Open and then Play do.
+    // Opens the path (a game path such as "Data\\Soundtracks\\x.mp3") and plays it, as Open and then Play do,
+    // after stopping a track that still plays. Asked while the player waits for its device to stop (the message loop
+    // runs then), it is done once the stop is over; of the tracks asked for meanwhile the last one is played.
     void StartTrack(const QString& path);
-    // Presses Stop when a track was started here.
+    // Presses Stop when a track was started here; a track asked for and not yet started is not started.
     void StopTrack();
-    // The music has gone to the system media player: this player no longer counts as started.
+    // The music has gone to the system media player: this player no longer holds it.
     void HandOverMusic();
-    // True once when a track started here has run out ("STOP" becomes "WAIT").
-    bool TakeRunOut();
-    bool Started() const;
+    // Who holds the music and how far the track started here has got.
+    TMusicState& Music() { return m_music; }
+    const TMusicState& Music() const { return m_music; }
     // The timer that notices the end of a track.
     void SetWatching(bool on);
 
     // The player, once FormShow has made it.
     TOggPlayer* player() const { return m_player.get(); }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The controls, named as here for tests and tools.
     QLineEdit* Edit1; // the summary of the open file
     QLineEdit* Edit2; // the path to open
-    QLineEdit* Edit3;
-    QLineEdit* Edit4;
+    QLineEdit* Edit3; // shows who holds the music
+    QLineEdit* Edit4; // shows the track's state
     QPushButton* openButton;
     QPushButton* playButton;
     QPushButton* pauseButton;
     QPushButton* stopButton;
     QPushButton* exitButton;
     QSlider* positionSlider;
-    QTimer* Timer1;
+    QTimer* Timer1; // notices the end of a track
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void markStopped();
+    // Starts the track asked for last, unless the player is still stopping or this already runs further out.
+    void startAskedTrack();
+    void releasePlayer();
 
     std::unique_ptr<TOggPlayer> m_player;
     bool m_opened = false;
+    TMusicState m_music;
+    std::optional<QString> m_askedTrack;
+    bool m_startingTrack = false;
+    // The window was closed while the player waited: it is freed once the wait is over.
+    bool m_releaseAsked = false;
 };

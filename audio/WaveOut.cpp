@@ -117,6 +117,7 @@ MMRESULT waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header)
         return MMSYSERR_INVALHANDLE;
     if (!header)
         return MMSYSERR_INVALPARAM;
+    std::lock_guard guard(device->lock);
     if (header->dwFlags & WHDR_INQUEUE)
         return WAVERR_STILLPLAYING;
     header->dwFlags &= ~WHDR_PREPARED;
@@ -132,6 +133,9 @@ MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header)
     if (!(header->dwFlags & WHDR_PREPARED))
         return WAVERR_UNPREPARED;
     std::lock_guard guard(device->lock);
+    // A buffer the device still holds is not queued a second time.
+    if (header->dwFlags & WHDR_INQUEUE)
+        return WAVERR_STILLPLAYING;
     header->dwFlags = (header->dwFlags & ~WHDR_DONE) | WHDR_INQUEUE;
     device->waiting.push_back(header);
     return MMSYSERR_NOERROR;
@@ -155,6 +159,9 @@ MMRESULT waveOutReset(HWAVEOUT device)
         for (WAVEHDR* header : done)
             header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
     }
+    // Setting the hook again waits for the sound thread to leave it: buffers it had already played are reported
+    // before this returns, so no report of this device comes after the reset.
+    SoundDevice::Shared().setPostMix(&PostMix, device);
     for (WAVEHDR* header : done)
         device->callback(device, MM_WOM_DONE, device->instance, header);
     return MMSYSERR_NOERROR;

@@ -59,9 +59,11 @@ MMRESULT waveOutOpen(HWAVEOUT* device, unsigned deviceId, const WAVEFORMATEX* fo
     void* instance, unsigned flags);
 MMRESULT waveOutPrepareHeader(HWAVEOUT device, WAVEHDR* header);
 MMRESULT waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header);
+// Queues a prepared buffer; a buffer still queued is refused (WAVERR_STILLPLAYING).
 MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header);
-// Drops every queued buffer, reporting each as done.
+// Drops every queued buffer, reporting each as done; once it returns, no report of an earlier buffer follows.
 MMRESULT waveOutReset(HWAVEOUT device);
+// Fails with WAVERR_STILLPLAYING while buffers are queued: the device stays open.
 MMRESULT waveOutClose(HWAVEOUT device);
 // The text of an error code.
 const char* waveOutGetErrorText(MMRESULT error);

@@ -2,6 +2,7 @@
 
 #include "audio/ID3v2.h"
 #include "audio/MP3Util.h"
+#include "audio/OggPlayer.h"
 #include "audio/OggVorbis.h"
 #include "audio/Playlist.h"
 #include "core/Errors.h"
@@ -16,6 +17,12 @@
 #include "town/MotherScript.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <array>
+#include <cstring>
 
 namespace {
 QByteArray Bytes(const uint8_t* data, size_t size)
@@ -142,6 +149,101 @@ template <class StreamReader> int StreamTarget(const uint8_t* data, size_t size)
     return 0;
 }
 
+// An Ogg page's checksum: CRC-32 with the polynomial 0x04C11DB7, not reflected, over the page with its checksum
+// field zero.
+std::uint32_t OggChecksum(const char* page, qsizetype length)
+{
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> entries {};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t value = i << 24;
+            for (int bit = 0; bit < 8; ++bit)
+                value = (value & 0x80000000u) ? (value << 1) ^ 0x04C11DB7u : value << 1;
+            entries[i] = value;
+        }
+        return entries;
+    }();
+    std::uint32_t crc = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        crc = (crc << 8) ^ table[((crc >> 24) ^ std::uint8_t(page[i])) & 0xFF];
+    return crc;
+}
+
+// Gives every whole Ogg page of the bytes its right checksum, so that damaged pages reach the Vorbis decoder instead
+// of being dropped by the page reader.
+QByteArray WithOggChecksums(QByteArray bytes)
+{
+    for (qsizetype at = bytes.indexOf("OggS"); at >= 0; at = bytes.indexOf("OggS", at + 1)) {
+        if (at + 27 > bytes.size())
+            break;
+        const int segments = std::uint8_t(bytes[at + 26]);
+        if (at + 27 + segments > bytes.size())
+            break;
+        qsizetype length = 27 + segments;
+        for (int i = 0; i < segments; ++i)
+            length += std::uint8_t(bytes[at + 27 + i]);
+        if (at + length > bytes.size())
+            continue;
+        char* page = bytes.data() + at;
+        std::memset(page + 22, 0, 4);
+        const std::uint32_t crc = OggChecksum(page, length);
+        for (int i = 0; i < 4; ++i)
+            page[22 + i] = char(crc >> (8 * i));
+    }
+    return bytes;
+}
+
+// The music player's feed: the bytes as an MP3 file and as an Ogg Vorbis file, each opened by the player and
+// decoded through the buffer fill that feeds the device, with a seek on the way, into both codec libraries.
+int PlaybackTarget(const uint8_t* data, size_t size)
+{
+    // Far more than the buffers of a short input need; it bounds the work of one input.
+    constexpr int MaxBuffers = 300;
+    // The player reads files: they are written to memory where the system has a folder for that.
+    static const QTemporaryDir folder(QFileInfo(QStringLiteral("/dev/shm")).isDir()
+            ? QStringLiteral("/dev/shm/trambul-fuzz-XXXXXX")
+            : QDir::tempPath() + QStringLiteral("/trambul-fuzz-XXXXXX"));
+    static const bool once = [] {
+        // Our codec libraries from the build, a sound device that plays nothing (none is opened for playing here).
+        SetCodecFolder(QStringLiteral(TRAMBUL_CODEC_DIR));
+        if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+            qputenv("SDL_AUDIODRIVER", "dummy");
+        return true;
+    }();
+    (void)once;
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    TOggPlayer player;
+    if (player.State() == TOggPlayer::NotInitialised || !folder.isValid())
+        return 0;
+    const struct {
+        const char* name;
+        QByteArray contents;
+    } files[] = { { "track.mp3", bytes }, { "track.ogg", WithOggChecksums(bytes) } };
+    for (const auto& file : files) {
+        const QString path = folder.filePath(QString::fromLatin1(file.name));
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(file.contents) != file.contents.size())
+            continue;
+        out.close();
+        if (!player.Open(path))
+            continue;
+        TAudioOut& output = *player.AudioOut();
+        std::vector<char> buffer(std::size_t(output.BufferSize()));
+        for (int i = 0; i < MaxBuffers; ++i) {
+            std::uint32_t filled = std::uint32_t(buffer.size());
+            if (!output.OnBufferPlayed(output, buffer.data(), filled))
+                break;
+            if (filled > buffer.size())
+                std::abort();
+            // A jump to a place the last byte chooses, as the position slider makes one.
+            if (i == 2)
+                player.Seek(std::uint32_t(std::uint64_t(player.Duration()) * (size > 0 ? data[size - 1] : 0) / 255));
+        }
+        player.Close();
+    }
+    return 0;
+}
+
 int JpegTarget(const uint8_t* data, size_t size)
 {
     Report report;
@@ -176,6 +278,7 @@ const std::vector<FuzzTarget>& FuzzTargets()
         { "mp3", StreamTarget<TMP3Info> },
         { "id3v2", StreamTarget<TID3v2> },
         { "ogg", StreamTarget<TOggVorbis> },
+        { "playback", PlaybackTarget },
     };
     return targets;
 }

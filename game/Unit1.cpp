@@ -273,6 +273,12 @@ QLineEdit* TForm1::display(Field field) const
     return found->second;
 }
 
+QString TForm1::PanelText(Field field) const
+{
+    const QLineEdit* box = display(field);
+    return box ? box->text() : QString();
+}
+
 // The state tells of a field only when its text changed; on a window out of sight the box waits until it is shown.
 void TForm1::showField(Field field)
 {
@@ -546,6 +552,12 @@ void TForm1::LoadDefaultPlaylist()
 
 void TForm1::TrackTitlesChange()
 {
+    // A choice made while a compressed track stops is made after this one.
+    m_trackChanges.Make([this] { changeTrack(); });
+}
+
+void TForm1::changeTrack()
+{
     const int item = TrackTitles->currentIndex();
     if (item < 0 || item >= TrackPaths.size())
         return;
@@ -556,10 +568,12 @@ void TForm1::TrackTitlesChange()
         MusicWatchTick->stop();
         return;
     }
-    const QString& path = TrackPaths[item];
+    const QString path = TrackPaths[item];
     MediaPlayer1.SetFileName(path);
     if (PlayerForTrack(path) == TrackPlayer::Media) {
         compressed.StopTrack();
+        if (m_trackChanges.Superseded())
+            return;
         compressed.HandOverMusic();
         MediaPlayer1.Open();
         MediaPlayer1.Play();
@@ -568,6 +582,8 @@ void TForm1::TrackTitlesChange()
         MediaPlayer1.Stop();
         MediaPlayer1.Rewind();
         compressed.StopTrack();
+        if (m_trackChanges.Superseded())
+            return;
         compressed.StartTrack(path);
     }
     MusicWatchTick->start();
@@ -612,11 +628,8 @@ void TForm1::playlistButtonClick()
 void TForm1::MusicWatchTickTimer()
 {
     // The watch stays on after moving on, so the music goes through the whole playlist and round again.
-    if (m_windows.form34().TakeRunOut()) {
-        AdvanceTrack();
-        return;
-    }
-    if (!m_windows.form34().Started() && MediaPlayer1.IsOpen() && MediaPlayer1.Position() == MediaPlayer1.Length())
+    if (MusicWatchMovesOn(m_windows.form34().Music(),
+            [this] { return MediaPlayer1.IsOpen() && MediaPlayer1.Position() == MediaPlayer1.Length(); }))
         AdvanceTrack();
 }
 

@@ -42,6 +42,11 @@ public:
 
     // Whether the start-up sequence has run once.
     bool StartupDone() const { return m_startupDone; }
+    // A main window shown without its start-up sequence (a picture of the window, a look at the panel alone).
+    void SkipStartup() { m_startupDone = true; }
+    // What the panel shows for a field, brought up to date if the window was out of sight; empty for a field the panel
+    // does not show.
+    QString PanelText(Field field) const;
 
     // The start-up sequence of the first showing: name, introduction, clock, loading a game if asked.
     void FormShow();
@@ -132,6 +137,7 @@ private:
     void girlFlagsBoxLeft();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setTracks(const Playlist& playlist);
+    void changeTrack();
 
     GameWindows& m_windows;
     TGameState m_state;
@@ -147,4 +153,5 @@ private:
     bool m_autosaveReady = false;
     // The game is ending: saved once, and a start-up still under way stops.
     bool m_leaving = false;
+    TrackChanges m_trackChanges;
 };

@@ -36,6 +36,7 @@ declare -A seeds=(
     [mp3]="Data/Soundtracks/*.mp3"
     [id3v2]="Data/Soundtracks/*.mp3"
     [ogg]="Data/Soundtracks/*.ogg"
+    [playback]="Data/Soundtracks/*.mp3 Data/Soundtracks/*.ogg tests/fuzz/seeds/playback/*"
 )
 targets=$(printf '%s\n' "${!seeds[@]}" | sort)
 cmake --build "$build" --target $(printf 'fuzz_%s ' $targets)
@@ -46,7 +47,8 @@ for target in $targets; do
     findings=$build/findings/$target
     mkdir -p "$corpus" "$findings"
     (cd "$root" && for seed in ${seeds[$target]} tests/fuzz/regressions/$target/*; do
-        # The music's seeds are their first 64 KB: the headers and tags the readers look at.
+        # The music's seeds are their first 64 KB: the headers and tags the readers look at, and the first seconds
+        # that the player decodes (tools/make-playback-seeds.py makes small, damaged ones from the shipped tracks).
         [ -f "$seed" ] && head -c 65536 "$seed" >"$corpus/$(basename "$seed")" || true
     done)
     echo "== $target: $seconds s"

@@ -47,7 +47,9 @@ typedef struct VbInfo {
 typedef struct VbVersion {
     int32_t major, minor, engineMajor, engineMinor, day, month, year;
 } VbVersion;
-/* Returns 0 when the file is open; fileName is UTF-8. */
+/* Returns 0 when the file is open; fileName is UTF-8 and must name a regular file (after following links): a FIFO
+   or a device is refused without waiting on it. Of a chain of streams (Ogg files put one after the other) the
+   first is played. */
 typedef int (*vbDecOpen_t)(VbDecoder* decoder, VbInfo* info, const char* fileName);
 /* Fills at most `size` bytes; returns the bytes written, 0 at the end, negative on a broken stream. */
 typedef int (*vbDecRead_t)(VbDecoder* decoder, uint8_t* buffer, int size);

@@ -1,5 +1,6 @@
 // The readers of what a music file holds before it is decoded: MPEG frames and ID3v1, ID3v2, Ogg Vorbis.
 #include "TestHelpers.h"
+#include "TestTracks.h"
 #include "audio/ID3v2.h"
 #include "audio/MP3Util.h"
 #include "audio/OggVorbis.h"
@@ -148,6 +149,38 @@ TEST(MP3Info, ReadsTheID3v1TagOnlyFrom192BytesOnAndTheDuration)
     EXPECT_EQ(none.Duration, 0);
 }
 
+TEST(MP3Info, TheFirstFrameIsLookedForAfterAnID3v2TagHoweverLong)
+{
+    const QByteArray frames = ShortMP3();
+    ASSERT_FALSE(frames.isEmpty());
+    TMP3Info plain;
+    plain.Read(AsBytes(frames));
+    ASSERT_TRUE(plain.FrameFound);
+    for (int size : { 100, 4000, 5000, 1 << 20 }) {
+        const QByteArray file = ID3v2Tag(size, "Peremena") + frames;
+        TID3v2 tag;
+        tag.Read(AsBytes(file));
+        EXPECT_EQ(tag.Size, size);
+        EXPECT_EQ(tag.Title, "Peremena");
+        TMP3Info info;
+        info.Read(AsBytes(file));
+        EXPECT_TRUE(info.FrameFound) << size;
+        EXPECT_EQ(info.FirstFrameOffset, size);
+        EXPECT_EQ(info.FirstFrame.bitRate, plain.FirstFrame.bitRate);
+        EXPECT_EQ(info.Duration, plain.Duration) << size;
+    }
+    // A tag that claims more than the file holds is no tag: the frames are looked for from the start.
+    const QByteArray claiming = ID3v2Tag(5000, "x").left(200) + frames.left(1500);
+    TMP3Info lying;
+    lying.Read(AsBytes(claiming));
+    EXPECT_TRUE(lying.FrameFound);
+    EXPECT_EQ(lying.FirstFrameOffset, 200);
+    // Frames only beyond 4096 bytes after the tag are not found.
+    TMP3Info far;
+    far.Read(AsBytes(ID3v2Tag(5000, "x") + QByteArray(4100, '\0') + frames));
+    EXPECT_FALSE(far.FrameFound);
+}
+
 TEST(MP3Info, GenreNumbersAbove80AreInvalid)
 {
     EXPECT_EQ(GenreName(0), "Blues");
@@ -284,6 +317,9 @@ TEST(StreamInfo, EveryCutOfAFileReadsWithoutReadingPastItsEnd)
     const QString folder = QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/");
     const QByteArray mp3 = ReadBytes(folder + "Peremena.mp3");
     const QByteArray ogg = ReadBytes(folder + "Dvor_posle_urokov.ogg");
+    // Without its inputs the test would cut nothing and pass.
+    ASSERT_GE(mp3.size(), 800) << "Data/Soundtracks/Peremena.mp3 is missing";
+    ASSERT_GE(ogg.size(), 4500) << "Data/Soundtracks/Dvor_posle_urokov.ogg is missing";
     static const char tag[] = "ID3\x03\0\0\0\0\0\x30TIT2\0\0\0\x20\0\0\0Name";
     QByteArray id3(tag, sizeof tag - 1);
     id3 += QByteArray(40, 'A');

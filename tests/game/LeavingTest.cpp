@@ -36,7 +36,7 @@ QPushButton* ButtonCaptioned(const QWidget& window, const char* caption)
 
 class Leaving : public GameFixture {
 protected:
-    Leaving() { useWorkingDirectory(); }
+    Leaving() { useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" }); }
 
     // The start-up with "Новая игра" and the introduction read; there is no autosave to continue yet.
     void startNewGame()
@@ -125,6 +125,7 @@ TEST_F(Leaving, ADamagedAutosaveIsNamedAndThePlayerChoosesAgainFromTheOtherTwo)
         click(Child<QPushButton>(w, "Button1"));
     });
     ui.closeNextModalWith(ModalResult::Ok); // the introduction
+    ui.expectErrorBoxes();
     forms->form1().FormShow();
 
     ASSERT_FALSE(ui.errors.isEmpty());

@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "audio/MP3Util.h"
+#include "audio/MusicState.h"
 #include "audio/OggPlayer.h"
 #include "audio/OggTest.h"
 #include "core/TextFile.h"
@@ -13,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 using Music = GameFixture;
@@ -100,7 +102,51 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
     EXPECT_EQ(main.mediaPlayer().FileName(), lines[2]);
     EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_NE(forms->form34().player(), nullptr);
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
+}
+
+TEST(TrackChanges, AChangeAskedForDuringOneIsMadeOnceAfterIt)
+{
+    TrackChanges changes;
+    int made = 0;
+    changes.Make([&] {
+        ++made;
+        EXPECT_FALSE(changes.Superseded());
+        if (made > 1)
+            return;
+        // Two more choices while the first is made (as in the message loop of a stop): one more change follows.
+        changes.Make([] { ADD_FAILURE() << "a change made inside another"; });
+        changes.Make([] { ADD_FAILURE() << "a change made inside another"; });
+        EXPECT_TRUE(changes.Superseded());
+    });
+    EXPECT_EQ(made, 2);
+
+    // A change that fails still lets the next one run.
+    EXPECT_THROW(changes.Make([] { throw std::runtime_error("no playlist"); }), std::runtime_error);
+    bool ran = false;
+    changes.Make([&] { ran = true; });
+    EXPECT_TRUE(ran);
+}
+
+TEST(MusicWatch, MovesOnOnceForARunOutTrackAndForTheMediaPlayersEndOnlyWhenItHoldsTheMusic)
+{
+    TMusicState compressed;
+    int asked = 0;
+    const auto ended = [&] {
+        ++asked;
+        return true;
+    };
+    compressed.Play();
+    EXPECT_FALSE(MusicWatchMovesOn(compressed, ended)) << "the media player's end counts not while here it plays";
+    ASSERT_TRUE(compressed.RunOut());
+    EXPECT_FALSE(compressed.RunOut());
+    EXPECT_TRUE(MusicWatchMovesOn(compressed, [] { return false; }));
+    EXPECT_FALSE(MusicWatchMovesOn(compressed, [] { return false; }));
+    compressed.HandOver();
+    EXPECT_TRUE(MusicWatchMovesOn(compressed, ended));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(compressed.HolderText(), "NO");
+    EXPECT_EQ(compressed.TrackText(), "WAIT");
 }
 
 TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
@@ -115,7 +161,7 @@ TEST_F(Music, AMissingDefaultPlaylistIsReportedAndTheRestOfTheStartUpRuns)
     EXPECT_TRUE(ui.errors[0].contains("PlayList.grpl"));
     EXPECT_EQ(ui.fileDialogs.size(), 1u);
     EXPECT_NE(forms->form34().player(), nullptr);
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
     // The load dialog switches the watch on as it closes; with no track it finds nothing to move on from.
     EXPECT_TRUE(MusicWatchOn(forms->form1()));
 }
@@ -136,17 +182,19 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     EXPECT_EQ(ui.fileDialogs.at(0).defaultSuffix, "grpl");
     // Track 1 is an MP3 (in capitals): the compressed player gets it.
     EXPECT_EQ(Tracks(main)->currentIndex(), 1);
-    EXPECT_EQ(compressed.Edit2->text(), "music/first.MP3");
-    EXPECT_TRUE(compressed.Timer1->isActive());
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit2")->text(), "music/first.MP3");
+    EXPECT_TRUE(Child<QTimer>(compressed, "Timer1")->isActive());
     EXPECT_TRUE(MusicWatchOn(main));
 
     // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
-    compressed.Edit3->setText("YES");
-    compressed.Edit4->setText("STOP");
+    compressed.Music().Play();
+    ASSERT_TRUE(compressed.Music().RunOut());
     main.MusicWatchTickTimer();
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
-    EXPECT_EQ(compressed.Edit4->text(), "WAIT");
-    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Noticed);
+    EXPECT_EQ(compressed.Music().holder(), TMusicState::Holder::MediaPlayer);
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit4")->text(), "WAIT");
+    EXPECT_EQ(Child<QLineEdit>(compressed, "Edit3")->text(), "NO");
     EXPECT_EQ(main.mediaPlayer().FileName(), "music/second.mid");
     EXPECT_TRUE(MusicWatchOn(main));
     // A compressed track that ran out earlier does not skip the media player's track.
@@ -181,7 +229,7 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     EXPECT_EQ(Tracks(main)->count(), 2);
     EXPECT_EQ(main.trackPaths(), QStringList({ "Без музыки", "a.mid" }));
     EXPECT_FALSE(MusicWatchOn(main));
-    EXPECT_TRUE(forms->form34().Timer1->isActive());
+    EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
 
     // A cancelled dialog changes nothing.
     ui.answerFileDialog(QString());
@@ -209,13 +257,13 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     }
     ui.answerFileDialog(dir + "/two.grpl");
     click(Child<QPushButton>(main, "playlistButton"));
-    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::Playing);
 
     // The track ends in about a second.
     EXPECT_TRUE(QTest::qWaitFor([&] { return Tracks(main)->currentIndex() != 1; }, PatientWait));
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
-    EXPECT_EQ(compressed.Edit3->text(), "NO");
+    EXPECT_FALSE(compressed.Music().Started());
     EXPECT_EQ(main.mediaPlayer().FileName(), "b.mid");
     EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_TRUE(ui.errors.isEmpty());
@@ -235,16 +283,15 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
         ui.expectErrorBoxes();
     ui.answerFileDialog(dir + "/one.grpl");
     click(Child<QPushButton>(main, "playlistButton"));
-    compressed.Edit3->setText("YES");
-    compressed.Edit4->setText("PLAY");
+    compressed.Music().Play();
 
     main.StartCreditsMusic();
     EXPECT_EQ(Tracks(main)->currentIndex(), 0);
     EXPECT_FALSE(MusicWatchOn(main));
     EXPECT_EQ(main.mediaPlayer().FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
     // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
-    EXPECT_EQ(compressed.Edit3->text(), "YES");
-    EXPECT_EQ(compressed.Edit4->text(), "PLAY");
+    EXPECT_TRUE(compressed.Music().Started());
+    EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     main.EndCreditsMusic();
     EXPECT_TRUE(MusicWatchOn(main));
 }

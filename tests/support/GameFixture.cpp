@@ -11,8 +11,7 @@
 
 QString PanelText(const TForm1& main, Field field)
 {
-    const QLineEdit* box = Child<QLineEdit>(main, InfoOf(field).name);
-    return box ? box->text() : QStringLiteral("(no box for %1)").arg(QString::fromLatin1(InfoOf(field).name));
+    return main.PanelText(field);
 }
 
 QString DiaryCellText(const QWidget& diary, int subject, int column)
