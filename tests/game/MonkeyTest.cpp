@@ -446,6 +446,8 @@ void Monkey::watchHeap()
     ++m_months;
     const qint64 bytes = HeapBytes();
     m_heapMost = std::max(m_heapMost, bytes);
+    if (qEnvironmentVariableIntValue("TRAMBUL_MONKEY_VERBOSE") > 1)
+        std::cout << "seed " << m_seed << ", month " << month.toStdString() << ": heap " << bytes / 1024 << " KB\n";
     if (m_months == 3)
         m_heapBaseline = bytes;
     if (m_months > 3 && !m_heapFaulted && bytes > m_heapBaseline * HeapGrowthFactor + HeapSlack) {
