@@ -114,6 +114,8 @@ constexpr int MaxPresses = 400;
 // A month's heap may be this many times the first full month's, plus the slack, before it counts as growing.
 constexpr qint64 HeapGrowthFactor = 3;
 constexpr qint64 HeapSlack = 64 << 20;
+// How long the game goes on after the program is started again.
+constexpr qint64 RestartTicks = 2000;
 
 class Monkey : public Ui {
 public:
@@ -156,6 +158,7 @@ private:
     QString hostileText();
     void act(QWidget& window);
     void type(QWidget& edit);
+    void session(qint64 tickLimit);
     void mainAction();
     void press(const char* buttonName);
     void tick(int count);
@@ -525,6 +528,38 @@ void Monkey::mainAction()
         tick(1 + pick(100));
 }
 
+// One run of the program, from its start-up until the credits, the tick limit or the player's leaving.
+void Monkey::session(qint64 tickLimit)
+{
+    Forms forms;
+    m_forms = &forms;
+    TForm1& main = forms.form1();
+    main.show();
+    if (!QTest::qWaitFor([&main] { return main.StartupDone(); }, PatientWait))
+        fault(QStringLiteral("the start-up never ran"));
+    while (!m_creditsSeen && !m_windowStuck && m_ticks < tickLimit && main.isVisible()) {
+        if (!forms.clock().isRunning()) {
+            fault(QStringLiteral("the clock stays held with no window open"));
+            break;
+        }
+        mainAction();
+        checkSave();
+    }
+    if (m_creditsSeen)
+        ++m_figures.years;
+    if (!main.isVisible())
+        ++m_figures.quits;
+    if (qEnvironmentVariableIsSet("TRAMBUL_MONKEY_VERBOSE")) {
+        std::cout << "seed " << m_seed << ": " << m_ticks << " ticks, ended on "
+                  << forms.state().text(Field::Day).toStdString() << '.'
+                  << forms.state().text(Field::Month).toStdString() << '.'
+                  << forms.state().text(Field::Year).toStdString() << (m_creditsSeen ? ", credits" : "") << ", heap "
+                  << m_heapBaseline / 1024 << " KB in the third month, at most " << m_heapMost / 1024 << " KB\n";
+    }
+    main.close(); // as the player leaves the game, which keeps it for the next start
+    m_forms = nullptr;
+}
+
 void Monkey::play()
 {
     QTemporaryDir folder;
@@ -536,37 +571,13 @@ void Monkey::play()
     QDir(m_dir).mkpath(QStringLiteral("Save"));
     QDir::setCurrent(m_dir);
     const int caughtBefore = static_cast<TApplication*>(qApp)->exceptionsCaught();
-    {
-        Forms forms;
-        m_forms = &forms;
-        TForm1& main = forms.form1();
-        main.show();
-        if (!QTest::qWaitFor([&main] { return main.StartupDone(); }, PatientWait))
-            fault(QStringLiteral("the start-up never ran"));
-        while (!m_creditsSeen && !m_windowStuck && m_ticks < m_tickLimit && main.isVisible()) {
-            if (!forms.clock().isRunning()) {
-                fault(QStringLiteral("the clock stays held with no window open"));
-                break;
-            }
-            mainAction();
-            checkSave();
-        }
-        if (m_creditsSeen)
-            ++m_figures.years;
-        if (!main.isVisible())
-            ++m_figures.quits;
-        if (qEnvironmentVariableIsSet("TRAMBUL_MONKEY_VERBOSE")) {
-            std::cout << "seed " << m_seed << ": " << m_ticks << " ticks, ended on "
-                      << forms.state().text(Field::Day).toStdString() << '.'
-                      << forms.state().text(Field::Month).toStdString() << '.'
-                      << forms.state().text(Field::Year).toStdString() << (m_creditsSeen ? ", credits" : "")
-                      << ", heap " << m_heapBaseline / 1024 << " KB in the third month, at most " << m_heapMost / 1024
-                      << " KB\n";
-        }
-        m_figures.ticks += m_ticks;
-        main.hide();
-        m_forms = nullptr;
+    session(m_tickLimit);
+    // The program started again in the same folder: the name window offers the game kept when the last one ended.
+    if (!m_windowStuck) {
+        m_creditsSeen = false;
+        session(m_ticks + RestartTicks);
     }
+    m_figures.ticks += m_ticks;
     const int caught = static_cast<TApplication*>(qApp)->exceptionsCaught() - caughtBefore;
     if (caught > 0)
         fault(QStringLiteral("%1 exception(s) reached the event loop").arg(caught));
