@@ -47,8 +47,10 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const EGameError& error) {
+        ++m_exceptionsCaught;
         ui().errorBox(error.message());
     } catch (const std::exception& error) {
+        ++m_exceptionsCaught;
         ui().errorBox(QString::fromLocal8Bit(error.what()));
     }
     return false;

@@ -16,6 +16,8 @@ public:
     // Delivers every event; an EConvertError or EInOutError thrown by a handler ends that handler and is shown in
     // the standard error box, and the game goes on.
     bool notify(QObject* receiver, QEvent* event) override;
+    // How many exceptions got as far as notify: each is a handler that left its guard, which should never happen.
+    int exceptionsCaught() const { return m_exceptionsCaught; }
 
     // Loads Qt's Russian translations, so standard buttons read "Да" and "Нет". False when they are missing.
     bool loadRussianTranslations();
@@ -32,4 +34,5 @@ private:
     void takeQuitSignal();
 
     QSocketNotifier* m_signalNotifier = nullptr;
+    int m_exceptionsCaught = 0;
 };
