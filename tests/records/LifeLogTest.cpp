@@ -45,16 +45,6 @@ protected:
         random.add(1); // the street event's draw of every tick: not today
         forms->form1().GameClockTick();
     }
-    void save(const QString& path)
-    {
-        ui.answerFileDialog(path);
-        SaveGameCommand(*forms);
-    }
-    void load(const QString& path)
-    {
-        ui.answerFileDialog(path);
-        LoadGameCommand(*forms);
-    }
 };
 
 } // namespace

@@ -53,17 +53,6 @@ class SavedGame : public GameFixture {
 protected:
     SavedGame() { useWorkingDirectory(); }
 
-    void save(const QString& path)
-    {
-        ui.answerFileDialog(path);
-        SaveGameCommand(*forms);
-    }
-    void load(const QString& path)
-    {
-        ui.answerFileDialog(path);
-        LoadGameCommand(*forms);
-    }
-
     // Everything the file holds plus what loading must leave alone.
     QStringList snapshot() const
     {

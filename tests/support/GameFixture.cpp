@@ -1,6 +1,8 @@
 #include "GameFixture.h"
+
 #include "TestHelpers.h"
 #include "game/Unit1.h"
+#include "records/SaveLoad.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,10 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-QString PanelText(const TForm1& main, Field field)
-{
-    return main.PanelText(field);
-}
+QString PanelText(const TForm1& main, Field field) { return main.PanelText(field); }
 
 QString DiaryCellText(const QWidget& diary, int subject, int column)
 {
@@ -38,6 +37,18 @@ void GameFixture::given(std::initializer_list<std::pair<Field, QString>> values)
 {
     for (const auto& [field, text] : values)
         state.restore(field, text);
+}
+
+void GameFixture::save(const QString& path)
+{
+    ui.answerFileDialog(path);
+    SaveGameCommand(*forms);
+}
+
+void GameFixture::load(const QString& path)
+{
+    ui.answerFileDialog(path);
+    LoadGameCommand(*forms);
 }
 
 QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> dataFiles)

@@ -26,6 +26,10 @@ protected:
     // Sets fields in one go: { { Field::Money, "10" }, ... }.
     void given(std::initializer_list<std::pair<Field, QString>> values);
 
+    // "Сохранить игру..." and "Загрузить игру..." with the file dialog answering the path.
+    void save(const QString& path);
+    void load(const QString& path);
+
     // Makes a fresh working directory holding a copy of the given files of the real Data tree
     // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it. A listed file that is
     // missing or cannot be copied fails the test.
