@@ -3,6 +3,8 @@
 #include "core/GameWindows.h"
 
 #include <QCloseEvent>
+#include <QHideEvent>
+#include <QTimer>
 
 void NameControls(std::initializer_list<std::pair<QObject*, const char*>> controls)
 {
@@ -40,4 +42,17 @@ void TGameWindow::closeEvent(QCloseEvent* event)
     }
     done(int(ModalResult::None));
     event->accept();
+}
+
+void TGameWindow::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    if (event->spontaneous())
+        return; // minimised by the desktop: still the player's window
+    // Later, once the hiding is over: a modal loop is still unwinding now, and a window shown again at once (a
+    // notice the player gets twice) keeps what it has.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
+            destroy();
+    });
 }

@@ -38,6 +38,9 @@ protected:
     // The player's close button closes only a window with a close box; the program's own closing (quitting the
     // game) closes every window.
     void closeEvent(QCloseEvent* event) override;
+    // A window out of sight gives back its native window and the image it was painted into (a place window's is
+    // over a megabyte); the next showing makes them again from the window's own widgets, which keep everything.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     GameWindows& m_windows;

@@ -70,9 +70,12 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     app.loadRussianTranslations();
     // The menu entry's name ties the windows to the entry and its icon; the icon itself serves desktops that ask the
-    // window for one (drawn from the SVG only when asked).
+    // window for one. Each size is read from its PNG only when a window asks for it.
     QGuiApplication::setDesktopFileName(QStringLiteral("ru.trambul.Trambul"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/trambul-icon.svg")));
+    QIcon icon;
+    for (const int size : { 16, 32, 48, 64 })
+        icon.addFile(QStringLiteral(":/dist/icons/%1x%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     UseGameFont();
     if (!Windows1251Available()) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
