@@ -1,11 +1,11 @@
 #include "audio/MediaPlayer.h"
 
 #include "audio/RegularFile.h"
+#include "audio/SdlLibrary.h"
 #include "audio/SoundDevice.h"
 #include "core/DataPath.h"
 
 #include <QFileInfo>
-#include <SDL_timer.h>
 #include <algorithm>
 
 namespace {
@@ -57,13 +57,13 @@ void TMediaPlayer::Open()
     if (!stream)
         return;
     if (QFileInfo(m_fileName).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
-        m_chunk = Mix_LoadWAV_RW(stream, 1);
+        m_chunk = Sdl().Mix_LoadWAV_RW(stream, 1);
         if (m_chunk)
             m_length = std::int64_t(m_chunk->alen / BytesPerFrame(m_device)) * 1000 / std::max(1, m_device.frequency());
     } else {
-        m_music = Mix_LoadMUSType_RW(stream, MusicType(m_fileName), 1);
+        m_music = Sdl().Mix_LoadMUSType_RW(stream, MusicType(m_fileName), 1);
         if (m_music) {
-            const double seconds = Mix_MusicDuration(m_music);
+            const double seconds = Sdl().Mix_MusicDuration(m_music);
             m_length = seconds > 0 ? std::int64_t(seconds * 1000) : -1;
         }
     }
@@ -89,20 +89,20 @@ void TMediaPlayer::Play()
         m_tail.allocated = 0;
         m_tail.abuf = m_chunk->abuf + offset;
         m_tail.alen = Uint32(m_chunk->alen - offset);
-        m_channel = Mix_PlayChannel(-1, &m_tail, 0);
+        m_channel = Sdl().Mix_PlayChannel(-1, &m_tail, 0);
         if (m_channel < 0)
             return;
     } else {
         if (musicOwner && musicOwner != this)
             musicOwner->Stop();
-        if (Mix_PlayMusic(m_music, 0) != 0)
+        if (Sdl().Mix_PlayMusic(m_music, 0) != 0)
             return;
         musicOwner = this;
         if (m_position > 0)
-            Mix_SetMusicPosition(double(m_position) / 1000);
+            Sdl().Mix_SetMusicPosition(double(m_position) / 1000);
     }
     m_playing = true;
-    m_startTicks = SDL_GetTicks64();
+    m_startTicks = Sdl().SDL_GetTicks64();
     m_startPosition = m_position;
 }
 
@@ -147,9 +147,9 @@ void TMediaPlayer::close()
     if (m_playing)
         halt();
     if (m_chunk)
-        Mix_FreeChunk(m_chunk);
+        Sdl().Mix_FreeChunk(m_chunk);
     if (m_music)
-        Mix_FreeMusic(m_music);
+        Sdl().Mix_FreeMusic(m_music);
     if (musicOwner == this)
         musicOwner = nullptr;
     m_chunk = nullptr;
@@ -163,9 +163,9 @@ void TMediaPlayer::halt()
 {
     if (stillSounding()) {
         if (m_chunk)
-            Mix_HaltChannel(m_channel);
+            Sdl().Mix_HaltChannel(m_channel);
         else
-            Mix_HaltMusic();
+            Sdl().Mix_HaltMusic();
     }
     if (musicOwner == this)
         musicOwner = nullptr;
@@ -175,8 +175,8 @@ void TMediaPlayer::halt()
 bool TMediaPlayer::stillSounding() const
 {
     if (m_chunk)
-        return m_channel >= 0 && Mix_Playing(m_channel) && Mix_GetChunk(m_channel) == &m_tail;
-    return m_music && musicOwner == this && Mix_PlayingMusic();
+        return m_channel >= 0 && Sdl().Mix_Playing(m_channel) && Sdl().Mix_GetChunk(m_channel) == &m_tail;
+    return m_music && musicOwner == this && Sdl().Mix_PlayingMusic();
 }
 
 void TMediaPlayer::update()
@@ -190,7 +190,10 @@ void TMediaPlayer::update()
         musicOwner = nullptr;
 }
 
-std::int64_t TMediaPlayer::elapsed() const { return m_startPosition + std::int64_t(SDL_GetTicks64() - m_startTicks); }
+std::int64_t TMediaPlayer::elapsed() const
+{
+    return m_startPosition + std::int64_t(Sdl().SDL_GetTicks64() - m_startTicks);
+}
 
 // While it still sounds, the position stays short of a known length.
 std::int64_t TMediaPlayer::playingPosition() const

@@ -1,7 +1,8 @@
 #include "audio/RegularFile.h"
 
+#include "audio/SdlLibrary.h"
+
 #include <QFile>
-#include <SDL_rwops.h>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -44,12 +45,12 @@ Sint64 SDLCALL StreamSeek(SDL_RWops* stream, Sint64 offset, int whence)
     else if (whence == RW_SEEK_END)
         base = StreamSize(stream);
     else if (whence != RW_SEEK_SET)
-        return SDL_SetError("Unknown seek origin");
+        return Sdl().SDL_SetError("Unknown seek origin");
     if (base < 0)
         return -1;
     const Sint64 target = std::clamp<Sint64>(base + offset, 0, file.limit);
     if (::lseek(file.fd, off_t(target), SEEK_SET) < 0)
-        return SDL_SetError("Cannot seek in the file");
+        return Sdl().SDL_SetError("Cannot seek in the file");
     file.position = target;
     return target;
 }
@@ -74,7 +75,7 @@ size_t SDLCALL StreamRead(SDL_RWops* stream, void* target, size_t size, size_t c
 
 size_t SDLCALL StreamWrite(SDL_RWops*, const void*, size_t, size_t)
 {
-    SDL_SetError("The file is open for reading");
+    Sdl().SDL_SetError("The file is open for reading");
     return 0;
 }
 
@@ -84,7 +85,7 @@ int SDLCALL StreamClose(SDL_RWops* stream)
         auto* file = &Stream(stream);
         ::close(file->fd);
         delete file;
-        SDL_FreeRW(stream);
+        Sdl().SDL_FreeRW(stream);
     }
     return 0;
 }
@@ -129,10 +130,12 @@ bool OpenRegularFile(QFile& file, const QString& path)
 
 SDL_RWops* OpenRegularStream(const QString& path, qint64 limit)
 {
+    if (!LoadSdl())
+        return nullptr;
     const int fd = OpenRegularFile(path);
     if (fd < 0)
         return nullptr;
-    SDL_RWops* stream = SDL_AllocRW();
+    SDL_RWops* stream = Sdl().SDL_AllocRW();
     if (!stream) {
         ::close(fd);
         return nullptr;

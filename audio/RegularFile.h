@@ -19,5 +19,5 @@ int OpenRegularFile(const QString& path);
 bool OpenRegularFile(QFile& file, const QString& path);
 
 // An SDL stream over a regular file that ends after `limit` bytes at most (SDL's loaders read until the end);
-// null when it is not a regular file. Closing the stream closes the file.
+// null when it is not a regular file, or when SDL's library is not there. Closing the stream closes the file.
 SDL_RWops* OpenRegularStream(const QString& path, qint64 limit);

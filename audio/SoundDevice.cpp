@@ -1,7 +1,7 @@
 #include "audio/SoundDevice.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "audio/SdlLibrary.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,12 +21,12 @@ SoundDevice& SoundDevice::Shared()
 SoundDevice::~SoundDevice()
 {
     if (m_open) {
-        Mix_SetPostMix(nullptr, nullptr);
-        Mix_CloseAudio();
-        Mix_Quit();
+        Sdl().Mix_SetPostMix(nullptr, nullptr);
+        Sdl().Mix_CloseAudio();
+        Sdl().Mix_Quit();
     }
-    if (m_tried)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_started)
+        Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool SoundDevice::open()
@@ -34,24 +34,31 @@ bool SoundDevice::open()
     if (m_tried)
         return m_open;
     m_tried = true;
+    // The sound libraries are loaded only now; without them the game runs silently, as without a sound device.
+    if (!LoadSdl()) {
+        std::fprintf(stderr, "No sound: %s\n", qPrintable(SdlProblem()));
+        return false;
+    }
+    const SdlLibrary& sdl = Sdl();
     // The game ends itself on the desktop's signals (saving first); SDL would otherwise take SIGINT and SIGTERM and
     // turn them into quit events that nothing reads. The hint counts only before SDL starts.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "No sound: %s\n", SDL_GetError());
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "No sound: %s\n", sdl.SDL_GetError());
         return false;
     }
+    m_started = true;
     if (!std::getenv("SDL_SOUNDFONTS"))
-        Mix_SetSoundFonts(SoundFont);
-    Mix_Init(MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3);
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        std::fprintf(stderr, "No sound: %s\n", Mix_GetError());
-        Mix_Quit();
+        sdl.Mix_SetSoundFonts(SoundFont);
+    sdl.Mix_Init(MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3);
+    if (sdl.Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
+        std::fprintf(stderr, "No sound: %s\n", sdl.SDL_GetError());
+        sdl.Mix_Quit();
         return false;
     }
-    Mix_AllocateChannels(MixChannels);
+    sdl.Mix_AllocateChannels(MixChannels);
     int channels = 0;
-    Mix_QuerySpec(&m_frequency, &m_format, &channels);
+    sdl.Mix_QuerySpec(&m_frequency, &m_format, &channels);
     m_channels = channels;
     m_open = true;
     return true;
@@ -60,5 +67,5 @@ bool SoundDevice::open()
 void SoundDevice::setPostMix(PostMix hook, void* context)
 {
     if (m_open)
-        Mix_SetPostMix(hook, context);
+        Sdl().Mix_SetPostMix(hook, context);
 }

@@ -35,6 +35,7 @@ private:
     SoundDevice() = default;
 
     bool m_tried = false;
+    bool m_started = false; // SDL's audio started (its libraries are loaded)
     bool m_open = false;
     int m_frequency = 0;
     std::uint16_t m_format = 0;

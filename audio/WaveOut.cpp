@@ -1,8 +1,8 @@
 #include "audio/WaveOut.h"
 
+#include "audio/SdlLibrary.h"
 #include "audio/SoundDevice.h"
 
-#include <SDL.h>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -38,19 +38,20 @@ void PostMix(void* context, std::uint8_t* output, int length)
     {
         std::lock_guard guard(device->lock);
         // Convert queued buffers until there is enough for this output, or nothing more.
-        while (SDL_AudioStreamAvailable(device->stream) < length && !device->waiting.empty()) {
+        while (Sdl().SDL_AudioStreamAvailable(device->stream) < length && !device->waiting.empty()) {
             WAVEHDR* header = device->waiting.front();
             device->waiting.pop_front();
-            SDL_AudioStreamPut(device->stream, header->lpData, int(header->dwBufferLength));
+            Sdl().SDL_AudioStreamPut(device->stream, header->lpData, int(header->dwBufferLength));
             if (device->waiting.empty())
-                SDL_AudioStreamFlush(device->stream);
-            device->converted = device->played + SDL_AudioStreamAvailable(device->stream);
+                Sdl().SDL_AudioStreamFlush(device->stream);
+            device->converted = device->played + Sdl().SDL_AudioStreamAvailable(device->stream);
             device->converting.push_back({ header, device->converted });
         }
         device->mixBuffer.resize(std::size_t(length));
-        const int got = SDL_AudioStreamGet(device->stream, device->mixBuffer.data(), length);
+        const int got = Sdl().SDL_AudioStreamGet(device->stream, device->mixBuffer.data(), length);
         if (got > 0) {
-            SDL_MixAudioFormat(output, device->mixBuffer.data(), device->deviceFormat, Uint32(got), SDL_MIX_MAXVOLUME);
+            Sdl().SDL_MixAudioFormat(
+                output, device->mixBuffer.data(), device->deviceFormat, Uint32(got), SDL_MIX_MAXVOLUME);
             device->played += got;
         }
         while (!device->converting.empty() && device->converting.front().doneAt <= device->played) {
@@ -88,7 +89,7 @@ MMRESULT waveOutOpen(HWAVEOUT* result, unsigned deviceId, const WAVEFORMATEX* fo
     device->instance = instance;
     device->deviceFormat = sound.format();
     device->stream
-        = SDL_NewAudioStream(format->wBitsPerSample == 16 ? AUDIO_S16SYS : AUDIO_U8, Uint8(format->nChannels),
+        = Sdl().SDL_NewAudioStream(format->wBitsPerSample == 16 ? AUDIO_S16SYS : AUDIO_U8, Uint8(format->nChannels),
             int(format->nSamplesPerSec), sound.format(), Uint8(sound.channels()), sound.frequency());
     if (!device->stream) {
         delete device;
@@ -154,7 +155,7 @@ MMRESULT waveOutReset(HWAVEOUT device)
             done.push_back(header);
         device->converting.clear();
         device->waiting.clear();
-        SDL_AudioStreamClear(device->stream);
+        Sdl().SDL_AudioStreamClear(device->stream);
         device->converted = device->played = 0;
         for (WAVEHDR* header : done)
             header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
@@ -180,7 +181,7 @@ MMRESULT waveOutClose(HWAVEOUT device)
     SoundDevice::Shared().setPostMix(nullptr, nullptr);
     openDevice = nullptr;
     device->callback(device, MM_WOM_CLOSE, device->instance, nullptr);
-    SDL_FreeAudioStream(device->stream);
+    Sdl().SDL_FreeAudioStream(device->stream);
     delete device;
     return MMSYSERR_NOERROR;
 }

@@ -104,6 +104,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded by name at run time, so no library links them and dpkg-shlibdeps cannot find them: named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, timgm6mb-soundfont | fluid-soundfont-gm")
+# SDL2 and SDL2_mixer are among them (the game loads them when it first opens the sound device), at the versions that
+# have every function the game calls (SDL_GetTicks64, Mix_MusicDuration).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libsdl2-2.0-0 (>= 2.0.18), \
+libsdl2-mixer-2.0-0 (>= 2.6.0), timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 include(CPack)

@@ -22,7 +22,7 @@ fail() {
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo; do
+for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo libsdl2-2.0-0 libsdl2-mixer-2.0-0; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library"
 done
 if command -v apt-get >/dev/null; then

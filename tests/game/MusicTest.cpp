@@ -6,6 +6,9 @@
 #include "audio/MusicState.h"
 #include "audio/OggPlayer.h"
 #include "audio/OggTest.h"
+#include "audio/SdlLibrary.h"
+#include "audio/SoundDevice.h"
+#include "audio/WaveOut.h"
 #include "core/TextFile.h"
 #include "core/Unit3.h"
 #include "game/Unit1.h"
@@ -294,4 +297,48 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
     main.EndCreditsMusic();
     EXPECT_TRUE(MusicWatchOn(main));
+}
+
+TEST_F(Music, WithoutTheSoundLibrariesTheGameGoesOnSilentlyAndSaysWhyOnce)
+{
+    // The sound device is opened once per program: CTest runs this test in a program of its own.
+    if (SoundDevice::Shared().wasTried())
+        GTEST_SKIP() << "the sound device was opened by an earlier test";
+    SetSdlLibraryNames(QStringLiteral("libtrambul-no-such-sdl.so.0"), QStringLiteral("libtrambul-no-such-mixer.so.0"));
+    SetCodecFolder(QCoreApplication::applicationDirPath() + "/..");
+    const QString dir = useWorkingDirectory({ "Data/Soundtracks/Peremena.mp3", "Data/HL2/Pistol_fire.wav" });
+    WriteLines1251(dir + "/two.grpl",
+        { "header", "1 Перемена", "Data/Soundtracks/Peremena.mp3", "2 Выстрел", "Data/HL2/Pistol_fire.wav" });
+    TForm1& main = forms->form1();
+    TForm34& compressed = forms->form34();
+
+    testing::internal::CaptureStderr();
+    compressed.FormShow();
+    compressed.SetWatching(true);
+    ui.answerFileDialog(dir + "/two.grpl");
+    click(Child<QPushButton>(main, "playlistButton"));
+    Tracks(main)->setCurrentIndex(2);
+    main.MusicWatchTickTimer();
+    const std::string said = testing::internal::GetCapturedStderr();
+
+    EXPECT_TRUE(SoundDevice::Shared().wasTried());
+    EXPECT_FALSE(SoundDevice::Shared().isOpen());
+    EXPECT_EQ(compressed.player()->State(), TOggPlayer::NotInitialised);
+    EXPECT_FALSE(main.mediaPlayer().IsOpen());
+    EXPECT_EQ(Tracks(main)->currentIndex(), 2) << "a silent track never ends by itself";
+    EXPECT_EQ(waveOutGetNumDevs(), 0u);
+    HWAVEOUT device = nullptr;
+    const WAVEFORMATEX format;
+    EXPECT_EQ(
+        waveOutOpen(
+            &device, WAVE_MAPPER, &format, [](HWAVEOUT, unsigned, void*, WAVEHDR*) {}, nullptr, CALLBACK_FUNCTION),
+        MMRESULT(MMSYSERR_NODRIVER));
+    EXPECT_EQ(device, nullptr);
+    EXPECT_TRUE(ui.shown.isEmpty()) << ui.shown.join('|').toStdString();
+    // Why, once, naming the library that is missing.
+    const auto first = said.find("No sound: ");
+    ASSERT_NE(first, std::string::npos) << said;
+    EXPECT_EQ(said.find("No sound: ", first + 1), std::string::npos) << said;
+    EXPECT_NE(said.find("libtrambul-no-such-sdl"), std::string::npos) << said;
+    SetCodecFolder(QString());
 }
