@@ -68,6 +68,8 @@ QString YearChartModule::why() { return State().why; }
 void YearChartModule::SetFileName(const QString& fileName)
 {
     Loaded& loaded = State();
+    if (fileName == loaded.fileName)
+        return;
     loaded.fileName = fileName;
     loaded.tried = false;
     loaded.usable = false;

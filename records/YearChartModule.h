@@ -14,7 +14,7 @@ public:
     static QString why();
 
     // Where the library is looked for: empty for the usual places (beside the program, then the program's run path,
-    // where an installed game keeps it), else a file name or path of its own. Forgets a library tried before.
+    // where an installed game keeps it), else a file name or path of its own. A new name forgets what was tried.
     static void SetFileName(const QString& fileName);
 
     TrambulMakeYearChart_t Make = nullptr;
