@@ -127,8 +127,9 @@ struct Chart {
     int valueTicks = 0;
 };
 
-// Hands a chart to the library's view in the library's terms; false when the library refuses it.
-bool Draw(const YearChartModule& module, QWidget* view, const Chart& chart)
+// Hands a chart to the library in the library's terms: to the view when there is one, else to a new view on the page.
+// False when the library refuses it.
+bool Draw(const YearChartModule& module, QWidget* page, QWidget*& view, const Chart& chart)
 {
     std::vector<QByteArray> texts; // every text as UTF-8, kept until the library has drawn them
     texts.reserve(3 + chart.lines.size() + chart.dayLabels.size() + chart.bars.size() + chart.categories.size());
@@ -154,7 +155,10 @@ bool Draw(const YearChartModule& module, QWidget* view, const Chart& chart)
         int32_t(lines.size()), text(chart.dayTitle), chart.dayLow, chart.dayHigh, labels.data(), int32_t(labels.size()),
         bars.data(), int32_t(bars.size()), categories.data(), int32_t(categories.size()), chart.barWidth,
         text(chart.valueTitle), chart.valueLow, chart.valueHigh, chart.valueTicks };
-    return module.Show(view, &description) == 0;
+    if (view)
+        return module.Show(view, &description) == 0;
+    view = module.Make(page, &description);
+    return view != nullptr;
 }
 
 // Days run along the x axis: a day sits in the middle of its own unit, counted from the log's first day, so that
@@ -387,17 +391,15 @@ void TMyYearWindow::showTab(int tab)
         : tab == SkillsTab               ? SkillsChart(m_log)
                                          : GradesChart(m_diary);
     const YearChartModule* module = YearChartModule::Get();
-    if (module && !m_charts[tab]) {
-        m_charts[tab] = module->Make(m_chartPages[tab]);
-        if (m_charts[tab]) {
-            m_charts[tab]->setAccessibleName(Utf8(TabTitles[tab]) + QStringLiteral(": график"));
-            m_charts[tab]->setAccessibleDescription(
-                QStringLiteral("Те же числа — на вкладках «Дни таблицей» и «Оценки таблицей»."));
-            m_chartPages[tab]->layout()->addWidget(m_charts[tab]);
-        }
+    const bool made = m_charts[tab] != nullptr;
+    const bool drawn = module && Draw(*module, m_chartPages[tab], m_charts[tab], chart);
+    if (drawn && !made) {
+        m_charts[tab]->setAccessibleName(Utf8(TabTitles[tab]) + QStringLiteral(": график"));
+        m_charts[tab]->setAccessibleDescription(
+            QStringLiteral("Те же числа — на вкладках «Дни таблицей» и «Оценки таблицей»."));
+        m_chartPages[tab]->layout()->addWidget(m_charts[tab]);
     }
     // Without the library the page says why there is no chart, and where the same numbers are.
-    const bool drawn = module && m_charts[tab] && Draw(*module, m_charts[tab], chart);
     if (!drawn && !m_chartNotes[tab]) {
         m_chartNotes[tab] = new QLabel(
             QStringLiteral("График недоступен: %1.\nТе же числа — на вкладках «Дни таблицей» и "
@@ -409,10 +411,11 @@ void TMyYearWindow::showTab(int tab)
         m_chartNotes[tab]->setWordWrap(true);
         m_chartPages[tab]->layout()->addWidget(m_chartNotes[tab]);
     }
-    if (m_chartNotes[tab])
+    if (m_chartNotes[tab]) {
         m_chartNotes[tab]->setVisible(!drawn);
-    if (m_charts[tab])
-        m_charts[tab]->setVisible(drawn);
+        if (m_charts[tab])
+            m_charts[tab]->setVisible(drawn);
+    }
 }
 
 void TMyYearWindow::fillGradesTable()

@@ -109,24 +109,11 @@ void AddBars(QChart& chart, const YearChart& description)
     series->attachAxis(values);
 }
 
-} // namespace
-
-extern "C" {
-
-YEAR_CHART_EXPORT int32_t TrambulYearChartVersion(void) { return YEAR_CHART_VERSION; }
-
-YEAR_CHART_EXPORT QWidget* TrambulMakeYearChart(QWidget* parent)
+// The chart a description asks for; null when it is not whole.
+QChart* NewChart(const YearChart* description)
 {
-    auto* view = new QChartView(parent);
-    view->setRenderHint(QPainter::Antialiasing);
-    return view;
-}
-
-YEAR_CHART_EXPORT int32_t TrambulShowYearChart(QWidget* widget, const YearChart* description)
-{
-    auto* view = qobject_cast<QChartView*>(widget);
-    if (!view || !description || !Whole(*description))
-        return -1;
+    if (!description || !Whole(*description))
+        return nullptr;
     auto* chart = new QChart;
     chart->setTitle(Text(description->title));
     QFont font = chart->titleFont();
@@ -140,6 +127,31 @@ YEAR_CHART_EXPORT int32_t TrambulShowYearChart(QWidget* widget, const YearChart*
         AddLines(*chart, *description);
     else
         AddBars(*chart, *description);
+    return chart;
+}
+
+} // namespace
+
+extern "C" {
+
+YEAR_CHART_EXPORT int32_t TrambulYearChartVersion(void) { return YEAR_CHART_VERSION; }
+
+YEAR_CHART_EXPORT QWidget* TrambulMakeYearChart(QWidget* parent, const YearChart* description)
+{
+    QChart* chart = NewChart(description);
+    if (!chart)
+        return nullptr;
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+YEAR_CHART_EXPORT int32_t TrambulShowYearChart(QWidget* widget, const YearChart* description)
+{
+    auto* view = qobject_cast<QChartView*>(widget);
+    QChart* chart = view ? NewChart(description) : nullptr;
+    if (!chart)
+        return -1;
     QChart* old = view->chart();
     view->setChart(chart); // the view takes the new chart; the one it had is ours to delete
     delete old;

@@ -68,11 +68,11 @@ typedef struct YearChart {
 
 /* The version the library was built with: YEAR_CHART_VERSION. */
 typedef int32_t (*TrambulYearChartVersion_t)(void);
-/* A new, empty chart view, a child of parent. */
-typedef QWidget* (*TrambulMakeYearChart_t)(QWidget* parent);
+/* A new chart view, a child of parent, drawing chart; null when the description is not whole: a count below zero or
+   a missing array. A missing text is taken as empty. */
+typedef QWidget* (*TrambulMakeYearChart_t)(QWidget* parent, const YearChart* chart);
 /* Draws chart on a view made by TrambulMakeYearChart in place of what it showed. Returns 0, or -1 (the view left as
-   it was) when the description is not whole: no view, a count below zero or a missing array. A missing text is
-   taken as empty. */
+   it was) when there is no such view or the description is not whole. */
 typedef int32_t (*TrambulShowYearChart_t)(QWidget* view, const YearChart* chart);
 
 #ifdef __cplusplus
