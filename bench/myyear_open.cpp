@@ -11,6 +11,7 @@
 #include "records/LifeLog.h"
 #include "records/MyYear.h"
 #include "records/Unit4.h"
+#include "records/YearChartModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,6 +65,7 @@ int main(int argc, char** argv)
 {
     TApplication app(argc, argv);
     QuietUi quiet;
+    YearChartModule::SetFileName(QStringLiteral(TRAMBUL_CHART_MODULE));
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
 
     Forms forms;

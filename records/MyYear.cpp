@@ -5,28 +5,22 @@
 #include "core/GameWindows.h"
 #include "core/Look.h"
 
+#include "records/YearChartModule.h"
+
 #include <QAbstractTableModel>
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QCategoryAxis>
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHorizontalBarSeries>
 #include <QLabel>
-#include <QLegend>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QSet>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -103,6 +97,70 @@ private:
 
 namespace {
 
+// What a chart shows, in the game's terms: the chart library (records/charts) only draws it.
+struct ChartLine {
+    QString name;
+    QRgb color;
+    bool dashed = false;
+    bool dots = false;
+    QList<double> x, y;
+};
+
+struct ChartBars {
+    QString name;
+    QRgb color;
+    QList<double> values;
+};
+
+struct Chart {
+    int kind = YEAR_CHART_LINES;
+    QString title;
+    QList<ChartLine> lines;
+    QString dayTitle;
+    double dayLow = 0, dayHigh = 0;
+    QList<std::pair<QString, double>> dayLabels;
+    QList<ChartBars> bars;
+    QStringList categories;
+    double barWidth = 0;
+    QString valueTitle;
+    double valueLow = 0, valueHigh = 0;
+    int valueTicks = 0;
+};
+
+// Hands a chart to the library in the library's terms: to the view when there is one, else to a new view on the page.
+// False when the library refuses it.
+bool Draw(const YearChartModule& module, QWidget* page, QWidget*& view, const Chart& chart)
+{
+    std::vector<QByteArray> texts; // every text as UTF-8, kept until the library has drawn them
+    texts.reserve(3 + chart.lines.size() + chart.dayLabels.size() + chart.bars.size() + chart.categories.size());
+    auto text = [&](const QString& value) { return texts.emplace_back(value.toUtf8()).constData(); };
+    std::vector<YearChartLine> lines;
+    for (const ChartLine& line : chart.lines) {
+        lines.push_back({ text(line.name), line.color & 0xffffffu, line.dashed, line.dots, line.x.constData(),
+            line.y.constData(), int32_t(std::min(line.x.size(), line.y.size())) });
+    }
+    std::vector<YearChartLabel> labels;
+    for (const auto& [label, end] : chart.dayLabels)
+        labels.push_back({ text(label), end });
+    std::vector<YearChartBars> bars;
+    for (const ChartBars& set : chart.bars) {
+        if (set.values.size() < chart.categories.size())
+            return false;
+        bars.push_back({ text(set.name), set.color & 0xffffffu, set.values.constData() });
+    }
+    std::vector<const char*> categories;
+    for (const QString& category : chart.categories)
+        categories.push_back(text(category));
+    const YearChart description { chart.kind, text(chart.title), Palette::Paper & 0xffffffu, lines.data(),
+        int32_t(lines.size()), text(chart.dayTitle), chart.dayLow, chart.dayHigh, labels.data(), int32_t(labels.size()),
+        bars.data(), int32_t(bars.size()), categories.data(), int32_t(categories.size()), chart.barWidth,
+        text(chart.valueTitle), chart.valueLow, chart.valueHigh, chart.valueTicks };
+    if (view)
+        return module.Show(view, &description) == 0;
+    view = module.Make(page, &description);
+    return view != nullptr;
+}
+
 // Days run along the x axis: a day sits in the middle of its own unit, counted from the log's first day, so that
 // gaps in the calendar stay gaps.
 double DayPosition(const LifeLog& log, const LifeLogDay& day)
@@ -116,16 +174,13 @@ double DaySpan(const LifeLog& log)
 }
 
 // The month names under the days, each in the middle of its month.
-QCategoryAxis* MonthAxis(const LifeLog& log)
+void MonthAxis(Chart& chart, const LifeLog& log)
 {
-    auto* axis = new QCategoryAxis;
-    axis->setTitleText(QStringLiteral("Месяц"));
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-    axis->setGridLineVisible(true);
-    axis->setStartValue(0);
-    axis->setRange(0, DaySpan(log));
+    chart.dayTitle = QStringLiteral("Месяц");
+    chart.dayLow = 0;
+    chart.dayHigh = DaySpan(log);
     if (log.isEmpty())
-        return axis;
+        return;
     const qint64 first = log.days().first().ordinal();
     const qint64 last = log.days().last().ordinal();
     const qint64 firstMonth = first / 30;
@@ -144,94 +199,59 @@ QCategoryAxis* MonthAxis(const LifeLog& log)
             continue; // the axis takes each label once
         used.insert(label);
         const double end = double(std::min(last + 1, (month + 1) * 30) - first);
-        axis->append(label, end);
+        chart.dayLabels.append({ label, end });
     }
-    return axis;
 }
 
-QValueAxis* NumberAxis(const QString& title, qint64 low, qint64 high)
+ChartLine DaySeries(const LifeLog& log, LogValue value, QRgb color)
 {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setRange(double(low), double(high));
-    axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%i"));
-    return axis;
+    ChartLine line { LogValueName(value), color, false, log.days().size() < DotsUpTo, {}, {} };
+    line.x.reserve(log.days().size());
+    line.y.reserve(log.days().size());
+    for (const LifeLogDay& day : log.days()) {
+        line.x.append(DayPosition(log, day));
+        line.y.append(double(day.value(value)));
+    }
+    return line;
 }
 
-QLineSeries* DaySeries(const LifeLog& log, LogValue value, QRgb color)
-{
-    auto* series = new QLineSeries;
-    series->setName(LogValueName(value));
-    QList<QPointF> points;
-    points.reserve(log.days().size());
-    for (const LifeLogDay& day : log.days())
-        points.append(QPointF(DayPosition(log, day), double(day.value(value))));
-    series->replace(points);
-    series->setPen(QPen(QColor(color), 2));
-    series->setPointsVisible(log.days().size() < DotsUpTo);
-    return series;
-}
-
-QChart* NewChart(const QString& title)
-{
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont font = chart->titleFont();
-    font.setBold(true);
-    chart->setTitleFont(font);
-    chart->setBackgroundBrush(QColor(Palette::Paper));
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    return chart;
-}
-
-// Puts the series on a chart over the days with a number axis covering every value and the given range.
-QChart* DaysChart(const QString& title, const LifeLog& log, const QList<QLineSeries*>& series, const QString& axisTitle,
+// Puts the lines on a chart over the days with a number axis covering every value and the given range.
+Chart DaysChart(const QString& title, const LifeLog& log, const QList<ChartLine>& lines, const QString& axisTitle,
     qint64 low, qint64 high)
 {
-    QChart* chart = NewChart(title);
-    for (QLineSeries* line : series) {
-        for (const QPointF& point : line->points()) {
-            low = std::min(low, qint64(point.y()));
-            high = std::max(high, qint64(point.y()));
+    Chart chart;
+    chart.title = title;
+    chart.lines = lines;
+    for (const ChartLine& line : lines) {
+        for (double value : line.y) {
+            low = std::min(low, qint64(value));
+            high = std::max(high, qint64(value));
         }
     }
-    QCategoryAxis* days = MonthAxis(log);
-    QValueAxis* numbers = NumberAxis(axisTitle, low, high);
-    chart->addAxis(days, Qt::AlignBottom);
-    chart->addAxis(numbers, Qt::AlignLeft);
-    for (QLineSeries* line : series) {
-        chart->addSeries(line);
-        line->attachAxis(days);
-        line->attachAxis(numbers);
-    }
+    MonthAxis(chart, log);
+    chart.valueTitle = axisTitle;
+    chart.valueLow = double(low);
+    chart.valueHigh = double(high);
     return chart;
 }
 
-QChart* HealthChart(const LifeLog& log)
+Chart HealthChart(const LifeLog& log)
 {
-    QList<QLineSeries*> series { DaySeries(log, LogValue::Satiety, Palette::Brick),
+    QList<ChartLine> lines { DaySeries(log, LogValue::Satiety, Palette::Brick),
         DaySeries(log, LogValue::Mood, Palette::Blue), DaySeries(log, LogValue::Vigor, Palette::Ink) };
     // Satiety, mood or vigor at zero or below is the end of the game.
-    auto* death = new QLineSeries;
-    death->setName(QStringLiteral("Черта смерти (0)"));
-    death->append(0, 0);
-    death->append(DaySpan(log), 0);
-    death->setPen(QPen(QColor(Palette::Blood), 2, Qt::DashLine));
-    series.append(death);
-    return DaysChart(QStringLiteral("Сытость, настроение и бодрость"), log, series, QStringLiteral("Уровень"), 0, 100);
+    lines.append({ QStringLiteral("Черта смерти (0)"), Palette::Blood, true, false, { 0, DaySpan(log) }, { 0, 0 } });
+    return DaysChart(QStringLiteral("Сытость, настроение и бодрость"), log, lines, QStringLiteral("Уровень"), 0, 100);
 }
 
-QChart* MoneyChart(const LifeLog& log)
+Chart MoneyChart(const LifeLog& log)
 {
     return DaysChart(QStringLiteral("Деньги и копилка"), log,
         { DaySeries(log, LogValue::Money, Palette::BlueDark), DaySeries(log, LogValue::PiggyBank, Palette::Brick) },
         QStringLiteral("Рубли"), 0, 10);
 }
 
-QChart* SkillsChart(const LifeLog& log)
+Chart SkillsChart(const LifeLog& log)
 {
     return DaysChart(QStringLiteral("Умение драться и авторитет"), log,
         { DaySeries(log, LogValue::FightSkill, Palette::Brick),
@@ -247,34 +267,25 @@ int GradeOf(const DiaryGrades& diary, int subject, int quarter)
 }
 
 // The quarter grades of every subject as bars; the first subject of the diary stands on top.
-QChart* GradesChart(const DiaryGrades& diary)
+Chart GradesChart(const DiaryGrades& diary)
 {
-    QChart* chart = NewChart(QStringLiteral("Оценки по четвертям"));
-    auto* series = new QHorizontalBarSeries;
-    series->setBarWidth(0.9); // four quarters share a subject's row
+    Chart chart;
+    chart.kind = YEAR_CHART_BARS;
+    chart.title = QStringLiteral("Оценки по четвертям");
+    chart.barWidth = 0.9; // four quarters share a subject's row
     const QRgb colors[4] = { Palette::Blue, Palette::BlueDark, Palette::Brick, Palette::WoodDark };
     for (int quarter = 0; quarter < 4; ++quarter) {
-        auto* set = new QBarSet(Utf8(QuarterNames[quarter]));
-        set->setColor(QColor(colors[quarter]));
+        ChartBars set { Utf8(QuarterNames[quarter]), colors[quarter], {} };
         for (int subject = SubjectCount - 1; subject >= 0; --subject)
-            set->append(GradeOf(diary, subject, quarter));
-        series->append(set);
+            set.values.append(GradeOf(diary, subject, quarter));
+        chart.bars.append(set);
     }
-    QStringList subjects;
     for (int subject = SubjectCount - 1; subject >= 0; --subject)
-        subjects << SubjectShown(subject);
-    chart->addSeries(series);
-    auto* subjectAxis = new QBarCategoryAxis;
-    subjectAxis->append(subjects);
-    auto* gradeAxis = new QValueAxis;
-    gradeAxis->setTitleText(QStringLiteral("Оценка (0 — оценки ещё нет)"));
-    gradeAxis->setRange(0, 5);
-    gradeAxis->setTickCount(6);
-    gradeAxis->setLabelFormat(QStringLiteral("%i"));
-    chart->addAxis(subjectAxis, Qt::AlignLeft);
-    chart->addAxis(gradeAxis, Qt::AlignBottom);
-    series->attachAxis(subjectAxis);
-    series->attachAxis(gradeAxis);
+        chart.categories << SubjectShown(subject);
+    chart.valueTitle = QStringLiteral("Оценка (0 — оценки ещё нет)");
+    chart.valueLow = 0;
+    chart.valueHigh = 5;
+    chart.valueTicks = 6;
     return chart;
 }
 
@@ -375,33 +386,36 @@ void TMyYearWindow::showTab(int tab)
         m_daysTable->resizeColumnsToContents();
     if (tab > GradesTab)
         return;
-    QChart* chart = nullptr;
-    switch (tab) {
-    case HealthTab:
-        chart = HealthChart(m_log);
-        break;
-    case MoneyTab:
-        chart = MoneyChart(m_log);
-        break;
-    case SkillsTab:
-        chart = SkillsChart(m_log);
-        break;
-    case GradesTab:
-        chart = GradesChart(m_diary);
-        break;
+    const Chart chart = tab == HealthTab ? HealthChart(m_log)
+        : tab == MoneyTab                ? MoneyChart(m_log)
+        : tab == SkillsTab               ? SkillsChart(m_log)
+                                         : GradesChart(m_diary);
+    const YearChartModule* module = YearChartModule::Get();
+    const bool made = m_charts[tab] != nullptr;
+    const bool drawn = module && Draw(*module, m_chartPages[tab], m_charts[tab], chart);
+    if (drawn && !made) {
+        m_charts[tab]->setAccessibleName(Utf8(TabTitles[tab]) + QStringLiteral(": график"));
+        m_charts[tab]->setAccessibleDescription(
+            QStringLiteral("Те же числа — на вкладках «Дни таблицей» и «Оценки таблицей»."));
+        m_chartPages[tab]->layout()->addWidget(m_charts[tab]);
     }
-    QChartView*& view = m_charts[tab];
-    if (!view) {
-        view = new QChartView(chart, m_chartPages[tab]);
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setAccessibleName(Utf8(TabTitles[tab]) + QStringLiteral(": график"));
-        view->setAccessibleDescription(QStringLiteral("Те же числа — на вкладках «Дни таблицей» и «Оценки таблицей»."));
-        m_chartPages[tab]->layout()->addWidget(view);
-        return;
+    // Without the library the page says why there is no chart, and where the same numbers are.
+    if (!drawn && !m_chartNotes[tab]) {
+        m_chartNotes[tab] = new QLabel(
+            QStringLiteral("График недоступен: %1.\nТе же числа — на вкладках «Дни таблицей» и "
+                           "«Оценки таблицей».")
+                .arg(module ? QStringLiteral("библиотека графиков не смогла его нарисовать") : YearChartModule::why()),
+            m_chartPages[tab]);
+        m_chartNotes[tab]->setObjectName(QStringLiteral("chartNote"));
+        m_chartNotes[tab]->setAlignment(Qt::AlignCenter);
+        m_chartNotes[tab]->setWordWrap(true);
+        m_chartPages[tab]->layout()->addWidget(m_chartNotes[tab]);
     }
-    QChart* old = view->chart();
-    view->setChart(chart); // the view takes the new chart; the one it had is ours to delete
-    delete old;
+    if (m_chartNotes[tab]) {
+        m_chartNotes[tab]->setVisible(!drawn);
+        if (m_charts[tab])
+            m_charts[tab]->setVisible(drawn);
+    }
 }
 
 void TMyYearWindow::fillGradesTable()

@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -34,7 +33,8 @@ private:
     QLabel* m_emptyNote;
     QTabWidget* m_tabs;
     std::array<QWidget*, GradesTab + 1> m_chartPages {};
-    std::array<QChartView*, GradesTab + 1> m_charts {};
+    std::array<QWidget*, GradesTab + 1> m_charts {}; // the chart library's views
+    std::array<QLabel*, GradesTab + 1> m_chartNotes {}; // why a page has no chart
     QTableView* m_daysTable;
     QTableWidget* m_gradesTable;
     QPushButton* m_closeButton;

@@ -22,7 +22,8 @@ fail() {
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo libsdl2-2.0-0 libsdl2-mixer-2.0-0; do
+# Qt Charts comes in through the chart library of «Мой год», which the game loads by name.
+for library in libqt6widgets6 libqt6svg6 libjpeg62-turbo libqt6charts6 libsdl2-2.0-0 libsdl2-mixer-2.0-0; do
     [[ $depends == *"$library"* ]] || fail "the package does not depend on $library"
 done
 if command -v apt-get >/dev/null; then
@@ -38,7 +39,8 @@ for file in usr/bin/trambul usr/share/trambul/Data usr/share/applications/ru.tra
     usr/share/icons/hicolor/48x48/apps/ru.trambul.Trambul.png; do
     [[ -e $root/$file ]] || fail "the package has no $file"
 done
-# Run-time libraries (the codecs) sit in lib/<triplet>/trambul, where the game's run path points.
+# Run-time libraries (the codecs, the charts of «Мой год») sit in lib/<triplet>/trambul, where the run path points.
+compgen -G "$root/usr/lib/*/trambul/libYearChart.so" >/dev/null || fail "the package has no chart library"
 rpath=$(readelf -d "$root/usr/bin/trambul" | sed -n 's/.*(RPATH).*\[\(.*\)\]/\1/p')
 echo "Run path: $rpath"
 [[ $rpath == '$ORIGIN/../lib/'*'/trambul' ]] || fail "the game's run path does not lead to its libraries"

@@ -4,6 +4,7 @@
 #include "records/LifeLog.h"
 #include "records/MyYear.h"
 #include "records/Unit4.h"
+#include "records/YearChartModule.h"
 
 #include <QAbstractItemModel>
 #include <QBarSet>
@@ -150,4 +151,24 @@ TEST_F(MyYearWindow, TheGradesAreBarsPerSubjectAndQuarterAndTheTableSaysTheSame)
     EXPECT_EQ(table->index(SubjectIndex(U("Химия")), 0).data().toString(), U("нет"));
     QAbstractItemModel* days = Child<QTableView>(window, "daysTable")->model();
     EXPECT_EQ(days->index(0, 0).data().toString(), U("1 сентября 2005"));
+}
+
+TEST_F(MyYearWindow, WithoutTheChartLibraryTheTablesStayAndEveryChartPageSaysWhy)
+{
+    struct Restore {
+        ~Restore() { YearChartModule::SetFileName(QStringLiteral(TRAMBUL_CHART_MODULE)); }
+    } restore;
+    YearChartModule::SetFileName(QStringLiteral("NoSuchChartLibrary"));
+    TMyYearWindow& window = open(DaysFromSeptember(3));
+    auto* tabs = Child<QTabWidget>(window, "tabs");
+    for (int tab = 0; tab < 4; ++tab) {
+        SCOPED_TRACE(tab);
+        tabs->setCurrentIndex(tab);
+        EXPECT_EQ(tabs->widget(tab)->findChild<QChartView*>(), nullptr);
+        const auto* note = tabs->widget(tab)->findChild<QLabel*>(QStringLiteral("chartNote"));
+        ASSERT_NE(note, nullptr);
+        EXPECT_TRUE(note->text().startsWith(U("График недоступен: не найдена библиотека графиков.")));
+    }
+    EXPECT_EQ(Child<QTableView>(window, "daysTable")->model()->rowCount(), 3);
+    EXPECT_EQ(Child<QTableView>(window, "gradesTable")->model()->index(0, 0).data().toString(), U("нет"));
 }

@@ -1,5 +1,6 @@
 // One QApplication (the game's own, so handler errors reach the error box) for every test program.
 #include "core/Application.h"
+#include "records/YearChartModule.h"
 
 #include <gtest/gtest.h>
 
@@ -10,5 +11,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
     app.loadRussianTranslations();
+    // «Мой год» draws with the chart library of this build, which lies beside the game, not beside the tests.
+    YearChartModule::SetFileName(QStringLiteral(TRAMBUL_CHART_MODULE));
     return RUN_ALL_TESTS();
 }
