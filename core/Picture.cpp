@@ -10,6 +10,7 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QTimer>
+#include <QtMath>
 
 #include <algorithm>
 #include <csetjmp>
@@ -128,8 +129,8 @@ constexpr long JpegMemoryLimit = 112L * 1024 * 1024;
 
 // Decodes into *out. All the objects with destructors live in the caller, so the jump back from libjpeg's error
 // handler skips nothing. Returns false (with the reason in errors->message) when the data is not a usable JPEG.
-bool decodeJpegInto(
-    const QByteArray* bytes, jpeg_decompress_struct* info, JpegErrorManager* errors, QImage* out, JpegWork* work)
+bool decodeJpegInto(const QByteArray* bytes, jpeg_decompress_struct* info, JpegErrorManager* errors, QImage* out,
+    JpegWork* work, QSize shownSize)
 {
     if (setjmp(errors->jump))
         return false;
@@ -150,6 +151,18 @@ bool decodeJpegInto(
         return false;
     }
     info->out_color_space = JCS_RGB;
+    // libjpeg decodes straight to n/8 of the size, skipping the detail a smaller picture cannot show; the smallest
+    // scale that still covers the box is taken, and at 8/8 the picture is whole.
+    if (!shownSize.isEmpty()) {
+        info->scale_denom = 8;
+        for (unsigned int eighths = 1; eighths <= 8; ++eighths) {
+            info->scale_num = eighths;
+            jpeg_calc_output_dimensions(info);
+            if (info->output_width >= unsigned(shownSize.width())
+                && info->output_height >= unsigned(shownSize.height()))
+                break;
+        }
+    }
     jpeg_start_decompress(info);
     *out = QImage(static_cast<int>(info->output_width), static_cast<int>(info->output_height), QImage::Format_RGB888);
     if (out->isNull()) {
@@ -167,7 +180,7 @@ bool decodeJpegInto(
 }
 }
 
-QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegWork* work)
+QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegWork* work, QSize shownSize)
 {
     jpeg_decompress_struct info {};
     JpegErrorManager errors {};
@@ -181,7 +194,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegW
     if (work)
         *work = {};
     QImage image;
-    const bool ok = decodeJpegInto(&bytes, &info, &errors, &image, work);
+    const bool ok = decodeJpegInto(&bytes, &info, &errors, &image, work, shownSize);
     if (work)
         work->scansRead = info.global_state ? info.input_scan_number : 0;
     jpeg_destroy_decompress(&info);
@@ -194,9 +207,12 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegW
     return image;
 }
 
-QImage LoadJpeg(const QString& path) { return DecodeJpeg(ReadPictureFile(path), path); }
+QImage LoadJpeg(const QString& path, QSize shownSize)
+{
+    return DecodeJpeg(ReadPictureFile(path), path, nullptr, shownSize);
+}
 
-QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages)
+QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages, QSize shownSize)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -207,18 +223,21 @@ QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessage
     const QSize size = reader.size();
     if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
         throw EInOutError::forFile(nameForMessages, PictureTooLarge(size.width(), size.height()));
+    // Each side on its own, as the box stretches the picture to fill it.
+    if (!shownSize.isEmpty() && size.isValid() && size.boundedTo(shownSize) != size)
+        reader.setScaledSize(size.boundedTo(shownSize));
     QImage image = reader.read();
     if (image.isNull())
         throw EInOutError::forFile(nameForMessages, QStringLiteral("не удалось прочитать картинку"));
     return image;
 }
 
-QImage LoadPicture(const QString& path)
+QImage LoadPicture(const QString& path, QSize shownSize)
 {
     QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return LoadJpeg(path);
-    return DecodeOtherPicture(ReadPictureFile(path), path);
+        return LoadJpeg(path, shownSize);
+    return DecodeOtherPicture(ReadPictureFile(path), path, shownSize);
 }
 
 namespace {
@@ -294,15 +313,39 @@ void PictureBox::setArt(const QString& resource)
 {
     m_art = resource;
     m_image = QImage();
-    m_renderedSize = QSize();
-    if (isVisible())
-        render();
+    m_path.clear();
+    changed();
 }
 
 void PictureBox::setImage(const QImage& image)
 {
     m_image = image;
     m_art.clear();
+    m_path.clear();
+    changed();
+}
+
+void PictureBox::setPicture(const QString& path)
+{
+    const QSize shown = shownSize();
+    // Decoded before anything changes: a file that fails leaves the box showing what it showed.
+    QImage image = LoadPicture(path, shown);
+    m_image = std::move(image);
+    m_art.clear();
+    m_path = path;
+    m_decodedFor = shown;
+    changed();
+}
+
+QSize PictureBox::shownSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return { qCeil(width() * ratio), qCeil(height() * ratio) };
+}
+
+// A box out of sight draws the new picture when it is shown.
+void PictureBox::changed()
+{
     m_renderedSize = QSize();
     if (isVisible())
         render();
@@ -334,13 +377,18 @@ void PictureBox::hideEvent(QHideEvent* event)
     QLabel::hideEvent(event);
     // Dropped once the events of the closing have run, so a window hidden and shown again at once keeps its drawing.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible() || m_renderedSize.isEmpty())
+        if (isVisible())
             return;
+        // A picture file is decoded again from its path at the next showing.
+        if (!m_path.isEmpty())
+            m_image = QImage();
         // The artwork leaves the cache too: a window shown again draws it anew, a matter of milliseconds.
-        if (!m_art.isEmpty())
+        if (!m_art.isEmpty() && !m_renderedSize.isEmpty())
             QPixmapCache::remove(ArtKey(m_art, m_renderedSize, devicePixelRatioF()));
         m_renderedSize = QSize();
-        setPixmap(QPixmap());
+        // Also a drawing of a picture replaced after the window was hidden, before this ran.
+        if (!pixmap().isNull())
+            setPixmap(QPixmap());
     });
 }
 
@@ -357,6 +405,20 @@ void PictureBox::render()
         return;
     m_renderedSize = size();
     const qreal ratio = devicePixelRatioF();
+    const QSize shown = shownSize();
+    // A picture file dropped while out of sight, or decoded for a smaller box or a lower-resolution screen, is decoded
+    // again. The player was told of a failing file when it was set; one gone or damaged since leaves the box empty.
+    if (!m_path.isEmpty()
+        && (m_image.isNull()
+            || (!m_decodedFor.isEmpty()
+                && (shown.width() > m_decodedFor.width() || shown.height() > m_decodedFor.height())))) {
+        m_decodedFor = shown;
+        try {
+            m_image = LoadPicture(m_path, shown);
+        } catch (const std::exception&) {
+            m_image = QImage();
+        }
+    }
     if (!m_art.isEmpty()) {
         setPixmap(RenderArt(m_art, size(), ratio));
     } else if (!m_image.isNull()) {

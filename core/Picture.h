@@ -23,17 +23,24 @@ struct JpegWork {
     int rowsDecoded = 0;
 };
 
+// Every decoder below takes the size the picture will be shown at, in the screen's own pixels (a box's size times the
+// device pixel ratio), and decodes no more than the box can show: a JPEG at the smallest of libjpeg's scales (n/8)
+// whose picture still covers that size in both directions, another picture scaled down to it side by side (boxes
+// stretch their picture to fill them). A picture is never made larger than it is; an empty size decodes it whole.
+// Damage is found all the same, since the whole file is read whatever the size.
+
 // Decodes a JPEG file. Throws EInOutError naming the file when it is missing, too large, not a JPEG or damaged
 // (a file cut short included).
-QImage LoadJpeg(const QString& path);
+QImage LoadJpeg(const QString& path, QSize shownSize = QSize());
 // Decodes JPEG bytes; throws EInOutError with the given name in the message on failure. A picture with more scans than
 // MaxJpegScans is refused before any is decoded, a damaged one at the first sign of damage. With work, counts what
 // the decoding did.
-QImage DecodeJpeg(const QByteArray& bytes, const QString& nameForMessages, JpegWork* work = nullptr);
+QImage DecodeJpeg(
+    const QByteArray& bytes, const QString& nameForMessages, JpegWork* work = nullptr, QSize shownSize = QSize());
 // Decodes picture bytes of another format (BMP) within the same limits; throws EInOutError with the given name.
-QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages);
+QImage DecodeOtherPicture(const QByteArray& bytes, const QString& nameForMessages, QSize shownSize = QSize());
 // Loads a picture from Data: JPEG through LoadJpeg, anything else (BMP) through Qt's image reader.
-QImage LoadPicture(const QString& path);
+QImage LoadPicture(const QString& path, QSize shownSize = QSize());
 
 // Renders one of the game's SVG artworks (":/art/name.svg") at the given size in device-independent pixels; on a
 // scaled screen (150 %, 200 %) pass the device pixel ratio, so the picture is drawn at the screen's own resolution.
@@ -51,7 +58,8 @@ void FinishPrerendering();
 // A label that shows a picture scaled to its size: SVG artwork or a picture file. The picture is rendered when the box
 // is shown (and again when it is resized while visible), so a window costs no drawing until the player opens it; once
 // the window is out of sight the drawing leaves memory (the next showing takes it from the pixmap cache or draws it
-// again), so only the windows on screen hold their drawings.
+// again), so only the windows on screen hold their drawings. A picture file from Data is decoded at the box's size and
+// leaves memory with the drawing: the box keeps only its path and decodes it again at the next showing.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -60,6 +68,12 @@ public:
     void setArt(const QString& resource);
     // Shows an image; with stretch it fills the box.
     void setImage(const QImage& image);
+    // Shows a picture file (a full path, as DataPath gives it), decoded at the box's size. A missing or damaged file
+    // throws EInOutError here, as LoadPicture does, and leaves the box as it was. Should the file go or change between
+    // showings, the box is left empty without a word: the player heard of the picture when it was set.
+    void setPicture(const QString& path);
+    // The size a picture needs to fill the box on its screen: the box's size times the device pixel ratio.
+    QSize shownSize() const;
     // The image shown (null for artwork or nothing), drawn or not yet.
     const QImage& image() const { return m_image; }
     // Starts drawing the artwork at the box's present size on a second thread (see PrerenderPictures).
@@ -72,7 +86,10 @@ protected:
 
 private:
     void render();
+    void changed();
     QString m_art;
     QImage m_image;
+    QString m_path; // the picture file m_image was decoded from; empty for an image given whole
+    QSize m_decodedFor; // the shownSize() m_image was decoded for (empty: whole)
     QSize m_renderedSize; // empty until the current picture has been rendered
 };

@@ -132,7 +132,7 @@ void TForm19::ShowGirlFlags()
 void TForm19::NameButtonClick(int girl)
 {
     m_selectedGirl = girl;
-    Image2->setImage(LoadPicture(DataPath(GirlFile(girl, "jpg"))));
+    Image2->setPicture(DataPath(GirlFile(girl, "jpg")));
     Memo1->setPlainText(ReadLines1251(DataPath(GirlFile(girl, "inf"))).join(QLatin1Char('\n')));
 }
 

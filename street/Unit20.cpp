@@ -81,7 +81,7 @@ TForm20::TForm20(GameWindows& windows)
 bool TForm20::Start(int girl, const QString& nameWith)
 {
     setWindowTitle(QStringLiteral("Разговор с ") + nameWith);
-    Image1->setImage(LoadPicture(DataPath(QStringLiteral("Data\\Girls\\%1.jpg").arg(girl))));
+    Image1->setPicture(DataPath(QStringLiteral("Data\\Girls\\%1.jpg").arg(girl)));
     Memo1->clear();
     const QString scriptPath = QStringLiteral("Data\\Girls\\%1.gdlg").arg(girl);
     GirlScript script = GirlScript::Load(scriptPath);
@@ -151,7 +151,7 @@ void TForm20::Button6Click()
 
 void TForm20::showFace(const char* picture)
 {
-    Image2->setImage(LoadPicture(DataPath(QStringLiteral("Data\\Girls\\") + QLatin1String(picture))));
+    Image2->setPicture(DataPath(QStringLiteral("Data\\Girls\\") + QLatin1String(picture)));
 }
 
 void TForm20::Timer1Timer()

@@ -116,8 +116,9 @@ bool TForm27::FightPasserBy()
 
 bool TForm27::Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture)
 {
-    m_calm = LoadJpeg(DataPath(calmPicture));
-    m_strike = LoadJpeg(DataPath(strikePicture));
+    // Both faces are decoded at the box's size for the fight, so the wind-up shows at once.
+    m_calm = LoadJpeg(DataPath(calmPicture), opponentPicture->shownSize());
+    m_strike = LoadJpeg(DataPath(strikePicture), opponentPicture->shownSize());
     m_fight.SetUp(opponentLives, state().number(Field::FightSkill));
     setWindowTitle(caption);
     opponentPicture->setImage(m_calm);
@@ -133,6 +134,10 @@ bool TForm27::Fight(int opponentLives, const QString& caption, const QString& ca
     DecayTimer->stop();
     m_over = true;
     setWindowTitle(FightCaption);
+    // The faces leave memory with the window; the next fight decodes its own.
+    m_calm = QImage();
+    m_strike = QImage();
+    opponentPicture->setImage(QImage());
     return result == ModalResult::Yes;
 }
 

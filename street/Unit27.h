@@ -56,7 +56,7 @@ private:
     QTimer* DecayTimer; // every 1500 ms
 
     FightState m_fight;
-    QImage m_calm;
+    QImage m_calm; // held only while the fight is on
     QImage m_strike;
     bool m_over = true;
 };

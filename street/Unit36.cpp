@@ -165,12 +165,20 @@ void TForm36::loadContent()
     // The clips are opened once, so a shot sounds at once.
     MediaPlayer1.Open();
     MediaPlayer2.Open();
+    // A missing picture leaves its place empty; the game can still be played.
+    for (const QString& message : loadPictures())
+        ui().errorBox(message);
+}
+
+QStringList TForm36::loadPictures()
+{
     QStringList errors;
     auto load = [&](const QString& path, bool zombie) {
         try {
             const QImage image = LoadPicture(DataPath(path));
             m_pictures.insert(path, zombie ? WithoutGround(image) : image);
         } catch (const EInOutError& error) {
+            m_pictures.insert(path, QImage());
             errors.append(error.message());
         }
     };
@@ -178,9 +186,15 @@ void TForm36::loadContent()
         load(path, false);
     for (const QString& path : { ZombieHit, ZombieFrame(1), ZombieFrame(2), ZombieFrame(3) })
         load(path, true);
-    // A missing picture leaves its place empty; the game can still be played.
-    for (const QString& message : errors)
-        ui().errorBox(message);
+    return errors;
+}
+
+// The player heard of a failing picture at the first showing; pictures read again for a later game fail quietly.
+QImage TForm36::picture(const QString& gamePath)
+{
+    if (m_pictures.isEmpty() && m_contentLoaded)
+        loadPictures();
+    return m_pictures.value(gamePath);
 }
 
 void TForm36::FormShow()
@@ -311,6 +325,11 @@ void TForm36::done(int result)
 {
     stopTimers();
     TGameWindow::done(result);
+    // The pictures leave memory with the window; the next game reads them again.
+    m_pictures.clear();
+    Image1->setImage(QImage());
+    for (ClickPicture* zombie : Zombies)
+        zombie->setImage(QImage());
 }
 
 void TForm36::showBackground(const QString& gamePath) { Image1->setImage(picture(gamePath)); }

@@ -49,7 +49,10 @@ private:
     void stopTimers();
     // The pictures and sounds, read at the first showing; a file that cannot be read is reported once.
     void loadContent();
-    QImage picture(const QString& gamePath) const { return m_pictures.value(gamePath); }
+    // Reads every picture of the game into m_pictures (a failing one as an empty picture); returns what failed.
+    QStringList loadPictures();
+    // A picture of the game, read again if it left with the window.
+    QImage picture(const QString& gamePath);
 
     ClickPicture* Image1; // the background: titles, intro, the playfield; a shot when clicked during play
     std::array<ClickPicture*, ZombieCount> Zombies; // hit when clicked
@@ -72,6 +75,6 @@ private:
     TMediaPlayer MediaPlayer2; // a zombie's death
 
     ZombieShooter m_shooter;
-    QHash<QString, QImage> m_pictures;
+    QHash<QString, QImage> m_pictures; // while a game is on
     bool m_contentLoaded = false;
 };

@@ -114,7 +114,7 @@ TForm40::TForm40(GameWindows& windows)
 
 void TForm40::LieInWait(const QString& picture, int people)
 {
-    districtPicture->setImage(LoadJpeg(DataPath(picture)));
+    districtPicture->setPicture(DataPath(picture));
     SetPeople(people);
     ui().showModal(*this);
     Timer1->stop();

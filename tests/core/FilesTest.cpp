@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -34,6 +36,22 @@ QByteArray Encoded(QSize size, QColor colour, const char* format)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     return source.save(&buffer, format) ? bytes : QByteArray();
+}
+
+// A picture with detail everywhere (colour changing across and down), as JPEG, progressive or not; empty when Qt has
+// no JPEG writer.
+QByteArray Photo(QSize size, bool progressive = false)
+{
+    QImage source(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            source.setPixel(x, y, qRgb(x * 255 / size.width(), y * 255 / size.height(), (x ^ y) & 0xFF));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPG");
+    writer.setProgressiveScanWrite(progressive);
+    return writer.write(source) ? bytes : QByteArray();
 }
 }
 
@@ -192,4 +210,92 @@ TEST(Pictures, BmpLoadsThroughLoadPictureWhateverTheCaseOfItsName)
         const QString message = failureOf<EInOutError>([&] { LoadPicture(dir.filePath(name)); });
         EXPECT_TRUE(message.contains(name)) << name << ": " << message.toStdString();
     }
+}
+
+// A picture is decoded no larger than its box shows it: a JPEG at the smallest n/8 of its size covering the box in both
+// directions (at 200 % the box needs twice the points), never above its own size; another format down to the box.
+TEST(Pictures, DecodedAtTheSmallestScaleThatCoversTheBox)
+{
+    const struct {
+        QSize picture;
+        bool progressive;
+        QSize shown; // the box times the device pixel ratio
+        QSize decoded;
+    } cases[] = {
+        { { 2000, 1500 }, false, { 460, 620 }, { 1000, 750 } }, // 3/8 would be 563 rows, short of 620
+        { { 2000, 1500 }, true, { 460, 620 }, { 1000, 750 } },
+        { { 2000, 1500 }, false, { 920, 1240 }, { 1750, 1313 } }, // the same box at 200 %
+        { { 2000, 1500 }, false, { 360, 480 }, { 750, 563 } }, // 240 x 320 at 150 %
+        { { 2000, 1500 }, false, { 240, 180 }, { 250, 188 } }, // 1/8, the smallest there is
+        { { 2000, 1500 }, false, {}, { 2000, 1500 } }, // no box: whole
+        { { 460, 620 }, false, { 460, 620 }, { 460, 620 } },
+        { { 460, 620 }, true, { 920, 1240 }, { 460, 620 } }, // never made larger
+        { { 460, 620 }, false, { 180, 240 }, { 230, 310 } },
+        { { 1, 1 }, false, { 100, 100 }, { 1, 1 } },
+        { { 1, 1 }, true, { 1, 1 }, { 1, 1 } },
+    };
+    for (const auto& c : cases) {
+        const QByteArray jpeg = Photo(c.picture, c.progressive);
+        if (jpeg.isEmpty())
+            GTEST_SKIP() << "no JPEG writer to make a sample";
+        JpegWork work;
+        const QImage image = DecodeJpeg(jpeg, "photo.jpg", &work, c.shown);
+        EXPECT_EQ(image.size(), c.decoded)
+            << c.picture.width() << "x" << c.picture.height() << " in " << c.shown.width() << "x" << c.shown.height();
+        EXPECT_EQ(work.rowsDecoded, c.decoded.height());
+    }
+
+    const QByteArray bmp = Encoded(QSize(300, 200), QColor(30, 160, 60), "BMP");
+    EXPECT_EQ(DecodeOtherPicture(bmp, "z.bmp", QSize(100, 50)).size(), QSize(100, 50));
+    EXPECT_EQ(DecodeOtherPicture(bmp, "z.bmp", QSize(400, 100)).size(), QSize(300, 100));
+    EXPECT_EQ(DecodeOtherPicture(bmp, "z.bmp", QSize(400, 300)).size(), QSize(300, 200));
+}
+
+// A box keeps a picture file decoded only while its window is on screen, and shows it the same when shown again. A file
+// that goes or is damaged between showings leaves the box empty, quietly.
+TEST(Pictures, ABoxDropsItsPictureFileWithItsWindowAndDecodesItAgain)
+{
+    const QByteArray jpeg = Photo(QSize(2000, 1500));
+    if (jpeg.isEmpty())
+        GTEST_SKIP() << "no JPEG writer to make a sample";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("girl.jpg");
+    WriteBytes(path, jpeg);
+
+    QWidget window;
+    window.resize(300, 400);
+    auto* box = new PictureBox(&window);
+    box->setGeometry(10, 10, 230, 310);
+    box->setPicture(path);
+    EXPECT_EQ(box->image().size(), QSize(500, 375));
+    window.show();
+    const QImage drawn = box->pixmap().toImage();
+    EXPECT_EQ(drawn.size(), box->shownSize());
+
+    window.hide();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(box->image().isNull());
+    EXPECT_TRUE(box->pixmap().isNull());
+    window.show();
+    EXPECT_EQ(box->image().size(), QSize(500, 375));
+    EXPECT_EQ(box->pixmap().toImage(), drawn);
+
+    // Gone, then damaged, between showings.
+    for (const QByteArray& bytes : { QByteArray(), jpeg.left(jpeg.size() / 3) }) {
+        window.hide();
+        QCoreApplication::processEvents();
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            WriteBytes(path, bytes);
+        window.show();
+        EXPECT_TRUE(box->image().isNull());
+        EXPECT_TRUE(box->pixmap().isNull());
+    }
+
+    // Setting a file that fails says so and leaves the box as it was.
+    WriteBytes(path, jpeg);
+    box->setPicture(path);
+    const QString message = failureOf<EInOutError>([&] { box->setPicture(dir.filePath("missing.jpg")); });
+    EXPECT_TRUE(message.contains("missing.jpg")) << message.toStdString();
+    EXPECT_EQ(box->pixmap().toImage(), drawn);
 }
