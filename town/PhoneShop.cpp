@@ -16,13 +16,13 @@ const std::array<PhoneBrand, 5> PhoneBrands = { {
 
 int DealPrice(int price) { return price / 3; }
 
-PhoneModel ReadPhoneModel(const QString& brand, const QString& model)
+PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pictureSize)
 {
     const QString folder = QStringLiteral("Data\\Mobiles\\%1\\%2\\").arg(brand, model);
     const QStringList priceLines = ReadLines1251(DataPath(folder + QStringLiteral("Price.txt")));
     const QString price = priceLines.isEmpty() ? QString() : priceLines.first();
     const int dealPrice = DealPrice(StrToInt(price));
-    const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")));
+    const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")), pictureSize);
     const QStringList description = ReadLines1251(DataPath(folder + QStringLiteral("Description.txt")));
     return { model, price, QString::number(dealPrice), picture, description.join(QLatin1Char('\n')) };
 }

@@ -33,8 +33,9 @@ struct PhoneModel {
     QString description; // all lines of Description.txt
 };
 // Reads all three files of a model. A missing or unreadable file throws EInOutError, a price that is not a whole
-// number throws EConvertError; either way nothing is returned, so the panel never mixes two models.
-PhoneModel ReadPhoneModel(const QString& brand, const QString& model);
+// number throws EConvertError; either way nothing is returned, so the panel never mixes two models. The picture is
+// decoded for the size given (see LoadPicture), whole without one.
+PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pictureSize = QSize());
 // A third of the price, whole-number division: 299 gives 99.
 int DealPrice(int price);
 

@@ -180,12 +180,12 @@ void TForm24::showDealControls()
 void TForm24::ChooseModel(const QString& brand, const QString& model)
 {
     // All three files first: a model whose files fail leaves the panel showing the previous one, whole.
-    const PhoneModel chosen = ReadPhoneModel(brand, model);
+    // Scaled for the screen's own pixels, so the picture stays sharp at 150 % and 200 %.
+    const qreal ratio = Image1->devicePixelRatioF();
+    const PhoneModel chosen = ReadPhoneModel(brand, model, QSize(PictureSide, PictureSide) * ratio);
     modelLabel->setText(chosen.model);
     priceLabel->setText(chosen.price);
     dealPriceLabel->setText(chosen.dealPrice);
-    // Scaled for the screen's own pixels, so the picture stays sharp at 150 % and 200 %.
-    const qreal ratio = Image1->devicePixelRatioF();
     QPixmap picture = QPixmap::fromImage(
         chosen.picture.scaled(QSize(PictureSide, PictureSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture.setDevicePixelRatio(ratio);
