@@ -16,6 +16,7 @@
 #include "records/Unit38.h"
 #include "records/Unit4.h"
 #include "records/Unit45.h"
+#include "street/GirlRules.h"
 #include "street/Unit19.h"
 #include "street/Unit20.h"
 #include "street/Unit25.h"
@@ -70,6 +71,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -77,6 +79,12 @@
 #include <set>
 
 namespace {
+// Lets a window's timer go off once, as if its time had come.
+void Fire(QObject& window, const char* timer)
+{
+    if (auto* found = window.findChild<QTimer*>(QString::fromLatin1(timer)))
+        QMetaObject::invokeMethod(found, "timeout", Qt::DirectConnection);
+}
 
 QString g_out;
 std::set<QString> g_shot; // windows with at least one picture
@@ -110,7 +118,12 @@ public:
     QString context = QStringLiteral("as it opens");
 
     void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void notice(const QString& text) override { message(text); }
+    void notice(const QString& text, std::function<void()> afterClosed) override
+    {
+        message(text);
+        if (afterClosed)
+            afterClosed();
+    }
     bool confirm(const QString& text) override
     {
         message(text);
@@ -320,7 +333,7 @@ int main(int argc, char** argv)
                 Shot(fight, QStringLiteral("the start"));
                 for (int punch = 0; punch < 3; ++punch) {
                     Press(fight, QStringLiteral("Вмазать левой"));
-                    fight.PunchInFlightTimer();
+                    Fire(fight, "PunchInFlight");
                 }
                 Press(fight, QStringLiteral("Вмазать правой"));
                 Shot(fight, QStringLiteral("mid-way, the right fist in flight"));
@@ -331,7 +344,7 @@ int main(int argc, char** argv)
             g_ui.modals.push_back([&](QDialog&) {
                 for (int punch = 0; punch < 10 && fight.isVisible(); ++punch) {
                     Press(fight, QStringLiteral("Вмазать правой"));
-                    fight.PunchInFlightTimer();
+                    Fire(fight, "PunchInFlight");
                 }
                 Shot(fight, QStringLiteral("a knock-out"));
                 fight.closeWith(ModalResult::Yes);
@@ -402,14 +415,14 @@ int main(int argc, char** argv)
             g_ui.modals.push_back([&](QDialog&) {
                 Shot(shooter, QStringLiteral("the titles"));
                 for (int step = 0; step < 3; ++step)
-                    shooter.Timer1Timer();
+                    Fire(shooter, "Timer1");
                 Shot(shooter, QStringLiteral("the intro"));
-                shooter.Button1Click();
+                shooter.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
                 for (int step = 0; step < 6; ++step)
-                    shooter.Timer3Timer();
+                    Fire(shooter, "Timer3");
                 Shot(shooter, QStringLiteral("playing"));
                 for (int step = 0; step < 400 && !Button(shooter, QStringLiteral("ДА")); ++step)
-                    shooter.Timer3Timer();
+                    Fire(shooter, "Timer3");
                 Shot(shooter, QStringLiteral("game over"));
                 shooter.closeWith(ModalResult::Cancel);
             });
@@ -441,7 +454,8 @@ int main(int argc, char** argv)
             TForm39& map = forms.form39();
             map.show();
             Shot(map, QStringLiteral("as it opens"));
-            map.DistrictHover(1);
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(map.findChild<QWidget*>(QStringLiteral("District1")), &enter);
             Shot(map, QStringLiteral("a district lit"));
             map.hide();
         });
