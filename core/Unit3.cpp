@@ -64,7 +64,7 @@ TForm3::TForm3(GameWindows& windows)
     layout->setContentsMargins(margin, margin, margin, 8);
     layout->addWidget(logo, 0, Qt::AlignHCenter);
     // From the logo down to the yard: the text's panel begins on the yard's first line.
-    layout->addSpacing(YardTop - margin - logo->height() - 2 * spacing);
+    layout->addSpacing(YardTop - margin - logo->height() - spacing); // no spacing after a spacer
     layout->addWidget(Label1);
     layout->addLayout(row);
     layout->addStretch();
