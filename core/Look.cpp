@@ -65,9 +65,9 @@ void AddShadow(QLabel* label, QRgb shadow, int blurRadius, int offset)
 
 void MakePanel(QWidget* widget, int padding)
 {
-    if (widget->objectName().isEmpty())
-        widget->setObjectName(QStringLiteral("panel"));
-    const QString name = widget->objectName();
+    // The style picks the panel by a mark of its own, not by the object name: a window names its controls
+    // ("GroupBox1", "Label1") after making them, and a rule written for the old name would no longer match.
+    widget->setProperty("trambulPanel", true);
     const QString frame = ColorName(Palette::WoodDark);
     if (qobject_cast<QGroupBox*>(widget)) {
         // The title stands on the window above the frame, a whole line high, never across the frame's line.
@@ -75,18 +75,17 @@ void MakePanel(QWidget* widget, int padding)
         bold.setBold(true);
         const int titleHeight = QFontMetrics(bold).height() + 2;
         widget->setStyleSheet(
-            QStringLiteral("QGroupBox#%1 { background: rgba(251, 247, 238, 215); border: 1px solid %2; "
-                           "border-radius: 4px; margin-top: %3px; font-weight: bold; }"
-                           "QGroupBox#%1::title { subcontrol-origin: margin; subcontrol-position: top left; "
-                           "left: 8px; padding: 0 3px; }")
-                .arg(name, frame)
+            QStringLiteral("QGroupBox[trambulPanel=\"true\"] { background: rgba(251, 247, 238, 215); "
+                           "border: 1px solid %1; border-radius: 4px; margin-top: %2px; font-weight: bold; }"
+                           "QGroupBox[trambulPanel=\"true\"]::title { subcontrol-origin: margin; "
+                           "subcontrol-position: top left; left: 8px; padding: 0 3px; }")
+                .arg(frame)
                 .arg(titleHeight));
     } else {
-        widget->setStyleSheet(
-            QStringLiteral("#%1 { background: rgba(251, 247, 238, 225); border: 1px solid %2; border-radius: 4px; "
-                           "padding: %3px; }")
-                .arg(name, frame)
-                .arg(padding));
+        widget->setStyleSheet(QStringLiteral("[trambulPanel=\"true\"] { background: rgba(251, 247, 238, 225); "
+                                             "border: 1px solid %1; border-radius: 4px; padding: %2px; }")
+                                  .arg(frame)
+                                  .arg(padding));
     }
 }
 

@@ -54,7 +54,7 @@ void SetTextColor(QWidget* widget, QRgb color);
 void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10, int offset = 0);
 
 // A framed, slightly transparent paper panel under controls that stand on a picture (group boxes, frames); the
-// widget's object name is used to keep the style to the panel itself. A label panel keeps its text `padding` pixels
+// panel keeps its look whatever the widget is named afterwards. A label panel keeps its text `padding` pixels
 // off the frame.
 void MakePanel(QWidget* widget, int padding = 0);
 // A sunken frame around a picture or a group of values, as the system draws it.

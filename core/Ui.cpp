@@ -57,9 +57,20 @@ Ui* InstallUi(Ui* host)
     return previous;
 }
 
+namespace {
+// A box that waits for the player stands over the window the player is in (the teacher's question, a shop), so the
+// window manager does not raise the main window over it while the box is open.
+QWidget* BoxOwner(QWidget* mainWindow)
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return mainWindow;
+}
+}
+
 void RealUi::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, m_mainWindow);
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
     box.exec();
 }
 
@@ -92,7 +103,8 @@ void RealUi::showNextNotice()
 
 bool RealUi::confirm(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, m_mainWindow);
+    QMessageBox box(
+        QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, BoxOwner(m_mainWindow));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -136,7 +148,7 @@ QString RealUi::saveFileName(const FileDialogOptions& options)
 
 void RealUi::errorBox(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, m_mainWindow);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
     box.exec();
 }
 

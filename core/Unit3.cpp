@@ -10,6 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// Where the yard under the school begins in the background picture (art/name_background.svg).
+constexpr int YardTop = 266;
+}
+
 TForm3::TForm3(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Как Вас называть?"), QSize(512, 384))
 {
@@ -42,20 +47,27 @@ TForm3::TForm3(GameWindows& windows)
     NameControls({ { Label1, "Label1" }, { Edit1, "Edit1" }, { Button1, "Button1" }, { Button2, "Button2" },
         { continueButton, "continueButton" } });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(continueButton);
-    buttons->addStretch();
+    // The picture ends where the yard begins; the text, the name and the buttons stand on the yard below it, the
+    // name box and the buttons on one row so that the four lines of text keep to the yard.
+    auto* row = new QHBoxLayout;
+    row->addWidget(Edit1, 1);
+    for (QPushButton* button : { Button1, Button2, continueButton }) {
+        button->setMinimumWidth(0);
+        row->addWidget(button);
+    }
+    row->setSpacing(6);
 
+    constexpr int margin = 12;
+    constexpr int spacing = 6;
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(spacing);
+    layout->setContentsMargins(margin, margin, margin, 8);
     layout->addWidget(logo, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    // From the logo down to the yard: the text's panel begins on the yard's first line.
+    layout->addSpacing(YardTop - margin - logo->height() - spacing); // no spacing after a spacer
     layout->addWidget(Label1);
-    layout->addWidget(Edit1);
-    layout->addLayout(buttons);
-    layout->setContentsMargins(24, 12, 24, 16);
+    layout->addLayout(row);
+    layout->addStretch();
 }
 
 QString TForm3::playerName() const { return Edit1->text(); }

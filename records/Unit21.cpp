@@ -13,8 +13,12 @@
 #include <QPushButton>
 
 namespace {
-constexpr int CodeOnlyHeight = 107;
-constexpr int EditorHeight = 235;
+// The window ends a margin below its lowest control: the code row alone, or the editing panel under it.
+constexpr int Margin = 12;
+constexpr int CodeRowBottom = 38 + 26;
+constexpr int EditorBottom = 80 + 142;
+constexpr int CodeOnlyHeight = CodeRowBottom + Margin;
+constexpr int EditorHeight = EditorBottom + Margin;
 }
 
 TForm21::TForm21(GameWindows& windows)
@@ -37,7 +41,7 @@ TForm21::TForm21(GameWindows& windows)
     Connect(Button1, &QPushButton::clicked, this, &TForm21::Button1Click);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Что будем изменять?"), this);
-    GroupBox1->setGeometry(12, 80, 316, 142);
+    GroupBox1->setGeometry(Margin, 80, 316, EditorBottom - 80);
     MakePanel(GroupBox1);
     ComboBox1 = new QComboBox(GroupBox1);
     ComboBox1->setGeometry(12, 30, 292, 26);

@@ -63,6 +63,10 @@ TForm35::TForm35(GameWindows& windows)
     // A long answer is cut at the edge rather than pushing the window wider.
     for (QPushButton* button : { Button1, Button2, Button3 })
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // Tab walks the answers top to bottom, then the book of answers.
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+    setTabOrder(Button3, Button4);
 
     NameControls(
         { { Image1, "Image1" }, { Image2, "Image2" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },
@@ -135,8 +139,6 @@ void TForm35::FormShow()
     m_linesReady = false;
     m_questioning.Start(m_lines);
     ShowQuestion();
-    // The first key goes to the answers, not to the book of answers under them.
-    Button1->setFocus();
 }
 
 bool TForm35::LoadLines(const QString& fileSubject)
@@ -160,6 +162,11 @@ void TForm35::ShowQuestion()
     Button1->setText(Caption(question.answers[0]));
     Button2->setText(Caption(question.answers[1]));
     Button3->setText(Caption(question.answers[2]));
+    // Every question starts at the first answer, whichever answer was pressed before: the first key goes to the
+    // answers, and Tab walks them before the book of answers under them. The frame shows from the start where
+    // Space and Enter act.
+    Button1->setFocus(Qt::TabFocusReason);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void TForm35::Answer(int answer)

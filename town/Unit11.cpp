@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 TForm11::TForm11(GameWindows& windows)
-    : TPlaceWindow(windows, QStringLiteral("Продуктовый отдел"), QSize(560, 270), WindowFrame::NoCloseBox)
+    : TPlaceWindow(windows, QStringLiteral("Продуктовый отдел"), QSize(560, 236), WindowFrame::NoCloseBox)
 {
     moneyLabel = MakeCopyLabel(this);
     satietyLabel = MakeCopyLabel(this);

@@ -172,3 +172,31 @@ TEST_F(Keyboard, AWindowOpensWithTheControlThePlayerMostLikelyWantsFocused)
         c.window->close();
     }
 }
+
+// Tab from where the teacher's question opens walks the three answers, then the book of answers; and every next
+// question starts again at the first answer, whichever answer the player pressed.
+TEST_F(Keyboard, TheTeachersQuestionWalksTheAnswersFirstAtEveryQuestion)
+{
+    useWorkingDirectory();
+    QDir().mkpath(QStringLiteral("Data/Questions"));
+    WriteLines1251(QStringLiteral("Data/Questions/Химия.qst"),
+        { QStringLiteral("Один?@а#б#в"), QStringLiteral("Два?@а#б#в"), QStringLiteral("Три?@а#б#в") });
+    TForm35& window = forms->form35();
+    window.SetSubject(QStringLiteral("Химия"));
+    random.add({ 0, 0, 1, 0, 2 }); // the first line, a reproach, the second line, a reproach, the third line
+    window.show();
+    QApplication::processEvents();
+    const auto named = [&window](const char* name) { return window.findChild<QPushButton*>(name); };
+    const std::vector<QWidget*> walk { named("Button1"), named("Button2"), named("Button3"), named("Button4") };
+    for (int question = 0; question < 2; ++question) {
+        QWidget* at = window.focusWidget();
+        for (size_t stop = 0; stop < walk.size(); ++stop) {
+            EXPECT_EQ(at, walk[stop]) << "question " << question << ", Tab stop " << stop;
+            do
+                at = at->nextInFocusChain();
+            while (at != &window && !TakesTab(at, &window));
+        }
+        click(named("Button3"));
+    }
+    window.close();
+}

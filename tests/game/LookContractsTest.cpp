@@ -195,6 +195,9 @@ bool IsControl(const QWidget* widget)
 
 bool Contains(const QWidget* outer, const QWidget* inner) { return outer->isAncestorOf(inner); }
 
+// More than a margin and a half between a window's lowest control and its bottom edge is a band of nothing.
+constexpr int EmptyBandLimit = 20;
+
 void CheckWindow(QWidget* window, const QString& state)
 {
     Findings findings(window, state);
@@ -209,6 +212,16 @@ void CheckWindow(QWidget* window, const QString& state)
                     .arg(window->height()));
         }
     }
+
+    // The window ends where its content ends: no empty band under its lowest control or picture.
+    int lowest = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (ShownIn(widget, window))
+            lowest = std::max(lowest, std::min(window->height(), widget->geometry().bottom() + 1));
+    }
+    if (window->height() - lowest > EmptyBandLimit)
+        findings.add(window,
+            QStringLiteral("an empty band of %1 pixels under its lowest control").arg(window->height() - lowest));
 
     std::vector<QWidget*> controls;
     for (QWidget* widget : window->findChildren<QWidget*>()) {

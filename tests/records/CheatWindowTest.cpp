@@ -80,17 +80,20 @@ TEST_F(CheatWindow, OnlyTheCodeOpensTheEditorWhateverTheCaseOfItsLetters)
         { "", false },
     };
     forms.clock().start();
+    int codeOnly = 0; // the height of the code entry alone, the same at every opening
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         open([&](TForm21& w) {
             // Every opening starts with the code entry alone.
             EXPECT_FALSE(editorShown(w));
-            EXPECT_EQ(w.height(), 107);
+            if (codeOnly == 0)
+                codeOnly = w.height();
+            EXPECT_EQ(w.height(), codeOnly);
             EXPECT_FALSE(forms.clock().isRunning());
             typeCode(w, U(c.typed));
             EXPECT_EQ(code(w)->text(), U(c.typed).toLower());
             EXPECT_EQ(editorShown(w), c.opens);
-            EXPECT_EQ(w.height(), c.opens ? 235 : 107);
+            EXPECT_EQ(w.height() > codeOnly, c.opens);
         });
         EXPECT_TRUE(forms.clock().isRunning());
     }

@@ -79,7 +79,6 @@
 #include <set>
 
 namespace {
-
 QString g_out;
 std::set<QString> g_shot; // windows with at least one picture
 int g_count = 0;
