@@ -1,21 +1,32 @@
 #include "core/Errors.h"
 
+#include <limits>
+
 namespace {
 // Reads a whole number once: optional sign, digits only, within the range of int.
 bool ReadInteger(const QString& text, int& value)
 {
     if (text.isEmpty() || text.size() > 12)
         return false;
-    int start = (text[0] == QLatin1Char('-') || text[0] == QLatin1Char('+')) ? 1 : 0;
+    const bool negative = text[0] == QLatin1Char('-');
+    const int start = (negative || text[0] == QLatin1Char('+')) ? 1 : 0;
     if (start == text.size())
         return false;
+    // At most twelve characters, so the digits fit a 64-bit sum before the range is checked. Read by hand: the clock
+    // reads its five numbers several times a tick, and the library's locale-aware parse was most of a tick's work.
+    qint64 sum = 0;
     for (int i = start; i < text.size(); ++i) {
-        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+        const char16_t digit = text[i].unicode();
+        if (digit < u'0' || digit > u'9')
             return false;
+        sum = sum * 10 + (digit - u'0');
     }
-    bool ok = false;
-    value = text.toInt(&ok, 10);
-    return ok;
+    if (negative)
+        sum = -sum;
+    if (sum < std::numeric_limits<int>::min() || sum > std::numeric_limits<int>::max())
+        return false;
+    value = int(sum);
+    return true;
 }
 }
 

@@ -158,7 +158,9 @@ TEST(Numbers, OnlyPlainDecimalIntegersAreNumbers)
         int value;
     } cases[] = { { "0", true, 0 }, { "80", true, 80 }, { "-15", true, -15 }, { "+3", true, 3 }, { "", false, 0 },
         { "abc", false, 0 }, { " 5", false, 0 }, { "5 ", false, 0 }, { "1.5", false, 0 }, { "-", false, 0 },
-        { "0x10", false, 0 }, { "99999999999", false, 0 }, { "2147483647", true, 2147483647 } };
+        { "0x10", false, 0 }, { "99999999999", false, 0 }, { "2147483647", true, 2147483647 },
+        { "-2147483648", true, -2147483647 - 1 }, { "2147483648", false, 0 }, { "-2147483649", false, 0 },
+        { "+", false, 0 }, { "007", true, 7 }, { "-0", true, 0 }, { "\u0663", false, 0 }, { "12\u0663", false, 0 } };
     for (const Case& c : cases) {
         EXPECT_EQ(IsInteger(c.text), c.ok) << c.text;
         if (c.ok)
