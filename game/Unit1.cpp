@@ -58,6 +58,8 @@ void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
 }
 
 namespace {
+// A frame of the status panel: 25 pictures a second.
+constexpr int PanelFrameMilliseconds = 40;
 // A caption of the panel; it names the box it stands before, so a screen reader says "Деньги (Руб.): 80".
 QLabel* caption(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
 {
@@ -84,6 +86,10 @@ TForm1::TForm1(GameWindows& windows)
     , m_windows(windows)
     , m_events(windows)
 {
+    m_panelFrame = new QTimer(this);
+    m_panelFrame->setSingleShot(true);
+    m_panelFrame->setInterval(PanelFrameMilliseconds);
+    Connect(m_panelFrame, &QTimer::timeout, this, &TForm1::endPanelFrame);
     setWindowTitle(QStringLiteral("GRELN_x's   Трамбуль    v1.1"));
     setFixedSize(468, 435);
     UsePageStyle(this);
@@ -285,12 +291,21 @@ void TForm1::showField(Field field)
     auto found = m_displays.find(field);
     if (found == m_displays.end())
         return;
-    if (!isVisible()) {
+    if (!isVisible() || m_panelFrame->isActive()) {
         m_pendingFields.set(int(field));
         return;
     }
     m_pendingFields.reset(int(field));
     setBox(field, found->second);
+    m_panelFrame->start();
+}
+
+void TForm1::endPanelFrame()
+{
+    if (m_pendingFields.none() || !isVisible())
+        return;
+    setPendingBoxes();
+    m_panelFrame->start();
 }
 
 void TForm1::setBox(Field field, QLineEdit* box) const

@@ -131,6 +131,7 @@ private:
     // Sets the field's box, or the boxes of the fields that changed while the window was hidden.
     void setBox(Field field, QLineEdit* box) const;
     void setPendingBoxes() const;
+    void endPanelFrame();
     void showGirlFlags();
     void girlFlagsBoxEdited();
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
@@ -147,6 +148,9 @@ private:
     // Fields changed while the window was hidden: a hidden panel lays out no text, its boxes are set when the window
     // is shown or a box is asked for.
     mutable std::bitset<FieldCount> m_pendingFields;
+    // At the fastest speed the clock changes the time boxes a hundred times a second, more often than a screen shows
+    // them: a box is set at once when the panel was quiet, and what changes during the next frame waits for its end.
+    QTimer* m_panelFrame = nullptr;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
     // The start-up sequence has run to its end (the name window, the introduction, a load): a game worth keeping.

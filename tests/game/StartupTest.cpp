@@ -175,7 +175,8 @@ TEST_F(Startup, PanelFollowsEveryChangeOfTheState)
         QLineEdit* box = Child<QLineEdit>(main, info.name);
         ASSERT_NE(box, nullptr) << info.name;
         state.restore(info.field, QStringLiteral("-42"));
-        EXPECT_EQ(box->text(), "-42") << info.name;
+        // At once or, when another box changed just before, at the end of the panel's frame.
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->text() == "-42"; }, PatientWait)) << info.name;
         EXPECT_TRUE(box->isReadOnly()) << info.name;
     }
     // The second and third parts of time and date have their own boxes.

@@ -83,10 +83,11 @@ QString g_out;
 std::set<QString> g_shot; // windows with at least one picture
 int g_count = 0;
 
+// Lets what was just done reach the screen: posted events, and the main window's panel, which shows the changes of
+// a busy moment at the end of its frame (a twenty-fifth of a second).
 void Settle()
 {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
+    QTest::qWait(50);
 }
 
 void Shot(QWidget& window, const QString& state)
