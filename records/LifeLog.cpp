@@ -113,7 +113,15 @@ QByteArray ReadLogFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError::forFile(path, file.errorString());
-    const QByteArray bytes = file.read(MaxTextFileSize + 1);
+    // In pieces: a read of the whole limit at once would first take the limit's worth of memory (megabytes) for a
+    // log of a few kilobytes.
+    QByteArray bytes;
+    while (bytes.size() <= MaxTextFileSize) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError)
         throw EInOutError::forFile(path, file.errorString());
     return bytes;
