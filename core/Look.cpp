@@ -115,31 +115,33 @@ void MakeTextBox(QLabel* label)
                              .arg(ColorName(Palette::Paper), ColorName(Palette::Ink), ColorName(Palette::Grey)));
 }
 
-// The styles below are chosen by object name from the one style sheet of the page (UsePageStyle): a sheet of its own
-// for each label would be parsed and applied label by label while the game starts.
+// The styles below are chosen by a mark of their own from the one style sheet of the page (UsePageStyle): a sheet
+// of its own for each label would be parsed and applied label by label while the game starts. Not by object name:
+// a window names its controls after making them ("grade3_1", "Label7"), and the style would be lost.
 void UsePageStyle(QWidget* window)
 {
-    window->setStyleSheet(
-        QStringLiteral("QLabel#gradeCell { color: %1; font-weight: bold; background: rgba(251, 247, 238, 200); "
-                       "border: 1px solid %2; }"
-                       "QLabel#ruledLine { color: %3; background: transparent; border-bottom: 1px solid %4; }"
-                       "QLineEdit#bareValue { background: transparent; font-weight: bold; }"
-                       "QLabel#printedHeading { color: %3; font-weight: bold; background: transparent; }")
-            .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey), ColorName(Palette::Ink),
-                ColorName(Palette::GreyLight)));
+    window->setStyleSheet(QStringLiteral(
+        "QLabel[trambulLook=\"gradeCell\"] { color: %1; font-weight: bold; "
+        "background: rgba(251, 247, 238, 200); border: 1px solid %2; }"
+        "QLabel[trambulLook=\"ruledLine\"] { color: %3; background: transparent; "
+        "border-bottom: 1px solid %4; }"
+        "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; font-weight: bold; }"
+        "QLabel[trambulLook=\"printedHeading\"] { color: %3; font-weight: bold; background: transparent; }")
+                              .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey), ColorName(Palette::Ink),
+                                  ColorName(Palette::GreyLight)));
 }
 
-void MakeGradeCell(QLabel* label) { label->setObjectName(QStringLiteral("gradeCell")); }
+void MakeGradeCell(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("gradeCell")); }
 
-void MakeRuledLine(QLabel* label) { label->setObjectName(QStringLiteral("ruledLine")); }
+void MakeRuledLine(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("ruledLine")); }
 
 void MakeBareValue(QLineEdit* display)
 {
     display->setFrame(false);
-    display->setObjectName(QStringLiteral("bareValue"));
+    display->setProperty("trambulLook", QStringLiteral("bareValue"));
 }
 
-void MakePrintedHeading(QLabel* label) { label->setObjectName(QStringLiteral("printedHeading")); }
+void MakePrintedHeading(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("printedHeading")); }
 
 void SetBackground(QWidget* window, QRgb color)
 {

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -26,5 +27,59 @@ TEST(Look, APanelKeepsItsPaperWhenItsWindowNamesItAfterwards)
         const QImage image = window.grab().toImage();
         const QColor inside = image.pixelColor(110, 10 + 100 - 4); // above the bottom frame, below any text
         EXPECT_GT(inside.lightness(), 150) << panel->metaObject()->className();
+    }
+}
+
+// The page's own styles (grade cells, ruled lines, bare values, printed headings) survive the window naming its
+// controls too: a marked control, renamed, still looks unlike the same control unmarked.
+TEST(Look, ThePageStylesKeepTheirLookWhenTheWindowNamesTheControlsAfterwards)
+{
+    struct Case {
+        const char* what;
+        std::function<QWidget*(QWidget*, bool marked)> make;
+    };
+    const Case cases[] = {
+        { "grade cell",
+            [](QWidget* window, bool marked) {
+                auto* label = new QLabel(QStringLiteral("5"), window);
+                if (marked)
+                    MakeGradeCell(label);
+                return label;
+            } },
+        { "ruled line",
+            [](QWidget* window, bool marked) {
+                auto* label = new QLabel(QStringLiteral("Алгебра"), window);
+                if (marked)
+                    MakeRuledLine(label);
+                return label;
+            } },
+        { "bare value",
+            [](QWidget* window, bool marked) {
+                auto* box = new QLineEdit(QStringLiteral("80"), window);
+                if (marked)
+                    MakeBareValue(box);
+                return box;
+            } },
+        { "printed heading",
+            [](QWidget* window, bool marked) {
+                auto* label = new QLabel(QStringLiteral("ИТОГОВЫЕ ОЦЕНКИ"), window);
+                if (marked)
+                    MakePrintedHeading(label);
+                return label;
+            } },
+    };
+    for (const Case& c : cases) {
+        QImage looks[2];
+        for (const bool marked : { false, true }) {
+            QWidget window;
+            window.resize(220, 60);
+            SetBackground(&window, Palette::Black);
+            UsePageStyle(&window);
+            QWidget* control = c.make(&window, marked);
+            control->setObjectName(QStringLiteral("Control1"));
+            control->setGeometry(10, 10, 200, 40);
+            looks[marked] = window.grab().toImage();
+        }
+        EXPECT_NE(looks[false], looks[true]) << c.what;
     }
 }
