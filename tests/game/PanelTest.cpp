@@ -2,6 +2,7 @@
 // of the panel, a panel out of sight sets none and shows every value the moment it is shown, and the ticks lay nothing
 // out again.
 #include "GameFixture.h"
+#include "TestHelpers.h"
 #include "game/Unit1.h"
 
 #include <QApplication>
