@@ -36,37 +36,14 @@ TEST(Look, ThePageStylesKeepTheirLookWhenTheWindowNamesTheControlsAfterwards)
 {
     struct Case {
         const char* what;
-        std::function<QWidget*(QWidget*, bool marked)> make;
+        bool edit; // the mark is for an edit box, not a label
+        std::function<void(QWidget*)> mark;
     };
     const Case cases[] = {
-        { "grade cell",
-            [](QWidget* window, bool marked) {
-                auto* label = new QLabel(QStringLiteral("5"), window);
-                if (marked)
-                    MakeGradeCell(label);
-                return label;
-            } },
-        { "ruled line",
-            [](QWidget* window, bool marked) {
-                auto* label = new QLabel(QStringLiteral("Алгебра"), window);
-                if (marked)
-                    MakeRuledLine(label);
-                return label;
-            } },
-        { "bare value",
-            [](QWidget* window, bool marked) {
-                auto* box = new QLineEdit(QStringLiteral("80"), window);
-                if (marked)
-                    MakeBareValue(box);
-                return box;
-            } },
-        { "printed heading",
-            [](QWidget* window, bool marked) {
-                auto* label = new QLabel(QStringLiteral("ИТОГОВЫЕ ОЦЕНКИ"), window);
-                if (marked)
-                    MakePrintedHeading(label);
-                return label;
-            } },
+        { "grade cell", false, [](QWidget* control) { MakeGradeCell(static_cast<QLabel*>(control)); } },
+        { "ruled line", false, [](QWidget* control) { MakeRuledLine(static_cast<QLabel*>(control)); } },
+        { "bare value", true, [](QWidget* control) { MakeBareValue(static_cast<QLineEdit*>(control)); } },
+        { "printed heading", false, [](QWidget* control) { MakePrintedHeading(static_cast<QLabel*>(control)); } },
     };
     for (const Case& c : cases) {
         QImage looks[2];
@@ -75,7 +52,10 @@ TEST(Look, ThePageStylesKeepTheirLookWhenTheWindowNamesTheControlsAfterwards)
             window.resize(220, 60);
             SetBackground(&window, Palette::Black);
             UsePageStyle(&window);
-            QWidget* control = c.make(&window, marked);
+            QWidget* control = c.edit ? static_cast<QWidget*>(new QLineEdit(QStringLiteral("80"), &window))
+                                      : new QLabel(QStringLiteral("Алгебра 5"), &window);
+            if (marked)
+                c.mark(control);
             control->setObjectName(QStringLiteral("Control1"));
             control->setGeometry(10, 10, 200, 40);
             looks[marked] = window.grab().toImage();
