@@ -176,11 +176,13 @@ double DaySpan(const LifeLog& log)
 // The month names under the days, each in the middle of its month.
 void MonthAxis(Chart& chart, const LifeLog& log)
 {
-    chart.dayTitle = QStringLiteral("Месяц");
     chart.dayLow = 0;
     chart.dayHigh = DaySpan(log);
+    // An axis without a single month would float its title into the chart's corner: an empty log's chart has none
+    // (the window says above that no day has ended yet).
     if (log.isEmpty())
         return;
+    chart.dayTitle = QStringLiteral("Месяц");
     const qint64 first = log.days().first().ordinal();
     const qint64 last = log.days().last().ordinal();
     const qint64 firstMonth = first / 30;

@@ -12,10 +12,12 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/CheatEntries.h"
+#include "records/MyYear.h"
 #include "records/Unit21.h"
 #include "records/Unit38.h"
 #include "records/Unit4.h"
 #include "records/Unit45.h"
+#include "records/YearChartModule.h"
 #include "street/GirlRules.h"
 #include "street/Unit19.h"
 #include "street/Unit20.h"
@@ -69,6 +71,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -85,10 +88,7 @@ int g_count = 0;
 
 // Lets what was just done reach the screen: posted events, and the main window's panel, which shows the changes of
 // a busy moment at the end of its frame (a twenty-fifth of a second).
-void Settle()
-{
-    QTest::qWait(50);
-}
+void Settle() { QTest::qWait(50); }
 
 void Shot(QWidget& window, const QString& state)
 {
@@ -288,6 +288,7 @@ int main(int argc, char** argv)
     TApplication app(argc, argv);
     app.loadRussianTranslations();
     UseGameFont();
+    YearChartModule::SetFileName(QStringLiteral(TRAMBUL_CHART_MODULE));
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s <repository> <output folder>\n", argv[0]);
         return 2;
@@ -372,6 +373,18 @@ int main(int argc, char** argv)
                 Shot(forms.form45(), QStringLiteral("ending %1").arg(forms.form45().Ending()));
                 forms.form45().hide();
             }
+        });
+        Scene("my year", [&] {
+            // No day has ended yet: the note above the pages says so, and the charts show no month.
+            TMyYearWindow& year = forms.form4().MyYear();
+            year.Refresh();
+            year.show();
+            auto* tabs = year.findChild<QTabWidget*>(QStringLiteral("tabs"));
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                Shot(year, QStringLiteral("no day in the log yet, page «%1»").arg(tabs->tabText(tab)));
+            }
+            year.hide();
         });
         Scene("diary", [&] {
             YearOfGrades(state, "4");
