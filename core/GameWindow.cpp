@@ -6,6 +6,10 @@
 #include <QHideEvent>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 void NameControls(std::initializer_list<std::pair<QObject*, const char*>> controls)
 {
     for (const auto& [control, name] : controls)
@@ -52,7 +56,13 @@ void TGameWindow::hideEvent(QHideEvent* event)
     // Later, once the hiding is over: a modal loop is still unwinding now, and a window shown again at once (a
     // notice the player gets twice) keeps what it has.
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() && testAttribute(Qt::WA_WState_Created))
-            destroy();
+        if (isVisible() || !testAttribute(Qt::WA_WState_Created))
+            return;
+        destroy();
+#ifdef __GLIBC__
+        // What the window, its pictures and its painting held goes back to the system instead of staying in the
+        // allocator's free lists, where the next window's different sizes would not use it.
+        malloc_trim(0);
+#endif
     });
 }
