@@ -438,6 +438,8 @@ void TForm1::FormShow()
     if (!continued)
         m_state.setText(Field::PlayerName, nameWindow.playerName());
     m_startupDone = true;
+    // The pictures drawn ahead for the start-up have been shown by now; one that no window took is let go.
+    FinishPrerendering();
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
         LoadDefaultPlaylist();
