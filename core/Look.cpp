@@ -78,7 +78,8 @@ void MakePanel(QWidget* widget, int padding)
             QStringLiteral("QGroupBox[trambulPanel=\"true\"] { background: rgba(251, 247, 238, 215); "
                            "border: 1px solid %1; border-radius: 4px; margin-top: %2px; font-weight: bold; }"
                            "QGroupBox[trambulPanel=\"true\"]::title { subcontrol-origin: margin; "
-                           "subcontrol-position: top left; left: 8px; padding: 0 3px; }")
+                           "subcontrol-position: top left; left: 8px; padding: 0 3px; }"
+                           "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; }")
                 .arg(frame)
                 .arg(titleHeight));
     } else {
@@ -125,7 +126,7 @@ void UsePageStyle(QWidget* window)
         "background: rgba(251, 247, 238, 200); border: 1px solid %2; }"
         "QLabel[trambulLook=\"ruledLine\"] { color: %3; background: transparent; "
         "border-bottom: 1px solid %4; }"
-        "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; font-weight: bold; }"
+        "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; }"
         "QLabel[trambulLook=\"printedHeading\"] { color: %3; font-weight: bold; background: transparent; }")
                               .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey), ColorName(Palette::Ink),
                                   ColorName(Palette::GreyLight)));
@@ -139,6 +140,7 @@ void MakeBareValue(QLineEdit* display)
 {
     display->setFrame(false);
     display->setProperty("trambulLook", QStringLiteral("bareValue"));
+    SetBold(display);
 }
 
 void MakePrintedHeading(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("printedHeading")); }

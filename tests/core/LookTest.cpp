@@ -63,3 +63,23 @@ TEST(Look, ThePageStylesKeepTheirLookWhenTheWindowNamesTheControlsAfterwards)
         EXPECT_NE(looks[false], looks[true]) << c.what;
     }
 }
+
+// A bare value shows the panel it stands on, wherever its window put it first: the main window makes its value boxes
+// on itself and then lays them out in its panels.
+TEST(Look, ABareValueShowsThePanelItStandsOn)
+{
+    QWidget window;
+    window.resize(240, 120);
+    SetBackground(&window, Palette::Black);
+    auto* panel = new QGroupBox(QStringLiteral("Время и дата / Четверть"), &window);
+    MakePanel(panel);
+    panel->setGeometry(10, 10, 220, 100);
+    auto* value = new QLineEdit(QStringLiteral("1"), &window);
+    MakeBareValue(value);
+    value->setParent(panel);
+    value->setGeometry(20, 40, 180, 22);
+    window.show();
+    const QImage image = window.grab().toImage();
+    // Right of the text, inside the box, and the panel just below the box.
+    EXPECT_EQ(image.pixelColor(10 + 20 + 160, 10 + 40 + 11), image.pixelColor(10 + 20 + 160, 10 + 40 + 26));
+}
