@@ -15,11 +15,9 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <deque>
 #include <future>
 #include <jpeglib.h>
 #include <map>
-#include <memory>
 #include <mutex>
 
 namespace {
@@ -264,41 +262,9 @@ QString ArtKey(const QString& resource, QSize size, qreal devicePixelRatio)
     return QStringLiteral("art:%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
 }
 
-// The drawings asked for ahead, drawn one after another on one second thread in the order they were asked for: one
-// artwork's parsed document at a time, and the window the player sees first is drawn first.
-struct Prerendering {
-    QString key;
-    QString resource;
-    QSize size;
-    qreal devicePixelRatio;
-    std::promise<QImage> drawn;
-};
+// Drawings begun on a second thread and not yet picked up by a box.
 std::mutex pendingMutex;
-std::deque<std::shared_ptr<Prerendering>> queuedArt; // not begun yet
-std::map<QString, std::future<QImage>> pendingArt; // begun or queued, not yet picked up by a box
-std::future<void> drawingThread;
-bool drawingThreadBusy = false; // it takes drawings from the queue; once it finds the queue empty it ends
-
-void DrawQueuedArt()
-{
-    for (;;) {
-        std::shared_ptr<Prerendering> next;
-        {
-            std::lock_guard lock(pendingMutex);
-            if (queuedArt.empty()) {
-                drawingThreadBusy = false;
-                return;
-            }
-            next = queuedArt.front();
-            queuedArt.pop_front();
-        }
-        try {
-            next->drawn.set_value(DrawArt(next->resource, next->size, next->devicePixelRatio));
-        } catch (...) {
-            next->drawn.set_exception(std::current_exception());
-        }
-    }
-}
+std::map<QString, std::future<QImage>> pendingArt;
 }
 
 QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
@@ -314,14 +280,6 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
         if (found != pendingArt.end()) {
             pending = std::move(found->second);
             pendingArt.erase(found);
-            // One the second thread has not begun yet is drawn here at once rather than waited for.
-            const auto queued = std::find_if(queuedArt.begin(), queuedArt.end(), [&key](const auto& drawing) {
-                return drawing->key == key;
-            });
-            if (queued != queuedArt.end()) {
-                queuedArt.erase(queued);
-                pending = {};
-            }
         }
     }
     pixmap = QPixmap::fromImage(pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio));
@@ -332,17 +290,11 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
 void FinishPrerendering()
 {
     std::map<QString, std::future<QImage>> unclaimed;
-    std::future<void> drawing;
     {
         std::lock_guard lock(pendingMutex);
-        // Not begun: never drawn (their boxes draw them when shown).
-        queuedArt.clear();
         unclaimed.swap(pendingArt);
-        drawing = std::move(drawingThread);
     }
-    // The drawing under way, if any, is waited for; the unclaimed drawings go with their futures.
-    if (drawing.valid())
-        drawing.wait();
+    // Each future of std::async waits for its drawing as it goes.
 }
 
 void PrerenderPictures(QWidget& window)
@@ -409,16 +361,8 @@ void PictureBox::prerender() const
     if (QPixmapCache::find(key, &done))
         return;
     std::lock_guard lock(pendingMutex);
-    if (pendingArt.contains(key))
-        return;
-    auto drawing = std::make_shared<Prerendering>(Prerendering { key, m_art, size(), ratio, {} });
-    pendingArt.emplace(key, drawing->drawn.get_future());
-    queuedArt.push_back(std::move(drawing));
-    // The thread ends when it finds the queue empty; a later wish starts another (once the last one is over).
-    if (!drawingThreadBusy) {
-        drawingThreadBusy = true;
-        drawingThread = std::async(std::launch::async, DrawQueuedArt);
-    }
+    if (!pendingArt.contains(key))
+        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size(), ratio));
 }
 
 void PictureBox::showEvent(QShowEvent* event)

@@ -19,9 +19,9 @@ Forms::Forms()
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
     // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
-    // second thread while the rest of the start-up goes on, the name window's first, as the player waits for it.
-    PrerenderPictures(form3());
+    // second thread while the rest of the start-up goes on.
     PrerenderPictures(*m_form1);
+    PrerenderPictures(form3());
 }
 
 // The windows go in the reverse order of their making, the main window with the game state last; drawings still
