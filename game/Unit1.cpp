@@ -38,7 +38,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -47,8 +46,6 @@
 #include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <optional>
 
 void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
@@ -407,45 +404,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     QCoreApplication::exit(0);
 }
 
-namespace {
-// At start-up the player waits for the name window, not for the main window behind it: the main window paints its
-// sixty controls and artwork only once the name window is on screen (or gone), a few milliseconds later.
-class PaintBehindFirst : public QObject {
-public:
-    PaintBehindFirst(QWidget& behind, QWidget& first)
-        : m_behind(&behind)
-    {
-        m_behind->setUpdatesEnabled(false);
-        first.installEventFilter(this);
-    }
-    ~PaintBehindFirst() override { release(); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // After the painted name window has gone to the screen.
-            QTimer::singleShot(0, this, [this] { release(); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void release()
-    {
-        if (m_behind) {
-            m_behind->setUpdatesEnabled(true);
-            // Painted at once: an update asked for here would be lost, the window having been exposed while it
-            // could not paint.
-            m_behind->repaint();
-            m_behind = nullptr;
-        }
-    }
-    QPointer<QWidget> m_behind;
-};
-}
-
 void TForm1::FormShow()
 {
     Randomize();
@@ -460,10 +418,8 @@ void TForm1::FormShow()
     ModalResult choice = ModalResult::None;
     bool continued = false;
     nameWindow.SetContinueOffered(AutosaveExists());
-    std::optional<PaintBehindFirst> nameWindowFirst(std::in_place, *this, nameWindow);
     while (!continued && !m_leaving) {
         choice = ui().showModal(nameWindow);
-        nameWindowFirst.reset();
         if (choice != TForm3::ContinueResult)
             break;
         // An autosave that does not load is named by the load; the player chooses again, without «Продолжить».
