@@ -6,9 +6,9 @@
 # first window (the game's name window) has been painted and handed to the screen, which the program reports
 # (TRAMBUL_BENCH_EXIT_ON_SHOW=1). The programs stop themselves once their whole first picture is painted (for the game,
 # the main window behind the name window too): CPU is the user and system time of all the program's threads, and peak
-# resident memory the child's ru_maxrss, up to that moment. The load average is printed before and after; a run on a machine busier
-# than 1.5 per core reports nothing unless BENCH_ALLOW_LOAD=1, and then its figures are marked. On a busy machine the
-# wall times wander: bench/instructions.sh counts instructions instead, which do not.
+# resident memory the child's ru_maxrss, up to that moment. The load average is printed before and after; a run on a
+# machine busier than 1.5 per core reports nothing unless BENCH_ALLOW_LOAD=1, and then its figures are marked. On a busy
+# machine the wall times wander: bench/instructions.sh counts instructions instead, which do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-20}"
