@@ -9,7 +9,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 void UseGameFont()
@@ -63,31 +67,142 @@ void AddShadow(QLabel* label, QRgb shadow, int blurRadius, int offset)
     label->setGraphicsEffect(effect);
 }
 
+namespace {
+constexpr int PanelRadius = 4;
+constexpr int GroupPanelAlpha = 215; // a little more of the picture shows through a group of controls
+constexpr int FramePanelAlpha = 225;
+constexpr int GroupTitleLeft = 8; // the group's title: this far from the panel's left edge,
+constexpr int GroupTitlePadding = 3; // with this much free space either side of its letters
+
+void PaintPaper(QPainter& painter, QRect rect, int alpha)
+{
+    QColor paper(Palette::Paper);
+    paper.setAlpha(alpha);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(Palette::WoodDark), 1));
+    painter.setBrush(paper);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), PanelRadius, PanelRadius);
+}
+
+// The paper panels are drawn by hand rather than by a style sheet: a sheet on a panel runs every control standing on
+// it through Qt's style-sheet machinery (some 7 KB of cached rules a control, and that machinery's code), which the
+// main window's two panels of some forty controls would pay for as the game starts.
+//
+// One object serves all panels and the bare values on them. A group box takes it as its style, which lays the group
+// out (the title a whole line high above the frame, never across the frame's line) and draws it; any other panel (a
+// label, a frame, a plain widget) keeps its own style and has the paper painted under its contents by this object's
+// event filter. A bare value takes it as its style too: no box and no fill, and only as high as its letters.
+class PaperPanels : public QProxyStyle {
+public:
+    static PaperPanels& instance()
+    {
+        static QPointer<PaperPanels> panels;
+        if (!panels) {
+            panels = new PaperPanels;
+            panels->setParent(qApp);
+        }
+        return *panels;
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+        const QWidget* widget) const override
+    {
+        const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !group)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QFontMetrics title(TitleFont(widget));
+        const QRect frame = option->rect.adjusted(0, title.height() + 2, 0, 0);
+        switch (part) {
+        case SC_GroupBoxFrame:
+            return frame;
+        case SC_GroupBoxContents:
+            return frame.adjusted(1, 1, -1, -1);
+        case SC_GroupBoxLabel:
+            return QRect(option->rect.left() + GroupTitleLeft, option->rect.top(),
+                title.horizontalAdvance(group->text) + 2 * GroupTitlePadding, title.height());
+        default:
+            return QRect();
+        }
+    }
+
+    void drawComplexControl(
+        ComplexControl control, const QStyleOptionComplex* option, QPainter* painter, const QWidget* widget) const override
+    {
+        const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !group) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        painter->save();
+        PaintPaper(*painter, subControlRect(control, option, SC_GroupBoxFrame, widget), GroupPanelAlpha);
+        painter->setFont(TitleFont(widget));
+        painter->setPen(group->palette.color(QPalette::WindowText));
+        const QRect title = subControlRect(control, option, SC_GroupBoxLabel, widget)
+                                .adjusted(GroupTitlePadding, 0, -GroupTitlePadding, 0);
+        painter->drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, group->text);
+        painter->restore();
+    }
+
+    QSize sizeFromContents(
+        ContentsType type, const QStyleOption* option, const QSize& size, const QWidget* widget) const override
+    {
+        if (type == CT_LineEdit && IsBareValue(widget))
+            return size;
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+
+    void drawPrimitive(
+        PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
+    {
+        if (element == PE_PanelLineEdit && IsBareValue(widget))
+            return;
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* panel = static_cast<QWidget*>(watched);
+            QPainter painter(panel);
+            PaintPaper(painter, panel->rect(), FramePanelAlpha);
+        }
+        return QProxyStyle::eventFilter(watched, event);
+    }
+
+private:
+    static bool IsBareValue(const QWidget* widget)
+    {
+        return widget && widget->property("trambulLook").toString() == QLatin1String("bareValue");
+    }
+
+    // The title is in bold letters; the controls in the group keep the group's own.
+    static QFont TitleFont(const QWidget* widget)
+    {
+        QFont font = widget ? widget->font() : QApplication::font();
+        font.setBold(true);
+        return font;
+    }
+};
+}
+
 void MakePanel(QWidget* widget, int padding)
 {
-    // The style picks the panel by a mark of its own, not by the object name: a window names its controls
-    // ("GroupBox1", "Label1") after making them, and a rule written for the old name would no longer match.
-    widget->setProperty("trambulPanel", true);
-    const QString frame = ColorName(Palette::WoodDark);
+    PaperPanels& panels = PaperPanels::instance();
+    // The controls on the panel take their outlines and shades from the paper, not from the (perhaps dark) window.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(Palette::Paper));
+    widget->setPalette(palette);
     if (qobject_cast<QGroupBox*>(widget)) {
-        // The title stands on the window above the frame, a whole line high, never across the frame's line.
-        QFont bold = widget->font();
-        bold.setBold(true);
-        const int titleHeight = QFontMetrics(bold).height() + 2;
-        widget->setStyleSheet(
-            QStringLiteral("QGroupBox[trambulPanel=\"true\"] { background: rgba(251, 247, 238, 215); "
-                           "border: 1px solid %1; border-radius: 4px; margin-top: %2px; font-weight: bold; }"
-                           "QGroupBox[trambulPanel=\"true\"]::title { subcontrol-origin: margin; "
-                           "subcontrol-position: top left; left: 8px; padding: 0 3px; }"
-                           "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; }")
-                .arg(frame)
-                .arg(titleHeight));
-    } else {
-        widget->setStyleSheet(QStringLiteral("[trambulPanel=\"true\"] { background: rgba(251, 247, 238, 225); "
-                                             "border: 1px solid %1; border-radius: 4px; padding: %2px; }")
-                                  .arg(frame)
-                                  .arg(padding));
+        widget->setStyle(&panels);
+        return;
     }
+    // The contents stand inside the frame's line and the padding.
+    if (auto* frame = qobject_cast<QFrame*>(widget)) {
+        frame->setFrameShape(QFrame::NoFrame);
+        frame->setContentsMargins(1 + padding, 1 + padding, 1 + padding, 1 + padding);
+    }
+    widget->installEventFilter(&panels);
 }
 
 QFrame* MakeSunkenFrame(QWidget* parent)
@@ -140,6 +255,7 @@ void MakeBareValue(QLineEdit* display)
 {
     display->setFrame(false);
     display->setProperty("trambulLook", QStringLiteral("bareValue"));
+    display->setStyle(&PaperPanels::instance());
     SetBold(display);
 }
 

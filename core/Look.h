@@ -65,9 +65,8 @@ QFrame* FramePicture(QWidget* parent, QWidget* content, QSize inner);
 // A paper text box with a grey border (the teacher's question).
 void MakeTextBox(QLabel* label);
 // The one style sheet of a page (a window) that the four styles below are chosen from; call it once per window that
-// uses them. A group box made a panel carries the bare value's style itself: the main window's values stand on its
-// panels, and a sheet for the whole window would run every one of its controls through the style-sheet machinery as
-// the game starts.
+// uses them. A bare value needs no page style: the main window's values stand on its panels, and a sheet for the whole
+// window would run every one of its controls through the style-sheet machinery as the game starts.
 void UsePageStyle(QWidget* window);
 // A diary cell: a bold value in a framed paper box.
 void MakeGradeCell(QLabel* label);

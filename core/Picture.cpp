@@ -241,6 +241,16 @@ QImage LoadPicture(const QString& path, QSize shownSize)
 }
 
 namespace {
+bool IsOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb point) { return qAlpha(point) == 255; }))
+            return false;
+    }
+    return true;
+}
+
 // Drawn at the screen's resolution: on a scaled screen (150 %, 200 %) a picture made at the box's size would be
 // stretched up and blurred. The painter works in device-independent pixels; without the bounds the renderer would
 // fill the device's own pixel count and draw a scaled picture twice too large.
@@ -254,6 +264,10 @@ QImage DrawArt(const QString& resource, QSize size, qreal devicePixelRatio)
         QPainter painter(&image);
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
+    // Most artwork covers its whole box (every window's background does): it is kept in three bytes a point instead
+    // of four, converted where it lies, so a window's picture costs a quarter less memory for as long as it is shown.
+    if (IsOpaque(image))
+        image.convertTo(QImage::Format_RGB888);
     return image;
 }
 
@@ -282,7 +296,9 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
             pendingArt.erase(found);
         }
     }
-    pixmap = QPixmap::fromImage(pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio));
+    // Taken as drawn: left to itself the pixmap would turn an opaque drawing back into four bytes a point.
+    pixmap = QPixmap::fromImage(
+        pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio), Qt::NoFormatConversion);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -37,3 +37,22 @@ TEST(HighDpi, ArtFillsTheSameBoxAtEveryScaleWithMorePixels)
         EXPECT_NEAR(scaled.bottom(), plain.bottom() * ratio, 3) << ratio;
     }
 }
+
+// Artwork that covers its whole box is kept in three bytes a point, at the screen's resolution all the same; artwork
+// with clear parts keeps them clear, so what stands behind it still shows.
+TEST(HighDpi, ArtCoveringItsBoxIsKeptWithoutTransparencyAndOtherArtKeepsIt)
+{
+    struct Case {
+        const char* art;
+        bool clear;
+    };
+    for (const Case c : { Case { ":/art/name_background.svg", false }, Case { ":/art/logo.svg", true } }) {
+        for (qreal ratio : { 1.0, 2.0 }) {
+            const QPixmap pixmap = RenderArt(QString::fromLatin1(c.art), QSize(150, 60), ratio);
+            EXPECT_EQ(pixmap.devicePixelRatio(), ratio) << c.art;
+            EXPECT_EQ(pixmap.hasAlphaChannel(), c.clear) << c.art << " at " << ratio;
+            EXPECT_EQ(pixmap.depth(), c.clear ? 32 : 24) << c.art << " at " << ratio;
+            EXPECT_EQ(DrawnArea(pixmap).isEmpty(), false) << c.art;
+        }
+    }
+}

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -63,6 +64,20 @@ protected:
     }
 };
 
+}
+
+// The panel's caption is drawn by the game's own look: a double-click on its letters opens the window, one on the
+// values below it does not.
+TEST_F(CheatWindow, OnlyADoubleClickOnThePersonalPanelsCaptionOpensIt)
+{
+    int opened = 0;
+    auto* group = Child<QGroupBox>(forms.form1(), "personalGroup");
+    forms.form1().layout()->activate();
+    ui.onModal<TForm21>([&](TForm21&) { ++opened; });
+    QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(group->width() / 2, group->height() / 2));
+    EXPECT_EQ(opened, 0);
+    QTest::mouseDClick(group, Qt::LeftButton, {}, QPoint(30, 6));
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(CheatWindow, OnlyTheCodeOpensTheEditorWhateverTheCaseOfItsLetters)
