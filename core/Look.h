@@ -35,7 +35,7 @@ inline constexpr QRgb Black = 0xFF000000; // the ending and the credits
 inline constexpr QRgb White = 0xFFFFFFFF;
 }
 
-// The game's letters: the system's font at 8 points, for every window (set once at start-up).
+// The game's letters: the system's font at 8 points, without complex shaping, for every window (set once at start-up).
 void UseGameFont();
 
 // "#3a3845" for style sheets.
