@@ -329,11 +329,17 @@ void TForm1::setPendingBoxes() const
 
 bool TForm1::GirlFlagsBoxVisible() const { return !girlFlagsBox->isHidden(); }
 
-void TForm1::SetGirlFlagsBoxVisible(bool visible) { girlFlagsBox->setVisible(visible); }
+void TForm1::SetGirlFlagsBoxVisible(bool visible)
+{
+    girlFlagsBox->setVisible(visible);
+    showGirlFlags();
+}
 
+// The box is hidden unless a cheat shows it: out of sight it is not filled (laying out its text cost a millisecond as
+// the game started), and it is filled with the flags of the moment when it is shown.
 void TForm1::showGirlFlags()
 {
-    if (m_girlFlagsBoxEditing)
+    if (m_girlFlagsBoxEditing || girlFlagsBox->isHidden())
         return;
     QStringList lines;
     for (int girl = 0; girl < GirlCount; ++girl)

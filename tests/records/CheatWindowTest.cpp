@@ -198,9 +198,13 @@ TEST_F(CheatWindow, TheGirlFlagsBoxAnswersOnlyToLowerCaseTrueAndFalse)
         }
     });
 
-    // What the player types into the box's lines are the girls' flags, and the box follows the flags.
+    // Shown again, the box shows the flags as they are now. What the player types into its lines are the girls' flags,
+    // and the box follows the flags.
     auto* flagsBox = Child<QPlainTextEdit>(main, "girlFlagsBox");
     ASSERT_NE(flagsBox, nullptr);
+    state.setCharmed(3, true);
+    main.SetGirlFlagsBoxVisible(true);
+    EXPECT_EQ(flagsBox->toPlainText(), QStringLiteral("0\n0\n0\n1\n0\n0\n0\n0\n0\n0"));
     flagsBox->setPlainText(QStringLiteral("0\n0\n0\n0\n0\n0\n0\n0\n0\n1"));
     EXPECT_EQ(state.girlFlag(OlyaGirl), U("1"));
     state.setCharmed(0, true);
