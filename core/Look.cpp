@@ -210,6 +210,14 @@ void MakePanel(QWidget* widget, int padding)
     widget->installEventFilter(&panels);
 }
 
+void MakeBareValue(QLineEdit* display)
+{
+    display->setFrame(false);
+    display->setProperty("trambulLook", QStringLiteral("bareValue"));
+    display->setStyle(&PaperPanels::instance());
+    SetBold(display);
+}
+
 QFrame* MakeSunkenFrame(QWidget* parent)
 {
     auto* frame = new QFrame(parent);
@@ -246,7 +254,6 @@ void UsePageStyle(QWidget* window)
         "background: rgba(251, 247, 238, 200); border: 1px solid %2; }"
         "QLabel[trambulLook=\"ruledLine\"] { color: %3; background: transparent; "
         "border-bottom: 1px solid %4; }"
-        "QLineEdit[trambulLook=\"bareValue\"] { background: transparent; }"
         "QLabel[trambulLook=\"printedHeading\"] { color: %3; font-weight: bold; background: transparent; }")
                               .arg(ColorName(Palette::BlueDark), ColorName(Palette::Grey), ColorName(Palette::Ink),
                                   ColorName(Palette::GreyLight)));
@@ -255,14 +262,6 @@ void UsePageStyle(QWidget* window)
 void MakeGradeCell(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("gradeCell")); }
 
 void MakeRuledLine(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("ruledLine")); }
-
-void MakeBareValue(QLineEdit* display)
-{
-    display->setFrame(false);
-    display->setProperty("trambulLook", QStringLiteral("bareValue"));
-    display->setStyle(&PaperPanels::instance());
-    SetBold(display);
-}
 
 void MakePrintedHeading(QLabel* label) { label->setProperty("trambulLook", QStringLiteral("printedHeading")); }
 

@@ -57,6 +57,10 @@ void AddShadow(QLabel* label, QRgb shadow, int blurRadius = 10, int offset = 0);
 // panel keeps its look whatever the widget is named afterwards. A label panel keeps its text `padding` pixels
 // off the frame.
 void MakePanel(QWidget* widget, int padding = 0);
+// A value printed straight on a panel: bold letters, no box around them (the read-only displays of the main window).
+// It is drawn by the panels' own style, not a style sheet: a sheet over the main window would run every one of its
+// controls through the style-sheet machinery as the game starts.
+void MakeBareValue(QLineEdit* display);
 // A sunken frame around a picture or a group of values, as the system draws it.
 QFrame* MakeSunkenFrame(QWidget* parent);
 // A picture (or other content) of a fixed inner size in a sunken frame two pixels wide, as the windows' photos,
@@ -64,16 +68,13 @@ QFrame* MakeSunkenFrame(QWidget* parent);
 QFrame* FramePicture(QWidget* parent, QWidget* content, QSize inner);
 // A paper text box with a grey border (the teacher's question).
 void MakeTextBox(QLabel* label);
-// The one style sheet of a page (a window) that the four styles below are chosen from; call it once per window that
-// uses them. A bare value needs no page style: the main window's values stand on its panels, and a sheet for the whole
-// window would run every one of its controls through the style-sheet machinery as the game starts.
+// The one style sheet of a page (a window) that the three styles below are chosen from; call it once per window that
+// uses them.
 void UsePageStyle(QWidget* window);
 // A diary cell: a bold value in a framed paper box.
 void MakeGradeCell(QLabel* label);
 // A line of a printed table: ink letters over a thin ruled line.
 void MakeRuledLine(QLabel* label);
-// A value printed straight on a panel: bold letters, no box around them (the read-only displays of the main window).
-void MakeBareValue(QLineEdit* display);
 // A printed heading on a page: bold ink letters (the diary's column headings).
 void MakePrintedHeading(QLabel* label);
 // A window's solid background colour (for the windows without a picture).
