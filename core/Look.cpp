@@ -16,6 +16,9 @@
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 
+#include <clocale>
+#include <fontconfig/fontconfig.h>
+
 void UseGameFont()
 {
     QFont font = QApplication::font();
@@ -26,6 +29,23 @@ void UseGameFont()
     // shaping (a name typed in Arabic) is shaped all the same.
     font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
+}
+
+FontConfigurationReader::FontConfigurationReader()
+{
+    // The configuration's numbers are read through the C locale's decimal point, and the application sets the
+    // player's locale as it starts: set it here first, so that the application's setting it again changes nothing
+    // under the reading thread.
+    std::setlocale(LC_ALL, "");
+    m_thread = std::thread([] { FcInit(); });
+}
+
+FontConfigurationReader::~FontConfigurationReader() { wait(); }
+
+void FontConfigurationReader::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 QString ColorName(QRgb color) { return QColor(color).name(); }

@@ -69,6 +69,7 @@ void PressContinueForTests(QWidget& nameWindow)
 
 int main(int argc, char** argv)
 {
+    FontConfigurationReader fontConfiguration;
     TApplication app(argc, argv);
     app.loadRussianTranslations();
     // The menu entry's name ties the windows to the entry and its icon; the icon itself serves desktops that ask the
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     }
     QApplication::setWindowIcon(icon);
     UseGameFont();
+    fontConfiguration.wait();
     if (!Windows1251Available()) {
         QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
             QStringLiteral("Нет кодировки Windows-1251: игра не сможет прочитать свои файлы."));
