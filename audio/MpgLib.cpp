@@ -1,6 +1,7 @@
 #include "audio/MpgLib.h"
 
-#include <QCoreApplication>
+#include "core/DataPath.h"
+
 #include <QDir>
 
 namespace {
@@ -11,19 +12,18 @@ QString& Folder()
 }
 }
 
-QString CodecFolder() { return Folder().isEmpty() ? QCoreApplication::applicationDirPath() : Folder(); }
-
 void SetCodecFolder(const QString& folder) { Folder() = folder; }
 
 bool LoadCodec(QLibrary& library, const QString& name)
 {
-    // Beside the program when it runs from its build folder; an installed game finds them through its run path,
-    // in its own library folder, by the bare name. A folder set on purpose is the only place looked in.
-    library.setFileName(QDir(CodecFolder()).filePath(name));
-    if (library.load() || !Folder().isEmpty())
-        return library.isLoaded();
-    library.setFileName(name);
-    return library.load();
+    // A folder set on purpose is the only place looked in; otherwise the game's own library folders.
+    const QStringList folders = Folder().isEmpty() ? RuntimeLibraryFolders() : QStringList { Folder() };
+    for (const QString& folder : folders) {
+        library.setFileName(QDir(folder).filePath(name));
+        if (library.load())
+            return true;
+    }
+    return false;
 }
 
 bool MpgLib::Load()

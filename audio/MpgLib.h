@@ -8,7 +8,6 @@
 #include <utility>
 
 // The folder the codec libraries are loaded from first: the executable's folder unless set otherwise.
-QString CodecFolder();
 void SetCodecFolder(const QString& folder);
 // Loads a codec library by its name ("MPGLib", "Vorbis": libMPGLib.so, libVorbis.so) from the codec folder.
 bool LoadCodec(QLibrary& library, const QString& name);

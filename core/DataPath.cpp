@@ -1,5 +1,6 @@
 #include "core/DataPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,16 @@ QString DataPath(const QString& gamePath)
     QString path = gamePath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir::current().filePath(path);
+}
+
+#ifndef TRAMBUL_INSTALLED_LIBRARIES
+#define TRAMBUL_INSTALLED_LIBRARIES "../lib/trambul"
+#endif
+
+QStringList RuntimeLibraryFolders()
+{
+    const QDir program(QCoreApplication::applicationDirPath());
+    return { program.path(), QDir::cleanPath(program.absoluteFilePath(QStringLiteral(TRAMBUL_INSTALLED_LIBRARIES))) };
 }
 
 namespace {

@@ -19,12 +19,13 @@ endif()
 file(RELATIVE_PATH trambul_installed_data "${CMAKE_INSTALL_FULL_BINDIR}" "${CMAKE_INSTALL_FULL_DATADIR}/trambul/Data")
 target_compile_definitions(trambul PRIVATE TRAMBUL_INSTALLED_DATA="${trambul_installed_data}")
 
-# Libraries loaded by name (QLibrary / dlopen) are found through the program's own run path. It must be the old-style
-# DT_RPATH: dlopen called from inside Qt ignores the program's DT_RUNPATH.
+# The game's own libraries (the codecs, the charts) are loaded by full path, from the program's folder or from this
+# folder relative to it (core/DataPath.h). The program has no run path: a run path to be rewritten at installation is
+# padded in the build tree with empty entries, and an empty entry sends the loader to look for every library, Qt's
+# and the system's, in whatever folder the game was started from.
 file(RELATIVE_PATH trambul_library_from_bin "${CMAKE_INSTALL_FULL_BINDIR}"
     "${CMAKE_INSTALL_PREFIX}/${TRAMBUL_INSTALL_LIBRARYDIR}")
-set_target_properties(trambul PROPERTIES INSTALL_RPATH "$ORIGIN/${trambul_library_from_bin}")
-target_link_options(trambul PRIVATE "LINKER:--disable-new-dtags")
+target_compile_definitions(trambul_core PRIVATE TRAMBUL_INSTALLED_LIBRARIES="${trambul_library_from_bin}")
 
 install(TARGETS trambul RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/Data DESTINATION ${CMAKE_INSTALL_DATADIR}/trambul)

@@ -1,6 +1,7 @@
 #include "records/YearChartModule.h"
 
-#include <QCoreApplication>
+#include "core/DataPath.h"
+
 #include <QDir>
 #include <QLibrary>
 
@@ -31,13 +32,12 @@ bool Load(QLibrary& library, const QString& fileName)
         library.setFileName(fileName);
         return library.load();
     }
-    // Beside the program when it runs from its build folder; an installed game finds it through its run path, in its
-    // own library folder, by the bare name.
-    library.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("YearChart")));
-    if (library.load())
-        return true;
-    library.setFileName(QStringLiteral("YearChart"));
-    return library.load();
+    for (const QString& folder : RuntimeLibraryFolders()) {
+        library.setFileName(QDir(folder).filePath(QStringLiteral("YearChart")));
+        if (library.load())
+            return true;
+    }
+    return false;
 }
 
 } // namespace

@@ -13,8 +13,8 @@ public:
     static const YearChartModule* Get();
     static QString why();
 
-    // Where the library is looked for: empty for the usual places (beside the program, then the program's run path,
-    // where an installed game keeps it), else a file name or path of its own. A new name forgets what was tried.
+    // Where the library is looked for: empty for the game's own library folders (beside the program, then the installed
+    // library folder, see RuntimeLibraryFolders), else a file name or path of its own. A new name forgets what was tried.
     static void SetFileName(const QString& fileName);
 
     TrambulMakeYearChart_t Make = nullptr;

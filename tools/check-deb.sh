@@ -39,11 +39,10 @@ for file in usr/bin/trambul usr/share/trambul/Data usr/share/applications/ru.tra
     usr/share/icons/hicolor/48x48/apps/ru.trambul.Trambul.png; do
     [[ -e $root/$file ]] || fail "the package has no $file"
 done
-# Run-time libraries (the codecs, the charts of «Мой год») sit in lib/<triplet>/trambul, where the run path points.
+# Run-time libraries (the codecs, the charts of «Мой год») sit in lib/<triplet>/trambul, where the game loads them
+# from by full path; the program itself has no run path.
 compgen -G "$root/usr/lib/*/trambul/libYearChart.so" >/dev/null || fail "the package has no chart library"
-rpath=$(readelf -d "$root/usr/bin/trambul" | sed -n 's/.*(RPATH).*\[\(.*\)\]/\1/p')
-echo "Run path: $rpath"
-[[ $rpath == '$ORIGIN/../lib/'*'/trambul' ]] || fail "the game's run path does not lead to its libraries"
+! readelf -d "$root/usr/bin/trambul" | grep -qE '\((RPATH|RUNPATH)\)' || fail "the game has a run path"
 ls "$root"/usr/lib/*/trambul/ 2>/dev/null || echo "(no run-time libraries in the package)"
 
 # The installed files are read-only for the player: make them so, to catch any write into them.
