@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include <clocale>
+#include <system_error>
 #include <fontconfig/fontconfig.h>
 
 void UseGameFont()
@@ -37,7 +38,11 @@ FontConfigurationReader::FontConfigurationReader()
     // player's locale as it starts: set it here first, so that the application's setting it again changes nothing
     // under the reading thread.
     std::setlocale(LC_ALL, "");
-    m_thread = std::thread([] { FcInit(); });
+    try {
+        m_thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first text laid out reads the configuration itself, as it would without this.
+    }
 }
 
 FontConfigurationReader::~FontConfigurationReader() { wait(); }
