@@ -16,14 +16,11 @@ void SetCodecFolder(const QString& folder) { Folder() = folder; }
 
 bool LoadCodec(QLibrary& library, const QString& name)
 {
-    // A folder set on purpose is the only place looked in; otherwise the game's own library folders.
-    const QStringList folders = Folder().isEmpty() ? RuntimeLibraryFolders() : QStringList { Folder() };
-    for (const QString& folder : folders) {
-        library.setFileName(QDir(folder).filePath(name));
-        if (library.load())
-            return true;
-    }
-    return false;
+    // A folder set on purpose is the only place looked in.
+    if (Folder().isEmpty())
+        return LoadOwnLibrary(library, name);
+    library.setFileName(QDir(Folder()).filePath(name));
+    return library.load();
 }
 
 bool MpgLib::Load()

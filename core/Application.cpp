@@ -11,10 +11,13 @@
 
 #include <cerrno>
 #include <csignal>
+#include <clocale>
 #include <cstring>
 #include <fcntl.h>
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 #include <sys/socket.h>
+#include <system_error>
 #include <unistd.h>
 
 const char* const ApplicationTitle = "Трамбуль v1.0";
@@ -122,4 +125,25 @@ void TApplication::takeQuitSignal()
             std::signal(signal, SIG_DFL);
     }
     emit quitRequested();
+}
+
+FontConfigurationReader::FontConfigurationReader()
+{
+    // The configuration's numbers are read through the C locale's decimal point, and the application sets the
+    // player's locale as it starts: set it here first, so that the application's setting it again changes nothing
+    // under the reading thread.
+    std::setlocale(LC_ALL, "");
+    try {
+        m_thread = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first text laid out reads the configuration itself, as it would without this.
+    }
+}
+
+FontConfigurationReader::~FontConfigurationReader() { wait(); }
+
+void FontConfigurationReader::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <thread>
+
 class QSocketNotifier;
 
 // "Трамбуль v1.0": the title of the application and of its message boxes.
@@ -35,4 +37,21 @@ private:
 
     QSocketNotifier* m_signalNotifier = nullptr;
     int m_exceptionsCaught = 0;
+};
+
+// The system's font configuration (some thirty XML files and the font caches, a quarter of the instructions of the
+// whole start-up) read on a thread of its own while the application connects to the display and loads its
+// translations; otherwise the first text laid out would read it on the thread the player waits for. Made first thing
+// in main; wait() before the first window is made (the destructor waits too). The result is the same configuration
+// the first text would have read, in the same process-wide place.
+class FontConfigurationReader {
+public:
+    FontConfigurationReader();
+    ~FontConfigurationReader();
+    FontConfigurationReader(const FontConfigurationReader&) = delete;
+    FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
+    void wait();
+
+private:
+    std::thread m_thread;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 
 QString DataPath(const QString& gamePath)
 {
@@ -16,10 +17,16 @@ QString DataPath(const QString& gamePath)
 #define TRAMBUL_INSTALLED_LIBRARIES "../lib/trambul"
 #endif
 
-QStringList RuntimeLibraryFolders()
+bool LoadOwnLibrary(QLibrary& library, const QString& name)
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    return { program.path(), QDir::cleanPath(program.absoluteFilePath(QStringLiteral(TRAMBUL_INSTALLED_LIBRARIES))) };
+    const QDir installed(QDir::cleanPath(program.absoluteFilePath(QStringLiteral(TRAMBUL_INSTALLED_LIBRARIES))));
+    for (const QDir& folder : { program, installed }) {
+        library.setFileName(folder.filePath(name));
+        if (library.load())
+            return true;
+    }
+    return false;
 }
 
 namespace {

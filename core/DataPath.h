@@ -2,16 +2,17 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+class QLibrary;
 
 // Turns a game path with backslashes into a path under the current working directory (absolute paths stay).
 QString DataPath(const QString& gamePath);
 
-// The folders the game's own run-time libraries (the codecs, the charts of «Мой год») are loaded from, always by full
-// path: beside the program (a game built in the repository), then the installed library folder, found from the
-// program's own folder as the installed data is. The program has no run path, so neither the loader nor a library
-// loaded later ever looks for a library in the working folder.
-QStringList RuntimeLibraryFolders();
+// Loads one of the game's own run-time libraries (a codec, the charts of «Мой год») by its name ("MPGLib"), always by
+// full path: beside the program (a game built in the repository), then from the installed library folder, found from
+// the program's own folder as the installed data is. The program has no run path, so neither the loader nor a library
+// loaded later ever looks for a library in the working folder. False when neither place has it.
+bool LoadOwnLibrary(QLibrary& library, const QString& name);
 
 // Where the game runs. Every "Data\..." path and the "Save" folder hang on the working directory. A game built in the
 // repository has no installed data beside it and stays where it was started (the repository root, by ./play.sh). An

@@ -16,9 +16,6 @@
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 
-#include <clocale>
-#include <system_error>
-#include <fontconfig/fontconfig.h>
 
 void UseGameFont()
 {
@@ -30,27 +27,6 @@ void UseGameFont()
     // shaping (a name typed in Arabic) is shaped all the same.
     font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
-}
-
-FontConfigurationReader::FontConfigurationReader()
-{
-    // The configuration's numbers are read through the C locale's decimal point, and the application sets the
-    // player's locale as it starts: set it here first, so that the application's setting it again changes nothing
-    // under the reading thread.
-    std::setlocale(LC_ALL, "");
-    try {
-        m_thread = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-        // No thread to be had: the first text laid out reads the configuration itself, as it would without this.
-    }
-}
-
-FontConfigurationReader::~FontConfigurationReader() { wait(); }
-
-void FontConfigurationReader::wait()
-{
-    if (m_thread.joinable())
-        m_thread.join();
 }
 
 QString ColorName(QRgb color) { return QColor(color).name(); }

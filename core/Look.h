@@ -6,7 +6,6 @@
 #include <QSize>
 #include <QString>
 
-#include <thread>
 
 class QFrame;
 class QLabel;
@@ -39,23 +38,6 @@ inline constexpr QRgb White = 0xFFFFFFFF;
 
 // The game's letters: the system's font at 8 points, without complex shaping, for every window (set once at start-up).
 void UseGameFont();
-
-// The system's font configuration (some thirty XML files and the font caches, a quarter of the instructions of the
-// whole start-up) read on a thread of its own while the application connects to the display and loads its
-// translations; otherwise the first text laid out would read it on the thread the player waits for. Made first thing
-// in main; wait() before the first window is made (the destructor waits too). The result is the same configuration
-// the first text would have read, in the same process-wide place.
-class FontConfigurationReader {
-public:
-    FontConfigurationReader();
-    ~FontConfigurationReader();
-    FontConfigurationReader(const FontConfigurationReader&) = delete;
-    FontConfigurationReader& operator=(const FontConfigurationReader&) = delete;
-    void wait();
-
-private:
-    std::thread m_thread;
-};
 
 // "#3a3845" for style sheets.
 QString ColorName(QRgb color);

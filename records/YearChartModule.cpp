@@ -2,7 +2,6 @@
 
 #include "core/DataPath.h"
 
-#include <QDir>
 #include <QLibrary>
 
 #include <memory>
@@ -32,12 +31,7 @@ bool Load(QLibrary& library, const QString& fileName)
         library.setFileName(fileName);
         return library.load();
     }
-    for (const QString& folder : RuntimeLibraryFolders()) {
-        library.setFileName(QDir(folder).filePath(QStringLiteral("YearChart")));
-        if (library.load())
-            return true;
-    }
-    return false;
+    return LoadOwnLibrary(library, QStringLiteral("YearChart"));
 }
 
 } // namespace

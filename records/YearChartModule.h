@@ -14,7 +14,7 @@ public:
     static QString why();
 
     // Where the library is looked for: empty for the game's own library folders (beside the program, then the installed
-    // library folder, see RuntimeLibraryFolders), else a file name or path of its own. A new name forgets what was tried.
+    // library folder, see LoadOwnLibrary), else a file name or path of its own. A new name forgets what was tried.
     static void SetFileName(const QString& fileName);
 
     TrambulMakeYearChart_t Make = nullptr;
