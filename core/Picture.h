@@ -74,6 +74,8 @@ public:
     void setPicture(const QString& path);
     // The size a picture needs to fill the box on its screen: the box's size times the device pixel ratio.
     QSize shownSize() const;
+    // The artwork shown (empty for an image, a picture file or nothing).
+    const QString& art() const { return m_art; }
     // The image shown (null for artwork or nothing), drawn or not yet.
     const QImage& image() const { return m_image; }
     // Starts drawing the artwork at the box's present size on a second thread (see PrerenderPictures).

@@ -1,5 +1,6 @@
 // The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
 #include "TestHelpers.h"
+#include "core/ArtDrawing.h"
 #include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
@@ -13,6 +14,7 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -216,6 +218,43 @@ TEST(Pictures, BmpLoadsThroughLoadPictureWhateverTheCaseOfItsName)
 
 // A picture is decoded no larger than its box shows it: a JPEG at the smallest n/8 of its size covering the box in both
 // directions (at 200 % the box needs twice the points), never above its own size; another format down to the box.
+// A drawing baked into the program comes back exactly as it was packed; a packing damaged in any way comes back as
+// nothing (the game then draws the artwork from its SVG), and nothing is unpacked to a size the header did not promise.
+TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
+{
+    QImage opaque(5, 3, QImage::Format_RGB888); // 15 bytes of points a line, 16 with the padding
+    opaque.fill(QColor(10, 20, 30));
+    opaque.setPixelColor(4, 2, QColor(200, 100, 50));
+    QImage clear(4, 4, QImage::Format_ARGB32_Premultiplied);
+    clear.fill(Qt::transparent);
+    clear.setPixelColor(1, 1, QColor(255, 0, 0, 128));
+    for (const QImage& image : { opaque, clear })
+        EXPECT_EQ(UnpackArt(PackArt(image)), image);
+    EXPECT_TRUE(PackArt(QImage(4, 4, QImage::Format_Mono)).isEmpty());
+
+    const QByteArray packed = PackArt(opaque);
+    // The header: "TART", the version (2 bytes), width, height, format and bytes a line (4 bytes each), then the
+    // length of the compressed points and the points, whose first 4 bytes are their unpacked size.
+    const auto withField = [&](int at, quint32 value) {
+        QByteArray changed = packed;
+        qToBigEndian(value, changed.data() + at);
+        return changed;
+    };
+    const std::pair<const char*, QByteArray> damaged[] = {
+        { "empty", QByteArray() },
+        { "cut short", packed.left(packed.size() - 1) },
+        { "with bytes after it", packed + "x" },
+        { "of another kind", withField(0, 0x47494638) },
+        { "wider than its lines", withField(6, 6) },
+        { "taller than its points", withField(10, 4) },
+        { "of a format never packed", withField(14, QImage::Format_RGB32) },
+        { "promising more points", withField(26, 16 * 3 + 1) },
+        { "promising fewer points", withField(26, 16 * 3 - 1) },
+    };
+    for (const auto& [what, bytes] : damaged)
+        EXPECT_TRUE(UnpackArt(bytes).isNull()) << what;
+}
+
 TEST(Pictures, DecodedAtTheSmallestScaleThatCoversTheBox)
 {
     const struct {

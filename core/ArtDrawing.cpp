@@ -1,0 +1,111 @@
+#include "core/ArtDrawing.h"
+
+#include <QDataStream>
+#include <QFileInfo>
+#include <QPainter>
+#include <QResource>
+#include <QSvgRenderer>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// "TART": the first four bytes of every packed drawing, then the version of the packing.
+constexpr quint32 PackMagic = 0x54415254;
+constexpr quint16 PackVersion = 1;
+// No artwork is drawn larger than this a side (the largest window is far smaller).
+constexpr int MaxPackedSide = 4096;
+
+bool IsOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb point) { return qAlpha(point) == 255; }))
+            return false;
+    }
+    return true;
+}
+
+bool PackableFormat(int format)
+{
+    return format == QImage::Format_RGB888 || format == QImage::Format_ARGB32_Premultiplied;
+}
+}
+
+// Drawn at the screen's resolution: on a scaled screen (150 %, 200 %) a picture made at the box's size would be
+// stretched up and blurred. The painter works in device-independent pixels; without the bounds the renderer would
+// fill the device's own pixel count and draw a scaled picture twice too large.
+QImage DrawSvgArt(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    // Most artwork covers its whole box (every window's background does): it is kept in three bytes a point instead
+    // of four, converted where it lies, so a window's picture costs a quarter less memory for as long as it is shown.
+    if (IsOpaque(image))
+        image.convertTo(QImage::Format_RGB888);
+    return image;
+}
+
+QByteArray PackArt(const QImage& image)
+{
+    if (image.isNull() || !PackableFormat(image.format()))
+        return {};
+    QByteArray packed;
+    QDataStream out(&packed, QIODevice::WriteOnly);
+    out << PackMagic << PackVersion << qint32(image.width()) << qint32(image.height()) << qint32(image.format())
+        << qint32(image.bytesPerLine())
+        << qCompress(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    return packed;
+}
+
+QImage UnpackArt(const QByteArray& packed)
+{
+    QDataStream in(packed);
+    quint32 magic = 0;
+    quint16 version = 0;
+    qint32 width = 0, height = 0, format = 0, bytesPerLine = 0;
+    QByteArray points;
+    in >> magic >> version >> width >> height >> format >> bytesPerLine >> points;
+    if (in.status() != QDataStream::Ok || !in.atEnd() || magic != PackMagic || version != PackVersion)
+        return {};
+    if (width <= 0 || height <= 0 || width > MaxPackedSide || height > MaxPackedSide || !PackableFormat(format))
+        return {};
+    QImage image(width, height, QImage::Format(format));
+    if (image.isNull() || image.bytesPerLine() != bytesPerLine)
+        return {};
+    // qCompress puts the size of the points first: a packing that claims another size is refused before anything is
+    // unpacked.
+    if (points.size() < 4 || qFromBigEndian<quint32>(points.constData()) != quint32(image.sizeInBytes()))
+        return {};
+    const QByteArray unpacked = qUncompress(points);
+    if (unpacked.size() != image.sizeInBytes())
+        return {};
+    std::memcpy(image.bits(), unpacked.constData(), unpacked.size());
+    return image;
+}
+
+QString BakedArtPath(const QString& resource, QSize size)
+{
+    return QStringLiteral(":/baked/%1-%2x%3.art")
+        .arg(QFileInfo(resource).completeBaseName())
+        .arg(size.width())
+        .arg(size.height());
+}
+
+QImage BakedArt(const QString& resource, QSize size)
+{
+    if (!resource.startsWith(QLatin1String(":/art/")))
+        return {};
+    const QResource baked(BakedArtPath(resource, size));
+    if (!baked.isValid())
+        return {};
+    QImage image = UnpackArt(baked.uncompressedData());
+    return image.size() == size ? image : QImage();
+}
