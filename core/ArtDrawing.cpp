@@ -8,7 +8,7 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cstring>
+#include <zlib.h>
 
 namespace {
 // "TART": the first four bytes of every packed drawing, then the version of the packing.
@@ -80,14 +80,16 @@ QImage UnpackArt(const QByteArray& packed)
     QImage image(width, height, QImage::Format(format));
     if (image.isNull() || image.bytesPerLine() != bytesPerLine)
         return {};
-    // qCompress puts the size of the points first: a packing that claims another size is refused before anything is
-    // unpacked.
+    // qCompress puts the size of the points first, then zlib's stream: a packing that claims another size is refused
+    // before anything is unpacked, and the stream is unpacked straight into the picture, never into a second buffer.
     if (points.size() < 4 || qFromBigEndian<quint32>(points.constData()) != quint32(image.sizeInBytes()))
         return {};
-    const QByteArray unpacked = qUncompress(points);
-    if (unpacked.size() != image.sizeInBytes())
+    uLongf unpacked = uLongf(image.sizeInBytes());
+    if (uncompress(
+            image.bits(), &unpacked, reinterpret_cast<const Bytef*>(points.constData()) + 4, uLong(points.size() - 4))
+            != Z_OK
+        || unpacked != uLongf(image.sizeInBytes()))
         return {};
-    std::memcpy(image.bits(), unpacked.constData(), unpacked.size());
     return image;
 }
 
