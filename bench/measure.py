@@ -1,6 +1,6 @@
 # Runs the game and the two reference dialogs alternately; prints the medians of start-up time and peak memory and the
 # game's ratios to each. Called by bench/startup.sh, which builds the programs and provides the display.
-import os, statistics, subprocess, sys, time
+import os, random, statistics, subprocess, sys, time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import loadcheck
@@ -50,6 +50,23 @@ cpums = {name: statistics.median(cpu[name]) for name in programs}
 for name in programs:
     print(f"{name:7} start-up median {med[name]:6.1f} ms (min {min(times[name]):6.1f}, max {max(times[name]):6.1f}),"
           f" CPU {cpums[name]:6.1f} ms, peak RSS {mem[name]:6.1f} MiB")
+
+
+# How far the start-up ratio may wander: the runs alternate, so the game's i-th run and the reference's i-th run met the
+# same moment of the machine; rounds are drawn again with replacement and the ratio of the medians taken each time.
+def ratio_spread(ref, draws=2000):
+    rounds = random.Random(1)
+    ratios = []
+    for _ in range(draws):
+        picked = [rounds.randrange(runs) for _ in range(runs)]
+        ratios.append(statistics.median(times["game"][i] for i in picked)
+                      / statistics.median(times[ref][i] for i in picked))
+    ratios.sort()
+    return ratios[int(draws * 0.05)], ratios[int(draws * 0.95) - 1]
+
+
 for ref, goal_time, goal_mem in (("bare", "1.5x", "1.3x"), ("dialog", "1.15x", "-")):
-    print(f"game / {ref:6}  start-up {med['game'] / med[ref]:.2f}x (goal {goal_time}), CPU {cpums['game'] / cpums[ref]:.2f}x,"
+    low, high = ratio_spread(ref)
+    print(f"game / {ref:6}  start-up {med['game'] / med[ref]:.2f}x (goal {goal_time}; 90% of redrawn rounds"
+          f" {low:.2f}x-{high:.2f}x), CPU {cpums['game'] / cpums[ref]:.2f}x,"
           f" peak memory {mem['game'] / mem[ref]:.2f}x (goal {goal_mem})  ({runs} runs each, alternating){mark}")
