@@ -1,5 +1,7 @@
 #include "core/ArtDrawing.h"
 
+#include "core/Picture.h"
+
 #include <QDataStream>
 #include <QFileInfo>
 #include <QPainter>
@@ -14,8 +16,6 @@ namespace {
 // "TART": the first four bytes of every packed drawing, then the version of the packing.
 constexpr quint32 PackMagic = 0x54415254;
 constexpr quint16 PackVersion = 1;
-// No artwork is drawn larger than this a side (the largest window is far smaller).
-constexpr int MaxPackedSide = 4096;
 
 bool IsOpaque(const QImage& image)
 {
@@ -75,7 +75,7 @@ QImage UnpackArt(const QByteArray& packed)
     in >> magic >> version >> width >> height >> format >> bytesPerLine >> points;
     if (in.status() != QDataStream::Ok || !in.atEnd() || magic != PackMagic || version != PackVersion)
         return {};
-    if (width <= 0 || height <= 0 || width > MaxPackedSide || height > MaxPackedSide || !PackableFormat(format))
+    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide || !PackableFormat(format))
         return {};
     QImage image(width, height, QImage::Format(format));
     if (image.isNull() || image.bytesPerLine() != bytesPerLine)

@@ -16,7 +16,6 @@
 #include <QStyleOptionGroupBox>
 #include <QWidget>
 
-
 void UseGameFont()
 {
     QFont font = QApplication::font();

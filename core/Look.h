@@ -6,7 +6,6 @@
 #include <QSize>
 #include <QString>
 
-
 class QFrame;
 class QLabel;
 class QLineEdit;
