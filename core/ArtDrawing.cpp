@@ -7,15 +7,17 @@
 #include <QPainter>
 #include <QResource>
 #include <QSvgRenderer>
-#include <QtEndian>
 
 #include <algorithm>
-#include <zlib.h>
+#include <zstd.h>
 
 namespace {
 // "TART": the first four bytes of every packed drawing, then the version of the packing.
 constexpr quint32 PackMagic = 0x54415254;
-constexpr quint16 PackVersion = 1;
+// Version 2: the points compressed with zstd, which unpacks several times faster than zlib at a smaller size.
+constexpr quint16 PackVersion = 2;
+// zstd's strongest ordinary level: the build packs once, every start unpacks.
+constexpr int PackLevel = 19;
 
 bool IsOpaque(const QImage& image)
 {
@@ -57,11 +59,16 @@ QByteArray PackArt(const QImage& image)
 {
     if (image.isNull() || !PackableFormat(image.format()))
         return {};
+    QByteArray points(qsizetype(ZSTD_compressBound(size_t(image.sizeInBytes()))), Qt::Uninitialized);
+    const size_t pointsSize = ZSTD_compress(
+        points.data(), size_t(points.size()), image.constBits(), size_t(image.sizeInBytes()), PackLevel);
+    if (ZSTD_isError(pointsSize))
+        return {};
+    points.truncate(qsizetype(pointsSize));
     QByteArray packed;
     QDataStream out(&packed, QIODevice::WriteOnly);
     out << PackMagic << PackVersion << qint32(image.width()) << qint32(image.height()) << qint32(image.format())
-        << qint32(image.bytesPerLine())
-        << qCompress(QByteArray::fromRawData(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+        << qint32(image.bytesPerLine()) << points;
     return packed;
 }
 
@@ -80,15 +87,14 @@ QImage UnpackArt(const QByteArray& packed)
     QImage image(width, height, QImage::Format(format));
     if (image.isNull() || image.bytesPerLine() != bytesPerLine)
         return {};
-    // qCompress puts the size of the points first, then zlib's stream: a packing that claims another size is refused
-    // before anything is unpacked, and the stream is unpacked straight into the picture, never into a second buffer.
-    if (points.size() < 4 || qFromBigEndian<quint32>(points.constData()) != quint32(image.sizeInBytes()))
+    // The points are one zstd frame that names its unpacked size: a frame that claims another size, or bytes after it,
+    // are refused before anything is unpacked, and the frame is unpacked straight into the picture, never into a second
+    // buffer.
+    const size_t expected = size_t(image.sizeInBytes());
+    if (ZSTD_getFrameContentSize(points.constData(), size_t(points.size())) != expected
+        || ZSTD_findFrameCompressedSize(points.constData(), size_t(points.size())) != size_t(points.size()))
         return {};
-    uLongf unpacked = uLongf(image.sizeInBytes());
-    if (uncompress(
-            image.bits(), &unpacked, reinterpret_cast<const Bytef*>(points.constData()) + 4, uLong(points.size() - 4))
-            != Z_OK
-        || unpacked != uLongf(image.sizeInBytes()))
+    if (ZSTD_decompress(image.bits(), expected, points.constData(), size_t(points.size())) != expected)
         return {};
     return image;
 }

@@ -13,7 +13,7 @@
 QImage DrawSvgArt(const QString& resource, QSize size, qreal devicePixelRatio);
 
 // A drawing packed for the program's resources: a short header (its size, format and bytes a line) and its points
-// compressed with zlib.
+// compressed with zstd.
 QByteArray PackArt(const QImage& image);
 // The drawing back from its packing; a null image when the packing is damaged, cut short or of another kind.
 QImage UnpackArt(const QByteArray& packed);

@@ -17,6 +17,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <zstd.h>
 
 namespace {
 template <class Error, class Body> QString failureOf(Body body)
@@ -234,12 +235,25 @@ TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
 
     const QByteArray packed = PackArt(opaque);
     // The header: "TART", the version (2 bytes), width, height, format and bytes a line (4 bytes each), then the
-    // length of the compressed points and the points, whose first 4 bytes are their unpacked size.
+    // length of the compressed points (4 bytes) and the points, one zstd frame that names its unpacked size.
     const auto withField = [&](int at, quint32 value) {
         QByteArray changed = packed;
         qToBigEndian(value, changed.data() + at);
         return changed;
     };
+    const auto withPoints = [&](const QByteArray& points) {
+        QByteArray changed = packed.left(22);
+        changed.resize(26);
+        qToBigEndian(quint32(points.size()), changed.data() + 22);
+        return changed + points;
+    };
+    const auto frame = [](qsizetype size) {
+        const QByteArray raw(size, 'x');
+        QByteArray points(qsizetype(ZSTD_compressBound(size_t(size))), Qt::Uninitialized);
+        points.truncate(qsizetype(ZSTD_compress(points.data(), size_t(points.size()), raw.constData(), size_t(size), 1)));
+        return points;
+    };
+    ASSERT_FALSE(UnpackArt(withPoints(frame(16 * 3))).isNull()); // the splicing itself is sound
     const std::pair<const char*, QByteArray> damaged[] = {
         { "empty", QByteArray() },
         { "cut short", packed.left(packed.size() - 1) },
@@ -248,8 +262,10 @@ TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
         { "wider than its lines", withField(6, 6) },
         { "taller than its points", withField(10, 4) },
         { "of a format never packed", withField(14, QImage::Format_RGB32) },
-        { "promising more points", withField(26, 16 * 3 + 1) },
-        { "promising fewer points", withField(26, 16 * 3 - 1) },
+        { "promising more points", withPoints(frame(16 * 3 + 1)) },
+        { "promising fewer points", withPoints(frame(16 * 3 - 1)) },
+        { "with bytes after its frame", withPoints(frame(16 * 3) + "x") },
+        { "with points not compressed", withPoints(QByteArray(16 * 3, 'x')) },
     };
     for (const auto& [what, bytes] : damaged)
         EXPECT_TRUE(UnpackArt(bytes).isNull()) << what;
