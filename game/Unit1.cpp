@@ -2,6 +2,7 @@
 
 #include "core/Button.h"
 #include "core/Guarded.h"
+#include "core/PaintOrder.h"
 
 #include "core/DailyEvents.h"
 #include "records/Autosave.h"
@@ -424,6 +425,8 @@ void TForm1::FormShow()
     ModalResult choice = ModalResult::None;
     bool continued = false;
     nameWindow.SetContinueOffered(AutosaveExists());
+    // The player waits for the name window, not for the picture behind it: that one is painted right after.
+    PaintedBehind nameWindowFirst(*this, nameWindow);
     while (!continued && !m_leaving) {
         choice = ui().showModal(nameWindow);
         if (choice != TForm3::ContinueResult)
