@@ -25,9 +25,10 @@ PaintedBehind::~PaintedBehind() { release(); }
 
 bool PaintedBehind::eventFilter(QObject* watched, QEvent* event)
 {
-    // The front window's picture goes to the screen right after its paint event; the window behind follows it.
+    // The front window's picture goes to the screen right after its paint event. What was queued meanwhile (the
+    // player's first keys, whatever waits for the front window to be on screen) goes before the painting behind it.
     if (event->type() == QEvent::Paint || event->type() == QEvent::Hide)
-        QTimer::singleShot(0, this, &PaintedBehind::release);
+        QTimer::singleShot(0, this, [this] { QTimer::singleShot(0, this, &PaintedBehind::release); });
     return QObject::eventFilter(watched, event);
 }
 
