@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,6 +72,15 @@ TForm3::TForm3(GameWindows& windows)
 }
 
 QString TForm3::playerName() const { return Edit1->text(); }
+
+// The name box opens with its name selected, as a box filled in for the player should: the first keys replace
+// «Аноним» instead of being added to it, and a name kept from an earlier showing is replaced the same way.
+void TForm3::showEvent(QShowEvent* event)
+{
+    TGameWindow::showEvent(event);
+    // Once the showing's own events have run: the edit box drops a selection made while its window is being shown.
+    QTimer::singleShot(0, Edit1, &QLineEdit::selectAll);
+}
 
 void TForm3::Button1Click() { closeWith(ModalResult::Ok); }
 

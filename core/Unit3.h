@@ -19,6 +19,9 @@ public:
     // «Продолжить» is offered only while there is an autosave to continue.
     void SetContinueOffered(bool offered);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Button1Click();
     void Button2Click();

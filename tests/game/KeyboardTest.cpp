@@ -171,6 +171,14 @@ TEST_F(Keyboard, AWindowOpensWithTheControlThePlayerMostLikelyWantsFocused)
         EXPECT_EQ(first, wanted) << c.window->windowTitle().toStdString();
         c.window->close();
     }
+    // The name box opens with its name selected: the player's first keys replace it, at every showing.
+    for (const char* nick : { "Vasya", "Kolyan" }) {
+        forms->form3().show();
+        QApplication::processEvents();
+        QTest::keyClicks(forms->form3().focusWidget(), QString::fromLatin1(nick));
+        EXPECT_EQ(forms->form3().playerName(), QString::fromLatin1(nick));
+        forms->form3().close();
+    }
 }
 
 // Tab from where the teacher's question opens walks the three answers, then the book of answers; and every next
