@@ -17,7 +17,6 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <zstd.h>
 
 namespace {
 template <class Error, class Body> QString failureOf(Body body)
@@ -247,13 +246,12 @@ TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
         qToBigEndian(quint32(points.size()), changed.data() + 22);
         return changed + points;
     };
-    const auto frame = [](qsizetype size) {
-        const QByteArray raw(size, 'x');
-        QByteArray points(qsizetype(ZSTD_compressBound(size_t(size))), Qt::Uninitialized);
-        points.truncate(qsizetype(ZSTD_compress(points.data(), size_t(points.size()), raw.constData(), size_t(size), 1)));
-        return points;
-    };
-    ASSERT_FALSE(UnpackArt(withPoints(frame(16 * 3))).isNull()); // the splicing itself is sound
+    // The points of another packing: a frame of as many bytes as that picture has.
+    const auto pointsOf = [](const QImage& image) { return PackArt(image).mid(26); };
+    const QByteArray sameSize = pointsOf(opaque);
+    const QByteArray larger = pointsOf(clear); // 4 lines of 16 bytes against 3 of 16
+    const QByteArray smaller = pointsOf(QImage(5, 2, QImage::Format_RGB888)); // 2 lines of 16
+    ASSERT_FALSE(UnpackArt(withPoints(sameSize)).isNull()); // the splicing itself is sound
     const std::pair<const char*, QByteArray> damaged[] = {
         { "empty", QByteArray() },
         { "cut short", packed.left(packed.size() - 1) },
@@ -262,9 +260,9 @@ TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
         { "wider than its lines", withField(6, 6) },
         { "taller than its points", withField(10, 4) },
         { "of a format never packed", withField(14, QImage::Format_RGB32) },
-        { "promising more points", withPoints(frame(16 * 3 + 1)) },
-        { "promising fewer points", withPoints(frame(16 * 3 - 1)) },
-        { "with bytes after its frame", withPoints(frame(16 * 3) + "x") },
+        { "promising more points", withPoints(larger) },
+        { "promising fewer points", withPoints(smaller) },
+        { "with bytes after its frame", withPoints(sameSize + "x") },
         { "with points not compressed", withPoints(QByteArray(16 * 3, 'x')) },
     };
     for (const auto& [what, bytes] : damaged)
