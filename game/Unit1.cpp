@@ -30,8 +30,6 @@
 #include "town/Unit6.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -42,7 +40,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
@@ -103,19 +100,8 @@ TForm1::TForm1(GameWindows& windows)
     left->addWidget(makeTimeGroup());
     left->addWidget(makePersonalGroup());
 
-    TrackTitles = new QComboBox(this);
-    TrackTitles->setEditable(false);
-    TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
-    playlistButton = new QPushButton(QStringLiteral("Плейлист"), this);
-    Connect(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
-    Connect(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
-    MusicWatchTick = new QTimer(this);
-    MusicWatchTick->setInterval(1000);
-    Connect(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
-    auto* music = new QHBoxLayout;
-    music->addWidget(TrackTitles, 1);
-    music->addWidget(playlistButton);
-    left->addLayout(music);
+    m_music = new BackgroundMusic(*this, windows, m_clock);
+    left->addLayout(m_music->makeLayout());
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -127,8 +113,7 @@ TForm1::TForm1(GameWindows& windows)
         { newGameButton, "newGameButton" }, { BitBtn3, "BitBtn3" }, { BitBtn4, "BitBtn4" },
         { helpButton, "helpButton" }, { aboutButton, "aboutButton" }, { exitButton, "exitButton" },
         { speed1Button, "speed1Button" }, { speed2Button, "speed2Button" }, { speed3Button, "speed3Button" },
-        { personalGroup, "personalGroup" }, { TrackTitles, "TrackTitles" }, { playlistButton, "playlistButton" },
-        { girlFlagsBox, "girlFlagsBox" }, { MusicWatchTick, "MusicWatchTick" } });
+        { personalGroup, "personalGroup" }, { girlFlagsBox, "girlFlagsBox" } });
 
     for (const FieldInfo& info : FieldTable)
         showField(info.field);
@@ -553,145 +538,10 @@ void TForm1::personalGroupDoubleClick()
     ui().showModal(m_windows.form21());
 }
 
-void TForm1::setTracks(const Playlist& playlist)
-{
-    const QSignalBlocker block(TrackTitles);
-    TrackTitles->clear();
-    TrackTitles->addItem(QString::fromUtf8(NoMusic));
-    TrackTitles->addItems(playlist.titles);
-    TrackPaths = QStringList { QString::fromUtf8(NoMusic) } + playlist.paths;
-    TrackTitles->setCurrentIndex(TrackPaths.size() > 1 ? 1 : 0);
-}
+void TForm1::LoadDefaultPlaylist() { m_music->LoadDefaultPlaylist(); }
 
-void TForm1::LoadDefaultPlaylist()
-{
-    setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
-    if (TrackPaths.size() < 2)
-        return;
-    // The first track goes to the media player whatever its type.
-    MediaPlayer1.SetFileName(TrackPaths[1]);
-    MediaPlayer1.Open();
-    MediaPlayer1.Play();
-    MusicWatchTick->start();
-}
+void TForm1::StartCreditsMusic() { m_music->StartCreditsMusic(); }
 
-void TForm1::TrackTitlesChange()
-{
-    // A choice made while a compressed track stops is made after this one.
-    m_trackChanges.Make([this] { changeTrack(); });
-}
+void TForm1::EndCreditsMusic() { m_music->EndCreditsMusic(); }
 
-void TForm1::changeTrack()
-{
-    const int item = TrackTitles->currentIndex();
-    if (item < 0 || item >= TrackPaths.size())
-        return;
-    TForm34& compressed = m_windows.form34();
-    if (item == 0) {
-        compressed.StopTrack();
-        MediaPlayer1.Stop();
-        MusicWatchTick->stop();
-        return;
-    }
-    const QString path = TrackPaths[item];
-    MediaPlayer1.SetFileName(path);
-    if (PlayerForTrack(path) == TrackPlayer::Media) {
-        compressed.StopTrack();
-        if (m_trackChanges.Superseded())
-            return;
-        compressed.HandOverMusic();
-        MediaPlayer1.Open();
-        MediaPlayer1.Play();
-    } else {
-        // Rewound, the media player no longer looks as if its last track had just ended.
-        MediaPlayer1.Stop();
-        MediaPlayer1.Rewind();
-        compressed.StopTrack();
-        if (m_trackChanges.Superseded())
-            return;
-        compressed.StartTrack(path);
-    }
-    MusicWatchTick->start();
-}
-
-void TForm1::playlistButtonClick()
-{
-    TForm34& compressed = m_windows.form34();
-    compressed.SetWatching(false);
-    // Whatever happens below, the compressed player watches its tracks again afterwards.
-    struct WatchAgain {
-        TForm34& window;
-        ~WatchAgain() { window.SetWatching(true); }
-    } watchAgain { compressed };
-
-    QString path;
-    {
-        ClockPause pause(m_clock);
-        const QString workingDir = QDir::currentPath();
-        FileDialogOptions options;
-        options.title = QStringLiteral("Загрузка плейлиста");
-        options.defaultSuffix = QStringLiteral("grpl");
-        options.initialDir = workingDir;
-        options.filters = QStringList { QStringLiteral("Плейлист (grpl; m3u) (*.grpl *.m3u)"),
-            QStringLiteral("Плейлист игры (*.grpl)"), QStringLiteral("Плейлист M3U (*.m3u)"),
-            QStringLiteral("Все файлы (*.*)") };
-        path = ui().openFileName(options);
-        QDir::setCurrent(workingDir);
-        if (!path.isEmpty())
-            path = QDir(workingDir).absoluteFilePath(path);
-    }
-    if (path.isEmpty())
-        return;
-    MusicWatchTick->stop();
-    MediaPlayer1.Stop();
-    compressed.StopTrack();
-    setTracks(ReadPlaylist(path, true));
-    if (TrackPaths.size() > 1)
-        TrackTitlesChange();
-}
-
-void TForm1::MusicWatchTickTimer()
-{
-    // The watch stays on after moving on, so the music goes through the whole playlist and round again.
-    if (MusicWatchMovesOn(m_windows.form34().Music(),
-            [this] { return MediaPlayer1.IsOpen() && MediaPlayer1.Position() == MediaPlayer1.Length(); }))
-        AdvanceTrack();
-}
-
-void TForm1::AdvanceTrack()
-{
-    const int last = TrackTitles->count() - 1;
-    if (last < 1)
-        return;
-    {
-        const QSignalBlocker block(TrackTitles);
-        TrackTitles->setCurrentIndex(NextTrack(TrackTitles->currentIndex(), last));
-    }
-    TrackTitlesChange();
-}
-
-void TForm1::StartCreditsMusic()
-{
-    MusicWatchTick->stop();
-    {
-        const QSignalBlocker block(TrackTitles);
-        TrackTitles->setCurrentIndex(0);
-    }
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
-    MediaPlayer1.Open();
-    MediaPlayer1.Play();
-}
-
-void TForm1::EndCreditsMusic()
-{
-    MediaPlayer1.Stop();
-    MusicWatchTick->start();
-}
-
-void TForm1::SetMusicWatch(bool on)
-{
-    if (on)
-        MusicWatchTick->start();
-    else
-        MusicWatchTick->stop();
-}
+void TForm1::SetMusicWatch(bool on) { m_music->SetMusicWatch(on); }

@@ -1,7 +1,6 @@
 // The main window: the status panel of the player and the calendar, the game clock and the main commands.
 #pragma once
 
-#include "audio/MediaPlayer.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
@@ -13,7 +12,6 @@
 #include <map>
 
 class GameWindows;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -72,25 +70,14 @@ public:
     // The box of girl flags, one line per girl: hidden in normal play, shown and hidden by the cheat window.
     bool GirlFlagsBoxVisible() const;
     void SetGirlFlagsBoxVisible(bool visible);
-    // Background music. Start-up: reads the default playlist and starts its first track on the media player.
+    // Background music (game/Music.h). Start-up: reads the default playlist and starts its first track.
     void LoadDefaultPlaylist();
-    // The player chose an item of TrackTitles (or the watch moved on): plays it with the player for its type.
-    void TrackTitlesChange();
-    // "Плейлист": loads a playlist the player chooses.
-    void playlistButtonClick();
-    // Every second while on: moves to the next track when the one playing has run out.
-    void MusicWatchTickTimer();
-    // Selects the next track (after the last, track 1) and plays it.
-    void AdvanceTrack();
     // The credits' own music, over whatever the compressed player plays; the watch rests meanwhile.
     void StartCreditsMusic();
     void EndCreditsMusic();
     // Switches the music's watch on or off; the save and load dialogs hold it while they are open.
     void SetMusicWatch(bool on);
-    // The paths of the tracks, parallel to the titles in TrackTitles; item 0 is "Без музыки".
-    const QStringList& trackPaths() const { return TrackPaths; }
-    // The system media player of the music.
-    const TMediaPlayer& mediaPlayer() const { return MediaPlayer1; }
+    BackgroundMusic& music() { return *m_music; }
 
 private:
     // The panel: one read-only display per field, named as the field is ("Money").
@@ -108,15 +95,8 @@ private:
     QPushButton* speed2Button;
     QPushButton* speed3Button;
     CaptionGroupBox* personalGroup;
-    QComboBox* TrackTitles;
-    QPushButton* playlistButton;
     // Ten lines, "1" for a charmed girl; what the player types into a line is that girl's flag.
     QPlainTextEdit* girlFlagsBox;
-    // The paths of the tracks, parallel to TrackTitles; item 0 is "Без музыки".
-    QStringList TrackPaths;
-    QTimer* MusicWatchTick;
-    // The system media player of the music (MIDI and anything not MP3 or Ogg).
-    TMediaPlayer MediaPlayer1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -137,8 +117,6 @@ private:
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
     void girlFlagsBoxLeft();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void setTracks(const Playlist& playlist);
-    void changeTrack();
 
     GameWindows& m_windows;
     TGameState m_state;
@@ -157,5 +135,5 @@ private:
     bool m_autosaveReady = false;
     // The game is ending: saved once, and a start-up still under way stops.
     bool m_leaving = false;
-    TrackChanges m_trackChanges;
+    BackgroundMusic* m_music = nullptr;
 };

@@ -97,12 +97,12 @@ TEST_F(Music, StartUpPlaysTheFirstTrackOnTheMediaPlayerAndReadiesTheCompressedPl
     const QStringList lines = ReadLines1251(QStringLiteral(TRAMBUL_SOURCE_DIR "/Data/Soundtracks/PlayList.grpl"));
     ASSERT_EQ(Tracks(main)->count(), 1 + (lines.size() - 1) / 2);
     EXPECT_EQ(Tracks(main)->itemText(0), "Без музыки");
-    EXPECT_EQ(main.trackPaths().value(0), "Без музыки");
+    EXPECT_EQ(main.music().trackPath(0), "");
     EXPECT_EQ(Tracks(main)->currentIndex(), 1);
     EXPECT_EQ(Tracks(main)->itemText(1), lines[1].section(' ', 1));
-    EXPECT_EQ(main.trackPaths().value(1), lines[2]);
+    EXPECT_EQ(main.music().trackPath(1), lines[2]);
     // Even an Ogg file starts on the media player.
-    EXPECT_EQ(main.mediaPlayer().FileName(), lines[2]);
+    EXPECT_EQ(main.music().mediaPlayer().FileName(), lines[2]);
     EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_NE(forms->form34().player(), nullptr);
     EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
@@ -192,22 +192,22 @@ TEST_F(Music, EachTrackGoesToItsPlayerAndTheWatchGoesRoundThePlaylist)
     // It runs out: the watch moves on to the MIDI file, on the media player, and stays on.
     compressed.Music().Play();
     ASSERT_TRUE(compressed.Music().RunOut());
-    main.MusicWatchTickTimer();
+    main.music().MusicWatchTickTimer();
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Noticed);
     EXPECT_EQ(compressed.Music().holder(), TMusicState::Holder::MediaPlayer);
     EXPECT_EQ(Child<QLineEdit>(compressed, "Edit4")->text(), "WAIT");
     EXPECT_EQ(Child<QLineEdit>(compressed, "Edit3")->text(), "NO");
-    EXPECT_EQ(main.mediaPlayer().FileName(), "music/second.mid");
+    EXPECT_EQ(main.music().mediaPlayer().FileName(), "music/second.mid");
     EXPECT_TRUE(MusicWatchOn(main));
     // A compressed track that ran out earlier does not skip the media player's track.
-    main.MusicWatchTickTimer();
+    main.music().MusicWatchTickTimer();
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
 
     // After the last track comes track 1, never "Без музыки"; "x.wav " goes to the media player.
     Tracks(main)->setCurrentIndex(3);
-    EXPECT_EQ(main.mediaPlayer().FileName(), "x.wav ");
-    main.AdvanceTrack();
+    EXPECT_EQ(main.music().mediaPlayer().FileName(), "x.wav ");
+    main.music().AdvanceTrack();
     EXPECT_EQ(Tracks(main)->currentIndex(), 1);
     EXPECT_TRUE(MusicWatchOn(main));
 
@@ -230,7 +230,7 @@ TEST_F(Music, APlaylistThatCannotBeReadLeavesTheListsAndWatchesTheCompressedPlay
     click(Child<QPushButton>(main, "playlistButton"));
     EXPECT_EQ(ui.errors.size(), 1);
     EXPECT_EQ(Tracks(main)->count(), 2);
-    EXPECT_EQ(main.trackPaths(), QStringList({ "Без музыки", "a.mid" }));
+    EXPECT_EQ(main.music().trackPath(1), "a.mid");
     EXPECT_FALSE(MusicWatchOn(main));
     EXPECT_TRUE(Child<QTimer>(forms->form34(), "Timer1")->isActive());
 
@@ -267,7 +267,7 @@ TEST_F(Music, ACompressedTrackThatRunsOutIsFollowedByTheNextOne)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Tracks(main)->currentIndex() != 1; }, PatientWait));
     EXPECT_EQ(Tracks(main)->currentIndex(), 2);
     EXPECT_FALSE(compressed.Music().Started());
-    EXPECT_EQ(main.mediaPlayer().FileName(), "b.mid");
+    EXPECT_EQ(main.music().mediaPlayer().FileName(), "b.mid");
     EXPECT_TRUE(MusicWatchOn(main));
     EXPECT_TRUE(ui.errors.isEmpty());
     SetCodecFolder(QString());
@@ -291,7 +291,7 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
     main.StartCreditsMusic();
     EXPECT_EQ(Tracks(main)->currentIndex(), 0);
     EXPECT_FALSE(MusicWatchOn(main));
-    EXPECT_EQ(main.mediaPlayer().FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
+    EXPECT_EQ(main.music().mediaPlayer().FileName(), "Data\\Soundtracks\\Eien_no_melody.mid");
     // Selecting "Без музыки" here does not run the choice: the compressed track goes on.
     EXPECT_TRUE(compressed.Music().Started());
     EXPECT_EQ(compressed.Music().track(), TMusicState::Track::Playing);
@@ -318,13 +318,13 @@ TEST_F(Music, WithoutTheSoundLibrariesTheGameGoesOnSilentlyAndSaysWhyOnce)
     ui.answerFileDialog(dir + "/two.grpl");
     click(Child<QPushButton>(main, "playlistButton"));
     Tracks(main)->setCurrentIndex(2);
-    main.MusicWatchTickTimer();
+    main.music().MusicWatchTickTimer();
     const std::string said = testing::internal::GetCapturedStderr();
 
     EXPECT_TRUE(SoundDevice::Shared().wasTried());
     EXPECT_FALSE(SoundDevice::Shared().isOpen());
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::NotInitialised);
-    EXPECT_FALSE(main.mediaPlayer().IsOpen());
+    EXPECT_FALSE(main.music().mediaPlayer().IsOpen());
     EXPECT_EQ(Tracks(main)->currentIndex(), 2) << "a silent track never ends by itself";
     EXPECT_EQ(waveOutGetNumDevs(), 0u);
     HWAVEOUT device = nullptr;
