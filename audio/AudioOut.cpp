@@ -109,6 +109,8 @@ bool TAudioOut::Start()
         return false;
     // Reports of buffers written before this start are not acted on any more.
     ++p.start;
+    m_written = 0;
+    m_playedAtClose = 0;
     for (int i = 0; i < TPlayer::BufferCount; ++i) {
         WAVEHDR& header = p.headers[std::size_t(i)];
         header = WAVEHDR {};
@@ -182,7 +184,17 @@ void TAudioOut::write(int index)
     if (waveOutWrite(p.device, &header) != MMSYSERR_NOERROR) {
         p.inDevice[std::size_t(index)] = false;
         --p.queued;
+        return;
     }
+    m_written += header.dwBufferLength;
+}
+
+std::uint64_t TAudioOut::Played() const
+{
+    std::uint64_t played = m_playedAtClose;
+    if (m_player.device)
+        waveOutGetPosition(m_player.device, &played);
+    return played;
 }
 
 // On the sound thread: counts the buffer back and hands the work to the owning thread.
@@ -201,9 +213,11 @@ void TAudioOut::DeviceCallback(HWAVEOUT, unsigned message, void* instance, WAVEH
         const int left = --p.queued;
         const unsigned start = p.start;
         if (p.feeding)
-            QMetaObject::invokeMethod(out, [out, start] { out->bufferDone(start); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                out, [out, start] { out->bufferDone(start); }, Qt::QueuedConnection);
         else if (left == 0)
-            QMetaObject::invokeMethod(out, [out, start] { out->deviceDone(start); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                out, [out, start] { out->deviceDone(start); }, Qt::QueuedConnection);
     }
 }
 
@@ -225,7 +239,8 @@ void TAudioOut::bufferDone(unsigned start)
     p.feeding = false;
     // When the device already played everything, no buffer is left to report the end: close now.
     if (p.queued == 0)
-        QMetaObject::invokeMethod(this, [this, start] { deviceDone(start); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, start] { deviceDone(start); }, Qt::QueuedConnection);
 }
 
 void TAudioOut::deviceDone(unsigned start)
@@ -252,6 +267,7 @@ bool TAudioOut::closeDevice()
             m_lastError = QString::fromLatin1(waveOutGetErrorText(result))
                 + QStringLiteral(" Error unpreparing header for playing: ");
     }
+    waveOutGetPosition(p.device, &m_playedAtClose);
     MMRESULT result = waveOutClose(p.device);
     if (result == WAVERR_STILLPLAYING) {
         // Buffers the count missed: dropped, so that the device can go.

@@ -76,6 +76,9 @@ public:
     // Stops feeding and drops every buffer still queued; the device then closes as when the last buffer was played.
     void Reset();
     int Queued() const { return m_player.queued; }
+    // Bytes handed to the device since the last start, and of those the bytes it has played.
+    std::uint64_t Written() const { return m_written; }
+    std::uint64_t Played() const;
     // True while the output holds a device: from its opening until it has been closed.
     bool DeviceOpen() const { return m_player.device != nullptr; }
 
@@ -96,4 +99,7 @@ private:
     int m_noSamples = 8192;
     bool m_ready = false;
     QString m_lastError;
+    std::uint64_t m_written = 0;
+    // What the device had played when it was closed.
+    std::uint64_t m_playedAtClose = 0;
 };

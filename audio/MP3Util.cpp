@@ -6,7 +6,9 @@
 #include "core/TextFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 // kbit/s by bit-rate index: MPEG-1 layers I, II, III, then MPEG-2/2.5 layer I, and layers II and III.
@@ -86,6 +88,13 @@ int MPEGFrameLength(int version, int layer, int bitRate, int sampleRate, int pad
     return int(std::int64_t(factor) * bitRate / sampleRate) + padding;
 }
 
+int MPEGFrameSamples(int version, int layer)
+{
+    if (layer == 1)
+        return 384;
+    return layer == 3 && version != 1 ? 576 : 1152;
+}
+
 TFrameFound FindMPEGFrame(ByteSpan bytes, std::int64_t start, std::int64_t limit)
 {
     TFrameFound result;
@@ -142,8 +151,72 @@ void TMP3Info::Read(ByteSpan bytes)
         Genre = bytes[tag + 127];
         TagPresent = true;
     }
-    const std::int64_t audio = FileSize - FirstFrameOffset - (TagPresent ? 128 : 0);
-    Duration = FirstFrame.bitRate > 0 ? std::max<std::int64_t>(audio, 0) * 8 / FirstFrame.bitRate : 0;
+    countFrames(bytes, FileSize - (TagPresent ? 128 : 0));
+    const std::int64_t samples = Frames * MPEGFrameSamples(FirstFrame.version, FirstFrame.layer);
+    Duration = std::max<std::int64_t>(samples - EncoderDelay - EncoderPadding, 0) * 1000 / FirstFrame.sampleRate;
+}
+
+// The length comes from the frames, never from the bit rate of one of them: in a file of variable bit rate the first
+// frame's rate says nothing of the rest.
+void TMP3Info::countFrames(ByteSpan bytes, std::int64_t end)
+{
+    const TMPEGHeader& first = FirstFrame;
+    // An encoder's Xing (variable rate) or Info (constant rate) frame stands after the first frame's side information.
+    const bool mono = first.channelMode == 3;
+    const int sideInfo = first.version == 1 ? (mono ? 17 : 32) : (mono ? 9 : 17);
+    const std::int64_t xing = FirstFrameOffset + 4 + (first.protection ? 0 : 2) + sideInfo;
+    const std::int64_t firstEnd = std::min(FirstFrameOffset + first.frameLength, end);
+    bool xingFrame = false;
+    if (first.layer == 3 && xing + 8 <= firstEnd) {
+        const QByteArray id(reinterpret_cast<const char*>(bytes.data() + xing), 4);
+        if (id == "Xing" || id == "Info") {
+            xingFrame = true;
+            const std::uint32_t flags = BigEndian32(bytes, xing + 4);
+            std::int64_t at = xing + 8;
+            std::int64_t statedBytes = 0;
+            if (flags & 1) {
+                Frames = at + 4 <= firstEnd ? BigEndian32(bytes, at) : 0;
+                at += 4;
+            }
+            if (flags & 2) {
+                statedBytes = at + 4 <= firstEnd ? BigEndian32(bytes, at) : 0;
+                at += 4;
+            }
+            at += (flags & 4 ? 100 : 0) + (flags & 8 ? 4 : 0);
+            // A file cut short (a download broken off) holds fewer frames than its first frame says: they are counted.
+            if (statedBytes > end - FirstFrameOffset)
+                Frames = 0;
+            // The LAME tag, which starts with the encoder's name: its delay and padding, twelve bits each, 21 bytes in.
+            if (at + 24 <= firstEnd && std::all_of(bytes.begin() + at, bytes.begin() + at + 4, [](std::uint8_t c) {
+                    return std::isalnum(c) != 0;
+                })) {
+                EncoderDelay = int(bytes[at + 21] << 4 | bytes[at + 22] >> 4);
+                EncoderPadding = int((bytes[at + 22] & 0x0F) << 8 | bytes[at + 23]);
+            }
+        }
+    }
+    if (Frames > 0)
+        return;
+    // The encoder's padding is at the end of the whole stream, where a file cut short never gets.
+    EncoderPadding = 0;
+    // No count given: the frames are walked one after another; between them only what is no frame is passed over.
+    std::int64_t at = FirstFrameOffset;
+    while (at + 4 <= end) {
+        const TMPEGHeader header = DecodeMPEGHeader(BigEndian32(bytes, at));
+        if (header.valid && header.version == first.version && header.layer == first.layer
+            && header.sampleRate == first.sampleRate) {
+            ++Frames;
+            at += header.frameLength;
+            continue;
+        }
+        const TFrameFound next = FindMPEGFrame(bytes.first(std::size_t(end)), at + 1, end - at);
+        if (!next.found)
+            break;
+        at = next.offset;
+    }
+    // The encoder's own frame holds no sound.
+    if (xingFrame && Frames > 0)
+        --Frames;
 }
 
 void TMP3Info::ReadFile(const QString& path)

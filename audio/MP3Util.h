@@ -32,6 +32,10 @@ TMPEGHeader DecodeMPEGHeader(std::uint32_t word);
 // of MPEG-1 ones, layer I frames are counted in four-byte slots).
 int MPEGFrameLength(int version, int layer, int bitRate, int sampleRate, int padding);
 
+// The samples one frame holds: 384 in layer I, 1152 in layer II and in MPEG-1 layer III, 576 in MPEG-2 and 2.5
+// layer III.
+int MPEGFrameSamples(int version, int layer);
+
 // Where a frame was found.
 struct TFrameFound {
     bool found = false;
@@ -69,9 +73,18 @@ public:
     bool FrameFound = false;
     std::int64_t FirstFrameOffset = 0;
     TMPEGHeader FirstFrame;
-    std::int64_t Duration = 0; // ms
+    // The frames of sound: from the Xing or Info frame an encoder puts first (which holds no sound itself), else
+    // counted through the file.
+    std::int64_t Frames = 0;
+    // Samples the encoder added before and after the sound (its LAME tag), which the decoder leaves out.
+    int EncoderDelay = 0;
+    int EncoderPadding = 0;
+    std::int64_t Duration = 0; // ms, of the samples the decoder gives
 
     QString GenreText() const { return GenreName(Genre); }
+
+private:
+    void countFrames(ByteSpan bytes, std::int64_t end);
 };
 
 // Reads a whole file for the readers, at most `limit` bytes; empty when it is not a regular file (after following

@@ -2,8 +2,6 @@
 
 #include "audio/RegularFile.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QThread>
@@ -12,8 +10,6 @@
 namespace {
 constexpr int MP3ChunkSize = 4608;
 constexpr int PlayerNoSamples = 2304;
-// The longest a pause waits for the device to play out its buffers, so a stuck device cannot hang the game.
-constexpr qint64 DrainLimitMs = 5000;
 
 // Steps 0..6: idle, lowest, below normal, normal, above normal, highest, time-critical.
 constexpr QThread::Priority Priorities[7] = { QThread::IdlePriority, QThread::LowestPriority, QThread::LowPriority,
@@ -35,8 +31,6 @@ TOggPlayer::TOggPlayer(QObject* owner)
         m_out->OnBufferPlayed
             = [this](TAudioOut&, char* buffer, std::uint32_t& size) { return fillBuffer(buffer, size); };
         m_out->OnPlayed = [this](TAudioOut&) { played(); };
-        m_sleeper = std::make_unique<TSleeper>();
-        m_sleeper->SetInterval(1000);
         for (auto& chunk : m_chunks)
             chunk.assign(MP3ChunkSize, 0);
         m_input.assign(MP3ChunkSize / 2, 0);
@@ -91,7 +85,7 @@ void TOggPlayer::applyPriority(int step)
 
 bool TOggPlayer::Open(const QString& fileName)
 {
-    if ((!m_mp3Ready && !m_oggReady) || m_fileOpen || m_state == NotInitialised || m_stopping)
+    if ((!m_mp3Ready && !m_oggReady) || m_fileOpen || m_state == NotInitialised)
         return false;
     const QString extension = QLatin1Char('.') + QFileInfo(fileName).suffix().toUpper();
     m_title.clear();
@@ -121,7 +115,7 @@ bool TOggPlayer::Open(const QString& fileName)
         m_channels = m_frame.channelMode == 3 ? 1 : 2;
         m_sampleRate = m_frame.sampleRate;
         m_bitRate = m_frame.bitRate * 1000;
-        m_duration = std::uint32_t(info.Duration);
+        m_duration = std::uint32_t(std::min<std::int64_t>(info.Duration, UINT32_MAX));
         m_title = info.Title;
         m_artist = info.Artist;
         m_album = info.Album;
@@ -160,6 +154,7 @@ bool TOggPlayer::Open(const QString& fileName)
         if (int(chunk.size()) < m_chunkSize)
             chunk.assign(std::size_t(m_chunkSize), 0);
     m_lastTenths = -1;
+    m_startedAt = m_nextStartAt = 0;
     m_state = Opened;
     if (OnPosChanged)
         OnPosChanged(*this, 0);
@@ -168,110 +163,76 @@ bool TOggPlayer::Open(const QString& fileName)
 
 void TOggPlayer::Play()
 {
-    if (!m_fileOpen || m_state == Playing || m_stopping)
+    if (!m_fileOpen || m_state == Playing)
         return;
     if (m_state == Opened || m_state == Stopped) {
         if (m_kind == MP3) {
             m_skip = 0;
             m_stream.seek(m_dataStart);
+            // What the decoder still holds belongs to where the last play stopped.
+            m_mpg.Flush(m_mpgStream);
         } else {
             m_vorbis.DecSeek(&m_decoder, 0);
         }
         m_lastTenths = -1;
+        m_nextStartAt = 0;
     }
     if (startOutput()) {
         m_state = Playing;
         applyPriority(m_priority);
     } else {
-        played();
+        finished();
     }
 }
 
-bool TOggPlayer::startOutput() { return m_out && m_out->Start(); }
-
-// Lets the queued buffers play out, running the message loop meanwhile. It ends when the device has played them,
-// when something started the output again under it, or, with a device that has stopped playing, after a while: then
-// the buffers are dropped, so that the player never says it stopped while the device still plays.
-void TOggPlayer::drain()
+bool TOggPlayer::startOutput()
 {
-    m_out->StopFeeding();
-    QElapsedTimer waited;
-    waited.start();
-    while (m_out->Queued() > 0 && !m_out->Feeding()) {
-        if (waited.elapsed() >= DrainLimitMs) {
-            m_out->Reset();
-            break;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
+    m_startedAt = m_nextStartAt;
+    return m_out && m_out->Start();
 }
 
-// While a pause or a stop waits, the message loop runs: what arrives then must not start, open or seek under it.
-class TOggPlayer::StopGuard {
-public:
-    explicit StopGuard(TOggPlayer& player)
-        : m_player(player)
-    {
-        m_player.m_stopping = true;
-        m_player.m_stopAsked = false;
-    }
-    ~StopGuard() { m_player.m_stopping = false; }
-    StopGuard(const StopGuard&) = delete;
-    StopGuard& operator=(const StopGuard&) = delete;
-
-private:
-    TOggPlayer& m_player;
-};
+std::uint32_t TOggPlayer::outputMs(std::uint64_t bytes) const
+{
+    const std::uint64_t bytesPerSecond = std::uint64_t(std::max(m_sampleRate, 1)) * std::max(m_channels, 1) * 2;
+    return std::uint32_t(bytes * 1000 / bytesPerSecond);
+}
 
 void TOggPlayer::Pause()
 {
-    if (m_state != Playing || m_stopping)
+    if (m_state != Playing)
         return;
-    StopGuard stopping(*this);
-    drain();
-    m_sleeper->Wait(100);
-    // A stop asked for meanwhile is made here.
-    m_state = m_stopAsked ? Stopped : Paused;
+    // The device plays out what it holds; the next start goes on after it.
+    m_out->StopFeeding();
+    m_nextStartAt = m_startedAt + outputMs(m_out->Written());
+    m_state = Paused;
 }
 
 void TOggPlayer::Resume()
 {
-    if (m_state != Paused || m_stopping)
+    if (m_state != Paused)
         return;
     if (!atEnd() && startOutput()) {
         m_state = Playing;
         applyPriority(m_priority);
     } else {
-        played();
+        finished();
     }
 }
 
 void TOggPlayer::Stop()
 {
-    if (m_stopping) {
-        // Already stopping or pausing: that one ends stopped.
-        m_stopAsked = true;
+    if (m_state != Playing && m_state != Paused)
         return;
-    }
-    StopGuard stopping(*this);
-    if (m_state == Playing) {
-        drain();
-        m_state = Stopped;
-    } else if (m_state == Paused) {
-        m_state = Stopped;
-    } else {
-        return;
-    }
-    m_sleeper->Wait(100);
+    // Silent at once: the device drops what it holds and closes by itself afterwards.
+    m_out->Reset();
+    m_state = Stopped;
 }
 
 void TOggPlayer::Close()
 {
-    if (!m_fileOpen || m_stopping)
+    if (!m_fileOpen)
         return;
-    if (m_state == Playing)
-        Stop();
+    Stop();
     // The output must not ask for bytes of a file that is gone.
     if (m_out)
         m_out->Reset();
@@ -298,16 +259,20 @@ void TOggPlayer::closeFile()
 
 void TOggPlayer::Seek(std::uint32_t ms)
 {
-    if (!m_fileOpen || ms > m_duration || m_stopping)
+    if (!m_fileOpen || ms > m_duration)
         return;
     const bool wasPlaying = m_state == Playing;
-    if (wasPlaying) {
-        Pause();
+    if (wasPlaying)
         m_skip = 6;
-    }
+    const std::uint32_t decodedTo = wasPlaying ? m_startedAt + outputMs(m_out->Written()) : m_nextStartAt;
+    // What the device still holds is from the old place.
+    m_out->Reset();
     bool moved = true;
     if (m_kind == MP3) {
-        const std::int64_t target = m_dataStart + std::int64_t(ms) * (m_bitRate / 1000 / 8);
+        // The bytes are taken as evenly spread over the duration, which is exact for a constant bit rate and near
+        // enough for a variable one.
+        const std::int64_t target = m_duration > 0 ? m_dataStart + (m_dataEnd - m_dataStart) * ms / m_duration
+                                                   : m_dataStart + std::int64_t(ms) * (m_bitRate / 1000 / 8);
         // The next frame is looked for in a window of the file from the target on.
         m_stream.seek(target);
         const QByteArray window = m_stream.read(SeekScanLimit + 4096);
@@ -315,29 +280,29 @@ void TOggPlayer::Seek(std::uint32_t ms)
         if (frame.found) {
             m_stream.seek(target + frame.offset);
             m_nextReadLength = frame.header.frameLength + 4;
-            m_mpg.Flush(m_mpgStream);
         } else {
             m_stream.seek(target);
         }
+        m_mpg.Flush(m_mpgStream);
     } else if (m_vorbis.DecSeek(&m_decoder, std::int32_t(ms)) != 0) {
         moved = false;
     }
-    if (moved && OnPosChanged)
-        OnPosChanged(*this, ms);
-    // Unless a stop came while the pause waited.
-    if (wasPlaying && m_state == Paused)
-        Play();
+    if (moved) {
+        m_startedAt = m_nextStartAt = ms;
+        if (OnPosChanged)
+            OnPosChanged(*this, ms);
+    } else {
+        m_startedAt = m_nextStartAt = decodedTo;
+    }
+    if (wasPlaying && !startOutput())
+        finished();
 }
 
 std::uint32_t TOggPlayer::Position()
 {
-    if (!m_fileOpen)
+    if (!m_fileOpen || !m_out)
         return 0;
-    if (m_kind == MP3) {
-        const int kbps = m_bitRate / 1000;
-        return kbps > 0 ? std::uint32_t(std::max<std::int64_t>(m_stream.pos() - m_dataStart, 0) * 8 / kbps) : 0;
-    }
-    return std::uint32_t(std::max(m_decoder.position, 0));
+    return m_startedAt + outputMs(m_out->Played());
 }
 
 bool TOggPlayer::atEnd()
@@ -416,7 +381,7 @@ int TOggPlayer::decodeOggChunk(std::uint8_t* chunk, int capacity)
     const int got = m_vorbis.DecRead(&m_decoder, chunk, capacity);
     if (got <= 0)
         return 0;
-    reportPosition(std::uint32_t(std::max(m_decoder.position, 0)));
+    reportPosition(Position());
     return got;
 }
 
@@ -446,7 +411,7 @@ void TOggPlayer::reportPosition(std::uint32_t ms)
         Qt::QueuedConnection);
 }
 
-// The output has played its last buffer and closed the device.
+// The output has played its last buffer, or dropped what it held, and closed the device.
 void TOggPlayer::played()
 {
     applyPriority(3);
@@ -457,6 +422,13 @@ void TOggPlayer::played()
         m_mpgStream = nullptr;
         m_mpg.OpenStream(&m_mpgStream);
     }
+    // A track stopped or paused by the player has not run out.
+    if (m_state == Playing)
+        finished();
+}
+
+void TOggPlayer::finished()
+{
     if (m_fileOpen && atEnd()) {
         m_state = Stopped;
         if (OnPosChanged)

@@ -5,7 +5,6 @@
 #include "audio/MP3Util.h"
 #include "audio/MpgLib.h"
 #include "audio/OggVorbis.h"
-#include "audio/Sleeper.h"
 #include "audio/VorbisDll.h"
 
 #include <QFile>
@@ -16,7 +15,7 @@
 #include <vector>
 
 // Decoding runs on the thread that owns the player, in the output's buffer fill; the sound thread only reports
-// played buffers. Every wait (pause, stop) keeps the message loop running.
+// played buffers. Nothing here waits or runs the message loop, so no click of the player is handled inside a call.
 class TOggPlayer : public QObject {
     Q_OBJECT
 public:
@@ -41,8 +40,7 @@ public:
     // Opens ".mp3" or ".ogg" (any letter case) when a codec is there, no file is open and the path names a regular
     // file (after following links).
     bool Open(const QString& fileName);
-    // Pause and Stop wait for the device with the message loop running. Meanwhile (Stopping) the player opens, plays,
-    // resumes, seeks and closes nothing, and a Stop only makes the waiting one end stopped.
+    // Pause stops decoding and lets the device play out what it holds; Stop silences the track at once.
     void Play();
     void Pause();
     void Resume();
@@ -50,11 +48,11 @@ public:
     void Close();
     // Jumps to `ms` (not beyond the duration) in the open file.
     void Seek(std::uint32_t ms);
+    // The sound the device has played, in ms from the start of the track (counted from a seek's target).
     std::uint32_t Position();
     std::uint32_t Duration() const { return m_fileOpen ? m_duration : 0; }
 
     int State() const { return m_state; }
-    bool Stopping() const { return m_stopping; }
     Kind FileKind() const { return m_kind; }
     bool FileOpen() const { return m_fileOpen; }
     QString FileName() const { return m_fileName; }
@@ -71,7 +69,6 @@ public:
     TAudioOut* AudioOut() const { return m_out.get(); }
 
 private:
-    class StopGuard;
     bool fillBuffer(char* buffer, std::uint32_t& size);
     int decodeChunk(std::uint8_t* chunk, int capacity);
     int decodeMP3Chunk(std::uint8_t* chunk, int capacity);
@@ -79,15 +76,15 @@ private:
     void reportBitRate(int bitRate);
     void reportPosition(std::uint32_t ms);
     void played();
+    // What happens when a track's output ends: at the file's end the track has run out.
+    void finished();
     bool startOutput();
-    void drain();
+    std::uint32_t outputMs(std::uint64_t bytes) const;
     bool atEnd();
     void applyPriority(int step);
     void closeFile();
 
     std::uint8_t m_state = NotInitialised;
-    bool m_stopping = false;
-    bool m_stopAsked = false;
     MpgLib m_mpg;
     VorbisDll m_vorbis;
     bool m_mp3Ready = false;
@@ -116,9 +113,11 @@ private:
     int m_bitRate = 0;
     std::uint32_t m_duration = 0;
     int m_lastTenths = -1;
+    // Where in the track the output's current start began, and where the next one begins.
+    std::uint32_t m_startedAt = 0;
+    std::uint32_t m_nextStartAt = 0;
     int m_priority = 5;
 
     std::unique_ptr<TAudioOut> m_out;
-    std::unique_ptr<TSleeper> m_sleeper;
     TOggVorbis m_tags;
 };

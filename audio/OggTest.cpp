@@ -61,10 +61,10 @@ TForm34::TForm34(GameWindows& windows)
     Timer1->setInterval(1000);
     Connect(Timer1, &QTimer::timeout, this, &TForm34::Timer1Timer);
     Connect(positionSlider, &QSlider::sliderReleased, this, &TForm34::SliderReleased);
-    NameControls({ { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" },
-        { openButton, "openButton" }, { playButton, "playButton" }, { pauseButton, "pauseButton" },
-        { stopButton, "stopButton" }, { exitButton, "exitButton" }, { positionSlider, "positionSlider" },
-        { Timer1, "Timer1" } });
+    NameControls(
+        { { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" }, { openButton, "openButton" },
+            { playButton, "playButton" }, { pauseButton, "pauseButton" }, { stopButton, "stopButton" },
+            { exitButton, "exitButton" }, { positionSlider, "positionSlider" }, { Timer1, "Timer1" } });
 }
 
 TForm34::~TForm34() = default;
@@ -77,20 +77,10 @@ void TForm34::showEvent(QShowEvent* event)
 
 void TForm34::closeEvent(QCloseEvent* event)
 {
-    // Closing the window closes the file and frees the player: once its wait is over when it is stopping.
-    m_askedTrack.reset();
-    if (m_player && m_player->Stopping())
-        m_releaseAsked = true;
-    else
-        releasePlayer();
-    TGameWindow::closeEvent(event);
-}
-
-void TForm34::releasePlayer()
-{
-    m_releaseAsked = false;
+    // Closing the window closes the file and frees the player.
     m_player.reset();
     m_opened = false;
+    TGameWindow::closeEvent(event);
 }
 
 void TForm34::FormShow()
@@ -116,15 +106,17 @@ void TForm34::OpenButtonClick()
         ui().errorBox(QStringLiteral("Error : Cannot open file while playing"));
         return;
     }
+    // Without codecs or a sound device the game stays silent rather than complaining about every track.
+    if (!openTrack() && m_player->State() != TOggPlayer::NotInitialised)
+        ui().errorBox(QStringLiteral("Error : Invalid stream file"));
+}
+
+bool TForm34::openTrack()
+{
     m_player->Close();
     m_opened = m_player->Open(DataPath(Edit2->text()));
-    // Without codecs or a sound device the game stays silent rather than complaining about every track.
-    if (!m_opened && m_player->State() != TOggPlayer::NotInitialised) {
-        ui().errorBox(QStringLiteral("Error : Invalid stream file"));
-        return;
-    }
     if (!m_opened)
-        return;
+        return false;
     const std::uint32_t seconds = m_player->Duration() / 1000;
     Edit1->setText(QStringLiteral("Title : %1, %2Hz, %3KBPS, %4, %5:%6")
                        .arg(m_player->Title())
@@ -133,6 +125,7 @@ void TForm34::OpenButtonClick()
                        .arg(m_player->Channels() == 2 ? QStringLiteral("Stereo") : QStringLiteral("Mono"))
                        .arg(seconds / 60)
                        .arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    return true;
 }
 
 void TForm34::PlayButtonClick()
@@ -148,7 +141,6 @@ void TForm34::PauseButtonClick()
     if (!m_player)
         return;
     m_player->Pause();
-    startAskedTrack();
 }
 
 void TForm34::StopButtonClick()
@@ -156,7 +148,6 @@ void TForm34::StopButtonClick()
     if (!m_player)
         return;
     m_player->Stop();
-    startAskedTrack();
 }
 
 void TForm34::ExitButtonClick() { close(); }
@@ -179,51 +170,27 @@ void TForm34::SliderReleased()
     if (!m_player || !m_player->FileOpen())
         return;
     m_player->Seek(std::uint32_t(std::uint64_t(m_player->Duration()) * std::uint64_t(positionSlider->value()) / 255));
-    startAskedTrack();
 }
 
-void TForm34::StartTrack(const QString& path)
+bool TForm34::StartTrack(const QString& path)
 {
     FormShow();
-    m_askedTrack = path;
-    startAskedTrack();
-}
-
-void TForm34::startAskedTrack()
-{
-    // Stopping runs the message loop, and a track asked for meanwhile replaces this one; so does one asked for while
-    // an error box is up. Only the outermost run starts tracks.
-    if (m_startingTrack)
-        return;
-    m_startingTrack = true;
-    while (m_askedTrack && m_player && !m_player->Stopping()) {
-        if (m_player->State() == TOggPlayer::Playing) {
-            m_player->Stop();
-            continue;
-        }
-        const QString path = *m_askedTrack;
-        m_askedTrack.reset();
-        Edit2->setText(path);
-        OpenButtonClick();
-        PlayButtonClick();
-    }
-    m_startingTrack = false;
-    if (m_releaseAsked && m_player && !m_player->Stopping())
-        releasePlayer();
+    if (m_player->State() == TOggPlayer::Playing)
+        StopButtonClick();
+    Edit2->setText(path);
+    if (!openTrack())
+        return m_player->State() == TOggPlayer::NotInitialised;
+    PlayButtonClick();
+    return true;
 }
 
 void TForm34::StopTrack()
 {
-    m_askedTrack.reset();
     if (m_music.Started())
         StopButtonClick();
 }
 
-void TForm34::HandOverMusic()
-{
-    m_askedTrack.reset();
-    m_music.HandOver();
-}
+void TForm34::HandOverMusic() { m_music.HandOver(); }
 
 void TForm34::SetWatching(bool on)
 {

@@ -5,7 +5,6 @@
 #include "core/GameWindow.h"
 
 #include <memory>
-#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -35,10 +34,10 @@ public:
 
     // What the main window asks of it for the background music.
     // Opens the path (a game path such as "Data\\Soundtracks\\x.mp3") and plays it, as Open and then Play do,
-    // after stopping a track that still plays. Asked while the player waits for its device to stop (the message loop
-    // runs then), it is done once the stop is over; of the tracks asked for meanwhile the last one is played.
-    void StartTrack(const QString& path);
-    // Presses Stop when a track was started here; a track asked for and not yet started is not started.
+    // after stopping a track that still plays. False, without a word, when the file cannot be opened while the
+    // player can play.
+    bool StartTrack(const QString& path);
+    // Presses Stop when a track was started here.
     void StopTrack();
     // The music has gone to the system media player: this player no longer holds it.
     void HandOverMusic();
@@ -70,15 +69,10 @@ private:
     QTimer* Timer1; // notices the end of a track
 
     void markStopped();
-    // Starts the track asked for last, unless the player is still stopping or this already runs further out.
-    void startAskedTrack();
-    void releasePlayer();
+    // Closes any file and opens the one in Edit2, writing its summary to Edit1.
+    bool openTrack();
 
     std::unique_ptr<TOggPlayer> m_player;
     bool m_opened = false;
     TMusicState m_music;
-    std::optional<QString> m_askedTrack;
-    bool m_startingTrack = false;
-    // The window was closed while the player waited: it is freed once the wait is over.
-    bool m_releaseAsked = false;
 };

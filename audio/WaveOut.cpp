@@ -24,6 +24,7 @@ struct WaveOutDevice {
     std::deque<Converting> converting;
     std::int64_t converted = 0; // converted bytes made so far
     std::int64_t played = 0; // converted bytes played so far
+    std::uint64_t playedBuffers = 0; // bytes of the buffers reported done, as they were queued
     std::vector<std::uint8_t> mixBuffer;
 };
 
@@ -58,6 +59,7 @@ void PostMix(void* context, std::uint8_t* output, int length)
             WAVEHDR* header = device->converting.front().header;
             device->converting.pop_front();
             header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
+            device->playedBuffers += header->dwBufferLength;
             done.push_back(header);
         }
     }
@@ -157,6 +159,7 @@ MMRESULT waveOutReset(HWAVEOUT device)
         device->waiting.clear();
         Sdl().SDL_AudioStreamClear(device->stream);
         device->converted = device->played = 0;
+        device->playedBuffers = 0;
         for (WAVEHDR* header : done)
             header->dwFlags = (header->dwFlags & ~WHDR_INQUEUE) | WHDR_DONE;
     }
@@ -165,6 +168,17 @@ MMRESULT waveOutReset(HWAVEOUT device)
     SoundDevice::Shared().setPostMix(&PostMix, device);
     for (WAVEHDR* header : done)
         device->callback(device, MM_WOM_DONE, device->instance, header);
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT waveOutGetPosition(HWAVEOUT device, std::uint64_t* bytes)
+{
+    if (!device || device != openDevice)
+        return MMSYSERR_INVALHANDLE;
+    if (!bytes)
+        return MMSYSERR_INVALPARAM;
+    std::lock_guard guard(device->lock);
+    *bytes = device->playedBuffers;
     return MMSYSERR_NOERROR;
 }
 

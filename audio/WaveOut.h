@@ -63,6 +63,8 @@ MMRESULT waveOutUnprepareHeader(HWAVEOUT device, WAVEHDR* header);
 MMRESULT waveOutWrite(HWAVEOUT device, WAVEHDR* header);
 // Drops every queued buffer, reporting each as done; once it returns, no report of an earlier buffer follows.
 MMRESULT waveOutReset(HWAVEOUT device);
+// The bytes of the buffers played to their end since the device was opened or last reset.
+MMRESULT waveOutGetPosition(HWAVEOUT device, std::uint64_t* bytes);
 // Fails with WAVERR_STILLPLAYING while buffers are queued: the device stays open.
 MMRESULT waveOutClose(HWAVEOUT device);
 // The text of an error code.

@@ -12,6 +12,7 @@ TRAMBUL_PACKAGES=(
     libsdl2-2.0-0 libsdl2-mixer-2.0-0 # the game loads them by name when it first opens the sound device
     libmpg123-dev libvorbis-dev
     libgtest-dev libgmock-dev
+    lame # the music tests make MP3s of every bit-rate mode
     fonts-dejavu-core
     desktop-file-utils appstream # the validators of the menu entry and the metadata
 )

@@ -140,7 +140,7 @@ TEST(MP3Info, ReadsTheID3v1TagOnlyFrom192BytesOnAndTheDuration)
         EXPECT_EQ(info.TagPresent, size == 192) << size;
         EXPECT_EQ(info.Title, size == 192 ? QStringLiteral("Pe") : QString()) << size;
         EXPECT_EQ(info.GenreText(), size == 192 ? "Invalid Genre Number" : GenreName(80)) << size;
-        EXPECT_EQ(info.Duration, size == 192 ? 64 : 0) << size; // 8 kbit/s: a byte a millisecond
+        EXPECT_EQ(info.Duration, size == 192 ? 72 : 0) << size; // one frame of 576 samples at 8000 Hz
     }
 
     TMP3Info none;

@@ -27,6 +27,8 @@ public:
     QStringList shownWindows; // window titles in the order they were shown
     std::vector<FileDialogOptions> fileDialogs;
     int sleptMilliseconds = 0;
+    // Called in every fixed wait, as what the game's timers do meanwhile.
+    std::function<void(int milliseconds)> whileSleeping;
     // Called with every message, notice and error box as it is shown (to see the game as the player sees it then).
     std::function<void(const QString&)> whenShown;
 
@@ -65,7 +67,12 @@ public:
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
     void errorBox(const QString& text) override;
-    void sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+    void sleep(int milliseconds) override
+    {
+        sleptMilliseconds += milliseconds;
+        if (whileSleeping)
+            whileSleeping(milliseconds);
+    }
 
 private:
     QString nextFile(const FileDialogOptions& options);
