@@ -20,5 +20,5 @@ Playlist ParsePlaylist(const QStringList& lines, bool skipEmptyTitles)
 
 Playlist ReadPlaylist(const QString& path, bool skipEmptyTitles)
 {
-    return ParsePlaylist(ReadLines1251(DataPath(path)), skipEmptyTitles);
+    return ParsePlaylist(ReadLinesUtf8Or1251(DataPath(path)), skipEmptyTitles);
 }

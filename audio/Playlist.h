@@ -18,5 +18,5 @@ struct Playlist {
 // gives that track an empty path. With `skipEmptyTitles` (playlists the player loads), an empty title line is passed
 // over without taking a path line with it.
 Playlist ParsePlaylist(const QStringList& lines, bool skipEmptyTitles);
-// Reads a playlist file (Windows-1251); throws EInOutError when it cannot be read.
+// Reads a playlist file (UTF-8 or Windows-1251); throws EInOutError when it cannot be read.
 Playlist ReadPlaylist(const QString& path, bool skipEmptyTitles);

@@ -36,7 +36,7 @@ bool SoundDevice::open()
     m_tried = true;
     // The sound libraries are loaded only now; without them the game runs silently, as without a sound device.
     if (!LoadSdl()) {
-        std::fprintf(stderr, "No sound: %s\n", qPrintable(SdlProblem()));
+        fail(QStringLiteral("не загрузились звуковые библиотеки SDL2 (%1)").arg(SdlProblem()));
         return false;
     }
     const SdlLibrary& sdl = Sdl();
@@ -44,7 +44,7 @@ bool SoundDevice::open()
     // turn them into quit events that nothing reads. The hint counts only before SDL starts.
     sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (sdl.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "No sound: %s\n", sdl.SDL_GetError());
+        fail(QStringLiteral("звуковая система не запустилась (%1)").arg(QString::fromUtf8(sdl.SDL_GetError())));
         return false;
     }
     m_started = true;
@@ -52,7 +52,7 @@ bool SoundDevice::open()
         sdl.Mix_SetSoundFonts(SoundFont);
     sdl.Mix_Init(MIX_INIT_MID | MIX_INIT_OGG | MIX_INIT_MP3);
     if (sdl.Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
-        std::fprintf(stderr, "No sound: %s\n", sdl.SDL_GetError());
+        fail(QStringLiteral("не открылось звуковое устройство (%1)").arg(QString::fromUtf8(sdl.SDL_GetError())));
         sdl.Mix_Quit();
         return false;
     }
@@ -62,6 +62,13 @@ bool SoundDevice::open()
     m_channels = channels;
     m_open = true;
     return true;
+}
+
+void SoundDevice::fail(const QString& problem)
+{
+    m_problem = problem;
+    // Also for whoever started the game from a terminal.
+    std::fprintf(stderr, "No sound: %s\n", qPrintable(problem));
 }
 
 void SoundDevice::setPostMix(PostMix hook, void* context)

@@ -1,6 +1,7 @@
 // The one sound device of the program: opened once, on first need, and shared by everything that makes sound.
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 // The media players play through it; the compressed-audio player mixes its own buffers into the same device through
@@ -20,6 +21,8 @@ public:
     bool isOpen() const { return m_open; }
     // Whether opening has been tried, with or without success.
     bool wasTried() const { return m_tried; }
+    // Why there is no sound, in the player's words, once opening has failed; empty otherwise.
+    QString problem() const { return m_problem; }
 
     // What the device plays: samples per second, SDL's sample format and the number of channels (valid when open).
     int frequency() const { return m_frequency; }
@@ -33,6 +36,7 @@ public:
 
 private:
     SoundDevice() = default;
+    void fail(const QString& problem);
 
     bool m_tried = false;
     bool m_started = false; // SDL's audio started (its libraries are loaded)
@@ -40,4 +44,5 @@ private:
     int m_frequency = 0;
     std::uint16_t m_format = 0;
     int m_channels = 0;
+    QString m_problem;
 };

@@ -75,10 +75,11 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
-QStringList ReadLines1251(const QString& path, int maxLineLength)
+namespace {
+QStringList ReadLines(const QString& path, int maxLineLength, QString (*decode)(const QByteArray&))
 {
     const QStringList lines
-        = SplitLines(Decode1251(ReadContentFile(path, MaxTextFileSize, QStringLiteral("файл слишком большой"))));
+        = SplitLines(decode(ReadContentFile(path, MaxTextFileSize, QStringLiteral("файл слишком большой"))));
     if (maxLineLength >= 0) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (lines[i].size() > maxLineLength)
@@ -86,6 +87,25 @@ QStringList ReadLines1251(const QString& path, int maxLineLength)
         }
     }
     return lines;
+}
+}
+
+QStringList ReadLines1251(const QString& path, int maxLineLength)
+{
+    return ReadLines(path, maxLineLength, &Decode1251);
+}
+
+QStringList ReadLinesUtf8Or1251(const QString& path, int maxLineLength)
+{
+    return ReadLines(path, maxLineLength, &DecodeUtf8Or1251);
+}
+
+QString DecodeUtf8Or1251(const QByteArray& bytes)
+{
+    // The decoder drops a byte-order mark at the start.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? Decode1251(bytes) : text;
 }
 
 QString LineTooLong(qsizetype line, int maxLineLength, qsizetype length)

@@ -20,6 +20,11 @@ constexpr int AnyLineLength = -1;
 // file and the line when a line is longer than maxLineLength: the game's texts go into windows, so by default a line
 // too long for a window refuses the file before any window tries to lay it out.
 QStringList ReadLines1251(const QString& path, int maxLineLength = MaxShownLineLength);
+// The same for a file that may also be UTF-8 (the playlists the player's own players and editors write): read as UTF-8
+// when its bytes are valid UTF-8, a byte-order mark dropped, else as Windows-1251. Letters of a Windows-1251 text
+// hardly ever line up as valid UTF-8, so such a file reads as before.
+QStringList ReadLinesUtf8Or1251(const QString& path, int maxLineLength = MaxShownLineLength);
+QString DecodeUtf8Or1251(const QByteArray& bytes);
 // What the player is told about such a line: "строка 3 длиннее 4000 знаков (4001)".
 QString LineTooLong(qsizetype line, int maxLineLength, qsizetype length);
 

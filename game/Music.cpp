@@ -2,6 +2,7 @@
 
 #include "audio/MusicState.h"
 #include "audio/OggTest.h"
+#include "audio/SoundDevice.h"
 #include "core/GameClock.h"
 #include "core/GameWindow.h"
 #include "core/GameWindows.h"
@@ -35,24 +36,6 @@ bool MusicWatchMovesOn(TMusicState& compressed, const std::function<bool()>& med
     if (compressed.TakeRunOut())
         return true;
     return !compressed.Started() && mediaTrackEnded();
-}
-
-void TrackChanges::Make(const std::function<void()>& change)
-{
-    if (m_running) {
-        m_again = true;
-        return;
-    }
-    // Also when a change fails with an error for the player.
-    m_running = true;
-    struct Running {
-        bool& running;
-        ~Running() { running = false; }
-    } running { m_running };
-    do {
-        m_again = false;
-        change();
-    } while (m_again);
 }
 
 BackgroundMusic::BackgroundMusic(QWidget& window, GameWindows& windows, GameClock& clock)
@@ -94,57 +77,96 @@ void BackgroundMusic::setTracks(const Playlist& playlist)
     for (qsizetype i = 0; i < playlist.titles.size(); ++i)
         TrackTitles->addItem(playlist.titles[i], playlist.paths.value(i));
     TrackTitles->setCurrentIndex(TrackTitles->count() > 1 ? 1 : 0);
+    m_toldUnplayable.clear();
+}
+
+void BackgroundMusic::selectQuietly(int item)
+{
+    const QSignalBlocker block(TrackTitles);
+    TrackTitles->setCurrentIndex(item);
 }
 
 void BackgroundMusic::LoadDefaultPlaylist()
 {
     setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
-    if (TrackTitles->count() < 2)
+    if (TrackTitles->count() > 1)
+        playFromSelected(true);
+    explainSilence();
+}
+
+void BackgroundMusic::explainSilence()
+{
+    const SoundDevice& device = SoundDevice::Shared();
+    if (m_silenceExplained || !device.wasTried() || device.isOpen())
         return;
-    // The first track goes to the media player whatever its type.
-    MediaPlayer1.SetFileName(trackPath(1));
-    MediaPlayer1.Open();
-    MediaPlayer1.Play();
-    MusicWatchTick->start();
+    m_silenceExplained = true;
+    ui().notice(QStringLiteral("Игра пойдёт без музыки и звуков: %1.").arg(device.problem()));
 }
 
 void BackgroundMusic::TrackTitlesChange()
 {
-    // A choice made while a compressed track stops is made after this one.
-    m_trackChanges.Make([this] { changeTrack(); });
-}
-
-void BackgroundMusic::changeTrack()
-{
     const int item = TrackTitles->currentIndex();
     if (item < 0 || item >= TrackTitles->count())
         return;
-    TForm34& compressed = m_windows.form34();
-    if (item == 0) {
-        compressed.StopTrack();
-        MediaPlayer1.Stop();
-        MusicWatchTick->stop();
+    if (item > 0) {
+        playFromSelected(false);
         return;
     }
+    m_windows.form34().StopTrack();
+    MediaPlayer1.Stop();
+    MusicWatchTick->stop();
+}
+
+void BackgroundMusic::playFromSelected(bool mediaFirst)
+{
+    const int first = TrackTitles->currentIndex();
+    const int last = TrackTitles->count() - 1;
+    QStringList unplayable;
+    for (int item = first;; item = NextTrack(item, last)) {
+        if (playItem(item, mediaFirst && item == first))
+            break;
+        if (!m_toldUnplayable.contains(item)) {
+            m_toldUnplayable.append(item);
+            unplayable << QStringLiteral("«%1» (%2)").arg(TrackTitles->itemText(item), trackPath(item));
+        }
+        if (NextTrack(item, last) == first) {
+            // Nothing of the playlist opens: the music stops here instead of trying round and round.
+            selectQuietly(0);
+            MusicWatchTick->stop();
+            ui().notice(QStringLiteral("Ни одна мелодия плейлиста не открывается, поэтому музыка выключена.%1")
+                            .arg(unplayable.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral(" Не открылись: %1.").arg(unplayable.join(QStringLiteral(", ")))));
+            return;
+        }
+        selectQuietly(NextTrack(item, last));
+    }
+    if (!unplayable.isEmpty())
+        ui().notice(QStringLiteral("Не открылись мелодии плейлиста: %1. Играет следующая.")
+                        .arg(unplayable.join(QStringLiteral(", "))));
+    MusicWatchTick->start();
+}
+
+bool BackgroundMusic::playItem(int item, bool onMedia)
+{
+    TForm34& compressed = m_windows.form34();
     const QString path = trackPath(item);
     MediaPlayer1.SetFileName(path);
-    if (PlayerForTrack(path) == TrackPlayer::Media) {
-        compressed.StopTrack();
-        if (m_trackChanges.Superseded())
-            return;
-        compressed.HandOverMusic();
+    if (onMedia || PlayerForTrack(path) == TrackPlayer::Media) {
+        // At start-up the compressed player has had nothing yet.
+        if (!onMedia) {
+            compressed.StopTrack();
+            compressed.HandOverMusic();
+        }
         MediaPlayer1.Open();
         MediaPlayer1.Play();
-    } else {
-        // Rewound, the media player no longer looks as if its last track had just ended.
-        MediaPlayer1.Stop();
-        MediaPlayer1.Rewind();
-        compressed.StopTrack();
-        if (m_trackChanges.Superseded())
-            return;
-        compressed.StartTrack(path);
+        // Without sound nothing opens, and no track is to blame.
+        return MediaPlayer1.IsOpen() || !SoundDevice::Shared().isOpen();
     }
-    MusicWatchTick->start();
+    // Rewound, the media player no longer looks as if its last track had just ended.
+    MediaPlayer1.Stop();
+    MediaPlayer1.Rewind();
+    return compressed.StartTrack(path);
 }
 
 void BackgroundMusic::playlistButtonClick()
@@ -180,7 +202,7 @@ void BackgroundMusic::playlistButtonClick()
     compressed.StopTrack();
     setTracks(ReadPlaylist(path, true));
     if (TrackTitles->count() > 1)
-        TrackTitlesChange();
+        playFromSelected(false);
 }
 
 void BackgroundMusic::MusicWatchTickTimer()
@@ -196,20 +218,14 @@ void BackgroundMusic::AdvanceTrack()
     const int last = TrackTitles->count() - 1;
     if (last < 1)
         return;
-    {
-        const QSignalBlocker block(TrackTitles);
-        TrackTitles->setCurrentIndex(NextTrack(TrackTitles->currentIndex(), last));
-    }
+    selectQuietly(NextTrack(TrackTitles->currentIndex(), last));
     TrackTitlesChange();
 }
 
 void BackgroundMusic::StartCreditsMusic()
 {
     MusicWatchTick->stop();
-    {
-        const QSignalBlocker block(TrackTitles);
-        TrackTitles->setCurrentIndex(0);
-    }
+    selectQuietly(0);
     MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
     MediaPlayer1.Open();
     MediaPlayer1.Play();

@@ -36,23 +36,10 @@ int NextTrack(int selected, int lastItem);
 // says that its track has played to its end.
 bool MusicWatchMovesOn(TMusicState& compressed, const std::function<bool()>& mediaTrackEnded);
 
-// One track change at a time. Stopping a compressed track runs the message loop, where the player's choice or the
-// music watch can ask for another change: that one is made after the running one, with the item the list shows then.
-class TrackChanges {
-public:
-    // Runs `change`, and again as long as another change was asked for meanwhile; inside a change it only asks.
-    void Make(const std::function<void()>& change);
-    // Whether another change has been asked for since the running one began: the running one can leave off early.
-    bool Superseded() const { return m_again; }
-
-private:
-    bool m_running = false;
-    bool m_again = false;
-};
-
 // The main window's music: its choice list TrackTitles (item 0 "Без музыки", then one item per track, the track's
 // path carried as the item's data), the button "Плейлист", the watch MusicWatchTick and the system media player.
-// MP3 and Ogg tracks are handed to the hidden compressed-audio player window.
+// MP3 and Ogg tracks are handed to the hidden compressed-audio player window. A track that cannot be opened counts as
+// ended: the next one plays, and a playlist of which nothing plays falls silent with one notice.
 class BackgroundMusic : public QObject {
     Q_OBJECT
 public:
@@ -85,7 +72,14 @@ public:
 
 private:
     void setTracks(const Playlist& playlist);
-    void changeTrack();
+    // Plays the selected track, or the first after it that opens; `mediaFirst` gives the first one tried to the media
+    // player whatever its type.
+    void playFromSelected(bool mediaFirst);
+    // Plays the item with the player for its type; false when its file cannot be opened though there is sound.
+    bool playItem(int item, bool onMedia);
+    void selectQuietly(int item);
+    // Tells the player once, at start-up, why the game is silent.
+    void explainSilence();
 
     GameWindows& m_windows;
     GameClock& m_clock;
@@ -93,5 +87,7 @@ private:
     QPushButton* playlistButton;
     QTimer* MusicWatchTick;
     TMediaPlayer MediaPlayer1;
-    TrackChanges m_trackChanges;
+    // Tracks of this playlist the player has been told cannot be opened.
+    QList<int> m_toldUnplayable;
+    bool m_silenceExplained = false;
 };
