@@ -161,7 +161,7 @@ bool BackgroundMusic::playItem(int item, bool onMedia)
         MediaPlayer1.Open();
         MediaPlayer1.Play();
         // Without sound nothing opens, and no track is to blame.
-        return MediaPlayer1.IsOpen() || !SoundDevice::Shared().isOpen();
+        return MediaPlayer1.IsOpen() || !SoundDevice::Shared().open();
     }
     // Rewound, the media player no longer looks as if its last track had just ended.
     MediaPlayer1.Stop();
