@@ -50,6 +50,23 @@ bool MakeShortOgg(VorbisDll& vorbis, const QString& path)
     return vorbis.EncClose(encoder) == 0 && written;
 }
 
+// Feeds the MP3 to the decoder in pieces, then nothing until it gives no more; the bytes of sound it gave.
+qsizetype Decode(MpgLib& mpg, void* stream, const QByteArray& input, int piece)
+{
+    std::vector<std::uint8_t> chunk(4608);
+    qsizetype fed = 0, decoded = 0;
+    for (int written = 0, guard = 0; guard < 100000; ++guard) {
+        const int length = int(std::min<qsizetype>(piece, input.size() - fed));
+        const int result = mpg.DecodeChunk(stream, reinterpret_cast<const std::uint8_t*>(input.constData()) + fed,
+            length, chunk.data(), int(chunk.size()), &written);
+        fed += length;
+        decoded += written;
+        if (result != MPGLIB_OK && fed >= input.size())
+            break;
+    }
+    return decoded;
+}
+
 class OggPlayerTest : public testing::Test {
 protected:
     void SetUp() override
@@ -97,19 +114,7 @@ TEST(CodecLibraries, DecodeWhatTheyAreFedAndGoWithoutTheLibraries)
     ASSERT_TRUE(mpg.Load());
     void* stream = nullptr;
     ASSERT_EQ(mpg.OpenStream(&stream), 0);
-    const QByteArray input = ShortMP3();
-    std::vector<std::uint8_t> chunk(4608);
-    qsizetype fed = 0, decoded = 0;
-    int written = 0;
-    for (int guard = 0; guard < 1000; ++guard) {
-        const int length = int(std::min<qsizetype>(421, input.size() - fed));
-        const int result = mpg.DecodeChunk(stream, reinterpret_cast<const std::uint8_t*>(input.constData()) + fed,
-            length, chunk.data(), int(chunk.size()), &written);
-        fed += length;
-        decoded += written;
-        if (result != MPGLIB_OK && fed >= input.size())
-            break;
-    }
+    const qsizetype decoded = Decode(mpg, stream, ShortMP3(), 421);
     EXPECT_GT(mpg.GetBitRate(stream), 0);
     mpg.CloseStream(stream);
     // 40 frames of 1152 stereo samples, less what the decoder holds back at the start.
@@ -472,21 +477,9 @@ TEST(MP3Duration, IsTheDecodedLengthAtEveryBitRateMode)
         TMP3Info info;
         info.Read(AsBytes(file));
         ASSERT_TRUE(info.FrameFound);
-        // Decoded as the player feeds the decoder: the file in pieces, then nothing until it gives no more.
         void* stream = nullptr;
         ASSERT_EQ(mpg.OpenStream(&stream), 0);
-        std::vector<std::uint8_t> chunk(4608);
-        qsizetype fed = 0;
-        std::int64_t decoded = 0;
-        for (int written = 0, guard = 0; guard < 100000; ++guard) {
-            const int length = int(std::min<qsizetype>(1000, file.size() - fed));
-            const int result = mpg.DecodeChunk(stream, reinterpret_cast<const std::uint8_t*>(file.constData()) + fed,
-                length, chunk.data(), int(chunk.size()), &written);
-            fed += length;
-            decoded += written;
-            if (result != MPGLIB_OK && fed >= file.size())
-                break;
-        }
+        const qsizetype decoded = Decode(mpg, stream, file, 1000);
         mpg.CloseStream(stream);
         const double decodedMs = double(decoded) / 4 / 44.1;
         EXPECT_NEAR(double(info.Duration), decodedMs, decodedMs / 100);

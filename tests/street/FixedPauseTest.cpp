@@ -36,17 +36,7 @@ TEST_F(FixedPause, AClickDuringAPauseInWhichTheMusicStopsATrackComesAfterThePaus
     music.FormShow();
     ASSERT_EQ(music.player()->State(), TOggPlayer::Ready) << "no codecs or no sound device";
     // Good answers, each followed by the girl's pause.
-    QStringList talk;
-    for (int node = 0; node < 3; ++node)
-        talk << "Реплика"
-             << "2"
-             << "Плохо"
-             << "Фу"
-             << "0"
-             << "Хорошо"
-             << "Ура"
-             << "1";
-    WriteScript("Data\\Girls\\0.gdlg", talk + QStringList { "Пока", "1", "Пока", "Ну пока", "0" });
+    WriteScript("Data\\Girls\\0.gdlg", ScriptOf(3));
     WriteScript("Data\\SMS\\answer_sms.asms", { "Ответы" });
     given({ { Field::PhoneCredit, "100" } });
 

@@ -16,28 +16,6 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-namespace {
-// A script of nodes that each offer a bad answer (1, score 0) and a good one (2, score 1), then a last node.
-QStringList ScriptOf(int nodes)
-{
-    QStringList lines;
-    for (int n = 0; n < nodes; ++n)
-        lines << QStringLiteral("Реплика %1").arg(n) << "2"
-              << "Плохо"
-              << "Фу"
-              << "0"
-              << "Хорошо"
-              << "Ура"
-              << "1";
-    lines << "Последняя"
-          << "1"
-          << "Пока"
-          << "Ты милый"
-          << "0";
-    return lines;
-}
-}
-
 TEST(GirlTalkRules, LikingCountsOneFreeGoodAnswerAndSheGivesUpBelow85)
 {
     struct Case {

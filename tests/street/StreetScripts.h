@@ -47,6 +47,26 @@ inline QStringList OneStepTo(const char* outcome)
     return ScriptLines({ { "Слышь, стоять!", 2, 2, 2 }, { "Ну все, понял.", 1, 1, 1, outcome } });
 }
 
+// A girl's talk of nodes that each offer a bad answer (1, score 0) and a good one (2, score 1), then a last node.
+inline QStringList ScriptOf(int nodes)
+{
+    QStringList lines;
+    for (int n = 0; n < nodes; ++n)
+        lines << QStringLiteral("Реплика %1").arg(n) << "2"
+              << "Плохо"
+              << "Фу"
+              << "0"
+              << "Хорошо"
+              << "Ура"
+              << "1";
+    lines << "Последняя"
+          << "1"
+          << "Пока"
+          << "Ты милый"
+          << "0";
+    return lines;
+}
+
 // Lets a window's timer go off once, as if its time had come.
 inline void Fire(const QObject& window, const char* timer)
 {
