@@ -41,7 +41,8 @@ QPushButton* ButtonCaptioned(const QWidget& window, const char* caption)
 
 class Leaving : public GameFixture {
 protected:
-    Leaving() { useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl" }); }
+    // The playlist's first track is there, as in the game: the music plays without a word.
+    Leaving() { useWorkingDirectory({ "Data/Soundtracks/PlayList.grpl", "Data/Soundtracks/Utro_v_novom_gorode.ogg" }); }
 
     // The start-up with "Новая игра" and the introduction read; there is no autosave to continue yet.
     void startNewGame()
