@@ -2,7 +2,6 @@
 
 #include "core/Button.h"
 #include "core/Guarded.h"
-#include "core/PaintOrder.h"
 
 #include "core/DailyEvents.h"
 #include "records/Autosave.h"
@@ -340,8 +339,6 @@ void TForm1::FormShow()
     ModalResult choice = ModalResult::None;
     bool continued = false;
     nameWindow.SetContinueOffered(AutosaveExists());
-    // The player waits for the name window, not for the picture behind it: that one is painted right after.
-    PaintedBehind nameWindowFirst(*this, nameWindow);
     while (!continued && !m_leaving) {
         choice = ui().showModal(nameWindow);
         if (choice != TForm3::ContinueResult)
@@ -361,8 +358,6 @@ void TForm1::FormShow()
     if (!continued)
         m_state.setText(Field::PlayerName, nameWindow.playerName());
     m_startupDone = true;
-    // The pictures drawn ahead for the start-up have been shown by now; one that no window took is let go.
-    FinishPrerendering();
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
         LoadDefaultPlaylist();

@@ -1,6 +1,5 @@
 // The autosave's file: a failure keeps the last one and is told at the next start; a writer killed at any moment
 // leaves the last autosave or the new one, whole.
-#include "core/Picture.h"
 #include "records/Autosave.h"
 #include "GameFixture.h"
 #include "TestHelpers.h"
@@ -18,12 +17,7 @@
 namespace {
 class Autosave : public GameFixture {
 protected:
-    Autosave()
-    {
-        useWorkingDirectory();
-        // The writers below run in forked children: no other thread may hold a lock when they are made.
-        FinishPrerendering();
-    }
+    Autosave() { useWorkingDirectory(); }
 };
 }
 
