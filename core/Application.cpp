@@ -1,6 +1,8 @@
 #include "core/Application.h"
 
+#include "core/EnterKey.h"
 #include "core/Errors.h"
+#include "core/FocusMark.h"
 #include "core/Ui.h"
 
 #include <QLibraryInfo>
@@ -10,8 +12,8 @@
 #include <QTranslator>
 
 #include <cerrno>
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
@@ -50,6 +52,9 @@ TApplication::TApplication(int& argc, char** argv)
 {
     setApplicationName(QString::fromUtf8(ApplicationTitle));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Played with the keyboard alone, every window shows where the focus is and Enter presses what it marks.
+    PressFocusedButtonsOnEnter(*this);
+    ShowFocusMarks(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
