@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLayout>
@@ -219,9 +218,8 @@ void CheckKeyboard(Findings& findings, QWidget* window)
         control->setFocus(Qt::TabFocusReason);
         if (QApplication::focusWidget() != control)
             continue; // a control that hands the focus on (a scroll view's viewport) is marked where it went
-        auto* ring
-            = control->parentWidget()->findChild<QFocusFrame*>(QStringLiteral("focusMark"), Qt::FindDirectChildrenOnly);
-        if (!ring || !ring->isVisible() || !ring->geometry().contains(control->geometry()))
+        auto* ring = window->findChild<QWidget*>(QStringLiteral("focusMark"), Qt::FindDirectChildrenOnly);
+        if (!ring || !ring->isVisible() || !ring->geometry().contains(InWindow(control, window)))
             findings.add(control, QStringLiteral("wears no focus mark"));
         auto* button = qobject_cast<QAbstractButton*>(control);
         if (!button || button->isCheckable()

@@ -66,6 +66,7 @@
 #include "core/TextFile.h"
 #include "records/Unit35.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -370,6 +371,12 @@ int main(int argc, char** argv)
             forms.form1().show();
             Wait(200);
             Shot(forms.form1(), QStringLiteral("a new game"));
+            // Walked with Tab, the main window marks the command that Enter presses.
+            if (auto* lookAround = forms.form1().findChild<QWidget*>(QStringLiteral("lookAroundButton"))) {
+                QApplication::setActiveWindow(&forms.form1());
+                lookAround->setFocus(Qt::TabFocusReason);
+                Shot(forms.form1(), QStringLiteral("the keyboard on «Осмотр местности»"));
+            }
             g_ui.context = QStringLiteral("as it opens");
         });
         // From here on the game's clock stands still: no lesson or night falls between the pictures.
