@@ -355,8 +355,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <working directory> <output folder>\n", argv[0]);
         return 2;
     }
-    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    // The output folder as given from where the driver was started, before the game's working directory is entered.
     g_out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(g_out);
     QFile::remove(g_out + QStringLiteral("/shots.tsv"));
     InstallUi(&g_ui);
