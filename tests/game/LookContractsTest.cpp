@@ -262,7 +262,7 @@ void CheckWindow(QWidget* window, const QString& state)
     // The window ends where its content ends: no empty band under its lowest control or picture.
     int lowest = 0;
     for (QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (ShownIn(widget, window))
+        if (ShownIn(widget, window) && widget->objectName() != QLatin1String("focusMark"))
             lowest = std::max(lowest, std::min(window->height(), widget->geometry().bottom() + 1));
     }
     if (window->height() - lowest > EmptyBandLimit)
