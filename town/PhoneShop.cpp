@@ -21,20 +21,18 @@ PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pict
     const QString folder = QStringLiteral("Data\\Mobiles\\%1\\%2\\").arg(brand, model);
     const QStringList priceLines = ReadLines1251(DataPath(folder + QStringLiteral("Price.txt")));
     const QString price = priceLines.isEmpty() ? QString() : priceLines.first();
-    const int dealPrice = DealPrice(StrToInt(price));
+    const int roubles = StrToInt(price);
     const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")), pictureSize);
     const QStringList description = ReadLines1251(DataPath(folder + QStringLiteral("Description.txt")));
-    return { model, price, QString::number(dealPrice), picture, description.join(QLatin1Char('\n')) };
+    return { model, price, roubles, DealPrice(roubles), picture, description.join(QLatin1Char('\n')) };
 }
 
-QStringList BuyPhone(
-    TGameState& state, const QString& model, const QString& price, const QString& dealPrice, PhoneDeal deal)
+QStringList BuyPhone(TGameState& state, const std::optional<PhoneModel>& chosen, PhoneDeal deal)
 {
-    if (model == NoModelChosen)
+    if (!chosen)
         return { QStringLiteral("Что купить? Вы же даже не выбрали модель телефона!") };
-    const int fullPrice = StrToInt(price);
-    const int thirdPrice = StrToInt(dealPrice);
-    const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : fullPrice;
+    const int thirdPrice = chosen->dealPrice;
+    const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : chosen->price;
     if (state.number(Field::Money) < cost)
         return { QStringLiteral("У вас не хватает денег на покупку этого мобильника.") };
     state.number(Field::Authority); // a damaged authority stops the purchase before anything changes
@@ -42,7 +40,7 @@ QStringList BuyPhone(
     const int gain = thirdPrice / 10;
 
     state.add(Field::Money, -qint64(cost));
-    state.setText(Field::MobilePhone, model);
+    state.setText(Field::MobilePhone, chosen->model);
     state.add(Field::Authority, gain);
     state.setNumber(Field::PhoneCredit, StartingPhoneCredit);
     return {

@@ -184,25 +184,21 @@ void TForm24::ChooseModel(const QString& brand, const QString& model)
     const qreal ratio = Image1->devicePixelRatioF();
     const PhoneModel chosen = ReadPhoneModel(brand, model, QSize(PictureSide, PictureSide) * ratio);
     modelLabel->setText(chosen.model);
-    priceLabel->setText(chosen.price);
-    dealPriceLabel->setText(chosen.dealPrice);
+    priceLabel->setText(chosen.priceText);
+    dealPriceLabel->setText(QString::number(chosen.dealPrice));
     QPixmap picture = QPixmap::fromImage(
         chosen.picture.scaled(QSize(PictureSide, PictureSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture.setDevicePixelRatio(ratio);
     Image1->setPixmap(picture);
     Memo1->setPlainText(chosen.description);
+    m_chosen = chosen;
+    // The panel shows the picture; the purchase needs only the name and the prices.
+    m_chosen->picture = QImage();
 }
 
-void TForm24::Button1Click()
-{
-    TellPlayer(
-        BuyPhone(state(), modelLabel->text(), priceLabel->text(), dealPriceLabel->text(), PhoneDeal::MothersDeal));
-}
+void TForm24::Button1Click() { TellPlayer(BuyPhone(state(), m_chosen, PhoneDeal::MothersDeal)); }
 
-void TForm24::Button2Click()
-{
-    TellPlayer(BuyPhone(state(), modelLabel->text(), priceLabel->text(), dealPriceLabel->text(), PhoneDeal::FullPrice));
-}
+void TForm24::Button2Click() { TellPlayer(BuyPhone(state(), m_chosen, PhoneDeal::FullPrice)); }
 
 void TForm24::Button3Click() { TellPlayer(BuyTopUpCard(state())); }
 
