@@ -15,6 +15,7 @@ Forms::Forms()
     : m_ownLifeLog(std::make_unique<LifeLog>())
 {
     m_lifeLog = m_ownLifeLog.get();
+    ui().BeginRun();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
 }
@@ -99,6 +100,8 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+void Forms::GameReplaced(const QString& loadedFrom) { form1().keeper().GameReplaced(loadedFrom); }
 
 void Forms::StartThug() { form25().StartTalk(); }
 
