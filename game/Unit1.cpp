@@ -99,11 +99,11 @@ TForm1::TForm1(GameWindows& windows)
     TrackTitles->setEditable(false);
     TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
     playlistButton = new QPushButton(QStringLiteral("Плейлист"), this);
-    Connect(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
-    Connect(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
+    ConnectGuarded(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
+    ConnectGuarded(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
     MusicWatchTick = new QTimer(this);
     MusicWatchTick->setInterval(1000);
-    Connect(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
+    ConnectGuarded(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
     auto* music = new QHBoxLayout;
     music->addWidget(TrackTitles, 1);
     music->addWidget(playlistButton);
@@ -127,7 +127,7 @@ TForm1::TForm1(GameWindows& windows)
     connect(&m_state, &TGameState::girlFlagsChanged, this, &TForm1::showGirlFlags);
     connect(girlFlagsBox, &QPlainTextEdit::textChanged, this, &TForm1::girlFlagsBoxEdited);
     girlFlagsBox->installEventFilter(this);
-    Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
+    ConnectGuarded(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
 QWidget* TForm1::makeTimeGroup()
@@ -154,7 +154,7 @@ QWidget* TForm1::makeTimeGroup()
     for (auto [button, period] : speeds) {
         button->setFixedSize(24, 20);
         button->setAccessibleName(QStringLiteral("Скорость %1").arg(button->text()));
-        Connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
         time->addWidget(button);
     }
     time->addStretch();
@@ -184,7 +184,7 @@ QWidget* TForm1::makePersonalGroup()
 {
     personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
     MakePanel(personalGroup);
-    Connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
+    ConnectGuarded(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
     auto* grid = new QGridLayout(personalGroup);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(4);

@@ -57,7 +57,7 @@ TForm45::TForm45(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setMinimumSize(100, 28);
-    Connect(Button1, &QPushButton::clicked, this, &TForm45::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm45::Button1Click);
 
     NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" }, { Label4, "Label4" },
         { GroupBox1, "GroupBox1" }, { Memo1, "Memo1" }, { Button1, "Button1" } });

@@ -56,7 +56,7 @@ TForm19::TForm19(GameWindows& windows)
     for (int girl = 0; girl < GirlCount; ++girl) {
         auto* button = new QPushButton(QString::fromUtf8(GirlButtonCaptions[girl]), names);
         button->setFixedSize(104, 28);
-        Connect(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
         nameButtons[girl] = button;
         nameLayout->addWidget(button, girl % 5, girl / 5);
     }
@@ -79,8 +79,8 @@ TForm19::TForm19(GameWindows& windows)
     for (QPushButton* button : { Button11, Button12 })
         button->setMinimumHeight(30);
     SetBold(Button11);
-    Connect(Button11, &QPushButton::clicked, this, &TForm19::Button11Click);
-    Connect(Button12, &QPushButton::clicked, this, &TForm19::Button12Click);
+    ConnectGuarded(Button11, &QPushButton::clicked, this, &TForm19::Button11Click);
+    ConnectGuarded(Button12, &QPushButton::clicked, this, &TForm19::Button12Click);
 
     auto* left = new QVBoxLayout;
     left->addWidget(names);

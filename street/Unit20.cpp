@@ -42,7 +42,7 @@ TForm20::TForm20(GameWindows& windows)
         auto* button = new WrapButton(QString(), this);
         button->setFixedWidth(193);
         button->setMinimumHeight(44);
-        Connect(button, &QPushButton::clicked, this, [this, k] { AnswerClick(k); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, k] { AnswerClick(k); });
         answerButtons[k - 1] = button;
         middle->addWidget(button);
     }
@@ -53,7 +53,7 @@ TForm20::TForm20(GameWindows& windows)
     Button6->setFixedWidth(193);
     Button6->setMinimumHeight(56);
     SetBold(Button6);
-    Connect(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
     middle->addWidget(Button6);
     middle->addStretch();
 
@@ -71,7 +71,7 @@ TForm20::TForm20(GameWindows& windows)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
-    Connect(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
 
     NameControls({ { Image1, "Image1" }, { Image2, "Image2" }, { Memo1, "Memo1" }, { answerButtons[0], "Button1" },
         { answerButtons[1], "Button2" }, { answerButtons[2], "Button3" }, { answerButtons[3], "Button4" },

@@ -17,9 +17,9 @@ TForm25::TForm25(GameWindows& windows)
     Button4 = AddFixedButton("Отдать деньги");
     Button5 = AddFixedButton("Начать драку");
     Button6 = AddFixedButton("Попытаться убежать");
-    Connect(Button4, &QPushButton::clicked, this, &TForm25::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm25::Button5Click);
-    Connect(Button6, &QPushButton::clicked, this, &TForm25::Button6Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm25::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm25::Button5Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm25::Button6Click);
     NameControls({ { Button4, "Button4" }, { Button5, "Button5" }, { Button6, "Button6" } });
 }
 

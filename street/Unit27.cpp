@@ -90,11 +90,11 @@ TForm27::TForm27(GameWindows& windows)
     DecayTimer = new QTimer(this);
     DecayTimer->setInterval(1500);
 
-    Connect(Button1, &QPushButton::clicked, this, &TForm27::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm27::Button2Click);
-    Connect(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
-    Connect(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
-    Connect(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm27::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm27::Button2Click);
+    ConnectGuarded(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
+    ConnectGuarded(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
+    ConnectGuarded(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
 
     NameControls({ { opponentPicture, "opponentPicture" }, { Label1, "Label1" }, { opponentBar, "opponentBar" },
         { Label2, "Label2" }, { playerBar, "playerBar" }, { Label3, "Label3" }, { powerBar, "powerBar" },

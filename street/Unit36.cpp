@@ -78,7 +78,7 @@ TForm36::TForm36(GameWindows& windows)
         Zombies[i] = new ClickPicture(this);
         Zombies[i]->setGeometry(QRect(ZombiePlaces[i], ZombieAtRest));
         Zombies[i]->setAccessibleName(QStringLiteral("Зомби"));
-        Connect(Zombies[i], &ClickPicture::pressed, this, [this, i] { ZombieClick(i); });
+        ConnectGuarded(Zombies[i], &ClickPicture::pressed, this, [this, i] { ZombieClick(i); });
     }
     gunImage = new PictureBox(this);
     gunImage->setGeometry(380, 300, 200, 180);
@@ -121,16 +121,16 @@ TForm36::TForm36(GameWindows& windows)
     Timer2->setInterval(ClockPeriod);
     Timer3 = new QTimer(this);
     Timer3->setInterval(FirstAdvancePeriod);
-    Connect(Timer1, &QTimer::timeout, this, &TForm36::Timer1Timer);
-    Connect(Timer2, &QTimer::timeout, this, &TForm36::Timer2Timer);
-    Connect(Timer3, &QTimer::timeout, this, &TForm36::Timer3Timer);
-    Connect(Image1, &ClickPicture::pressed, this, &TForm36::Image1Click);
-    Connect(Button1, &QPushButton::clicked, this, &TForm36::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button3, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button4, &QPushButton::clicked, this, &TForm36::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm36::Timer1Timer);
+    ConnectGuarded(Timer2, &QTimer::timeout, this, &TForm36::Timer2Timer);
+    ConnectGuarded(Timer3, &QTimer::timeout, this, &TForm36::Timer3Timer);
+    ConnectGuarded(Image1, &ClickPicture::pressed, this, &TForm36::Image1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm36::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button3, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm36::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
 
     MediaPlayer1.SetFileName(QStringLiteral("Data\\HL2\\Pistol_fire.wav"));
     MediaPlayer2.SetFileName(QStringLiteral("Data\\HL2\\Zombie_die.wav"));

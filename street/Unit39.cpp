@@ -46,14 +46,14 @@ TForm39::TForm39(GameWindows& windows)
         button->setAccessibleName(QString::fromUtf8(Districts[i].hint));
         button->installEventFilter(this);
         const int k = i + 1;
-        Connect(button, &QToolButton::clicked, this, [this, k] { DistrictClick(k); });
+        ConnectGuarded(button, &QToolButton::clicked, this, [this, k] { DistrictClick(k); });
         grid->addWidget(button, i / 2, i % 2);
         districtButtons[i] = button;
     }
     Button1 = new QPushButton(QStringLiteral("Отмена"), this);
     Button1->setMinimumSize(120, 30);
     Button1->setAutoDefault(false);
-    Connect(Button1, &QPushButton::clicked, this, &TForm39::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm39::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);

@@ -14,8 +14,8 @@ TForm41::TForm41(GameWindows& windows)
 {
     Button4 = AddFixedButton("Начать драку");
     Button5 = AddFixedButton("Отпустить его");
-    Connect(Button4, &QPushButton::clicked, this, &TForm41::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm41::Button5Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm41::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm41::Button5Click);
     NameControls({ { Button4, "Button4" }, { Button5, "Button5" } });
 }
 

@@ -63,7 +63,7 @@ TForm24::TForm24(GameWindows& windows)
         QPushButton* made = new WrapButton(caption, this);
         made->setFixedWidth(LeftColumnWidth);
         made->setMinimumHeight(44);
-        Connect(made, &QPushButton::clicked, this, handler);
+        ConnectGuarded(made, &QPushButton::clicked, this, handler);
         return made;
     };
     Button1 = button(QStringLiteral("Купить (по договору с матерью) за в 1/3 цены"), &TForm24::Button1Click);
@@ -96,7 +96,8 @@ TForm24::TForm24(GameWindows& windows)
         for (size_t i = 0; i < brand.models.size(); ++i) {
             const QString model = QString::fromUtf8(brand.models[i]);
             auto* made = new QPushButton(model, page);
-            Connect(made, &QPushButton::clicked, this, [this, brandName, model] { ChooseModel(brandName, model); });
+            ConnectGuarded(
+                made, &QPushButton::clicked, this, [this, brandName, model] { ChooseModel(brandName, model); });
             grid->addWidget(made, int(i) / 2, int(i) % 2);
         }
         grid->setRowStretch(3, 1);
