@@ -29,7 +29,7 @@ protected:
     // Which label shows which copy; the window's constructor says so once, and that is also what the opener takes back.
     void ShowCopiesIn(std::initializer_list<std::pair<Field, QLabel*>> labels);
     // The copies the window's rules change; ShowCopies afterwards.
-    GameValues& copies() { return m_copies; }
+    GameValues& WorkingCopies() { return m_copies; }
     // Every label shows its copy as it stands.
     void ShowCopies();
     // One purchase on the copies: money down by the price, `target` up by the gain (at most to 100). Without the money

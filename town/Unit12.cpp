@@ -78,7 +78,7 @@ void TForm12::Button2Click() { Move(Edit2, Field::PiggyBank, Field::Money); }
 
 void TForm12::Move(QLineEdit* field, NumberField from, NumberField to)
 {
-    const PiggyMove move = MoveMoney(copies(), field->text(), from, to);
+    const PiggyMove move = MoveMoney(WorkingCopies(), field->text(), from, to);
     if (!move.moved) {
         ui().message(move.message);
         return;

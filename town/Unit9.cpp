@@ -54,9 +54,9 @@ TForm9::TForm9(GameWindows& windows)
     layout->addWidget(Button3, 0, Qt::AlignHCenter);
 }
 
-void TForm9::Button1Click() { Tell(SignUpForTraining(copies())); }
+void TForm9::Button1Click() { Tell(SignUpForTraining(WorkingCopies())); }
 
-void TForm9::Button2Click() { Tell(QuitTraining(copies())); }
+void TForm9::Button2Click() { Tell(QuitTraining(WorkingCopies())); }
 
 void TForm9::Tell(const QString& refusal)
 {
