@@ -612,6 +612,10 @@ int main(int argc, char** argv)
             state.restore(Field::Satiety, QStringLiteral("0"));
             forms.form32().ShowCause(DeathCause(state));
             ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger"));
+            // A game that has an autosave is offered the way back to it.
+            forms.form32().SetReturnOffered(true);
+            ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger, the way back offered"));
+            forms.form32().SetReturnOffered(false);
             state.restore(Field::Satiety, QStringLiteral("80"));
         });
         Scene("cheats", [&] {
