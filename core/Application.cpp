@@ -1,6 +1,8 @@
 #include "core/Application.h"
 
+#include "core/EnterKey.h"
 #include "core/Errors.h"
+#include "core/FocusMark.h"
 #include "core/Ui.h"
 
 #include <QLibraryInfo>
@@ -57,6 +59,9 @@ TApplication::TApplication(int& argc, char** argv)
 {
     setApplicationName(QString::fromUtf8(ApplicationTitle));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Played with the keyboard alone, every window shows where the focus is and Enter presses what it marks.
+    PressFocusedButtonsOnEnter(*this);
+    ShowFocusMarks(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -20,10 +20,7 @@
 namespace {
 class Autosave : public GameFixture {
 protected:
-    Autosave()
-    {
-        useWorkingDirectory();
-    }
+    Autosave() { useWorkingDirectory(); }
     AutosaveWriting keep(int series = 1, AutosaveMoment moment = AutosaveMoment::WayOut)
     {
         return WriteAutosave(state, LifeLog(), series, moment);
