@@ -2,8 +2,6 @@
 
 #include "core/GameState.h"
 
-const char* const MotherScriptPath = "Data\\Dialogs\\Mother.dlg";
-
 namespace {
 // The captions that mean something to the mother, each in its own answer slot.
 const QString AskForLunchMoney = QStringLiteral("Я хожу в школу постоянно голодный");

@@ -7,9 +7,8 @@
 
 class TGameState;
 
-// "Data\Dialogs\Mother.dlg": line 0 the window caption, line 1 the first node's label, then blocks
+// The script (TownContent::MotherTalk): line 0 the window caption, line 1 the first node's label, then blocks
 // "+L", speech lines, "-L", three answer captions, three answer labels.
-extern const char* const MotherScriptPath;
 
 constexpr int MotherAnswerCount = 3;
 
