@@ -4,27 +4,27 @@ const char* ContentFormatText(ContentFormat format)
 {
     switch (format) {
     case ContentFormat::Text:
-        return "текст Windows-1251";
+        return "Windows-1251 text (ReadLines1251)";
     case ContentFormat::HelpPage:
-        return "страница HTML в Windows-1251";
+        return "Windows-1251 HTML (the help browser)";
     case ContentFormat::Picture:
-        return "картинка JPEG или BMP";
+        return "JPEG or BMP picture (LoadPicture)";
     case ContentFormat::Sound:
-        return "звук WAV или MIDI (системный проигрыватель)";
+        return "WAV or MIDI (the system media player)";
     case ContentFormat::Playlist:
-        return "список мелодий и мелодии из него (MP3, Ogg, MIDI, WAV)";
+        return "playlist (ReadPlaylist) and its MP3, Ogg, MIDI or WAV tracks";
     case ContentFormat::Questions:
-        return "вопросы учителя";
+        return "questions (LoadQuestionFile)";
     case ContentFormat::TalkScript:
-        return "разговор на улице";
+        return "street talk (DialogScript)";
     case ContentFormat::MotherScript:
-        return "разговор с мамой";
+        return "the mother's talk (MotherScript)";
     case ContentFormat::GirlScript:
-        return "разговор с девушкой";
+        return "a girl's talk (GirlScript)";
     case ContentFormat::SmsReplies:
-        return "ответы на SMS";
+        return "SMS replies (SmsReplyFile)";
     case ContentFormat::PhonePrice:
-        return "цена телефона";
+        return "phone price (ReadPhoneModel)";
     }
     return "";
 }

@@ -17,11 +17,11 @@ enum class ContentFormat {
     Sound, // a WAV clip or MIDI music, played by the system media player (TMediaPlayer)
     Playlist, // a playlist (ReadPlaylist) and every track it names, played by the player of its type
     Questions, // a subject's questions (LoadQuestionFile)
-    TalkScript, // a street talk (TDialogScript)
+    TalkScript, // a street talk (DialogScript)
     MotherScript, // the mother's talk (MotherScript)
     GirlScript, // a girl's talk (GirlScript)
     SmsReplies, // the classmates' SMS replies (SmsReplyFile)
-    PhonePrice, // a phone's price (LoadPhoneModel)
+    PhonePrice, // a phone's price (ReadPhoneModel)
 };
 
 // The format and its reader in a few words, for the list of files in the README.
