@@ -310,7 +310,7 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
     for (const Reference& reference : references) {
         auto known = found.find(reference.label);
         if (known == found.end())
-            known = found.insert(reference.label, script.node(reference.label).hasAnswers);
+            known = found.insert(reference.label, script.hasAnswers(reference.label));
         if (!*known)
             report.error(path, reference.line, QStringLiteral("у метки %1 нет блока").arg(Quoted(reference.label)));
     }
@@ -355,7 +355,8 @@ void CheckGirlScript(Report& report, const QString& path, const QStringList& lin
 
 void CheckSmsReplies(Report& report, const QString& path, const QStringList& lines)
 {
-    for (const SmsReplyBlock& block : SmsReplyFile::Parse(lines).blocks) {
+    const SmsReplyFile file = SmsReplyFile::Parse(lines);
+    for (const SmsReplyBlock& block : file.blocks) {
         if (block.keys.size() > SmsMaxWords)
             report.error(path, block.line,
                 QStringLiteral("ключей %1, а игра смотрит только первые %2").arg(block.keys.size()).arg(SmsMaxWords));
@@ -373,18 +374,19 @@ void CheckSmsReplies(Report& report, const QString& path, const QStringList& lin
             continue;
         }
         // A key line among the replies is the next block, which the phone would also send as a reply.
-        const auto nextBlock = std::find_if(block.replies.begin(), block.replies.end(),
-            [](const QString& reply) { return reply.startsWith(QLatin1Char('\'')); });
-        const qsizetype own = nextBlock - block.replies.begin();
+        const int first = block.line + 1; // the first reply's index
+        int own = 0;
+        while (own < block.replyCount && !lines[first + own].startsWith(QLatin1Char('\'')))
+            ++own;
         if (own == 0)
             report.error(path, block.line, QStringLiteral("пустой блок: до строки «-» нет ни одного ответа"));
-        else if (nextBlock != block.replies.end() || block.endLine == 0)
+        else if (own < block.replyCount || block.endLine == 0)
             report.error(path, block.line, QStringLiteral("блок не закрыт строкой «-»"));
-        for (qsizetype r = 0; r < own; ++r) {
-            if (block.replies[r].size() > SmsLength)
-                report.warning(path, block.line + 2 + int(r),
+        for (int r = 0; r < own; ++r) {
+            if (lines[first + r].size() > SmsLength)
+                report.warning(path, first + r + 1,
                     QStringLiteral("ответ из %1 знаков, а в SMS помещается %2")
-                        .arg(block.replies[r].size())
+                        .arg(lines[first + r].size())
                         .arg(SmsLength));
         }
     }

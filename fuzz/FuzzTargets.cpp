@@ -54,7 +54,7 @@ int SavedGame(const uint8_t* data, size_t size)
     return 0;
 }
 
-int MotherScript(const uint8_t* data, size_t size)
+int MotherScriptTarget(const uint8_t* data, size_t size)
 {
     const QStringList lines = Lines(data, size);
     Report report;
@@ -264,7 +264,7 @@ const std::vector<FuzzTarget>& FuzzTargets()
     static const std::vector<FuzzTarget> targets {
         { "questions", Questions },
         { "savedgame", SavedGame },
-        { "mother", MotherScript },
+        { "mother", MotherScriptTarget },
         { "girlscript", GirlScriptTarget },
         { "sms", SmsTarget },
         { "dialog", DialogTarget },

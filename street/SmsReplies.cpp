@@ -73,7 +73,12 @@ bool IsSmsSeparator(QChar c) { return Separators.contains(c); }
 SmsReplyFile SmsReplyFile::Parse(const QStringList& fileLines)
 {
     SmsReplyFile file;
+    file.lines = fileLines;
     const int count = int(fileLines.size());
+    // The next "-" at or after each line, so that finding a block's end does not scan the rest of the file again.
+    std::vector<int> nextEnd(std::size_t(count) + 1, count);
+    for (int i = count - 1; i >= 0; --i)
+        nextEnd[std::size_t(i)] = fileLines[i] == BlockEnd ? i : nextEnd[std::size_t(i) + 1];
     for (int i = 0; i < count; ++i) {
         const QString& line = fileLines[i];
         if (!line.startsWith(QLatin1Char('\''))) // replies, "-" lines and free text
@@ -85,8 +90,8 @@ SmsReplyFile SmsReplyFile::Parse(const QStringList& fileLines)
         int at = i + 1;
         block.hasHeader = at < count && fileLines[at] != BlockEnd;
         if (block.hasHeader) {
-            for (++at; at < count && fileLines[at] != BlockEnd; ++at)
-                block.replies.append(fileLines[at]);
+            at = nextEnd[std::size_t(at)];
+            block.replyCount = at - (i + 2);
         }
         if (at < count)
             block.endLine = at + 1;
@@ -100,7 +105,7 @@ std::optional<QStringList> SmsReplyFile::find(const QStringList& words) const
     for (const SmsReplyBlock& block : blocks) {
         const QStringList keys = block.keys.mid(0, SmsMaxWords);
         if (std::all_of(keys.begin(), keys.end(), [&words](const QString& key) { return IsWordOf(key, words); }))
-            return block.replies;
+            return replies(block);
     }
     return std::nullopt;
 }

@@ -31,7 +31,7 @@ struct SmsReplyBlock {
     int line = 0; // the key line
     QStringList keys; // as written; only the first SmsMaxWords are looked at
     bool hasHeader = false; // a line other than "-" follows the key line
-    QStringList replies;
+    int replyCount = 0; // the lines after the header, from line + 2 on
     int endLine = 0; // the "-" that ends the replies; 0 when the file ends first
 };
 
@@ -41,7 +41,9 @@ public:
     static SmsReplyFile Parse(const QStringList& fileLines);
 
     std::vector<SmsReplyBlock> blocks; // in file order
+    QStringList lines; // the replies are read from here, so that blocks overlapping each other cost no copies
 
+    QStringList replies(const SmsReplyBlock& block) const { return lines.mid(block.line + 1, block.replyCount); }
     // The replies of the first block whose keys are all words of the message. No block matching gives nothing; a
     // matching block without replies gives an empty list.
     std::optional<QStringList> find(const QStringList& words) const;

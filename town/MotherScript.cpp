@@ -2,6 +2,8 @@
 
 #include "core/GameState.h"
 
+#include <algorithm>
+
 namespace {
 enum MotherSlot { AskForLunchMoney, GoOnADiet, AskForAPhone };
 const QString NoLunchMoney = QStringLiteral("0");
@@ -15,19 +17,29 @@ bool MotherAnswerLeadsOn(int slot, const QString& caption)
 MotherScript MotherScript::Parse(const QStringList& lines)
 {
     MotherScript script;
+    script.m_lines = lines;
     script.caption = lines.value(0);
     script.firstLabel = lines.value(1);
     const qsizetype count = lines.size();
+    // Where each end marker stands, so that finding a block's end does not scan the rest of the file again.
+    QHash<QString, std::vector<qsizetype>> endMarkers;
+    for (qsizetype i = 2; i < count; ++i) {
+        if (lines[i].startsWith(QLatin1Char('-')))
+            endMarkers[lines[i].mid(1)].push_back(i);
+    }
     for (qsizetype i = 2; i < count; ++i) {
         if (!lines[i].startsWith(QLatin1Char('+')))
             continue;
         MotherBlock block;
         block.label = lines[i].mid(1);
         block.line = int(i) + 1;
-        const QString end = QLatin1Char('-') + block.label;
-        qsizetype line = i + 1;
-        while (line < count && lines[line] != end)
-            block.speech << lines[line++];
+        qsizetype line = count;
+        const auto ends = endMarkers.constFind(block.label);
+        if (ends != endMarkers.constEnd()) {
+            const auto after = std::upper_bound(ends->begin(), ends->end(), i);
+            if (after != ends->end())
+                line = *after;
+        }
         if (line < count)
             block.endLine = int(line) + 1;
         // The end marker, then three captions and three labels; a block the file cuts short gives no answers.
@@ -49,13 +61,20 @@ MotherNode MotherScript::node(const QString& label) const
     MotherNode node;
     for (const int index : m_blocksOf.value(label)) {
         const MotherBlock& block = blocks[std::size_t(index)];
-        node.speech << block.speech;
+        const qsizetype end = block.endLine > 0 ? block.endLine - 1 : m_lines.size();
+        node.speech << m_lines.mid(block.line, end - block.line);
         if (block.hasAnswers) {
             node.hasAnswers = true;
             node.answers = block.answers;
         }
     }
     return node;
+}
+
+bool MotherScript::hasAnswers(const QString& label) const
+{
+    const std::vector<int> found = m_blocksOf.value(label);
+    return std::any_of(found.begin(), found.end(), [this](int index) { return blocks[std::size_t(index)].hasAnswers; });
 }
 
 MotherNode FindMotherNode(const QStringList& lines, const QString& label)

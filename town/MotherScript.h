@@ -41,8 +41,7 @@ bool MotherAnswerLeadsOn(int slot, const QString& caption);
 // the speech up to the end marker "-label", then three captions and three labels. Line numbers count from 1.
 struct MotherBlock {
     QString label;
-    int line = 0; // the start marker
-    QStringList speech;
+    int line = 0; // the start marker; the speech is the lines after it, up to the end marker
     int endLine = 0; // the end marker; 0 when the file ends first
     bool hasAnswers = false; // the end marker is followed by three captions and three labels
     MotherAnswers answers;
@@ -59,8 +58,11 @@ public:
 
     // What the node of a label brings to the screen (markers and labels compared as whole lines).
     MotherNode node(const QString& label) const;
+    // Whether that node brings answers, without gathering its speech.
+    bool hasAnswers(const QString& label) const;
 
 private:
+    QStringList m_lines; // the speech is read from here, so that blocks overlapping each other cost no copies
     QHash<QString, std::vector<int>> m_blocksOf; // a label's blocks, in file order
 };
 
