@@ -29,7 +29,6 @@ QLabel* ShadowedText(QWidget* parent, const char* text)
     AddShadow(label, Palette::Paper, 3);
     return label;
 }
-
 }
 
 TForm19::TForm19(GameWindows& windows)
