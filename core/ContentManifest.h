@@ -52,8 +52,6 @@ struct ContentEntry {
     QString path(const QString& first, const QString& second) const { return path().arg(first, second); }
     // Every file the entry names.
     QStringList paths() const;
-    // Whether a game path is one of them (letter case counts, as it does for the files).
-    bool names(const QString& gamePath) const { return paths().contains(gamePath); }
 };
 
 using ContentEntries = std::span<const ContentEntry* const>;
