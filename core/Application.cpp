@@ -10,8 +10,8 @@
 #include <QTranslator>
 
 #include <cerrno>
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
@@ -36,9 +36,23 @@ int signalPipe[2] = { -1, -1 };
 // start-up no time that can be measured (40 alternating runs each way). Set before the application starts any thread.
 [[maybe_unused]] const int oneAllocatorArena = mallopt(M_ARENA_MAX, 1);
 
+// How long the game may take to leave after the first request before the program is ended the system's way.
+constexpr unsigned QuitGraceSeconds = 5;
+
+// Ctrl+C pressed again while the game leaves: the player insists, and the program ends at once.
+volatile sig_atomic_t interruptsSeen = 0;
+
 extern "C" void OnQuitSignal(int signal)
 {
     const int savedErrno = errno;
+    if (signal == SIGINT && interruptsSeen != 0) {
+        struct sigaction byDefault = {};
+        byDefault.sa_handler = SIG_DFL;
+        ::sigaction(SIGINT, &byDefault, nullptr);
+        ::raise(SIGINT);
+    }
+    if (signal == SIGINT)
+        interruptsSeen = 1;
     const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
     errno = savedErrno;
@@ -109,7 +123,11 @@ void TApplication::watchQuitRequests()
 
     // Logging out: the session manager asks the program to keep its data before the session ends.
     connect(
-        this, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { emit quitRequested(); },
+        this, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager&) {
+            m_quitBySignal = true;
+            emit quitRequested();
+        },
         Qt::DirectConnection);
 }
 
@@ -117,13 +135,14 @@ void TApplication::takeQuitSignal()
 {
     char bytes[16];
     [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], bytes, sizeof bytes);
-    // Asked once, the game leaves by itself; a further signal ends the program at once.
-    m_signalNotifier->setEnabled(false);
-    for (int signal : QuitSignals) {
-        struct sigaction current = {};
-        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == OnQuitSignal)
-            std::signal(signal, SIG_DFL);
-    }
+    if (m_quitBySignal)
+        return;
+    // Asked once, the game leaves by itself, keeping the game first; further signals (a logout sends SIGTERM and then
+    // SIGHUP) wait for that. Only Ctrl+C twice, or a game that has not left within a few seconds, ends the program
+    // at once, the system's way.
+    m_quitBySignal = true;
+    std::signal(SIGALRM, SIG_DFL);
+    ::alarm(QuitGraceSeconds);
     emit quitRequested();
 }
 

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 RealUi& defaultHost()
 {
@@ -68,14 +70,29 @@ QWidget* BoxOwner(QWidget* mainWindow)
 }
 }
 
+void Ui::BeginLeaving()
+{
+    if (m_leaving)
+        return;
+    m_leaving = true;
+    closeNotices();
+}
+
 void RealUi::message(const QString& text)
 {
+    if (Leaving())
+        return;
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
     box.exec();
 }
 
 void RealUi::notice(const QString& text, std::function<void()> afterClosed)
 {
+    if (Leaving()) {
+        if (afterClosed)
+            afterClosed();
+        return;
+    }
     m_pendingNotices.append({ text, std::move(afterClosed) });
     if (!m_noticeOpen)
         showNextNotice();
@@ -89,26 +106,53 @@ void RealUi::showNextNotice()
     }
     m_noticeOpen = true;
     PendingNotice next = m_pendingNotices.takeFirst();
+    m_openNoticeChange = std::move(next.afterClosed);
     auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), next.text, QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, afterClosed = std::move(next.afterClosed)] {
-        if (afterClosed)
-            afterClosed();
+    m_openNoticeBox = box;
+    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, box] {
+        if (m_openNoticeBox == box)
+            m_openNoticeBox = nullptr;
+        if (auto change = std::exchange(m_openNoticeChange, {}))
+            change();
         QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); });
     });
     box->show();
 }
 
+void RealUi::closeNotices()
+{
+    // The box on screen is left as it is (it goes with the main window; the display may already be gone) and tells
+    // no one of its closing; its change is made here, once, then those of the waiting ones in turn.
+    if (QWidget* box = std::exchange(m_openNoticeBox, nullptr))
+        QObject::disconnect(box, nullptr, &m_noticeContext, nullptr);
+    if (auto change = std::exchange(m_openNoticeChange, {}))
+        change();
+    while (!m_pendingNotices.isEmpty()) {
+        PendingNotice next = m_pendingNotices.takeFirst();
+        if (next.afterClosed)
+            next.afterClosed();
+    }
+    m_noticeOpen = false;
+}
+
 bool RealUi::confirm(const QString& text)
 {
+    if (Leaving())
+        return false;
     QMessageBox box(
         QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, BoxOwner(m_mainWindow));
     return box.exec() == QMessageBox::Yes;
 }
 
-ModalResult Ui::showModal(QDialog& dialog) { return runModal(dialog); }
+ModalResult Ui::showModal(QDialog& dialog)
+{
+    if (m_leaving)
+        return ModalResult::None;
+    return runModal(dialog);
+}
 
 ModalResult RealUi::runModal(QDialog& dialog)
 {
@@ -128,6 +172,8 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
 
 QString RealUi::openFileName(const FileDialogOptions& options)
 {
+    if (Leaving())
+        return {};
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -138,6 +184,8 @@ QString RealUi::openFileName(const FileDialogOptions& options)
 
 QString RealUi::saveFileName(const FileDialogOptions& options)
 {
+    if (Leaving())
+        return {};
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -148,12 +196,16 @@ QString RealUi::saveFileName(const FileDialogOptions& options)
 
 void RealUi::errorBox(const QString& text)
 {
+    if (Leaving())
+        return;
     QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
     box.exec();
 }
 
 void RealUi::sleep(int milliseconds)
 {
+    if (Leaving())
+        return;
     // The wait blocks the window's input as a real pause would, but keeps painting; the game ending (a signal, a
     // logout) ends it at once, as it ends every other loop.
     QEventLoop wait;

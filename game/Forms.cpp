@@ -16,6 +16,7 @@ Forms::Forms()
     : m_ownLifeLog(std::make_unique<LifeLog>())
 {
     m_lifeLog = m_ownLifeLog.get();
+    ui().BeginRun();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
     // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
@@ -106,6 +107,8 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+void Forms::GameReplaced(const QString& loadedFrom) { form1().keeper().GameReplaced(loadedFrom); }
 
 void Forms::StartThug() { form25().StartTalk(); }
 

@@ -87,6 +87,7 @@ TForm1::TForm1(GameWindows& windows)
     : QWidget(nullptr)
     , m_windows(windows)
     , m_events(windows)
+    , m_keeper(windows)
 {
     m_panelFrame = new QTimer(this);
     m_panelFrame->setSingleShot(true);
@@ -401,14 +402,12 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // Every way out passes here ("Выйти из игры", the close box, the death window, the desktop's signals): the game
-    // is kept first, once.
-    if (!m_leaving) {
-        m_leaving = true;
-        Autosave();
-    }
+    // Every way out passes here ("Выйти из игры", the close box, the death window, the desktop's signals). Nothing
+    // waits for the player any more, every loop ends, and what was under way runs to its end; the game is kept once
+    // all of it has returned to the main loop (GameKeeper::KeepOnWayOut).
+    m_leaving = true;
+    ui().BeginLeaving();
     QWidget::closeEvent(event);
-    // Leaves every loop at once, also those of windows still open above the main window.
     QCoreApplication::exit(0);
 }
 
@@ -418,7 +417,10 @@ void TForm1::FormShow()
     if (m_startupDone || m_leaving)
         return;
     // Whatever happens below, once the sequence is over the game is worth keeping.
-    const auto ready = qScopeGuard([this] { m_autosaveReady = !m_leaving; });
+    const auto ready = qScopeGuard([this] {
+        if (!m_leaving)
+            m_keeper.Ready();
+    });
     const QString failure = TakeAutosaveFailure();
     if (!failure.isEmpty())
         ui().message(failure);
@@ -432,8 +434,9 @@ void TForm1::FormShow()
         choice = ui().showModal(nameWindow);
         if (choice != TForm3::ContinueResult)
             break;
-        // An autosave that does not load is named by the load; the player chooses again, without «Продолжить».
-        continued = LoadAutosave(m_windows);
+        // An autosave that does not load is named by the load and stays as it is; the player chooses again, without
+        // «Продолжить».
+        continued = LoadSavedGame(m_windows, NewestAutosave());
         if (!continued)
             nameWindow.SetContinueOffered(false);
     }
@@ -443,9 +446,11 @@ void TForm1::FormShow()
     if (!loadChosen && !continued)
         ui().showModal(m_windows.form43());
     m_clock.start();
-    // The autosave brought its own name.
-    if (!continued)
+    // The autosave brought its own name; any other game is a new one, with autosaves of its own.
+    if (!continued) {
         m_state.setText(Field::PlayerName, nameWindow.playerName());
+        m_keeper.GameReplaced();
+    }
     m_startupDone = true;
     // The pictures drawn ahead for the start-up have been shown by now; one that no window took is let go.
     FinishPrerendering();
@@ -473,31 +478,11 @@ void TForm1::GameClockTick()
             ui().errorBox(message);
     }
     if (outcome.advanced) {
-        // The day is kept at midnight, before the night's checks can end the game.
-        if (outcome.time.hour == 0 && outcome.time.minute == 0)
-            Autosave();
-        m_events.RunChecks();
+        if (outcome.time.hour == 0 && outcome.time.minute == 0 && !outcome.stood)
+            m_keeper.MidnightPassed();
+        m_events.RunChecks(outcome.stood);
     }
-}
-
-void TForm1::Autosave()
-{
-    if (!m_autosaveReady)
-        return;
-    try {
-        if (!DeathCause(m_state).isEmpty())
-            return;
-    } catch (const EConvertError&) {
-        // A value that is no number: the writer refuses such a game and notes why.
-    }
-    // The autosave keeps its life log beside it, as every saved game does; a log that cannot be written costs only
-    // the charts of «Мой год».
-    if (WriteAutosave(m_state).isEmpty()) {
-        try {
-            SaveLifeLogBeside(AutosavePath(), m_windows.lifeLog());
-        } catch (const EGameError&) {
-        }
-    }
+    m_keeper.KeepIfDue();
 }
 
 void TForm1::NewGame()
@@ -507,6 +492,7 @@ void TForm1::NewGame()
     ClockPause pause(m_clock);
     ResetForNewGame(m_state);
     m_windows.lifeLog().Clear();
+    m_keeper.GameReplaced();
 }
 
 void TForm1::lookAroundButtonClick()

@@ -5,6 +5,7 @@
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
+#include "game/GameKeeper.h"
 #include "game/Music.h"
 
 #include <QGroupBox>
@@ -54,9 +55,8 @@ public:
     void GameClockTick();
     // "Начать новую игру": asks, then resets the game; also run by the death window.
     void NewGame();
-    // Keeps the game in the autosave (at midnight and on the way out); not while the start-up sequence is still
-    // running, and not once the player has died, so the last autosave of a living player stays.
-    void Autosave();
+    // The autosaves of the game (at midnight and on the way out).
+    GameKeeper& keeper() { return m_keeper; }
 
     void lookAroundButtonClick();
     void diaryButtonClick();
@@ -153,9 +153,8 @@ private:
     QTimer* m_panelFrame = nullptr;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
-    // The start-up sequence has run to its end (the name window, the introduction, a load): a game worth keeping.
-    bool m_autosaveReady = false;
-    // The game is ending: saved once, and a start-up still under way stops.
+    GameKeeper m_keeper;
+    // The game is ending: a start-up still under way stops.
     bool m_leaving = false;
     TrackChanges m_trackChanges;
 };

@@ -117,4 +117,5 @@ void RunSchoolYearEnd(GameWindows& windows)
     // A new school year for the same player: the name stays, everything else starts again.
     ResetForNewGame(state);
     windows.lifeLog().Clear();
+    windows.GameReplaced({});
 }
