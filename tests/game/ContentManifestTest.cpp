@@ -82,15 +82,17 @@ using ContentWalk = GameFixture;
 TEST_F(ContentWalk, TheWindowsFindEveryFileTheyOpenInTheManifest)
 {
     useWorkingDirectory(ManifestFiles());
+    {
+        ZeroDraws draws;
+        ui.closeNextModalWith(ModalResult::Cancel);
+        forms->form27().FightThug();
+        ui.closeNextModalWith(ModalResult::Cancel);
+        forms->form27().FightPasserBy();
+        EXPECT_TRUE(forms->form20().Start(0, QStringLiteral("Катей")));
+        ui.closeNextModalWith(ModalResult::Cancel);
+        forms->form40().LieInWait(StreetContent::District.path(1), 3);
+    }
     OpenEveryWindow(*forms, ui, [](QWidget&) {});
-    ZeroDraws draws;
-    ui.closeNextModalWith(ModalResult::Cancel);
-    forms->form27().FightThug();
-    ui.closeNextModalWith(ModalResult::Cancel);
-    forms->form27().FightPasserBy();
-    EXPECT_TRUE(forms->form20().Start(0, QStringLiteral("Катей")));
-    ui.closeNextModalWith(ModalResult::Cancel);
-    forms->form40().LieInWait(StreetContent::District.path(1), 3);
 }
 
 } // namespace
