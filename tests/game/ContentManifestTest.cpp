@@ -77,8 +77,9 @@ TEST(ContentManifest, NamesEveryShippedFile)
 
 using ContentWalk = GameFixture;
 
-// In a Data tree holding only the manifest's files, every window opens as the player first sees it, the fights load
-// their pictures, a girl's talk its script and faces and the robbery its districts, without an error box.
+// In a Data tree holding only the manifest's files, the fights load their pictures, a girl's talk its script and faces,
+// the robbery its districts, and then every window opens as the player first sees it (last, because closing the main
+// window ends the game), without an error box.
 TEST_F(ContentWalk, TheWindowsFindEveryFileTheyOpenInTheManifest)
 {
     useWorkingDirectory(ManifestFiles());
