@@ -1,6 +1,8 @@
 #include "core/Application.h"
 
+#include "core/EnterKey.h"
 #include "core/Errors.h"
+#include "core/FocusMark.h"
 #include "core/Ui.h"
 
 #include <QLibraryInfo>
@@ -15,7 +17,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
 #include <sys/socket.h>
 #include <system_error>
 #include <unistd.h>
@@ -29,12 +30,6 @@ constexpr int QuitSignals[] = { SIGTERM, SIGINT, SIGHUP };
 // The two ends of the pipe from the signal handler to the event loop: [0] is read by the loop, [1] written by the
 // handler. A handler may do almost nothing safely, so it only writes one byte.
 int signalPipe[2] = { -1, -1 };
-
-// Every thread allocates from the main thread's arena. The game's other threads (those drawing the first pictures,
-// Qt's connection to the X server, the sound) allocate little, or only for the few milliseconds of a drawing; an arena
-// of their own each would hold its pages besides the main one's, about 0.4 MB at start-up, and sharing one costs the
-// start-up no time that can be measured (40 alternating runs each way). Set before the application starts any thread.
-[[maybe_unused]] const int oneAllocatorArena = mallopt(M_ARENA_MAX, 1);
 
 // How long the game may take to leave after the first request before the program is ended the system's way.
 constexpr unsigned QuitGraceSeconds = 5;
@@ -64,6 +59,9 @@ TApplication::TApplication(int& argc, char** argv)
 {
     setApplicationName(QString::fromUtf8(ApplicationTitle));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Played with the keyboard alone, every window shows where the focus is and Enter presses what it marks.
+    PressFocusedButtonsOnEnter(*this);
+    ShowFocusMarks(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

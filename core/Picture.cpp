@@ -1,23 +1,21 @@
 #include "core/Picture.h"
 
-#include "core/ArtDrawing.h"
 #include "core/ContentFile.h"
 #include "core/Errors.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
+#include <QSvgRenderer>
 #include <QTimer>
 #include <QtMath>
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <future>
 #include <jpeglib.h>
-#include <map>
-#include <mutex>
 
 namespace {
 struct JpegErrorManager {
@@ -240,25 +238,40 @@ QImage LoadPicture(const QString& path, QSize shownSize)
 }
 
 namespace {
-// The build drew the pictures of the first windows at 100 % already; anything else is drawn from its SVG.
+bool IsOpaque(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(line, line + image.width(), [](QRgb point) { return qAlpha(point) == 255; }))
+            return false;
+    }
+    return true;
+}
+
+// Drawn at the screen's resolution: on a scaled screen (150 %, 200 %) a picture made at the box's size would be
+// stretched up and blurred. The painter works in device-independent pixels; without the bounds the renderer would
+// fill the device's own pixel count and draw a scaled picture twice too large.
 QImage DrawArt(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    if (devicePixelRatio == 1.0) {
-        QImage baked = BakedArt(resource, size);
-        if (!baked.isNull())
-            return baked;
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    return DrawSvgArt(resource, size, devicePixelRatio);
+    // Most artwork covers its whole box (every window's background does): it is kept in three bytes a pixel instead
+    // of four, converted where it lies, so a window's picture costs a quarter less memory for as long as it is shown.
+    if (IsOpaque(image))
+        image.convertTo(QImage::Format_RGB888);
+    return image;
 }
 
 QString ArtKey(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     return QStringLiteral("art:%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
 }
-
-// Drawings begun on a second thread and not yet picked up by a box.
-std::mutex pendingMutex;
-std::map<QString, std::future<QImage>> pendingArt;
 }
 
 QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
@@ -267,36 +280,10 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    std::future<QImage> pending;
-    {
-        std::lock_guard lock(pendingMutex);
-        auto found = pendingArt.find(key);
-        if (found != pendingArt.end()) {
-            pending = std::move(found->second);
-            pendingArt.erase(found);
-        }
-    }
-    // Taken as drawn: left to itself the pixmap would turn an opaque drawing back into four bytes a point.
-    pixmap = QPixmap::fromImage(
-        pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio), Qt::NoFormatConversion);
+    // Taken as drawn: left to itself the pixmap would turn an opaque drawing back into four bytes a pixel.
+    pixmap = QPixmap::fromImage(DrawArt(resource, size, devicePixelRatio), Qt::NoFormatConversion);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
-}
-
-void FinishPrerendering()
-{
-    std::map<QString, std::future<QImage>> unclaimed;
-    {
-        std::lock_guard lock(pendingMutex);
-        unclaimed.swap(pendingArt);
-    }
-    // Each future of std::async waits for its drawing as it goes.
-}
-
-void PrerenderPictures(QWidget& window)
-{
-    for (const PictureBox* box : window.findChildren<PictureBox*>())
-        box->prerender();
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -345,20 +332,6 @@ void PictureBox::changed()
     m_renderedSize = QSize();
     if (isVisible())
         render();
-}
-
-void PictureBox::prerender() const
-{
-    if (m_art.isEmpty() || width() <= 0 || height() <= 0)
-        return;
-    const qreal ratio = devicePixelRatioF();
-    const QString key = ArtKey(m_art, size(), ratio);
-    QPixmap done;
-    if (QPixmapCache::find(key, &done))
-        return;
-    std::lock_guard lock(pendingMutex);
-    if (!pendingArt.contains(key))
-        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size(), ratio));
 }
 
 void PictureBox::showEvent(QShowEvent* event)

@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include <utility>
@@ -68,6 +70,22 @@ QWidget* BoxOwner(QWidget* mainWindow)
         return modal;
     return mainWindow;
 }
+
+// A short message would make the box narrower than its title, and the desktop would cut the game's name in the title
+// bar («Тра…v1.0»). The box is kept as wide as the title in a title bar's larger bold letters and the bar's buttons.
+void KeepTitleWhole(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 3);
+    constexpr int TitleBarButtons = 120;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+        grid->columnCount());
+}
 }
 
 void Ui::BeginLeaving()
@@ -83,6 +101,7 @@ void RealUi::message(const QString& text)
     if (Leaving())
         return;
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     box.exec();
 }
 
@@ -109,6 +128,7 @@ void RealUi::showNextNotice()
     m_openNoticeChange = std::move(next.afterClosed);
     auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), next.text, QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    KeepTitleWhole(*box);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
     m_openNoticeBox = box;
@@ -144,6 +164,7 @@ bool RealUi::confirm(const QString& text)
         return false;
     QMessageBox box(
         QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -199,6 +220,7 @@ void RealUi::errorBox(const QString& text)
     if (Leaving())
         return;
     QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     box.exec();
 }
 

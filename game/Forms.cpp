@@ -6,7 +6,6 @@
 
 #include "core/GameClock.h"
 #include "core/GameState.h"
-#include "core/Picture.h"
 #include "core/Ui.h"
 
 #include <QApplication>
@@ -19,17 +18,11 @@ Forms::Forms()
     ui().BeginRun();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
-    // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
-    // second thread while the rest of the start-up goes on.
-    PrerenderPictures(*m_form1);
-    PrerenderPictures(form3());
 }
 
-// The windows go in the reverse order of their making, the main window with the game state last; drawings still
-// under way on the second thread are waited for first.
+// The windows go in the reverse order of their making, the main window with the game state last.
 Forms::~Forms()
 {
-    FinishPrerendering();
     while (!m_made.empty())
         m_made.pop_back();
 }

@@ -10,8 +10,6 @@
 
 #include <QGroupBox>
 #include <QWidget>
-#include <bitset>
-#include <map>
 
 class GameWindows;
 class QComboBox;
@@ -20,6 +18,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class StatusPanel;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
 class CaptionGroupBox : public QGroupBox {
@@ -93,9 +92,6 @@ public:
     const TMediaPlayer& mediaPlayer() const { return MediaPlayer1; }
 
 private:
-    // The panel: one read-only display per field, named as the field is ("Money").
-    QLineEdit* display(Field field) const;
-
     QPushButton* lookAroundButton;
     QPushButton* diaryButton;
     QPushButton* newGameButton;
@@ -126,12 +122,6 @@ private:
     QWidget* makeTimeGroup();
     QWidget* makePersonalGroup();
     QWidget* makeCommandColumn();
-    QLineEdit* makeDisplay(Field field, bool bold);
-    void showField(Field field);
-    // Sets the field's box, or the boxes of the fields that changed while the window was hidden.
-    void setBox(Field field, QLineEdit* box) const;
-    void setPendingBoxes() const;
-    void endPanelFrame();
     void showGirlFlags();
     void girlFlagsBoxEdited();
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
@@ -144,13 +134,7 @@ private:
     TGameState m_state;
     GameClock m_clock;
     ClockEvents m_events;
-    std::map<Field, QLineEdit*> m_displays;
-    // Fields changed while the window was hidden: a hidden panel lays out no text, its boxes are set when the window
-    // is shown or a box is asked for.
-    mutable std::bitset<FieldCount> m_pendingFields;
-    // At the fastest speed the clock changes the time boxes a hundred times a second, more often than a screen shows
-    // them: a box is set at once when the panel was quiet, and what changes during the next frame waits for its end.
-    QTimer* m_panelFrame = nullptr;
+    StatusPanel* m_panel;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
     GameKeeper m_keeper;

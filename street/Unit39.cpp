@@ -9,6 +9,7 @@
 #include "street/Unit40.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -80,7 +81,12 @@ void TForm39::showEvent(QShowEvent* event)
 
 bool TForm39::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) {
+    // The mouse over a district lights it, and so does Tab reaching it; the focus the map opens with does not, so
+    // the map opens with no district lit.
+    const bool tabbed = event->type() == QEvent::FocusIn
+        && (static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason
+            || static_cast<QFocusEvent*>(event)->reason() == Qt::BacktabFocusReason);
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove || tabbed) {
         for (int i = 0; i < 4; ++i) {
             if (watched == districtButtons[i])
                 RunGuarded([this, i] { DistrictHover(i + 1); });

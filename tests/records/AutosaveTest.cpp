@@ -21,12 +21,7 @@
 namespace {
 class Autosave : public GameFixture {
 protected:
-    Autosave()
-    {
-        useWorkingDirectory();
-        // The writers below run in forked children: no other thread may hold a lock when they are made.
-        FinishPrerendering();
-    }
+    Autosave() { useWorkingDirectory(); }
     AutosaveWriting keep(int series = 1, AutosaveMoment moment = AutosaveMoment::WayOut)
     {
         return WriteAutosave(state, LifeLog(), series, moment);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "core/GameClock.h"
+
 #include "core/Unit2.h"
 #include "core/Unit3.h"
 #include "core/Unit32.h"
@@ -54,6 +56,9 @@ std::vector<QWidget*> EveryWindow(Forms& forms) { return forms.PlayerWindows(); 
 void OpenEveryWindow(Forms& windows, ScriptedUi& ui, const std::function<void(QWidget&)>& check)
 {
     ZeroDraws draws;
+    // The game's time stands still during the walk: on a busy machine the walk outlasts the hour to the first
+    // lesson's question, whose window would come between two windows of the walk.
+    ClockPause pause(windows.clock());
     ui.closeNextModalWith(ModalResult::Ok);
     ui.closeNextModalWith(ModalResult::Ok);
     for (QWidget* window : EveryWindow(windows)) {
