@@ -54,7 +54,7 @@ int SavedGame(const uint8_t* data, size_t size)
     return 0;
 }
 
-int MotherScript(const uint8_t* data, size_t size)
+int MotherScriptTarget(const uint8_t* data, size_t size)
 {
     const QStringList lines = Lines(data, size);
     Report report;
@@ -266,7 +266,7 @@ const std::vector<FuzzTarget>& FuzzTargets()
     static const std::vector<FuzzTarget> targets {
         { "questions", Questions, "Data/Questions/*.qst" },
         { "savedgame", SavedGame, "tests/fuzz/seeds/savedgame/*" },
-        { "mother", MotherScript, "Data/Dialogs/Mother.dlg" },
+        { "mother", MotherScriptTarget, "Data/Dialogs/Mother.dlg" },
         { "girlscript", GirlScriptTarget, "Data/Girls/*.gdlg" },
         { "sms", SmsTarget, "Data/SMS/answer_sms.asms" },
         { "dialog", DialogTarget, "Data/Dialogs/Gopniks/GOPNIK.DLG Data/MyGOPSTOP/GOPNIK.DLG" },

@@ -20,6 +20,7 @@
 #include "core/Unit43.h"
 #include "core/Unit46.h"
 #include "game/Forms.h"
+#include "game/GameContent.h"
 #include "game/Music.h"
 #include "game/StatusPanel.h"
 #include "records/LifeLog.h"
@@ -461,7 +462,7 @@ void TForm1::setTracks(const Playlist& playlist)
 
 void TForm1::LoadDefaultPlaylist()
 {
-    setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
+    setTracks(ReadPlaylist(GameContent::Playlist.path(), false));
     if (TrackPaths.size() < 2)
         return;
     // The first track goes to the media player whatever its type.
@@ -573,7 +574,7 @@ void TForm1::StartCreditsMusic()
         const QSignalBlocker block(TrackTitles);
         TrackTitles->setCurrentIndex(0);
     }
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
+    MediaPlayer1.SetFileName(GameContent::CreditsMusic.path());
     MediaPlayer1.Open();
     MediaPlayer1.Play();
 }

@@ -8,6 +8,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "street/GirlRules.h"
+#include "street/StreetContent.h"
 #include "street/Unit20.h"
 
 #include <QFrame>
@@ -27,11 +28,6 @@ QLabel* ShadowedText(QWidget* parent, const char* text)
     SetTextColor(label, Palette::Ink);
     AddShadow(label, Palette::Paper, 3);
     return label;
-}
-
-QString GirlFile(int girl, const char* extension)
-{
-    return QStringLiteral("Data\\Girls\\%1.%2").arg(girl).arg(QLatin1String(extension));
 }
 }
 
@@ -132,8 +128,8 @@ void TForm19::ShowGirlFlags()
 void TForm19::NameButtonClick(int girl)
 {
     m_selectedGirl = girl;
-    Image2->setPicture(DataPath(GirlFile(girl, "jpg")));
-    Memo1->setPlainText(ReadLines1251(DataPath(GirlFile(girl, "inf"))).join(QLatin1Char('\n')));
+    Image2->setPicture(DataPath(StreetContent::GirlPhoto.path(girl)));
+    Memo1->setPlainText(ReadLines1251(DataPath(StreetContent::GirlInfo.path(girl))).join(QLatin1Char('\n')));
 }
 
 void TForm19::Button11Click()

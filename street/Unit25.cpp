@@ -2,6 +2,7 @@
 
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
+#include "street/StreetContent.h"
 #include "street/StreetRules.h"
 #include "street/Unit26.h"
 #include "street/Unit27.h"
@@ -11,8 +12,8 @@
 #include <QPushButton>
 
 TForm25::TForm25(GameWindows& windows)
-    : TTalkWindow(windows, QStringLiteral("Гопник!"), QStringLiteral("Data\\Dialogs\\Gopniks\\GOPNIK.DLG"),
-        QStringLiteral(":/art/thug_portrait.svg"))
+    : TTalkWindow(
+        windows, QStringLiteral("Гопник!"), StreetContent::ThugTalk.path(), QStringLiteral(":/art/thug_portrait.svg"))
 {
     Button4 = AddFixedButton("Отдать деньги");
     Button5 = AddFixedButton("Начать драку");

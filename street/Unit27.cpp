@@ -6,6 +6,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
+#include "street/StreetContent.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -104,14 +105,13 @@ TForm27::TForm27(GameWindows& windows)
 
 bool TForm27::FightThug()
 {
-    return Fight(Random(100) + 1, FightCaption, QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_1.jpg"),
-        QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_2.jpg"));
+    return Fight(Random(100) + 1, FightCaption, StreetContent::ThugFight.path(1), StreetContent::ThugFight.path(2));
 }
 
 bool TForm27::FightPasserBy()
 {
-    return Fight(Random(50) + 60, QStringLiteral("Вы vs Лоха"), QStringLiteral("Data\\MyGOPSTOP\\loh_fight_1.jpg"),
-        QStringLiteral("Data\\MyGOPSTOP\\loh_fight_2.jpg"));
+    return Fight(Random(50) + 60, QStringLiteral("Вы vs Лоха"), StreetContent::VictimFight.path(1),
+        StreetContent::VictimFight.path(2));
 }
 
 bool TForm27::Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture)

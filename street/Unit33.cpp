@@ -7,6 +7,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "street/SmsReplies.h"
+#include "street/StreetContent.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -224,7 +225,7 @@ void TForm33::Button5Click()
     ui().sleep(SendingMs);
 
     const QStringList words = SmsWords(SmsMessage(lines));
-    const auto replies = FindSmsReplies(ReadLines1251(DataPath(QStringLiteral("Data\\SMS\\answer_sms.asms"))), words);
+    const auto replies = FindSmsReplies(ReadLines1251(DataPath(StreetContent::SmsReplies.path())), words);
     if (!replies)
         return;
     const auto reply = PickSmsReply(*replies);

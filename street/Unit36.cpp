@@ -6,6 +6,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "street/ClickPicture.h"
+#include "street/StreetContent.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +14,12 @@
 #include <algorithm>
 
 namespace {
-const QString Title1 = QStringLiteral("Data\\HL2\\Title1.jpg");
-const QString Title2 = QStringLiteral("Data\\HL2\\Title2.jpg");
-const QString Intro = QStringLiteral("Data\\HL2\\Intro.jpg");
-const QString Playfield = QStringLiteral("Data\\HL2\\Picture1.jpg");
-const QString ZombieHit = QStringLiteral("Data\\HL2\\Zombie_Die.bmp");
-QString ZombieFrame(int frame) { return QStringLiteral("Data\\HL2\\Zombie%1.bmp").arg(frame); }
+const QString Title1 = StreetContent::ShooterTitle.path(1);
+const QString Title2 = StreetContent::ShooterTitle.path(2);
+const QString Intro = StreetContent::ShooterIntro.path();
+const QString Playfield = StreetContent::ShooterField.path();
+const QString ZombieHit = StreetContent::ZombieHit.path();
+QString ZombieFrame(int frame) { return StreetContent::ZombieFrame.path(frame); }
 
 // Where the zombies stand, far away.
 constexpr std::array<QPoint, ZombieCount> ZombiePlaces { { { 144, 224 }, { 200, 200 }, { 296, 200 }, { 360, 200 },
@@ -132,8 +133,8 @@ TForm36::TForm36(GameWindows& windows)
     ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
     ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
 
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\HL2\\Pistol_fire.wav"));
-    MediaPlayer2.SetFileName(QStringLiteral("Data\\HL2\\Zombie_die.wav"));
+    MediaPlayer1.SetFileName(StreetContent::ShotSound.path());
+    MediaPlayer2.SetFileName(StreetContent::ZombieDeathSound.path());
 
     NameControls({ { Image1, "Image1" }, { gunImage, "gunImage" }, { girlImage, "girlImage" },
         { ZombieCountdown, "ZombieCountdown" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },

@@ -2,6 +2,7 @@
 
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
+#include "street/StreetContent.h"
 #include "street/StreetRules.h"
 #include "street/Unit27.h"
 #include "street/Unit42.h"
@@ -9,7 +10,7 @@
 #include <QPushButton>
 
 TForm41::TForm41(GameWindows& windows)
-    : TTalkWindow(windows, QStringLiteral("\"Разговор\" c \"жертвой\""), QStringLiteral("Data\\MyGOPSTOP\\GOPNIK.DLG"),
+    : TTalkWindow(windows, QStringLiteral("\"Разговор\" c \"жертвой\""), StreetContent::VictimTalk.path(),
         QStringLiteral(":/art/victim_portrait.svg"))
 {
     Button4 = AddFixedButton("Начать драку");

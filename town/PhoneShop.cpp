@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "town/TownContent.h"
 
 const std::array<PhoneBrand, 5> PhoneBrands = { {
     { "Motorola", { "Motorola C115", "Motorola C200", "Motorola C350", "Motorola C380", "Motorola C650" } },
@@ -18,12 +19,11 @@ int DealPrice(int price) { return price / 3; }
 
 PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pictureSize)
 {
-    const QString folder = QStringLiteral("Data\\Mobiles\\%1\\%2\\").arg(brand, model);
-    const QStringList priceLines = ReadLines1251(DataPath(folder + QStringLiteral("Price.txt")));
+    const QStringList priceLines = ReadLines1251(DataPath(TownContent::PhonePrice.path(brand, model)));
     const QString price = priceLines.isEmpty() ? QString() : priceLines.first();
     const int roubles = StrToInt(price);
-    const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")), pictureSize);
-    const QStringList description = ReadLines1251(DataPath(folder + QStringLiteral("Description.txt")));
+    const QImage picture = LoadJpeg(DataPath(TownContent::PhonePicture.path(brand, model)), pictureSize);
+    const QStringList description = ReadLines1251(DataPath(TownContent::PhoneDescription.path(brand, model)));
     return { model, price, roubles, DealPrice(roubles), picture, description.join(QLatin1Char('\n')) };
 }
 

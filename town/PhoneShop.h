@@ -25,7 +25,7 @@ constexpr int StartingPhoneCredit = 500;
 constexpr int TopUpCardPrice = 150;
 constexpr int TopUpCardCredit = 500;
 
-// One model as the catalogue describes it: "Data\Mobiles\<brand>\<model>\" Price.txt, Icon.jpg, Description.txt.
+// One model as the catalogue describes it: its price, picture and description (TownContent).
 struct PhoneModel {
     QString model;
     QString priceText; // the first line of Price.txt, as written

@@ -7,6 +7,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "core/WrapButton.h"
+#include "town/TownContent.h"
 #include "town/Unit14.h"
 
 #include <QHBoxLayout>
@@ -64,7 +65,7 @@ TForm13::TForm13(GameWindows& windows)
 
 void TForm13::StartTalk()
 {
-    const QStringList lines = ReadLines1251(DataPath(QString::fromUtf8(MotherScriptPath)));
+    const QStringList lines = ReadLines1251(DataPath(TownContent::MotherTalk.path()));
     m_talk.start(lines);
     setWindowTitle(m_talk.caption());
     ShowTalk();

@@ -6,6 +6,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "town/Jobs.h"
+#include "town/TownContent.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -101,6 +102,6 @@ void TForm17::Button1Click()
 
 void TForm17::LoadDescription(int position)
 {
-    const QStringList text = ReadLines1251(DataPath(JobDescriptionPath(position)));
+    const QStringList text = ReadLines1251(DataPath(TownContent::JobDescription.path(position)));
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
 }

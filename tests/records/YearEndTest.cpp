@@ -9,6 +9,7 @@
 #include "core/TextFile.h"
 #include "game/Unit1.h"
 #include "records/LifeLog.h"
+#include "records/RecordsContent.h"
 #include "records/Unit35.h"
 #include "records/Unit38.h"
 #include "records/Unit4.h"
@@ -113,7 +114,7 @@ TEST_F(YearEnd, TheEndingWindowShowsTheChosenEndingAndSurvivesAMissingStory)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         given({ { Field::MobilePhone, U(c.phone) } });
-        const QStringList story = ReadLines1251(DataPath(U(Endings[c.ending - 1].file)));
+        const QStringList story = ReadLines1251(DataPath(RecordsContent::EndingStory.path(c.ending)));
         ui.onModal<TForm45>([&](TForm45& w) {
             EXPECT_EQ(Child<QLabel>(w, "Label2")->text(), U(c.name));
             EXPECT_EQ(Child<QLabel>(w, "Label4")->text(), U(c.score));
