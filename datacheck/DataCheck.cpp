@@ -540,7 +540,7 @@ QString PlayProblem(const QString& path, const QByteArray& bytes)
         return problem;
     // The system media player opens it on the sound device, as the game does; without a device only the file's chunks
     // above are checked.
-    if (!SoundDevice::Shared().open())
+    if (!SoundDevice::Shared().Open())
         return {};
     TMediaPlayer player;
     player.SetFileName(QFileInfo(path).absoluteFilePath());
