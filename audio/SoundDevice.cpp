@@ -29,7 +29,7 @@ SoundDevice::~SoundDevice()
         Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool SoundDevice::open()
+bool SoundDevice::Open()
 {
     if (m_tried)
         return m_open;
@@ -71,7 +71,7 @@ void SoundDevice::fail(const QString& problem)
     std::fprintf(stderr, "No sound: %s\n", qPrintable(problem));
 }
 
-void SoundDevice::setPostMix(PostMix hook, void* context)
+void SoundDevice::SetPostMix(PostMix hook, void* context)
 {
     if (m_open)
         Sdl().Mix_SetPostMix(hook, context);

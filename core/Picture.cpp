@@ -1,14 +1,13 @@
 #include "core/Picture.h"
 
+#include "core/ArtDrawing.h"
 #include "core/ContentFile.h"
 #include "core/Errors.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QtMath>
 
@@ -238,34 +237,15 @@ QImage LoadPicture(const QString& path, QSize shownSize)
 }
 
 namespace {
-bool IsOpaque(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (!std::all_of(line, line + image.width(), [](QRgb point) { return qAlpha(point) == 255; }))
-            return false;
-    }
-    return true;
-}
-
-// Drawn at the screen's resolution: on a scaled screen (150 %, 200 %) a picture made at the box's size would be
-// stretched up and blurred. The painter works in device-independent pixels; without the bounds the renderer would
-// fill the device's own pixel count and draw a scaled picture twice too large.
+// The build drew the pictures of the first windows at 100 % already; anything else is drawn from its SVG.
 QImage DrawArt(const QString& resource, QSize size, qreal devicePixelRatio)
 {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&image);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    if (devicePixelRatio == 1.0) {
+        QImage baked = BakedArt(resource, size);
+        if (!baked.isNull())
+            return baked;
     }
-    // Most artwork covers its whole box (every window's background does): it is kept in three bytes a pixel instead
-    // of four, converted where it lies, so a window's picture costs a quarter less memory for as long as it is shown.
-    if (IsOpaque(image))
-        image.convertTo(QImage::Format_RGB888);
-    return image;
+    return DrawSvgArt(resource, size, devicePixelRatio);
 }
 
 QString ArtKey(const QString& resource, QSize size, qreal devicePixelRatio)

@@ -8,6 +8,7 @@
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
 #include "core/Ui.h"
+#include "game/GameContent.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,7 +18,6 @@
 #include <QTimer>
 #include <QWidget>
 
-const char* const DefaultPlaylist = "Data\\Soundtracks\\PlayList.grpl";
 const char* const NoMusic = "Без музыки";
 
 TrackPlayer PlayerForTrack(const QString& path)
@@ -47,11 +47,11 @@ BackgroundMusic::BackgroundMusic(QWidget& window, GameWindows& windows, GameCloc
     TrackTitles->setEditable(false);
     TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
     playlistButton = new QPushButton(QStringLiteral("Плейлист"), &window);
-    Connect(TrackTitles, &QComboBox::currentIndexChanged, this, &BackgroundMusic::TrackTitlesChange);
-    Connect(playlistButton, &QPushButton::clicked, this, &BackgroundMusic::playlistButtonClick);
+    ConnectGuarded(TrackTitles, &QComboBox::currentIndexChanged, this, &BackgroundMusic::TrackTitlesChange);
+    ConnectGuarded(playlistButton, &QPushButton::clicked, this, &BackgroundMusic::playlistButtonClick);
     MusicWatchTick = new QTimer(this);
     MusicWatchTick->setInterval(1000);
-    Connect(MusicWatchTick, &QTimer::timeout, this, &BackgroundMusic::MusicWatchTickTimer);
+    ConnectGuarded(MusicWatchTick, &QTimer::timeout, this, &BackgroundMusic::MusicWatchTickTimer);
     NameControls(
         { { TrackTitles, "TrackTitles" }, { playlistButton, "playlistButton" }, { MusicWatchTick, "MusicWatchTick" } });
 }
@@ -88,7 +88,7 @@ void BackgroundMusic::selectQuietly(int item)
 
 void BackgroundMusic::LoadDefaultPlaylist()
 {
-    setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
+    setTracks(ReadPlaylist(GameContent::Playlist.path(), false));
     if (TrackTitles->count() > 1)
         playFromSelected(true);
     explainSilence();
@@ -97,10 +97,10 @@ void BackgroundMusic::LoadDefaultPlaylist()
 void BackgroundMusic::explainSilence()
 {
     const SoundDevice& device = SoundDevice::Shared();
-    if (m_silenceExplained || !device.wasTried() || device.isOpen())
+    if (m_silenceExplained || !device.WasTried() || device.IsOpen())
         return;
     m_silenceExplained = true;
-    ui().notice(QStringLiteral("Игра пойдёт без музыки и звуков: %1.").arg(device.problem()));
+    ui().notice(QStringLiteral("Игра пойдёт без музыки и звуков: %1.").arg(device.Problem()));
 }
 
 void BackgroundMusic::TrackTitlesChange()
@@ -161,7 +161,7 @@ bool BackgroundMusic::playItem(int item, bool onMedia)
         MediaPlayer1.Open();
         MediaPlayer1.Play();
         // Without sound nothing opens, and no track is to blame.
-        return MediaPlayer1.IsOpen() || !SoundDevice::Shared().open();
+        return MediaPlayer1.IsOpen() || !SoundDevice::Shared().Open();
     }
     // Rewound, the media player no longer looks as if its last track had just ended.
     MediaPlayer1.Stop();
@@ -226,7 +226,7 @@ void BackgroundMusic::StartCreditsMusic()
 {
     MusicWatchTick->stop();
     selectQuietly(0);
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
+    MediaPlayer1.SetFileName(GameContent::CreditsMusic.path());
     MediaPlayer1.Open();
     MediaPlayer1.Play();
 }

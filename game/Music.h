@@ -18,8 +18,6 @@ class QTimer;
 class QWidget;
 class TMusicState;
 
-// The default playlist, read at start-up.
-extern const char* const DefaultPlaylist;
 // Item 0 of the track list.
 extern const char* const NoMusic;
 

@@ -23,7 +23,7 @@ StatusPanel::StatusPanel(const TGameState& state, QWidget& window)
 {
     m_frame->setSingleShot(true);
     m_frame->setInterval(FrameMilliseconds);
-    Connect(m_frame, &QTimer::timeout, this, &StatusPanel::endFrame);
+    ConnectGuarded(m_frame, &QTimer::timeout, this, &StatusPanel::endFrame);
 }
 
 QLineEdit* StatusPanel::MakeDisplay(Field field, bool bold, QWidget* parent)

@@ -20,6 +20,7 @@
 #include "core/Unit43.h"
 #include "core/Unit46.h"
 #include "game/Forms.h"
+#include "game/GameContent.h"
 #include "game/Music.h"
 #include "game/StatusPanel.h"
 #include "records/LifeLog.h"
@@ -112,7 +113,7 @@ TForm1::TForm1(GameWindows& windows)
     connect(&m_state, &TGameState::girlFlagsChanged, this, &TForm1::showGirlFlags);
     connect(girlFlagsBox, &QPlainTextEdit::textChanged, this, &TForm1::girlFlagsBoxEdited);
     girlFlagsBox->installEventFilter(this);
-    Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
+    ConnectGuarded(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
 QWidget* TForm1::makeTimeGroup()
@@ -139,7 +140,7 @@ QWidget* TForm1::makeTimeGroup()
     for (auto [button, period] : speeds) {
         button->setFixedSize(24, 20);
         button->setAccessibleName(QStringLiteral("Скорость %1").arg(button->text()));
-        Connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
         time->addWidget(button);
     }
     time->addStretch();
@@ -169,7 +170,7 @@ QWidget* TForm1::makePersonalGroup()
 {
     personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
     MakePanel(personalGroup);
-    Connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
+    ConnectGuarded(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
     auto* grid = new QGridLayout(personalGroup);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(4);

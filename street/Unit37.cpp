@@ -53,8 +53,8 @@ TForm37::TForm37(GameWindows& windows)
     layout->addWidget(Image1, 0, 0, Qt::AlignTop);
     layout->addLayout(text, 0, 1);
 
-    Connect(Button1, &QPushButton::clicked, this, &TForm37::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm37::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm37::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm37::Button2Click);
     NameControls({ { Image1, "Image1" }, { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" } });
 }
 

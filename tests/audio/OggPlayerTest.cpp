@@ -73,7 +73,7 @@ protected:
     {
         SetCodecFolder(BuildFolder());
         // Played sound goes to a file when this test opens the device first.
-        if (!SoundDevice::Shared().wasTried()) {
+        if (!SoundDevice::Shared().WasTried()) {
             output = dir.filePath("device.raw");
             qputenv("SDL_AUDIODRIVER", "disk");
             qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));

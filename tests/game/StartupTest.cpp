@@ -1,6 +1,7 @@
 // Start-up of the program, new game and the main window's clock controls, through the real windows.
 #include "GameFixture.h"
 #include "TestHelpers.h"
+#include "core/ArtDrawing.h"
 #include "core/GameClock.h"
 #include "core/Picture.h"
 #include "core/Unit3.h"
@@ -230,4 +231,22 @@ TEST_F(Startup, WindowsDrawTheirPicturesOnlyWhenShown)
     EXPECT_EQ(box->pixmap().size(), QSize(64, 48)); // still the old picture: nothing drawn while hidden
     nameWindow.show();
     EXPECT_EQ(box->pixmap().size(), QSize(32, 24));
+}
+
+// The main window and the name window over it are the game's first picture: the build drew every artwork on them at the
+// size of its box, and what it drew is what the artwork's SVG gives.
+TEST_F(Startup, TheFirstPictureComesBakedAndIsItsArtwork)
+{
+    int artworks = 0;
+    for (QWidget* window : { static_cast<QWidget*>(&forms->form1()), static_cast<QWidget*>(&forms->form3()) }) {
+        for (const PictureBox* box : window->findChildren<PictureBox*>()) {
+            if (box->art().isEmpty())
+                continue;
+            ++artworks;
+            const QImage baked = BakedArt(box->art(), box->size());
+            ASSERT_FALSE(baked.isNull()) << box->art().toStdString() << " is not baked at its box's size";
+            EXPECT_EQ(baked, DrawSvgArt(box->art(), box->size(), 1.0)) << box->art().toStdString();
+        }
+    }
+    EXPECT_EQ(artworks, 4);
 }

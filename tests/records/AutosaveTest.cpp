@@ -3,7 +3,6 @@
 #include "records/Autosave.h"
 #include "GameFixture.h"
 #include "TestHelpers.h"
-#include "core/Picture.h"
 #include "core/TextFile.h"
 #include "records/LifeLog.h"
 #include "records/SaveFile.h"

@@ -4,6 +4,7 @@
 // Writes <output folder>/<name>.png and a line per picture to <output folder>/shots.tsv (file, window, caption, state).
 #include "core/Application.h"
 #include "core/DailyEvents.h"
+#include "core/DataPath.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "core/Look.h"
@@ -22,6 +23,7 @@
 #include "records/Unit45.h"
 #include "records/YearChartModule.h"
 #include "street/GirlRules.h"
+#include "street/StreetContent.h"
 #include "street/Unit19.h"
 #include "street/Unit20.h"
 #include "street/Unit25.h"
@@ -243,7 +245,7 @@ void YearOfGrades(TGameState& state, const char* finalGrade)
 std::map<QString, int> AnswerScores(int girl)
 {
     std::map<QString, int> scores;
-    const QStringList lines = ReadLines1251(QStringLiteral("Data/Girls/%1.gdlg").arg(girl));
+    const QStringList lines = ReadLines1251(DataPath(StreetContent::GirlTalk.path(girl)));
     bool number = false;
     for (int i = 0; i + 2 < lines.size(); ++i) {
         lines[i].toInt(&number);
@@ -612,6 +614,10 @@ int main(int argc, char** argv)
             state.restore(Field::Satiety, QStringLiteral("0"));
             forms.form32().ShowCause(DeathCause(state));
             ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger"));
+            // A game that has an autosave is offered the way back to it.
+            forms.form32().SetReturnOffered(true);
+            ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger, the way back offered"));
+            forms.form32().SetReturnOffered(false);
             state.restore(Field::Satiety, QStringLiteral("80"));
         });
         Scene("cheats", [&] {
