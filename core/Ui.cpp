@@ -9,6 +9,7 @@
 #include <QSpacerItem>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -140,6 +141,13 @@ void RealUi::showNextNotice()
         QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); });
     });
     box->show();
+}
+
+bool RealUi::noticesOpen() const
+{
+    return bool(m_openNoticeChange)
+        || std::any_of(m_pendingNotices.begin(), m_pendingNotices.end(),
+            [](const PendingNotice& notice) { return bool(notice.afterClosed); });
 }
 
 void RealUi::closeNotices()

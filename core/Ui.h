@@ -42,7 +42,8 @@ public:
     // A fixed wait that blocks the window (the pauses in conversations and SMS).
     virtual void sleep(int milliseconds) = 0;
 
-    // Whether a notice is still on screen or waiting for its turn.
+    // Whether a notice that announces a change of the game (made when it is closed) is still on screen or waiting for
+    // its turn; a notice that only tells something does not count.
     virtual bool noticesOpen() const { return false; }
 
     // The game is ending. From now on nothing waits for the player: every notice still open counts as closed, so what
@@ -100,7 +101,7 @@ public:
     void errorBox(const QString& text) override;
     void sleep(int milliseconds) override;
 
-    bool noticesOpen() const override { return m_noticeOpen || !m_pendingNotices.isEmpty(); }
+    bool noticesOpen() const override;
 
 protected:
     ModalResult runModal(QDialog& dialog) override;

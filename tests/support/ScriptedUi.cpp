@@ -36,7 +36,7 @@ void ScriptedUi::notice(const QString& text, std::function<void()> afterClosed)
         notices.append(text);
         shown.append(text);
         if (holdNotices) {
-            m_heldNotices.push_back(afterClosed ? std::move(afterClosed) : [] {});
+            m_heldNotices.push_back(std::move(afterClosed));
             return;
         }
     }
@@ -49,7 +49,8 @@ void ScriptedUi::closeNotices()
     while (!m_heldNotices.empty()) {
         auto change = std::move(m_heldNotices.front());
         m_heldNotices.pop_front();
-        change();
+        if (change)
+            change();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -79,7 +80,10 @@ public:
         if (whileSleeping)
             whileSleeping(milliseconds);
     }
-    bool noticesOpen() const override { return !m_heldNotices.empty(); }
+    bool noticesOpen() const override
+    {
+        return std::any_of(m_heldNotices.begin(), m_heldNotices.end(), [](const auto& change) { return bool(change); });
+    }
 
 protected:
     void closeNotices() override;
