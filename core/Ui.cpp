@@ -14,6 +14,7 @@ RealUi& defaultHost()
     return host;
 }
 Ui* installedHost = nullptr;
+MessageJournal installedJournal;
 
 QString applicationTitle() { return QApplication::applicationDisplayName(); }
 }
@@ -50,6 +51,30 @@ void Announce(const RuleOutcome& outcome)
         ui().notice(outcome.messages[i], i + 1 == outcome.messages.size() ? outcome.change : std::function<void()>());
 }
 
+void KeepInJournal(const QString& text)
+{
+    if (installedJournal)
+        installedJournal(text);
+}
+
+void Ui::message(const QString& text)
+{
+    KeepInJournal(text);
+    showMessage(text);
+}
+
+void Ui::notice(const QString& text, std::function<void()> afterClosed)
+{
+    KeepInJournal(text);
+    showNotice(text, std::move(afterClosed));
+}
+
+MessageJournal InstallMessageJournal(MessageJournal journal)
+{
+    std::swap(journal, installedJournal);
+    return journal;
+}
+
 Ui* InstallUi(Ui* host)
 {
     Ui* previous = installedHost;
@@ -68,13 +93,13 @@ QWidget* BoxOwner(QWidget* mainWindow)
 }
 }
 
-void RealUi::message(const QString& text)
+void RealUi::showMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
     box.exec();
 }
 
-void RealUi::notice(const QString& text, std::function<void()> afterClosed)
+void RealUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
     m_pendingNotices.append({ text, std::move(afterClosed) });
     if (!m_noticeOpen)

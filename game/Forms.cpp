@@ -18,6 +18,8 @@ Forms::Forms()
     m_lifeLog = m_ownLifeLog.get();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
+    // Whatever the game tells the player goes into the journal of the year as well, with the game's date and time.
+    m_previousJournal = InstallMessageJournal([this](const QString& text) { TellLifeLog(*m_lifeLog, state(), text); });
     // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
     // second thread while the rest of the start-up goes on.
     PrerenderPictures(*m_form1);
@@ -28,6 +30,7 @@ Forms::Forms()
 // under way on the second thread are waited for first.
 Forms::~Forms()
 {
+    InstallMessageJournal(std::move(m_previousJournal));
     FinishPrerendering();
     while (!m_made.empty())
         m_made.pop_back();

@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QTabWidget>
 #include <QTableView>
@@ -171,4 +172,27 @@ TEST_F(MyYearWindow, WithoutTheChartLibraryTheTablesStayAndEveryChartPageSaysWhy
     }
     EXPECT_EQ(Child<QTableView>(window, "daysTable")->model()->rowCount(), 3);
     EXPECT_EQ(Child<QTableView>(window, "gradesTable")->model()->index(0, 0).data().toString(), U("нет"));
+}
+
+TEST_F(MyYearWindow, TheEventsPageListsTheMessagesNewestFirstAndFindsAWord)
+{
+    LifeLog log = DaysFromSeptember(2);
+    log.Tell({ 2005, 9, 1, 7, 5, U("Учитель поставил вам 5 по алгебре") });
+    log.Tell({ 2005, 9, 2, 23, 50, U("Вы уснули") });
+    log.Tell({ 2005, 9, 3, 12, 0, U("Учитель поставил вам 2 по химии") });
+    TMyYearWindow& window = open(log);
+    QAbstractItemModel* events = Child<QTableView>(window, "eventsTable")->model();
+    ASSERT_EQ(events->rowCount(), 3);
+    EXPECT_EQ(events->index(0, 2).data().toString(), U("Учитель поставил вам 2 по химии"));
+    EXPECT_EQ(events->index(2, 0).data().toString(), U("1 сентября 2005"));
+    EXPECT_EQ(events->index(2, 1).data().toString(), U("7:05"));
+
+    const struct {
+        const char* word;
+        int rows;
+    } searches[] = { { "учитель", 2 }, { "АЛГЕБРЕ", 1 }, { "сентября", 3 }, { "23:50", 1 }, { "кино", 0 }, { "", 3 } };
+    for (const auto& search : searches) {
+        Child<QLineEdit>(window, "eventsSearch")->setText(U(search.word));
+        EXPECT_EQ(events->rowCount(), search.rows) << search.word;
+    }
 }

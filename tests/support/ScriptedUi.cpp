@@ -16,7 +16,7 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
     onModal([result](QDialog& dialog) { dialog.done(int(result)); });
 }
 
-void ScriptedUi::message(const QString& text)
+void ScriptedUi::showMessage(const QString& text)
 {
     if (whenShown)
         whenShown(text);
@@ -24,7 +24,7 @@ void ScriptedUi::message(const QString& text)
     shown.append(text);
 }
 
-void ScriptedUi::notice(const QString& text, std::function<void()> afterClosed)
+void ScriptedUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
     if (whenShown)
         whenShown(text);

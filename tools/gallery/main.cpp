@@ -111,16 +111,9 @@ public:
     std::deque<bool> confirms;
     QString context = QStringLiteral("as it opens");
 
-    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void notice(const QString& text, std::function<void()> afterClosed = {}) override
-    {
-        message(text);
-        if (afterClosed)
-            afterClosed();
-    }
     bool confirm(const QString& text) override
     {
-        message(text);
+        showMessage(text);
         if (confirms.empty())
             return false;
         const bool answer = confirms.front();
@@ -133,6 +126,13 @@ public:
     void sleep(int) override { }
 
 protected:
+    void showMessage(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void showNotice(const QString& text, std::function<void()> afterClosed) override
+    {
+        showMessage(text);
+        if (afterClosed)
+            afterClosed();
+    }
     ModalResult runModal(QDialog& dialog) override
     {
         dialog.setResult(0);
