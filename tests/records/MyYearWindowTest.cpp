@@ -119,6 +119,15 @@ TEST_F(MyYearWindow, ChartsFollowTheLogFromNoDayToAWholeYearWithDebts)
         EXPECT_EQ(death[1].y(), 0);
         EXPECT_LE(numberAxis(health)->min(), 0);
         EXPECT_GE(numberAxis(health)->max(), 100);
+        // Lines are told apart without their colours too: no two share a colour or a dash.
+        const QList<QAbstractSeries*> series = health->series();
+        for (int i = 0; i < series.size(); ++i) {
+            for (int j = i + 1; j < series.size(); ++j) {
+                const QPen a = qobject_cast<QLineSeries*>(series[i])->pen();
+                const QPen b = qobject_cast<QLineSeries*>(series[j])->pen();
+                EXPECT_TRUE(a.color() != b.color() && a.style() != b.style()) << i << " and " << j;
+            }
+        }
         const auto monthAxis = qobject_cast<QCategoryAxis*>(health->axes(Qt::Horizontal).first());
         EXPECT_EQ(monthAxis->categoriesLabels(), c.months);
 

@@ -12,6 +12,7 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/CheatEntries.h"
+#include "records/LifeLog.h"
 #include "records/MyYear.h"
 #include "records/Unit21.h"
 #include "records/Unit38.h"
@@ -75,6 +76,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -384,6 +386,36 @@ int main(int argc, char** argv)
                 tabs->setCurrentIndex(tab);
                 Shot(year, QStringLiteral("no day in the log yet, page «%1»").arg(tabs->tabText(tab)));
             }
+            // A whole school year: health that dips and recovers, mood and vigor running equal for weeks, money that
+            // goes into debt, a skill that grows, and the messages of the year.
+            LifeLog& log = forms.lifeLog();
+            log.Clear();
+            for (int i = 0; i < 266; ++i) {
+                LifeLogDay day;
+                const int month = 8 + i / 30;
+                day.year = 2005 + month / 12;
+                day.month = month % 12 + 1;
+                day.day = i % 30 + 1;
+                const auto wave = [i](double period, double low, double high) {
+                    return int(low + (high - low) * (0.5 + 0.5 * std::sin(i * 6.2832 / period)));
+                };
+                const bool even = i >= 60 && i < 110; // mood and vigor the same for seven weeks
+                day.values = { i < 120 ? 150 - 2 * i : 3 * (i - 120) - 90, (i / 30) * 40, wave(23, 25, 90),
+                    even ? 70 : wave(37, 40, 95), even ? 70 : wave(17, 50, 100), i / 6, i / 10 - 5, wave(45, 0, 80) };
+                day.flags = { i > 100, i > 30, i > 150 };
+                log.Record(day);
+                if (i % 7 == 0)
+                    log.Tell({ day.year, day.month, day.day, 13, 40,
+                        QStringLiteral("Учитель: «Отвечай, что такое синус?» — «5, садись»") });
+                if (i % 11 == 0)
+                    log.Tell({ day.year, day.month, day.day, 18, 5, QStringLiteral("SMS от Маши: Привет! Как дела?") });
+            }
+            year.Refresh();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                Shot(year, QStringLiteral("a whole year in the log, page «%1»").arg(tabs->tabText(tab)));
+            }
+            log.Clear();
             year.hide();
         });
         Scene("diary", [&] {
