@@ -4,7 +4,9 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -147,6 +149,19 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
     auto* dialog = new QFileDialog(parent, options.title, options.initialDir);
     dialog->setNameFilters(options.filters);
     dialog->setDefaultSuffix(options.defaultSuffix);
+    if (options.preview) {
+        // Qt's own dialog, whose grid takes a column more: the file under the cursor described on the right.
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        auto* text = new QPlainTextEdit(dialog);
+        text->setObjectName(QStringLiteral("filePreview"));
+        text->setReadOnly(true);
+        text->setAccessibleName(QStringLiteral("Сведения о выбранном файле"));
+        text->setMinimumWidth(260);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
+            grid->addWidget(text, 0, grid->columnCount(), grid->rowCount(), 1);
+        QObject::connect(dialog, &QFileDialog::currentChanged, text,
+            [text, preview = options.preview](const QString& path) { text->setPlainText(preview(path)); });
+    }
     return dialog;
 }
 }

@@ -19,6 +19,9 @@ struct FileDialogOptions {
     QStringList filters; // "Сохраненная игра (*.sav)" style entries
     QString initialDir;
     QString defaultSuffix;
+    // What the dialog shows beside its list about the file under the cursor (a saved game's player, date, money);
+    // none when empty. The game hands it in, as only it knows how to read its files.
+    std::function<QString(const QString& path)> preview;
 };
 
 class Ui {

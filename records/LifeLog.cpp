@@ -169,6 +169,13 @@ QString LogValueName(LogValue value) { return QString::fromUtf8(ValueNames[int(v
 
 QString LogFlagName(LogFlag flag) { return QString::fromUtf8(FlagNames[int(flag)]); }
 
+QString DateInWords(int year, int month, int day)
+{
+    static const char* const months[12] = { "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
+        "сентября", "октября", "ноября", "декабря" };
+    return QStringLiteral("%1 %2 %3").arg(day).arg(QString::fromUtf8(months[std::clamp(month, 1, 12) - 1])).arg(year);
+}
+
 bool IsGameDate(int year, int month, int day)
 {
     return year >= 1000 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 30;

@@ -55,6 +55,9 @@ struct LifeLogEvent {
     bool operator==(const LifeLogEvent&) const = default;
 };
 
+// "1 сентября 2005", as the tables and the previews read a date aloud (a game date).
+QString DateInWords(int year, int month, int day);
+
 // Whether the date is one of the game's calendar (years 1000..9999, months 1..12, days 1..30), as the file holds it.
 bool IsGameDate(int year, int month, int day);
 

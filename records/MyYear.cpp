@@ -30,9 +30,6 @@ const char* const MonthNames[12] = { "Январь", "Февраль", "Март
     "Октябрь", "Ноябрь", "Декабрь" };
 const char* const MonthShortNames[12]
     = { "янв", "фев", "мар", "апр", "май", "июн", "июл", "авг", "сен", "окт", "ноя", "дек" };
-// "1 сентября 2005", as the table reads a date aloud.
-const char* const MonthsOfDate[12] = { "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
-    "сентября", "октября", "ноября", "декабря" };
 const char* const QuarterNames[4] = { "I четверть", "II четверть", "III четверть", "IV четверть" };
 
 // A log with fewer days than this shows every day as a dot too, so that a single day is seen at all.
@@ -40,10 +37,7 @@ constexpr int DotsUpTo = 40;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-QString DateAloud(int day, int month, int year)
-{
-    return QStringLiteral("%1 %2 %3").arg(day).arg(Utf8(MonthsOfDate[month - 1])).arg(year);
-}
+QString DateAloud(int day, int month, int year) { return DateInWords(year, month, day); }
 
 } // namespace
 

@@ -254,6 +254,29 @@ TEST_F(LifeLogGame, SavingWritesTheLogBesideTheGameAndLoadingTakesItBack)
     EXPECT_TRUE(ui.errors.isEmpty());
 }
 
+TEST_F(LifeLogGame, TheFileDialogsDescribeTheSavedGameUnderTheCursorAndTouchNothing)
+{
+    given({ { Field::PlayerName, U("Вася") }, { Field::Money, "321" }, { Field::Day, "5" }, { Field::Month, "11" },
+        { Field::Year, "2005" }, { Field::Hour, "7" }, { Field::Minute, "50" } });
+    log().Record(Day(2005, 11, 3, 40));
+    log().Record(Day(2005, 11, 4, 55));
+    save("Save/g.sav");
+    ASSERT_TRUE(ui.fileDialogs.back().preview);
+    const QString preview = ui.fileDialogs.back().preview(QStringLiteral("Save/g.sav"));
+    for (const char* part :
+        { "Игрок: Вася", "Дата: 5 ноября 2005, 7:50", "Деньги: 321", "Четверть: 2", "4 ноября 2005: деньги 55" })
+        EXPECT_TRUE(preview.contains(U(part))) << part << " in " << preview.toStdString();
+
+    WriteBytes("Save/g.csv", "Имя;Фамилия\r\n");
+    EXPECT_TRUE(SavedGamePreview("Save/g.sav").contains(U("Журнал дней рядом с игрой не читается")));
+    EXPECT_EQ(ReadBytes("Save/g.csv"), "Имя;Фамилия\r\n"); // the load sets it aside, a look does not
+    WriteBytes("Save/bad.sav", "1\r\n2\r\n");
+    EXPECT_TRUE(SavedGamePreview("Save/bad.sav").startsWith(U("Это не сохранённая игра или файл повреждён")));
+    EXPECT_EQ(SavedGamePreview("Save"), QString());
+    load("Save/g.sav");
+    EXPECT_TRUE(ui.fileDialogs.back().preview);
+}
+
 TEST_F(LifeLogGame, ADamagedOrForeignLogIsSetAsideAndNeverStopsTheLoad)
 {
     given({ { Field::Money, "321" } });
