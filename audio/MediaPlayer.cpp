@@ -49,7 +49,7 @@ TMediaPlayer::~TMediaPlayer() { close(); }
 void TMediaPlayer::Open()
 {
     close();
-    if (m_fileName.isEmpty() || !m_device.open())
+    if (m_fileName.isEmpty() || !m_device.Open())
         return;
     // Only a regular file is opened (a FIFO or a device could block the game or never end), and the mixer reads no
     // more of it than a file of music can hold.

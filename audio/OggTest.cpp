@@ -47,7 +47,7 @@ TForm34::TForm34(GameWindows& windows)
     auto* buttons = new QHBoxLayout;
     auto button = [&](QPushButton*& target, const QString& text, void (TForm34::*handler)()) {
         target = new QPushButton(text, this);
-        Connect(target, &QPushButton::clicked, this, handler);
+        ConnectGuarded(target, &QPushButton::clicked, this, handler);
         buttons->addWidget(target);
     };
     button(openButton, QStringLiteral("Open"), &TForm34::OpenButtonClick);
@@ -59,12 +59,12 @@ TForm34::TForm34(GameWindows& windows)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    Connect(Timer1, &QTimer::timeout, this, &TForm34::Timer1Timer);
-    Connect(positionSlider, &QSlider::sliderReleased, this, &TForm34::SliderReleased);
-    NameControls({ { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" },
-        { openButton, "openButton" }, { playButton, "playButton" }, { pauseButton, "pauseButton" },
-        { stopButton, "stopButton" }, { exitButton, "exitButton" }, { positionSlider, "positionSlider" },
-        { Timer1, "Timer1" } });
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm34::Timer1Timer);
+    ConnectGuarded(positionSlider, &QSlider::sliderReleased, this, &TForm34::SliderReleased);
+    NameControls(
+        { { Edit1, "Edit1" }, { Edit2, "Edit2" }, { Edit3, "Edit3" }, { Edit4, "Edit4" }, { openButton, "openButton" },
+            { playButton, "playButton" }, { pauseButton, "pauseButton" }, { stopButton, "stopButton" },
+            { exitButton, "exitButton" }, { positionSlider, "positionSlider" }, { Timer1, "Timer1" } });
 }
 
 TForm34::~TForm34() = default;

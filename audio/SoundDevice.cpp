@@ -29,7 +29,7 @@ SoundDevice::~SoundDevice()
         Sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool SoundDevice::open()
+bool SoundDevice::Open()
 {
     if (m_tried)
         return m_open;
@@ -64,7 +64,7 @@ bool SoundDevice::open()
     return true;
 }
 
-void SoundDevice::setPostMix(PostMix hook, void* context)
+void SoundDevice::SetPostMix(PostMix hook, void* context)
 {
     if (m_open)
         Sdl().Mix_SetPostMix(hook, context);

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // The media players play through it; the compressed-audio player mixes its own buffers into the same device through
-// the post-mix hook, because the device can be opened only once. When there is no sound device at all, open() says
+// the post-mix hook, because the device can be opened only once. When there is no sound device at all, Open() says
 // so once and everything stays silent.
 class SoundDevice {
 public:
@@ -16,10 +16,10 @@ public:
     ~SoundDevice();
 
     // Opens the device the first time it is asked (later calls only report); true when there is sound.
-    bool open();
-    bool isOpen() const { return m_open; }
+    bool Open();
+    bool IsOpen() const { return m_open; }
     // Whether opening has been tried, with or without success.
-    bool wasTried() const { return m_tried; }
+    bool WasTried() const { return m_tried; }
 
     // What the device plays: samples per second, SDL's sample format and the number of channels (valid when open).
     int frequency() const { return m_frequency; }
@@ -29,7 +29,7 @@ public:
     // A hook that gets the device's mixed output buffer after the media players have played into it, called on the
     // sound thread. Null removes it. Nothing happens without a device.
     using PostMix = void (*)(void* context, std::uint8_t* stream, int length);
-    void setPostMix(PostMix hook, void* context);
+    void SetPostMix(PostMix hook, void* context);
 
 private:
     SoundDevice() = default;

@@ -66,7 +66,7 @@ void PostMix(void* context, std::uint8_t* output, int length)
 }
 }
 
-unsigned waveOutGetNumDevs() { return SoundDevice::Shared().open() ? 1 : 0; }
+unsigned waveOutGetNumDevs() { return SoundDevice::Shared().Open() ? 1 : 0; }
 
 MMRESULT waveOutOpen(HWAVEOUT* result, unsigned deviceId, const WAVEFORMATEX* format, WaveOutProc callback,
     void* instance, unsigned flags)
@@ -77,7 +77,7 @@ MMRESULT waveOutOpen(HWAVEOUT* result, unsigned deviceId, const WAVEFORMATEX* fo
     if (deviceId != WAVE_MAPPER && deviceId != 0)
         return MMSYSERR_BADDEVICEID;
     SoundDevice& sound = SoundDevice::Shared();
-    if (!sound.open())
+    if (!sound.Open())
         return MMSYSERR_NODRIVER;
     if (openDevice)
         return MMSYSERR_ALLOCATED;
@@ -98,7 +98,7 @@ MMRESULT waveOutOpen(HWAVEOUT* result, unsigned deviceId, const WAVEFORMATEX* fo
     openDevice = device;
     *result = device;
     callback(device, MM_WOM_OPEN, instance, nullptr);
-    sound.setPostMix(&PostMix, device);
+    sound.SetPostMix(&PostMix, device);
     return MMSYSERR_NOERROR;
 }
 
@@ -162,7 +162,7 @@ MMRESULT waveOutReset(HWAVEOUT device)
     }
     // Setting the hook again waits for the sound thread to leave it: buffers it had already played are reported
     // before this returns, so no report of this device comes after the reset.
-    SoundDevice::Shared().setPostMix(&PostMix, device);
+    SoundDevice::Shared().SetPostMix(&PostMix, device);
     for (WAVEHDR* header : done)
         device->callback(device, MM_WOM_DONE, device->instance, header);
     return MMSYSERR_NOERROR;
@@ -178,7 +178,7 @@ MMRESULT waveOutClose(HWAVEOUT device)
             return WAVERR_STILLPLAYING;
     }
     // Taking the hook away waits for the sound thread to leave it.
-    SoundDevice::Shared().setPostMix(nullptr, nullptr);
+    SoundDevice::Shared().SetPostMix(nullptr, nullptr);
     openDevice = nullptr;
     device->callback(device, MM_WOM_CLOSE, device->instance, nullptr);
     Sdl().SDL_FreeAudioStream(device->stream);

@@ -1,6 +1,8 @@
 #include "core/Application.h"
 
+#include "core/EnterKey.h"
 #include "core/Errors.h"
+#include "core/FocusMark.h"
 #include "core/Ui.h"
 
 #include <QLibraryInfo>
@@ -10,12 +12,11 @@
 #include <QTranslator>
 
 #include <cerrno>
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <malloc.h>
 #include <sys/socket.h>
 #include <system_error>
 #include <unistd.h>
@@ -30,15 +31,23 @@ constexpr int QuitSignals[] = { SIGTERM, SIGINT, SIGHUP };
 // handler. A handler may do almost nothing safely, so it only writes one byte.
 int signalPipe[2] = { -1, -1 };
 
-// Every thread allocates from the main thread's arena. The game's other threads (those drawing the first pictures,
-// Qt's connection to the X server, the sound) allocate little, or only for the few milliseconds of a drawing; an arena
-// of their own each would hold its pages besides the main one's, about 0.4 MB at start-up, and sharing one costs the
-// start-up no time that can be measured (40 alternating runs each way). Set before the application starts any thread.
-[[maybe_unused]] const int oneAllocatorArena = mallopt(M_ARENA_MAX, 1);
+// How long the game may take to leave after the first request before the program is ended the system's way.
+constexpr unsigned QuitGraceSeconds = 5;
+
+// Ctrl+C pressed again while the game leaves: the player insists, and the program ends at once.
+volatile sig_atomic_t interruptsSeen = 0;
 
 extern "C" void OnQuitSignal(int signal)
 {
     const int savedErrno = errno;
+    if (signal == SIGINT && interruptsSeen != 0) {
+        struct sigaction byDefault = {};
+        byDefault.sa_handler = SIG_DFL;
+        ::sigaction(SIGINT, &byDefault, nullptr);
+        ::raise(SIGINT);
+    }
+    if (signal == SIGINT)
+        interruptsSeen = 1;
     const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
     errno = savedErrno;
@@ -50,6 +59,9 @@ TApplication::TApplication(int& argc, char** argv)
 {
     setApplicationName(QString::fromUtf8(ApplicationTitle));
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Played with the keyboard alone, every window shows where the focus is and Enter presses what it marks.
+    PressFocusedButtonsOnEnter(*this);
+    ShowFocusMarks(*this);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
@@ -109,7 +121,11 @@ void TApplication::watchQuitRequests()
 
     // Logging out: the session manager asks the program to keep its data before the session ends.
     connect(
-        this, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { emit quitRequested(); },
+        this, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager&) {
+            m_quitBySignal = true;
+            emit quitRequested();
+        },
         Qt::DirectConnection);
 }
 
@@ -117,13 +133,14 @@ void TApplication::takeQuitSignal()
 {
     char bytes[16];
     [[maybe_unused]] const ssize_t read = ::read(signalPipe[0], bytes, sizeof bytes);
-    // Asked once, the game leaves by itself; a further signal ends the program at once.
-    m_signalNotifier->setEnabled(false);
-    for (int signal : QuitSignals) {
-        struct sigaction current = {};
-        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == OnQuitSignal)
-            std::signal(signal, SIG_DFL);
-    }
+    if (m_quitBySignal)
+        return;
+    // Asked once, the game leaves by itself, keeping the game first; further signals (a logout sends SIGTERM and then
+    // SIGHUP) wait for that. Only Ctrl+C twice, or a game that has not left within a few seconds, ends the program
+    // at once, the system's way.
+    m_quitBySignal = true;
+    std::signal(SIGALRM, SIG_DFL);
+    ::alarm(QuitGraceSeconds);
     emit quitRequested();
 }
 

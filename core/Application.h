@@ -25,9 +25,11 @@ public:
     bool loadRussianTranslations();
 
     // From now on the desktop's requests to end the program (SIGTERM, SIGINT, SIGHUP, and the session manager's
-    // request at logout) arrive as quitRequested(), in the event loop, also while a modal window is open. After the
-    // first signal a second one ends the program the system's way, in case the game cannot leave by itself.
+    // request at logout) arrive as quitRequested(), in the event loop, also while a modal window is open. Later
+    // signals wait for the game to leave, unless Ctrl+C comes twice or the game has not left within a few seconds.
     void watchQuitRequests();
+    // The desktop asked the game to end (a signal, the logout), rather than the player.
+    bool quitBySignal() const { return m_quitBySignal; }
 
 signals:
     void quitRequested();
@@ -36,6 +38,7 @@ private:
     void takeQuitSignal();
 
     QSocketNotifier* m_signalNotifier = nullptr;
+    bool m_quitBySignal = false;
     int m_exceptionsCaught = 0;
 };
 

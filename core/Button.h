@@ -14,6 +14,6 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, QSize minimumSi
 {
     auto* button = new QPushButton(caption, parent);
     button->setMinimumSize(minimumSize);
-    Connect(button, &QPushButton::clicked, window, handler);
+    ConnectGuarded(button, &QPushButton::clicked, window, handler);
     return button;
 }

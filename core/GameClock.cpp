@@ -224,6 +224,7 @@ ClockRulesOutcome ApplyClockRules(TGameState& state)
     // One bad value read by several rules is reported once.
     outcome.conversionErrors.removeDuplicates();
     outcome.advanced = true;
+    outcome.stood = lastBell;
     outcome.time = t;
     return outcome;
 }

@@ -70,6 +70,9 @@ constexpr ClockReading LastBell { 8, 0, 24, 5, 2006 };
 
 struct ClockRulesOutcome {
     bool advanced = false; // false when the time itself could not be read; the tick is then abandoned
+    // The clock stood at the last bell: the moment's checks ran when it was reached, and only the end of the year,
+    // which was under way then, is still to come (a game kept or saved while the exams were on).
+    bool stood = false;
     ClockReading time;
     QStringList conversionErrors; // messages of the rules that met a value that is not a number
     QStringList notices; // what the player is told without stopping the clock (a lost job)

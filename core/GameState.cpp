@@ -4,35 +4,6 @@
 
 #include <algorithm>
 
-const std::array<FieldInfo, FieldCount> FieldTable = { {
-    { Field::PlayerName, "PlayerName", "Вас зовут:", "Аноним", nullptr },
-    { Field::Money, "Money", "Деньги (Руб.):", "80", "80" },
-    { Field::PiggyBank, "PiggyBank", "В копилке (Руб.):", "0", "0" },
-    { Field::JobIncome, "JobIncome", "Доход от работы:", "0", "0" },
-    { Field::LunchMoney, "LunchMoney", "Дают на питание (Руб.):", "0", "0" },
-    { Field::Satiety, "Satiety", "Сытость:", "100", "100" },
-    { Field::Mood, "Mood", "Настроение:", "100", "100" },
-    { Field::Vigor, "Vigor", "Бодрость:", "100", "100" },
-    { Field::FightSkill, "FightSkill", "Умение драться:", "0", "0" },
-    { Field::AttendsTraining, "AttendsTraining", "Я хожу на тренировки?:", "Нет", "Нет" },
-    { Field::Authority, "Authority", "Авторитет (в очках):", "0", "0" },
-    { Field::MobilePhone, "MobilePhone", "Мобильник:", "Нет", "Нет" },
-    { Field::PhoneCredit, "PhoneCredit", "USC на мобильнике:", "0", "0" },
-    { Field::HasGdz, "HasGdz", "ГДЗ:", "Нет", "Нет" },
-    { Field::Hour, "Hour", "Время:", "6", "8" },
-    { Field::Minute, "Minute", nullptr, "30", "0" },
-    { Field::Day, "Day", "Дата:", "1", "1" },
-    { Field::Month, "Month", nullptr, "9", "9" },
-    { Field::Year, "Year", nullptr, "2005", "2005" },
-    { Field::Quarter, "Quarter", "Четверть:", "1", nullptr },
-    { Field::Location, "Location", "Где я?:", "В школе", nullptr },
-    { Field::MotherPhoneDeal, "MotherPhoneDeal", nullptr, "0", "0" },
-    { Field::QuestionHour, "QuestionHour", nullptr, "25", "12" },
-    { Field::RobberyAllowedToday, "RobberyAllowedToday", nullptr, "1", nullptr },
-} };
-
-const FieldInfo& InfoOf(Field field) { return FieldTable[int(field)]; }
-
 GameValues::GameValues()
 {
     for (const FieldInfo& info : FieldTable)
@@ -77,7 +48,7 @@ int TGameState::move(NumberField from, NumberField to, qint64 amount)
     return moved;
 }
 
-void TGameState::restore(const GameValues& copy, std::initializer_list<Field> fields)
+void TGameState::restore(const GameValues& copy, const std::vector<Field>& fields)
 {
     for (Field field : fields)
         restore(field, copy.text(field));

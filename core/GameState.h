@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <vector>
 
 // The single-valued fields, in the order of the status panel, then the calendar, then the hidden fields.
 enum class Field {
@@ -36,8 +37,12 @@ enum class Field {
 };
 constexpr int FieldCount = int(Field::RobberyAllowedToday) + 1;
 
+// A number field holds a whole number; a text field a name, "Да"/"Нет", a phone model, a place.
+enum class FieldKind { Text, Number };
+
 struct FieldInfo {
     Field field;
+    FieldKind kind;
     const char* name; // the field's name, as tools and the cheat editor call it
     const char* caption; // caption on the status panel, or nullptr for fields shown elsewhere or hidden
     const char* start; // value when the program starts
@@ -45,8 +50,44 @@ struct FieldInfo {
 };
 
 // The table of all fields, indexed by Field.
-extern const std::array<FieldInfo, FieldCount> FieldTable;
-const FieldInfo& InfoOf(Field field);
+inline constexpr std::array<FieldInfo, FieldCount> FieldTable = { {
+    { Field::PlayerName, FieldKind::Text, "PlayerName", "Вас зовут:", "Аноним", nullptr },
+    { Field::Money, FieldKind::Number, "Money", "Деньги (Руб.):", "80", "80" },
+    { Field::PiggyBank, FieldKind::Number, "PiggyBank", "В копилке (Руб.):", "0", "0" },
+    { Field::JobIncome, FieldKind::Number, "JobIncome", "Доход от работы:", "0", "0" },
+    { Field::LunchMoney, FieldKind::Number, "LunchMoney", "Дают на питание (Руб.):", "0", "0" },
+    { Field::Satiety, FieldKind::Number, "Satiety", "Сытость:", "100", "100" },
+    { Field::Mood, FieldKind::Number, "Mood", "Настроение:", "100", "100" },
+    { Field::Vigor, FieldKind::Number, "Vigor", "Бодрость:", "100", "100" },
+    { Field::FightSkill, FieldKind::Number, "FightSkill", "Умение драться:", "0", "0" },
+    { Field::AttendsTraining, FieldKind::Text, "AttendsTraining", "Я хожу на тренировки?:", "Нет", "Нет" },
+    { Field::Authority, FieldKind::Number, "Authority", "Авторитет (в очках):", "0", "0" },
+    { Field::MobilePhone, FieldKind::Text, "MobilePhone", "Мобильник:", "Нет", "Нет" },
+    { Field::PhoneCredit, FieldKind::Number, "PhoneCredit", "USC на мобильнике:", "0", "0" },
+    { Field::HasGdz, FieldKind::Text, "HasGdz", "ГДЗ:", "Нет", "Нет" },
+    { Field::Hour, FieldKind::Number, "Hour", "Время:", "6", "8" },
+    { Field::Minute, FieldKind::Number, "Minute", nullptr, "30", "0" },
+    { Field::Day, FieldKind::Number, "Day", "Дата:", "1", "1" },
+    { Field::Month, FieldKind::Number, "Month", nullptr, "9", "9" },
+    { Field::Year, FieldKind::Number, "Year", nullptr, "2005", "2005" },
+    { Field::Quarter, FieldKind::Number, "Quarter", "Четверть:", "1", nullptr },
+    { Field::Location, FieldKind::Text, "Location", "Где я?:", "В школе", nullptr },
+    { Field::MotherPhoneDeal, FieldKind::Number, "MotherPhoneDeal", nullptr, "0", "0" },
+    { Field::QuestionHour, FieldKind::Number, "QuestionHour", nullptr, "25", "12" },
+    { Field::RobberyAllowedToday, FieldKind::Number, "RobberyAllowedToday", nullptr, "1", nullptr },
+} };
+
+constexpr bool EveryRowStandsAtItsField()
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        if (int(FieldTable[i].field) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(EveryRowStandsAtItsField(), "FieldTable lists the fields in the order of the enum");
+
+constexpr const FieldInfo& InfoOf(Field field) { return FieldTable[int(field)]; }
 
 // The ten girls of the class, one flag each.
 constexpr int GirlCount = 10;
@@ -64,20 +105,7 @@ inline const QString LocationAsleep = QStringLiteral("Сон");
 // and a saved game or an edited value beyond it is refused, so every value the game reaches can be loaded again.
 constexpr int ValueLimit = 999999999;
 
-// Fields holding a whole number; the others hold a text (a name, "Да"/"Нет", a phone model, a place).
-constexpr bool IsNumberField(Field field)
-{
-    switch (field) {
-    case Field::PlayerName:
-    case Field::AttendsTraining:
-    case Field::MobilePhone:
-    case Field::HasGdz:
-    case Field::Location:
-        return false;
-    default:
-        return true;
-    }
-}
+constexpr bool IsNumberField(Field field) { return InfoOf(field).kind == FieldKind::Number; }
 
 // A number field named in the code. It is made only from a constant and checked while the program is compiled, so
 // `state.add(Field::Location, 5)` or `state.setText(Field::Money, ...)` do not build: numbers change only through
@@ -165,7 +193,7 @@ public:
     int move(NumberField from, NumberField to, qint64 amount);
     void restore(Field field, const QString& text) { after(field, m_values.restore(field, text)); }
     // Takes back the listed fields of a copy a place window worked on, in the listed order, changed or not.
-    void restore(const GameValues& copy, std::initializer_list<Field> fields);
+    void restore(const GameValues& copy, const std::vector<Field>& fields);
 
     // Girl flags, index 0..GirlCount-1: "1" = charmed, "0" = not.
     QString girlFlag(int index) const { return m_charmed[index] ? QStringLiteral("1") : QStringLiteral("0"); }

@@ -6,10 +6,6 @@
 #include <QHideEvent>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 void NameControls(std::initializer_list<std::pair<QObject*, const char*>> controls)
 {
     for (const auto& [control, name] : controls)
@@ -59,10 +55,5 @@ void TGameWindow::hideEvent(QHideEvent* event)
         if (isVisible() || !testAttribute(Qt::WA_WState_Created))
             return;
         destroy();
-#ifdef __GLIBC__
-        // What the window, its pictures and its painting held goes back to the system instead of staying in the
-        // allocator's free lists, where the next window's different sizes would not use it.
-        malloc_trim(0);
-#endif
     });
 }

@@ -7,6 +7,7 @@
 
 #include "core/WindowList.h"
 
+class QString;
 class TGameState;
 class GameClock;
 class LifeLog;
@@ -52,6 +53,9 @@ public:
     virtual void NewGame() = 0;
     // Ends the program, whatever windows are open.
     virtual void Quit() = 0;
+    // Another game has taken the running one's place: a new game, the new school year, or the saved game of the file
+    // loadedFrom. Its autosaves are its own from now on.
+    virtual void GameReplaced(const QString& loadedFrom) = 0;
     // The zombie shooter from its titles, without the offer, the price or any consequence (the cheat editor).
     virtual void StartShooter() = 0;
     // The evening thug steps up: story, talk and its outcome (the clock is the caller's business).

@@ -1,5 +1,5 @@
 // The boundary of every handler: a button, timer or list handler that fails stops where it failed, the player sees
-// the standard error box, and the game goes on. Every window connects its controls through Connect below.
+// the standard error box, and the game goes on. Every window connects its controls through ConnectGuarded below.
 #pragma once
 
 #include <QObject>
@@ -30,7 +30,7 @@ void InvokeHandler(const Handler& handler, Receiver* receiver, const Arguments&.
 // Connects a signal to a handler of a window through the guard: a member function of the receiver, or a plain
 // callable. The handler may take the signal's arguments or none.
 template <class Sender, class Signal, class Receiver, class Handler>
-QMetaObject::Connection Connect(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, Receiver* receiver, Handler handler)
 {
     return QObject::connect(sender, signal, receiver, [receiver, handler](auto... arguments) {
         RunGuarded([&] { InvokeHandler(handler, receiver, arguments...); });

@@ -14,10 +14,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <future>
 #include <jpeglib.h>
-#include <map>
-#include <mutex>
 
 namespace {
 struct JpegErrorManager {
@@ -255,10 +252,6 @@ QString ArtKey(const QString& resource, QSize size, qreal devicePixelRatio)
 {
     return QStringLiteral("art:%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
 }
-
-// Drawings begun on a second thread and not yet picked up by a box.
-std::mutex pendingMutex;
-std::map<QString, std::future<QImage>> pendingArt;
 }
 
 QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
@@ -267,36 +260,10 @@ QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    std::future<QImage> pending;
-    {
-        std::lock_guard lock(pendingMutex);
-        auto found = pendingArt.find(key);
-        if (found != pendingArt.end()) {
-            pending = std::move(found->second);
-            pendingArt.erase(found);
-        }
-    }
-    // Taken as drawn: left to itself the pixmap would turn an opaque drawing back into four bytes a point.
-    pixmap = QPixmap::fromImage(
-        pending.valid() ? pending.get() : DrawArt(resource, size, devicePixelRatio), Qt::NoFormatConversion);
+    // Taken as drawn: left to itself the pixmap would turn an opaque drawing back into four bytes a pixel.
+    pixmap = QPixmap::fromImage(DrawArt(resource, size, devicePixelRatio), Qt::NoFormatConversion);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
-}
-
-void FinishPrerendering()
-{
-    std::map<QString, std::future<QImage>> unclaimed;
-    {
-        std::lock_guard lock(pendingMutex);
-        unclaimed.swap(pendingArt);
-    }
-    // Each future of std::async waits for its drawing as it goes.
-}
-
-void PrerenderPictures(QWidget& window)
-{
-    for (const PictureBox* box : window.findChildren<PictureBox*>())
-        box->prerender();
 }
 
 PictureBox::PictureBox(QWidget* parent)
@@ -345,20 +312,6 @@ void PictureBox::changed()
     m_renderedSize = QSize();
     if (isVisible())
         render();
-}
-
-void PictureBox::prerender() const
-{
-    if (m_art.isEmpty() || width() <= 0 || height() <= 0)
-        return;
-    const qreal ratio = devicePixelRatioF();
-    const QString key = ArtKey(m_art, size(), ratio);
-    QPixmap done;
-    if (QPixmapCache::find(key, &done))
-        return;
-    std::lock_guard lock(pendingMutex);
-    if (!pendingArt.contains(key))
-        pendingArt.emplace(key, std::async(std::launch::async, DrawArt, m_art, size(), ratio));
 }
 
 void PictureBox::showEvent(QShowEvent* event)

@@ -48,13 +48,6 @@ QImage LoadPicture(const QString& path, QSize shownSize = QSize());
 // costs nothing.
 QPixmap RenderArt(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
-// For the windows the player sees the moment the game starts: begins drawing the window's pictures on a second
-// thread while the other windows are still being made; its boxes pick the drawings up when the window is shown.
-void PrerenderPictures(QWidget& window);
-// Waits for the drawings begun by PrerenderPictures and drops those no box has picked up; called before the windows
-// and the application go, since a drawing must not outlive them.
-void FinishPrerendering();
-
 // A label that shows a picture scaled to its size: SVG artwork or a picture file. The picture is rendered when the box
 // is shown (and again when it is resized while visible), so a window costs no drawing until the player opens it; once
 // the window is out of sight the drawing leaves memory (the next showing takes it from the pixmap cache or draws it
@@ -78,8 +71,6 @@ public:
     const QString& art() const { return m_art; }
     // The image shown (null for artwork or nothing), drawn or not yet.
     const QImage& image() const { return m_image; }
-    // Starts drawing the artwork at the box's present size on a second thread (see PrerenderPictures).
-    void prerender() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -3,10 +3,19 @@
 #include "core/ContentFile.h"
 #include "core/Errors.h"
 
-#include <QSaveFile>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 const char* const CodePage = "windows-1251";
@@ -103,20 +112,113 @@ void WriteLines1251(const QString& path, const QStringList& lines)
     WriteFileSafely(path, bytes);
 }
 
+namespace {
+// The system's reason for a failed call, in the player's words where there is a common one.
+QString SystemReason(int code)
+{
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("на диске нет места");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("нет прав на запись в эту папку");
+    case EROFS:
+        return QStringLiteral("папка только для чтения");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("нет такой папки");
+    default:
+        return QString::fromLocal8Bit(std::strerror(code));
+    }
+}
+
+// What stands in the file's place, when it is something the game must not replace or write through.
+QString RefusedTarget(const QByteArray& name)
+{
+    struct stat status { };
+    if (::lstat(name.constData(), &status) != 0)
+        return {};
+    if (S_ISLNK(status.st_mode))
+        return QStringLiteral("на этом месте ссылка на другой файл, а игра не пишет через ссылки");
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("это папка, а не файл");
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("это не обычный файл");
+    return {};
+}
+
+// Closes the descriptor and removes the temporary file unless the write got as far as the rename.
+struct Temporary {
+    QByteArray name;
+    int fd = -1;
+    bool renamed = false;
+    ~Temporary()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!renamed && !name.isEmpty())
+            ::unlink(name.constData());
+    }
+};
+}
+
+bool IsSafeWriteTemporary(const QString& fileName)
+{
+    return fileName.startsWith(QLatin1Char('.')) && fileName.contains(QLatin1String(SafeWriteMark));
+}
+
 void WriteFileSafely(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError::forFile(path, file.errorString());
-    // QSaveFile::commit() alone may report success for a file cut short (a full disk), so every write and the
-    // flush are checked, and anything short cancels the save before the old file could be replaced.
-    qint64 written = file.write(bytes);
-    if (written != bytes.size() || !file.flush()) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        throw EInOutError::forFile(path, reason.isEmpty() ? QStringLiteral("не удалось записать файл") : reason);
+    const QFileInfo target(path);
+    const QByteArray name = QFile::encodeName(target.absoluteFilePath());
+    // A link, a folder or a device in the file's place is refused, not followed: a saved game never lands outside
+    // its folder, whatever was unpacked into it.
+    if (const QString refused = RefusedTarget(name); !refused.isEmpty())
+        throw EInOutError::forFile(path, refused);
+
+    // The new contents go into a hidden file of the same folder, which replaces the old file in one rename once it
+    // is whole and on the disk: a failure or a kill at any moment leaves the old file or the new one, never a part.
+    Temporary temporary;
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    const QByteArray hiddenName
+        = QFile::encodeName(QStringLiteral(".%1%2").arg(target.fileName(), QLatin1String(SafeWriteMark)));
+    for (int attempt = 0; attempt < 100 && temporary.fd < 0; ++attempt) {
+        temporary.name = folder + '/' + hiddenName + QByteArray::number(QRandomGenerator::global()->bounded(1000000));
+        temporary.fd = ::open(temporary.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (temporary.fd < 0 && errno != EEXIST) {
+            const int code = errno;
+            temporary.name.clear();
+            throw EInOutError::forFile(path, SystemReason(code));
+        }
     }
-    if (!file.commit())
-        throw EInOutError::forFile(path, file.errorString());
+    if (temporary.fd < 0) {
+        temporary.name.clear();
+        throw EInOutError::forFile(path, SystemReason(EEXIST));
+    }
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(temporary.fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            throw EInOutError::forFile(path, SystemReason(wrote < 0 ? errno : ENOSPC));
+        done += wrote;
+    }
+    if (::fsync(temporary.fd) != 0)
+        throw EInOutError::forFile(path, SystemReason(errno));
+    const int fd = std::exchange(temporary.fd, -1);
+    if (::close(fd) != 0)
+        throw EInOutError::forFile(path, SystemReason(errno));
+    // Checked again just before the rename: whatever was put in the file's place meanwhile, the rename replaces the
+    // name itself and never writes into what it pointed to.
+    if (const QString refused = RefusedTarget(name); !refused.isEmpty())
+        throw EInOutError::forFile(path, refused);
+    if (::rename(temporary.name.constData(), name.constData()) != 0)
+        throw EInOutError::forFile(path, SystemReason(errno));
+    temporary.renamed = true;
+    // The folder's entry is made lasting too, so a power cut right after the save keeps the new file.
+    if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
 }

@@ -32,8 +32,14 @@ bool CanEncode1251(const QString& text);
 // a failure leaves any previous file of that name as it was. Throws EInOutError naming the file and the reason.
 void WriteLines1251(const QString& path, const QStringList& lines);
 
-// Writes the bytes the same crash-safe way: the file is replaced only when all of it was written.
+// Writes the bytes the same crash-safe way: the file is replaced only when all of it was written. A link, a folder or
+// a device in the file's place is refused (EInOutError), never written through.
 void WriteFileSafely(const QString& path, const QByteArray& bytes);
+
+// The hidden temporary files of that writer are named ".name" + this mark + a number; one left by a writer that was
+// killed can be removed whenever no writer runs.
+constexpr const char* SafeWriteMark = ".trambul-tmp-";
+bool IsSafeWriteTemporary(const QString& fileName);
 
 // Splits text into lines the way ReadLines1251 does.
 QStringList SplitLines(const QString& text);

@@ -7,7 +7,10 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSpacerItem>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 RealUi& defaultHost()
@@ -93,16 +96,48 @@ QWidget* BoxOwner(QWidget* mainWindow)
         return modal;
     return mainWindow;
 }
+
+// A short message would make the box narrower than its title, and the desktop would cut the game's name in the title
+// bar («Тра…v1.0»). The box is kept as wide as the title in a title bar's larger bold letters and the bar's buttons.
+void KeepTitleWhole(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() + 3);
+    constexpr int TitleBarButtons = 120;
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + TitleBarButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+        grid->columnCount());
+}
+}
+
+void Ui::BeginLeaving()
+{
+    if (m_leaving)
+        return;
+    m_leaving = true;
+    closeNotices();
 }
 
 void RealUi::showMessage(const QString& text)
 {
+    if (Leaving())
+        return;
     QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     box.exec();
 }
 
 void RealUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
+    if (Leaving()) {
+        if (afterClosed)
+            afterClosed();
+        return;
+    }
     m_pendingNotices.append({ text, std::move(afterClosed) });
     if (!m_noticeOpen)
         showNextNotice();
@@ -116,26 +151,55 @@ void RealUi::showNextNotice()
     }
     m_noticeOpen = true;
     PendingNotice next = m_pendingNotices.takeFirst();
+    m_openNoticeChange = std::move(next.afterClosed);
     auto* box = new QMessageBox(QMessageBox::NoIcon, applicationTitle(), next.text, QMessageBox::Ok, m_mainWindow);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    KeepTitleWhole(*box);
     // Window-modal but not blocking: the game clock goes on while the box is on screen.
     box->setWindowModality(Qt::WindowModal);
-    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, afterClosed = std::move(next.afterClosed)] {
-        if (afterClosed)
-            afterClosed();
+    m_openNoticeBox = box;
+    QObject::connect(box, &QDialog::finished, &m_noticeContext, [this, box] {
+        if (m_openNoticeBox == box)
+            m_openNoticeBox = nullptr;
+        if (auto change = std::exchange(m_openNoticeChange, {}))
+            change();
         QTimer::singleShot(0, &m_noticeContext, [this] { showNextNotice(); });
     });
     box->show();
 }
 
+void RealUi::closeNotices()
+{
+    // The box on screen is left as it is (it goes with the main window; the display may already be gone) and tells
+    // no one of its closing; its change is made here, once, then those of the waiting ones in turn.
+    if (QWidget* box = std::exchange(m_openNoticeBox, nullptr))
+        QObject::disconnect(box, nullptr, &m_noticeContext, nullptr);
+    if (auto change = std::exchange(m_openNoticeChange, {}))
+        change();
+    while (!m_pendingNotices.isEmpty()) {
+        PendingNotice next = m_pendingNotices.takeFirst();
+        if (next.afterClosed)
+            next.afterClosed();
+    }
+    m_noticeOpen = false;
+}
+
 bool RealUi::confirm(const QString& text)
 {
+    if (Leaving())
+        return false;
     QMessageBox box(
         QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     return box.exec() == QMessageBox::Yes;
 }
 
-ModalResult Ui::showModal(QDialog& dialog) { return runModal(dialog); }
+ModalResult Ui::showModal(QDialog& dialog)
+{
+    if (m_leaving)
+        return ModalResult::None;
+    return runModal(dialog);
+}
 
 ModalResult RealUi::runModal(QDialog& dialog)
 {
@@ -168,6 +232,8 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
 
 QString RealUi::openFileName(const FileDialogOptions& options)
 {
+    if (Leaving())
+        return {};
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -178,6 +244,8 @@ QString RealUi::openFileName(const FileDialogOptions& options)
 
 QString RealUi::saveFileName(const FileDialogOptions& options)
 {
+    if (Leaving())
+        return {};
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(m_mainWindow, options));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -188,12 +256,17 @@ QString RealUi::saveFileName(const FileDialogOptions& options)
 
 void RealUi::errorBox(const QString& text)
 {
+    if (Leaving())
+        return;
     QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok, BoxOwner(m_mainWindow));
+    KeepTitleWhole(box);
     box.exec();
 }
 
 void RealUi::sleep(int milliseconds)
 {
+    if (Leaving())
+        return;
     // The wait blocks the window's input as a real pause would, but keeps painting; the game ending (a signal, a
     // logout) ends it at once, as it ends every other loop.
     QEventLoop wait;

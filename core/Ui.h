@@ -45,12 +45,30 @@ public:
     // A fixed wait that blocks the window (the pauses in conversations and SMS).
     virtual void sleep(int milliseconds) = 0;
 
+    // Whether a notice is still on screen or waiting for its turn.
+    virtual bool noticesOpen() const { return false; }
+
+    // The game is ending. From now on nothing waits for the player: every notice still open counts as closed, so what
+    // it announces happens now; a window about to be shown is not, and returns as if the player had left it; a
+    // message is not shown, a question is answered No, a file dialog is cancelled and a wait ends at once. So the
+    // command or event under way runs to its end, and the game is kept as the player was last told it.
+    void BeginLeaving();
+    bool Leaving() const { return m_leaving; }
+    // A new run of the game begins (its windows are made anew): the player is waited for again.
+    void BeginRun() { m_leaving = false; }
+
 protected:
     // What message() and notice() show, once the journal has the text.
     virtual void showMessage(const QString& text) = 0;
     virtual void showNotice(const QString& text, std::function<void()> afterClosed) = 0;
+    // Closes every notice as if the player had closed it, in order: what each announces happens.
+    virtual void closeNotices() { }
+
     // Shows a window that exists modally and returns how it was closed.
     virtual ModalResult runModal(QDialog& dialog) = 0;
+
+private:
+    bool m_leaving = false;
 };
 
 // The journal of the year hears every message and notice the player is shown, whichever host shows it. The game
@@ -93,13 +111,19 @@ public:
     void errorBox(const QString& text) override;
     void sleep(int milliseconds) override;
 
+    bool noticesOpen() const override { return m_noticeOpen || !m_pendingNotices.isEmpty(); }
+
 protected:
     void showMessage(const QString& text) override;
     void showNotice(const QString& text, std::function<void()> afterClosed) override;
     ModalResult runModal(QDialog& dialog) override;
+    void closeNotices() override;
 
 private:
     void showNextNotice();
+    // What the notice on screen announces, run once: when the player closes it, or when the game ends first.
+    std::function<void()> m_openNoticeChange;
+    QWidget* m_openNoticeBox = nullptr;
 
     QWidget* m_mainWindow = nullptr;
     struct PendingNotice {

@@ -88,4 +88,10 @@ void TForm3::Button2Click() { closeWith(ModalResult::Cancel); }
 
 void TForm3::continueButtonClick() { closeWith(ContinueResult); }
 
-void TForm3::SetContinueOffered(bool offered) { continueButton->setVisible(offered); }
+// With a game to continue, Enter continues it: a new game is chosen by its own button, never by a stray key.
+void TForm3::SetContinueOffered(bool offered)
+{
+    continueButton->setVisible(offered);
+    continueButton->setDefault(offered);
+    Button1->setDefault(!offered);
+}

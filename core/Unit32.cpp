@@ -29,9 +29,14 @@ TForm32::TForm32(GameWindows& windows)
 
     Button1 = MakeButton(this, QStringLiteral("Попробовать сначала"), QSize(150, 30), this, &TForm32::Button1Click);
     Button2 = MakeButton(this, QStringLiteral("Выйти"), QSize(150, 30), this, &TForm32::Button2Click);
+    returnButton = MakeButton(
+        this, QStringLiteral("Вернуться к автосохранению"), QSize(306, 30), this, &TForm32::returnButtonClick);
+    returnButton->setAccessibleDescription(
+        QStringLiteral("Загрузить последнее автосохранение этой игры: последнюю полночь или последний выход"));
+    returnButton->hide();
 
-    NameControls(
-        { { Label1, "Label1" }, { DeathCause, "DeathCause" }, { Button1, "Button1" }, { Button2, "Button2" } });
+    NameControls({ { Label1, "Label1" }, { DeathCause, "DeathCause" }, { Button1, "Button1" }, { Button2, "Button2" },
+        { returnButton, "returnButton" } });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Button1);
@@ -43,6 +48,7 @@ TForm32::TForm32(GameWindows& windows)
     text->addWidget(DeathCause);
     text->addStretch();
     text->addLayout(buttons);
+    text->addWidget(returnButton, 0, Qt::AlignLeft);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(picture, 0, Qt::AlignTop);
@@ -55,3 +61,7 @@ void TForm32::ShowCause(const QString& cause) { DeathCause->setText(cause); }
 void TForm32::Button1Click() { closeWith(ModalResult::Ok); }
 
 void TForm32::Button2Click() { closeWith(ModalResult::Cancel); }
+
+void TForm32::returnButtonClick() { closeWith(ReturnResult); }
+
+void TForm32::SetReturnOffered(bool offered) { returnButton->setVisible(offered); }

@@ -1,6 +1,7 @@
 #include "core/Unit46.h"
 
 #include "core/ContentFile.h"
+#include "core/ContentManifest.h"
 #include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
@@ -54,7 +55,7 @@ TForm46::TForm46(GameWindows& windows)
 
 void TForm46::LoadHelpPage()
 {
-    const QString path = DataPath(QStringLiteral("Data\\Help\\Index.htm"));
+    const QString path = DataPath(HelpContent::Page.path());
     if (!QFileInfo(path).isFile()) {
         WebBrowser1->setHtml(
             QStringLiteral("<h2>Помощь не найдена</h2><p>Нет файла <b>%1</b>.</p>").arg(path.toHtmlEscaped()));

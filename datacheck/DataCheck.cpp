@@ -1,11 +1,14 @@
 #include "datacheck/DataCheck.h"
 
+#include "game/GameContent.h"
+
 #include "audio/MP3Util.h"
+#include "audio/MediaPlayer.h"
 #include "audio/OggVorbis.h"
 #include "audio/Playlist.h"
-#include "core/GameState.h"
-#include "core/DiaryGrades.h"
+#include "audio/SoundDevice.h"
 #include "core/Errors.h"
+#include "core/GameState.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "records/Questions.h"
@@ -14,7 +17,6 @@
 #include "street/GirlScript.h"
 #include "street/SmsReplies.h"
 #include "town/MotherScript.h"
-#include "town/PhoneShop.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -29,9 +31,6 @@
 #include <sys/stat.h>
 
 namespace {
-constexpr int EndingCount = 5;
-constexpr int JobCount = 7;
-
 // «text», cut when it is long.
 QString Quoted(const QString& text)
 {
@@ -263,82 +262,62 @@ void CheckMotherScript(Report& report, const QString& path, const QStringList& l
     }
     if (lines[0].isEmpty())
         report.warning(path, 1, QStringLiteral("пустой заголовок окна"));
-    // The blocks as the talk finds them: "+label", speech, "-label", three captions, three labels.
-    QSet<QString> labels;
-    std::vector<std::pair<int, QString>> blocks; // start line and label of every complete block
+    const MotherScript script = MotherScript::Parse(lines);
     struct Reference {
         int line;
         QString label;
     };
-    std::vector<Reference> references { { 2, lines[1] } };
-    const QString fixed[MotherAnswerCount] = { QStringLiteral("Я хожу в школу постоянно голодный"),
-        QStringLiteral("Я решил сесть на диету"), QStringLiteral("Допустим, я хочу мобильник...") };
-    // Where each end marker stands, so that finding a block's end does not scan the rest of the file again.
-    QHash<QString, std::vector<qsizetype>> endMarkers;
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        if (lines[i].startsWith(QLatin1Char('-')))
-            endMarkers[lines[i]].push_back(i);
-    }
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        if (!lines[i].startsWith(QLatin1Char('+')))
+    std::vector<Reference> references { { 2, script.firstLabel } };
+    // The blocks one after another; a start marker inside a block's own lines is only read when an answer leads to
+    // its label, and then the talk's own lookup below judges it.
+    std::vector<const MotherBlock*> complete;
+    int after = 0; // the last line of the block before
+    for (const MotherBlock& block : script.blocks) {
+        if (block.line <= after)
             continue;
-        const QString label = lines[i].mid(1);
-        const QString end = QLatin1Char('-') + label;
-        const auto ends = endMarkers.constFind(end);
-        qsizetype endAt = lines.size();
-        if (ends != endMarkers.constEnd()) {
-            const auto after = std::upper_bound(ends->begin(), ends->end(), i);
-            if (after != ends->end())
-                endAt = *after;
-        }
-        if (endAt >= lines.size()) {
-            report.error(
-                path, int(i) + 1, QStringLiteral("у блока %1 нет метки конца %2").arg(Quoted(lines[i]), Quoted(end)));
+        const QString start = QLatin1Char('+') + block.label;
+        if (block.endLine == 0) {
+            report.error(path, block.line,
+                QStringLiteral("у блока %1 нет метки конца %2")
+                    .arg(Quoted(start), Quoted(QLatin1Char('-') + block.label)));
             continue;
         }
-        if (endAt + 2 * MotherAnswerCount >= lines.size()) {
-            report.error(path, int(endAt) + 1,
+        after = block.endLine + 2 * MotherAnswerCount;
+        if (!block.hasAnswers) {
+            report.error(path, block.endLine,
                 QStringLiteral("блок %1 оборван: после метки конца должны стоять три ответа и три метки")
-                    .arg(Quoted(lines[i])));
-            i = endAt;
+                    .arg(Quoted(start)));
             continue;
         }
-        labels.insert(label);
-        blocks.emplace_back(int(i) + 1, label);
+        complete.push_back(&block);
         for (int slot = 0; slot < MotherAnswerCount; ++slot) {
-            const int captionLine = int(endAt) + 2 + slot;
-            const QString& caption = lines[captionLine - 1];
+            const int captionLine = block.endLine + 1 + slot;
+            const QString& caption = block.answers.captions[slot];
             for (int other = 0; other < MotherAnswerCount; ++other) {
-                if (other != slot && caption == fixed[other])
+                if (other != slot && caption == MotherSlotCaptions[other])
                     report.error(path, captionLine,
                         QStringLiteral("%1 действует только как ответ %2, а ответом %3 это обычный ответ")
                             .arg(Quoted(caption))
                             .arg(other + 1)
                             .arg(slot + 1));
             }
-            // The lunch-money answers open a window instead of a node; every other answer goes to its label.
-            if (!(slot < 2 && caption == fixed[slot]))
-                references.push_back({ captionLine + MotherAnswerCount, lines[captionLine + MotherAnswerCount - 1] });
+            if (MotherAnswerLeadsOn(slot, caption))
+                references.push_back({ captionLine + MotherAnswerCount, block.answers.labels[slot] });
         }
-        i = endAt + 2 * MotherAnswerCount;
     }
-    // The talk's own search confirms the labels (each one once; it reads the whole file every time).
-    constexpr int ConfirmedLabels = 200;
+    // Every label an answer leads to must bring answers on screen, as the talk finds them.
     QHash<QString, bool> found;
     for (const Reference& reference : references) {
         auto known = found.find(reference.label);
-        if (known == found.end()) {
-            bool has = labels.contains(reference.label);
-            if (has && found.size() < ConfirmedLabels)
-                has = FindMotherNode(lines, reference.label).hasAnswers;
-            known = found.insert(reference.label, has);
-        }
+        if (known == found.end())
+            known = found.insert(reference.label, script.hasAnswers(reference.label));
         if (!*known)
             report.error(path, reference.line, QStringLiteral("у метки %1 нет блока").arg(Quoted(reference.label)));
     }
-    for (const auto& [line, label] : blocks) {
-        if (!found.contains(label))
-            report.warning(path, line, QStringLiteral("ни один ответ не ведет к блоку %1").arg(Quoted(label)));
+    for (const MotherBlock* block : complete) {
+        if (!found.contains(block->label))
+            report.warning(
+                path, block->line, QStringLiteral("ни один ответ не ведет к блоку %1").arg(Quoted(block->label)));
     }
 }
 
@@ -376,51 +355,40 @@ void CheckGirlScript(Report& report, const QString& path, const QStringList& lin
 
 void CheckSmsReplies(Report& report, const QString& path, const QStringList& lines)
 {
-    static const QString separators = QStringLiteral(" !\"&,./:;?");
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (!line.startsWith(QLatin1Char('\'')))
-            continue;
-        const int at = int(i) + 1;
-        const QStringList keys = line.mid(1).split(QLatin1Char('\''));
-        if (keys.size() > SmsMaxWords)
-            report.error(path, at,
-                QStringLiteral("ключей %1, а игра смотрит только первые %2").arg(keys.size()).arg(SmsMaxWords));
-        for (const QString& key : keys) {
-            for (QChar c : key) {
-                if (separators.contains(c)) {
-                    report.error(path, at,
-                        QStringLiteral(
-                            "в ключе %1 стоит %2, а этот знак делит сообщение на слова: ключ никогда не совпадет")
-                            .arg(Quoted(key), Quoted(QString(c))));
-                    break;
-                }
-            }
+    const SmsReplyFile file = SmsReplyFile::Parse(lines);
+    for (const SmsReplyBlock& block : file.blocks) {
+        if (block.keys.size() > SmsMaxWords)
+            report.error(path, block.line,
+                QStringLiteral("ключей %1, а игра смотрит только первые %2").arg(block.keys.size()).arg(SmsMaxWords));
+        for (const QString& key : block.keys) {
+            const auto separator = std::find_if(key.begin(), key.end(), IsSmsSeparator);
+            if (separator != key.end())
+                report.error(path, block.line,
+                    QStringLiteral(
+                        "в ключе %1 стоит %2, а этот знак делит сообщение на слова: ключ никогда не совпадет")
+                        .arg(Quoted(key), Quoted(QString(*separator))));
         }
-        if (i + 1 >= lines.size() || lines[i + 1] == QLatin1String("-")) {
-            report.error(path, at,
+        if (!block.hasHeader) {
+            report.error(path, block.line,
                 QStringLiteral("пустой блок: за ключами должны идти строка заголовка и ответы до строки «-»"));
             continue;
         }
-        qsizetype end = i + 2;
-        while (end < lines.size() && lines[end] != QLatin1String("-") && !lines[end].startsWith(QLatin1Char('\'')))
-            ++end;
-        // The game's own search must find these replies for a message of exactly these words.
-        QStringList words;
-        for (const QString& key : keys)
-            words.append(UpperCase1251(key));
-        words.append(QString());
-        const auto replies = FindSmsReplies(lines.mid(i, end - i + 1), words);
-        if (end == i + 2 || !replies || replies->isEmpty())
-            report.error(path, at, QStringLiteral("пустой блок: до строки «-» нет ни одного ответа"));
-        else if (end >= lines.size() || lines[end] != QLatin1String("-"))
-            report.error(path, at, QStringLiteral("блок не закрыт строкой «-»"));
-        for (qsizetype r = i + 2; r < end; ++r) {
-            if (lines[r].size() > SmsLength)
-                report.warning(path, int(r) + 1,
-                    QStringLiteral("ответ из %1 знаков, а в SMS помещается %2").arg(lines[r].size()).arg(SmsLength));
+        // A key line among the replies is the next block, which the phone would also send as a reply.
+        const int first = block.line + 1; // the first reply's index
+        int own = 0;
+        while (own < block.replyCount && !lines[first + own].startsWith(QLatin1Char('\'')))
+            ++own;
+        if (own == 0)
+            report.error(path, block.line, QStringLiteral("пустой блок: до строки «-» нет ни одного ответа"));
+        else if (own < block.replyCount || block.endLine == 0)
+            report.error(path, block.line, QStringLiteral("блок не закрыт строкой «-»"));
+        for (int r = 0; r < own; ++r) {
+            if (lines[first + r].size() > SmsLength)
+                report.warning(path, first + r + 1,
+                    QStringLiteral("ответ из %1 знаков, а в SMS помещается %2")
+                        .arg(lines[first + r].size())
+                        .arg(SmsLength));
         }
-        i = end - 1;
     }
 }
 
@@ -564,6 +532,31 @@ QString CheckSound(const QString& path, const QByteArray& bytes)
     return QStringLiteral("такие файлы игра не играет (только mp3, ogg, mid, wav)");
 }
 
+QString PlayProblem(const QString& path, const QByteArray& bytes)
+{
+    const QString problem = CheckSound(path, bytes);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (!problem.isEmpty() || (suffix != QLatin1String("mid") && suffix != QLatin1String("wav")))
+        return problem;
+    // The system media player opens it on the sound device, as the game does; without a device only the file's chunks
+    // above are checked.
+    if (!SoundDevice::Shared().Open())
+        return {};
+    TMediaPlayer player;
+    player.SetFileName(QFileInfo(path).absoluteFilePath());
+    player.Open();
+    return player.IsOpen() ? QString()
+                           : QStringLiteral("системный проигрыватель его не открывает: игра его не сыграет");
+}
+
+QString ContentRelativePath(const QString& gamePath)
+{
+    QString path = gamePath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString data = QStringLiteral("Data/");
+    return path.startsWith(data) ? path.mid(data.size()) : path;
+}
+
 void CheckPlaylist(Report& report, const QString& path, const QStringList& lines,
     const std::function<QString(const QString&)>& trackProblem)
 {
@@ -669,15 +662,10 @@ public:
 
     Report run()
     {
-        questions();
-        dialogs();
-        girls();
-        sms();
-        phones();
-        plainTexts(QStringLiteral("Ending/End%1.end"), 1, EndingCount);
-        plainTexts(QStringLiteral("Works/%1.txt"), 0, JobCount - 1);
-        help();
-        playlist();
+        for (const ContentEntry* entry : EveryContentEntry()) {
+            for (const QString& gamePath : entry->paths())
+                check(entry->format, ContentRelativePath(gamePath));
+        }
         otherPictures();
         return m_report;
     }
@@ -722,91 +710,65 @@ private:
             CheckPicture(m_report, shown(relative), bytes);
     }
 
-    void questions()
-    {
-        for (int subject = 0; subject < SubjectCount; ++subject) {
-            const QString relative = QStringLiteral("Questions/%1.qst").arg(QuestionFileSubject(SubjectKey(subject)));
-            QStringList lines;
-            if (readText(relative, &lines, false))
-                CheckQuestionFile(m_report, shown(relative), lines);
-        }
-    }
-
-    void dialogs()
-    {
-        for (const char* relative : { "Dialogs/Gopniks/GOPNIK.DLG", "MyGOPSTOP/GOPNIK.DLG" }) {
-            QStringList lines;
-            if (readText(QString::fromUtf8(relative), &lines))
-                CheckDialogScript(m_report, shown(QString::fromUtf8(relative)), lines);
-        }
-        QStringList lines;
-        if (readText(QStringLiteral("Dialogs/Mother.dlg"), &lines))
-            CheckMotherScript(m_report, shown(QStringLiteral("Dialogs/Mother.dlg")), lines);
-    }
-
-    void girls()
-    {
-        for (int girl = 0; girl < GirlCount; ++girl) {
-            picture(QStringLiteral("Girls/%1.jpg").arg(girl));
-            QStringList lines;
-            const QString info = QStringLiteral("Girls/%1.inf").arg(girl);
-            if (readText(info, &lines) && lines.join(QString()).trimmed().isEmpty())
-                m_report.warning(
-                    shown(info), 0, QStringLiteral("файл пуст, а окно девушек показывает этот текст о ней"));
-            const QString script = QStringLiteral("Girls/%1.gdlg").arg(girl);
-            if (readText(script, &lines))
-                CheckGirlScript(m_report, shown(script), lines);
-        }
-        for (const char* face : { "Girls/Good.bmp", "Girls/Bad.bmp", "Girls/Empty.bmp" })
-            picture(QString::fromUtf8(face));
-    }
-
-    void sms()
+    // Reads one file of the manifest with the reader of its format.
+    void check(ContentFormat format, const QString& relative)
     {
         QStringList lines;
-        if (readText(QStringLiteral("SMS/answer_sms.asms"), &lines))
-            CheckSmsReplies(m_report, shown(QStringLiteral("SMS/answer_sms.asms")), lines);
-    }
-
-    void phones()
-    {
-        for (const PhoneBrand& brand : PhoneBrands) {
-            for (const char* model : brand.models) {
-                const QString folder
-                    = QStringLiteral("Mobiles/%1/%2/").arg(QString::fromUtf8(brand.brand), QString::fromUtf8(model));
-                QStringList lines;
-                if (readText(folder + QStringLiteral("Price.txt"), &lines))
-                    CheckPrice(m_report, shown(folder + QStringLiteral("Price.txt")), lines);
-                picture(folder + QStringLiteral("Icon.jpg"));
-                if (readText(folder + QStringLiteral("Description.txt"), &lines)
-                    && lines.join(QString()).trimmed().isEmpty())
-                    m_report.warning(shown(folder + QStringLiteral("Description.txt")), 0,
-                        QStringLiteral("пустое описание телефона"));
-            }
-        }
-    }
-
-    void plainTexts(const QString& pattern, int first, int last)
-    {
-        for (int n = first; n <= last; ++n) {
-            const QString relative = pattern.arg(n);
-            QStringList lines;
+        switch (format) {
+        case ContentFormat::Text:
             if (readText(relative, &lines) && lines.join(QString()).trimmed().isEmpty())
                 m_report.error(shown(relative), 0, QStringLiteral("файл пуст, а игра показывает этот текст"));
+            return;
+        case ContentFormat::HelpPage: {
+            QByteArray bytes;
+            if (read(relative, MaxTextFileSize, &bytes) && bytes.trimmed().isEmpty())
+                m_report.error(shown(relative), 0, QStringLiteral("страница помощи пуста"));
+            return;
+        }
+        case ContentFormat::Picture:
+            picture(relative);
+            return;
+        case ContentFormat::Sound: {
+            const FileRead file = ReadFileBounded(full(relative), MaxMediaFileSize);
+            if (file.missing && m_presentOnly)
+                return;
+            const QString problem = file.problem.isEmpty() ? PlayProblem(full(relative), file.bytes) : file.problem;
+            if (!problem.isEmpty())
+                m_report.error(shown(relative), 0, problem);
+            return;
+        }
+        case ContentFormat::Playlist:
+            playlist(relative);
+            return;
+        case ContentFormat::Questions:
+            if (readText(relative, &lines, false))
+                CheckQuestionFile(m_report, shown(relative), lines);
+            return;
+        case ContentFormat::TalkScript:
+            if (readText(relative, &lines))
+                CheckDialogScript(m_report, shown(relative), lines);
+            return;
+        case ContentFormat::MotherScript:
+            if (readText(relative, &lines))
+                CheckMotherScript(m_report, shown(relative), lines);
+            return;
+        case ContentFormat::GirlScript:
+            if (readText(relative, &lines))
+                CheckGirlScript(m_report, shown(relative), lines);
+            return;
+        case ContentFormat::SmsReplies:
+            if (readText(relative, &lines))
+                CheckSmsReplies(m_report, shown(relative), lines);
+            return;
+        case ContentFormat::PhonePrice:
+            if (readText(relative, &lines))
+                CheckPrice(m_report, shown(relative), lines);
+            return;
         }
     }
 
-    void help()
+    void playlist(const QString& relative)
     {
-        const QString relative = QStringLiteral("Help/Index.htm");
-        QByteArray bytes;
-        if (read(relative, MaxTextFileSize, &bytes) && bytes.trimmed().isEmpty())
-            m_report.error(shown(relative), 0, QStringLiteral("страница помощи пуста"));
-    }
-
-    void playlist()
-    {
-        const QString relative = QStringLiteral("Soundtracks/PlayList.grpl");
         QStringList lines;
         if (!readText(relative, &lines))
             return;
@@ -817,7 +779,7 @@ private:
                 return QStringLiteral("путь не начинается с Data\\: у установленной игры мелодия пропадет");
             relativePath = relativePath.mid(5);
             const FileRead file = ReadFileBounded(full(relativePath), MaxTrackFileSize);
-            return file.problem.isEmpty() ? CheckSound(relativePath, file.bytes) : file.problem;
+            return file.problem.isEmpty() ? PlayProblem(full(relativePath), file.bytes) : file.problem;
         });
     }
 
@@ -849,4 +811,17 @@ private:
 Report CheckDataFolder(const QString& dataDir, const QString& shownDir, bool presentOnly)
 {
     return FolderCheck(dataDir, shownDir, presentOnly).run();
+}
+
+QString ManifestTable()
+{
+    QString table = QStringLiteral("| under `Data/` | files | format (reader) | window |\n|---|---|---|---|\n");
+    for (const ContentEntry* entry : EveryContentEntry()) {
+        QString pattern = ContentRelativePath(entry->path());
+        pattern.replace(QStringLiteral("%1"), QStringLiteral("*")).replace(QStringLiteral("%2"), QStringLiteral("*"));
+        table += QStringLiteral("| `%1` | %2 | %3 | %4 |\n")
+                     .arg(pattern, QString::number(entry->paths().size()),
+                         QString::fromUtf8(ContentFormatText(entry->format)), QString::fromUtf8(entry->window));
+    }
+    return table;
 }

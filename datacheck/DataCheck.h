@@ -57,6 +57,12 @@ void CheckPlaylist(Report& report, const QString& path, const QStringList& lines
     const std::function<QString(const QString&)>& trackProblem);
 // What is wrong with a music or sound file, read by its type as the game's players read it (empty when it plays).
 QString CheckSound(const QString& path, const QByteArray& bytes);
+// The same, and a WAV or MIDI file (at `path` on disk) is then opened by the system media player.
+QString PlayProblem(const QString& path, const QByteArray& bytes);
+// A manifest's game path ("Data\Girls\0.jpg") within the Data folder ("Girls/0.jpg").
+QString ContentRelativePath(const QString& gamePath);
+// The README's list of the files the game opens, made from the manifest: one table row an entry.
+QString ManifestTable();
 
 // Checks the whole Data folder. `shownDir` is how paths are written in the findings (the folder as the user named
 // it). With presentOnly, files that are not there are not reported: that checks a folder holding only some files.

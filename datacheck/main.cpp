@@ -1,5 +1,6 @@
 // datacheck [--present-only] [DATA_DIR]: checks the game's content files and reports each problem as
 // "path:line: ошибка: message". Exits with 1 when there is an error, 0 otherwise (warnings alone pass).
+// datacheck --manifest prints the list of the files the game opens, as the README's table.
 #include "datacheck/DataCheck.h"
 
 #include <QCoreApplication>
@@ -8,14 +9,21 @@
 
 int main(int argc, char** argv)
 {
+    // The media player opens the sound files on a device that plays into nothing: the check makes no sound.
+    qputenv("SDL_AUDIODRIVER", "dummy");
     QCoreApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);
     const bool presentOnly = arguments.removeAll(QStringLiteral("--present-only")) > 0;
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (arguments == QStringList { QStringLiteral("--manifest") }) {
+        out << ManifestTable();
+        return 0;
+    }
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments[0].startsWith(QLatin1Char('-')))) {
         err << "как запускать: datacheck [--present-only] [ПАПКА]   (по умолчанию папка Data в рабочей папке;\n"
-               "--present-only проверяет только те файлы, что есть)\n";
+               "--present-only проверяет только те файлы, что есть)\n"
+               "       datacheck --manifest   (список файлов, которые открывает игра, таблицей для README)\n";
         return 2;
     }
     QString dir = arguments.isEmpty() ? QStringLiteral("Data") : arguments[0];

@@ -54,7 +54,7 @@ int SavedGame(const uint8_t* data, size_t size)
     return 0;
 }
 
-int MotherScript(const uint8_t* data, size_t size)
+int MotherScriptTarget(const uint8_t* data, size_t size)
 {
     const QStringList lines = Lines(data, size);
     Report report;
@@ -259,26 +259,28 @@ int BmpTarget(const uint8_t* data, size_t size)
 }
 }
 
+// The one list of targets: the build makes a fuzzer of each (fuzz/CMakeLists.txt) and tools/fuzz.sh seeds each from
+// the files named here, all read from this table.
 const std::vector<FuzzTarget>& FuzzTargets()
 {
     static const std::vector<FuzzTarget> targets {
-        { "questions", Questions },
-        { "savedgame", SavedGame },
-        { "mother", MotherScript },
-        { "girlscript", GirlScriptTarget },
-        { "sms", SmsTarget },
-        { "dialog", DialogTarget },
-        { "playlist", PlaylistTarget },
-        { "price", PriceTarget },
-        { "encoding", EncodingTarget },
-        { "jpeg", JpegTarget },
-        { "bmp", BmpTarget },
-        { "gamedialog", GameDialogTarget },
-        { "gameplaylist", GamePlaylistTarget },
-        { "mp3", StreamTarget<TMP3Info> },
-        { "id3v2", StreamTarget<TID3v2> },
-        { "ogg", StreamTarget<TOggVorbis> },
-        { "playback", PlaybackTarget },
+        { "questions", Questions, "Data/Questions/*.qst" },
+        { "savedgame", SavedGame, "tests/fuzz/seeds/savedgame/*" },
+        { "mother", MotherScriptTarget, "Data/Dialogs/Mother.dlg" },
+        { "girlscript", GirlScriptTarget, "Data/Girls/*.gdlg" },
+        { "sms", SmsTarget, "Data/SMS/answer_sms.asms" },
+        { "dialog", DialogTarget, "Data/Dialogs/Gopniks/GOPNIK.DLG Data/MyGOPSTOP/GOPNIK.DLG" },
+        { "playlist", PlaylistTarget, "Data/Soundtracks/PlayList.grpl" },
+        { "price", PriceTarget, "Data/Mobiles/*/*/Price.txt" },
+        { "encoding", EncodingTarget, "Data/Works/*.txt Data/Ending/*.end" },
+        { "jpeg", JpegTarget, "Data/Girls/0.jpg Data/Mobiles/Nokia/*/Icon.jpg" },
+        { "bmp", BmpTarget, "Data/Girls/*.bmp" },
+        { "gamedialog", GameDialogTarget, "Data/Dialogs/Gopniks/GOPNIK.DLG Data/MyGOPSTOP/GOPNIK.DLG" },
+        { "gameplaylist", GamePlaylistTarget, "Data/Soundtracks/PlayList.grpl" },
+        { "mp3", StreamTarget<TMP3Info>, "Data/Soundtracks/*.mp3" },
+        { "id3v2", StreamTarget<TID3v2>, "Data/Soundtracks/*.mp3" },
+        { "ogg", StreamTarget<TOggVorbis>, "Data/Soundtracks/*.ogg" },
+        { "playback", PlaybackTarget, "Data/Soundtracks/*.mp3 Data/Soundtracks/*.ogg tests/fuzz/seeds/playback/*" },
     };
     return targets;
 }

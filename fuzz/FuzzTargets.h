@@ -10,6 +10,7 @@
 struct FuzzTarget {
     const char* name; // also the folder of its seeds and of its regression files
     int (*run)(const uint8_t* data, size_t size);
+    const char* seeds; // the files the game reads with it, as patterns from the repository root: its fuzzer's seeds
 };
 
 const std::vector<FuzzTarget>& FuzzTargets();

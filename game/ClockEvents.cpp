@@ -12,6 +12,7 @@
 #include "records/LifeLog.h"
 #include "records/QuarterReport.h"
 #include "records/Questions.h"
+#include "records/SaveLoad.h"
 #include "records/Unit35.h"
 #include "records/YearEnd.h"
 #include "street/MiniGames.h"
@@ -29,7 +30,7 @@ bool IsTime(const TGameState& state, const char* hour, const char* minute)
 }
 }
 
-void ClockEvents::RunChecks()
+void ClockEvents::RunChecks(bool stoodAtLastBell)
 {
     // A check that meets a value that is not a number (the cheat window can write anything) is left out, and the
     // player hears of it with the clock held, so the boxes do not pile up under a running clock.
@@ -41,7 +42,15 @@ void ClockEvents::RunChecks()
             errors.append(error.message());
         }
     };
-    check([&] { RecordTheDay(); }); // before any event of the night can end the game
+    if (stoodAtLastBell) {
+        check([&] { SchoolYearEndCheck(); });
+        return reportErrors(errors);
+    }
+    // The day is logged and kept before any event of the night can end the game.
+    check([&] {
+        RecordTheDay();
+        m_windows.form1().keeper().KeepIfDue();
+    });
     check([&] { ThugCheck(); });
     check([&] { DeathCheck(); });
     check([&] { QuestionHourCheck(); });
@@ -51,11 +60,16 @@ void ClockEvents::RunChecks()
     check([&] { StreetEventCheck(); });
     check([&] { QuarterReportCheck(); });
     check([&] { NewYearCheck(); });
-    if (!errors.isEmpty()) {
-        ClockPause pause(m_windows.clock());
-        for (const QString& message : errors)
-            ui().errorBox(message);
-    }
+    reportErrors(errors);
+}
+
+void ClockEvents::reportErrors(const QStringList& errors)
+{
+    if (errors.isEmpty())
+        return;
+    ClockPause pause(m_windows.clock());
+    for (const QString& message : errors)
+        ui().errorBox(message);
 }
 
 // At 22:00 a thug may stop the player on the way home; only someone with some authority draws his eye, and the
@@ -82,9 +96,15 @@ void ClockEvents::DeathCheck()
     ClockPause pause(m_windows.clock());
     TForm32& window = m_windows.form32();
     window.ShowCause(cause);
-    // A new game asks first; a "No" leaves everything as it was, and the next tick brings the window back.
-    if (ui().showModal(window) == ModalResult::Ok)
+    const QString lastAutosave = m_windows.form1().keeper().LastOwnAutosave();
+    window.SetReturnOffered(!lastAutosave.isEmpty());
+    // A new game asks first; a "No" leaves everything as it was, and the next tick brings the window back. So does a
+    // return whose autosave no longer loads (the load has said why).
+    const ModalResult choice = ui().showModal(window);
+    if (choice == ModalResult::Ok)
         m_windows.form1().NewGame();
+    else if (choice == TForm32::ReturnResult)
+        LoadSavedGame(m_windows, lastAutosave);
     else
         m_windows.Quit();
 }

@@ -3,6 +3,8 @@
 
 #include "core/GameClock.h"
 
+#include <QStringList>
+
 class GameWindows;
 
 class ClockEvents {
@@ -12,8 +14,9 @@ public:
     {
     }
 
-    // Runs the checks in their fixed order, each reading the state as the checks before it left it.
-    void RunChecks();
+    // Runs the checks in their fixed order, each reading the state as the checks before it left it. A clock that stood
+    // at the last bell runs only the end of the school year: the rest ran when the bell was reached.
+    void RunChecks(bool stoodAtLastBell = false);
 
     void ThugCheck();
     void DeathCheck();
@@ -28,5 +31,7 @@ public:
     void RecordTheDay();
 
 private:
+    void reportErrors(const QStringList& errors);
+
     GameWindows& m_windows;
 };

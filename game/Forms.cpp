@@ -6,7 +6,6 @@
 
 #include "core/GameClock.h"
 #include "core/GameState.h"
-#include "core/Picture.h"
 #include "core/Ui.h"
 
 #include <QApplication>
@@ -16,22 +15,17 @@ Forms::Forms()
     : m_ownLifeLog(std::make_unique<LifeLog>())
 {
     m_lifeLog = m_ownLifeLog.get();
+    ui().BeginRun();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
     // Whatever the game tells the player goes into the journal of the year as well, with the game's date and time.
     m_previousJournal = InstallMessageJournal([this](const QString& text) { TellLifeLog(*m_lifeLog, state(), text); });
-    // The main window and the name window are on screen the moment the game starts: their pictures are drawn on a
-    // second thread while the rest of the start-up goes on.
-    PrerenderPictures(*m_form1);
-    PrerenderPictures(form3());
 }
 
-// The windows go in the reverse order of their making, the main window with the game state last; drawings still
-// under way on the second thread are waited for first.
+// The windows go in the reverse order of their making, the main window with the game state last.
 Forms::~Forms()
 {
     InstallMessageJournal(std::move(m_previousJournal));
-    FinishPrerendering();
     while (!m_made.empty())
         m_made.pop_back();
 }
@@ -109,6 +103,8 @@ void Forms::Quit()
     QApplication::closeAllWindows();
     form1().close();
 }
+
+void Forms::GameReplaced(const QString& loadedFrom) { form1().keeper().GameReplaced(loadedFrom); }
 
 void Forms::StartThug() { form25().StartTalk(); }
 

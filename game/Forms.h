@@ -20,6 +20,7 @@ public:
     void TalkWithMother() override;
     void NewGame() override;
     void Quit() override;
+    void GameReplaced(const QString& loadedFrom) override;
     void StartShooter() override;
     void StartThug() override;
     void StartCreditsMusic() override;

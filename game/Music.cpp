@@ -2,7 +2,6 @@
 
 #include "audio/MusicState.h"
 
-const char* const DefaultPlaylist = "Data\\Soundtracks\\PlayList.grpl";
 const char* const NoMusic = "Без музыки";
 
 TrackPlayer PlayerForTrack(const QString& path)

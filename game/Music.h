@@ -9,8 +9,6 @@
 
 class TMusicState;
 
-// The default playlist, read at start-up.
-extern const char* const DefaultPlaylist;
 // Item 0 of both track lists.
 extern const char* const NoMusic;
 

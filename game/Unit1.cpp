@@ -2,7 +2,6 @@
 
 #include "core/Button.h"
 #include "core/Guarded.h"
-#include "core/PaintOrder.h"
 
 #include "core/DailyEvents.h"
 #include "records/Autosave.h"
@@ -21,7 +20,9 @@
 #include "core/Unit43.h"
 #include "core/Unit46.h"
 #include "game/Forms.h"
+#include "game/GameContent.h"
 #include "game/Music.h"
+#include "game/StatusPanel.h"
 #include "records/LifeLog.h"
 #include "records/SaveLoad.h"
 #include "records/Unit21.h"
@@ -59,8 +60,6 @@ void CaptionGroupBox::mouseDoubleClickEvent(QMouseEvent* event)
 }
 
 namespace {
-// A frame of the status panel: 25 pictures a second.
-constexpr int PanelFrameMilliseconds = 40;
 // A caption of the panel; it names the box it stands before, so a screen reader says "Деньги (Руб.): 80".
 QLabel* caption(const QString& text, QWidget* parent, QWidget* buddy = nullptr)
 {
@@ -76,21 +75,15 @@ QFrame* separator(QWidget* parent)
     line->setFrameShadow(QFrame::Sunken);
     return line;
 }
-
-// The boxes that have no caption of their own on the panel: they stand beside the captioned first box of their line.
-const std::pair<Field, const char*> UncaptionedBoxNames[]
-    = { { Field::Minute, "Минуты" }, { Field::Month, "Месяц" }, { Field::Year, "Год" } };
 }
 
 TForm1::TForm1(GameWindows& windows)
     : QWidget(nullptr)
     , m_windows(windows)
     , m_events(windows)
+    , m_panel(new StatusPanel(m_state, *this))
+    , m_keeper(windows)
 {
-    m_panelFrame = new QTimer(this);
-    m_panelFrame->setSingleShot(true);
-    m_panelFrame->setInterval(PanelFrameMilliseconds);
-    Connect(m_panelFrame, &QTimer::timeout, this, &TForm1::endPanelFrame);
     setWindowTitle(QStringLiteral("GRELN_x's   Трамбуль    v1.1"));
     setFixedSize(468, 435);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -107,11 +100,11 @@ TForm1::TForm1(GameWindows& windows)
     TrackTitles->setEditable(false);
     TrackTitles->setAccessibleName(QStringLiteral("Музыка"));
     playlistButton = new QPushButton(QStringLiteral("Плейлист"), this);
-    Connect(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
-    Connect(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
+    ConnectGuarded(TrackTitles, &QComboBox::currentIndexChanged, this, &TForm1::TrackTitlesChange);
+    ConnectGuarded(playlistButton, &QPushButton::clicked, this, &TForm1::playlistButtonClick);
     MusicWatchTick = new QTimer(this);
     MusicWatchTick->setInterval(1000);
-    Connect(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
+    ConnectGuarded(MusicWatchTick, &QTimer::timeout, this, &TForm1::MusicWatchTickTimer);
     auto* music = new QHBoxLayout;
     music->addWidget(TrackTitles, 1);
     music->addWidget(playlistButton);
@@ -130,31 +123,12 @@ TForm1::TForm1(GameWindows& windows)
         { personalGroup, "personalGroup" }, { TrackTitles, "TrackTitles" }, { playlistButton, "playlistButton" },
         { girlFlagsBox, "girlFlagsBox" }, { MusicWatchTick, "MusicWatchTick" } });
 
-    for (const FieldInfo& info : FieldTable)
-        showField(info.field);
-    connect(&m_state, &TGameState::changed, this, &TForm1::showField);
+    m_panel->Follow();
     showGirlFlags();
     connect(&m_state, &TGameState::girlFlagsChanged, this, &TForm1::showGirlFlags);
     connect(girlFlagsBox, &QPlainTextEdit::textChanged, this, &TForm1::girlFlagsBoxEdited);
     girlFlagsBox->installEventFilter(this);
-    Connect(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
-}
-
-QLineEdit* TForm1::makeDisplay(Field field, bool bold)
-{
-    auto* box = new QLineEdit(this);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    // A screen reader names a box by the caption that points to it, or by its own Russian name when it has none.
-    for (auto [uncaptioned, name] : UncaptionedBoxNames) {
-        if (field == uncaptioned)
-            box->setAccessibleName(QString::fromUtf8(name));
-    }
-    if (bold)
-        MakeBareValue(box);
-    box->setObjectName(QString::fromLatin1(InfoOf(field).name));
-    m_displays[field] = box;
-    return box;
+    ConnectGuarded(&m_clock, &GameClock::tick, this, &TForm1::GameClockTick);
 }
 
 QWidget* TForm1::makeTimeGroup()
@@ -166,12 +140,12 @@ QWidget* TForm1::makeTimeGroup()
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
 
-    grid->addWidget(caption(QStringLiteral("Время:"), group, makeDisplay(Field::Hour, false)), 0, 0);
+    grid->addWidget(caption(QStringLiteral("Время:"), group, m_panel->MakeDisplay(Field::Hour, false, this)), 0, 0);
     auto* time = new QHBoxLayout;
     time->setSpacing(2);
-    time->addWidget(display(Field::Hour));
+    time->addWidget(m_panel->Display(Field::Hour));
     time->addWidget(caption(QStringLiteral(":"), group));
-    time->addWidget(makeDisplay(Field::Minute, false));
+    time->addWidget(m_panel->MakeDisplay(Field::Minute, false, this));
     speed1Button = new QPushButton(QStringLiteral("1"), group);
     speed2Button = new QPushButton(QStringLiteral("2"), group);
     speed3Button = new QPushButton(QStringLiteral("3"), group);
@@ -181,28 +155,29 @@ QWidget* TForm1::makeTimeGroup()
     for (auto [button, period] : speeds) {
         button->setFixedSize(24, 20);
         button->setAccessibleName(QStringLiteral("Скорость %1").arg(button->text()));
-        Connect(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, period = period] { m_clock.setPeriod(period); });
         time->addWidget(button);
     }
     time->addStretch();
     grid->addLayout(time, 0, 1);
 
-    grid->addWidget(caption(QStringLiteral("Дата:"), group, makeDisplay(Field::Day, false)), 1, 0);
+    grid->addWidget(caption(QStringLiteral("Дата:"), group, m_panel->MakeDisplay(Field::Day, false, this)), 1, 0);
     auto* date = new QHBoxLayout;
     date->setSpacing(2);
-    date->addWidget(display(Field::Day));
-    date->addWidget(makeDisplay(Field::Month, false));
-    date->addWidget(makeDisplay(Field::Year, false));
+    date->addWidget(m_panel->Display(Field::Day));
+    date->addWidget(m_panel->MakeDisplay(Field::Month, false, this));
+    date->addWidget(m_panel->MakeDisplay(Field::Year, false, this));
     date->addStretch();
     grid->addLayout(date, 1, 1);
     for (Field field : { Field::Hour, Field::Minute, Field::Day, Field::Month })
-        m_displays[field]->setFixedWidth(30);
-    m_displays[Field::Year]->setFixedWidth(44);
+        m_panel->Display(field)->setFixedWidth(30);
+    m_panel->Display(Field::Year)->setFixedWidth(44);
 
-    grid->addWidget(caption(QStringLiteral("Четверть:"), group, makeDisplay(Field::Quarter, true)), 2, 0);
-    grid->addWidget(display(Field::Quarter), 2, 1);
-    grid->addWidget(caption(QStringLiteral("Где я?:"), group, makeDisplay(Field::Location, true)), 3, 0);
-    grid->addWidget(display(Field::Location), 3, 1);
+    grid->addWidget(
+        caption(QStringLiteral("Четверть:"), group, m_panel->MakeDisplay(Field::Quarter, true, this)), 2, 0);
+    grid->addWidget(m_panel->Display(Field::Quarter), 2, 1);
+    grid->addWidget(caption(QStringLiteral("Где я?:"), group, m_panel->MakeDisplay(Field::Location, true, this)), 3, 0);
+    grid->addWidget(m_panel->Display(Field::Location), 3, 1);
     return group;
 }
 
@@ -210,7 +185,7 @@ QWidget* TForm1::makePersonalGroup()
 {
     personalGroup = new CaptionGroupBox(QStringLiteral("Личность и наличность"), this);
     MakePanel(personalGroup);
-    Connect(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
+    ConnectGuarded(personalGroup, &CaptionGroupBox::captionDoubleClicked, this, &TForm1::personalGroupDoubleClick);
     auto* grid = new QGridLayout(personalGroup);
     grid->setContentsMargins(6, 10, 6, 4);
     grid->setHorizontalSpacing(4);
@@ -219,7 +194,7 @@ QWidget* TForm1::makePersonalGroup()
     int row = 0;
     for (int i = int(Field::PlayerName); i <= int(Field::HasGdz); ++i, ++row) {
         const Field field = Field(i);
-        QLineEdit* box = makeDisplay(field, field != Field::PlayerName);
+        QLineEdit* box = m_panel->MakeDisplay(field, field != Field::PlayerName, this);
         grid->addWidget(caption(QString::fromUtf8(InfoOf(field).caption), personalGroup, box), row, 0);
         grid->addWidget(box, row, 1);
     }
@@ -267,66 +242,7 @@ QWidget* TForm1::makeCommandColumn()
     return column;
 }
 
-QLineEdit* TForm1::display(Field field) const
-{
-    auto found = m_displays.find(field);
-    if (found == m_displays.end())
-        return nullptr;
-    if (m_pendingFields.test(int(field))) {
-        m_pendingFields.reset(int(field));
-        setBox(field, found->second);
-    }
-    return found->second;
-}
-
-QString TForm1::PanelText(Field field) const
-{
-    const QLineEdit* box = display(field);
-    return box ? box->text() : QString();
-}
-
-// The state tells of a field only when its text changed; on a window out of sight the box waits until it is shown.
-void TForm1::showField(Field field)
-{
-    auto found = m_displays.find(field);
-    if (found == m_displays.end())
-        return;
-    if (!isVisible() || m_panelFrame->isActive()) {
-        m_pendingFields.set(int(field));
-        return;
-    }
-    m_pendingFields.reset(int(field));
-    setBox(field, found->second);
-    m_panelFrame->start();
-}
-
-void TForm1::endPanelFrame()
-{
-    if (m_pendingFields.none() || !isVisible())
-        return;
-    setPendingBoxes();
-    m_panelFrame->start();
-}
-
-void TForm1::setBox(Field field, QLineEdit* box) const
-{
-    const QString& text = m_state.text(field);
-    if (box->text() == text)
-        return;
-    box->setText(text);
-    box->setCursorPosition(0);
-}
-
-void TForm1::setPendingBoxes() const
-{
-    if (m_pendingFields.none())
-        return;
-    for (auto [field, box] : m_displays) {
-        if (m_pendingFields.test(int(field)))
-            setBox(field, box);
-    }
-    m_pendingFields.reset();
-}
+QString TForm1::PanelText(Field field) const { return m_panel->Text(field); }
 
 bool TForm1::GirlFlagsBoxVisible() const { return !girlFlagsBox->isHidden(); }
 
@@ -392,7 +308,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 
 void TForm1::showEvent(QShowEvent* event)
 {
-    setPendingBoxes();
+    m_panel->WindowShown();
     QWidget::showEvent(event);
     if (!event->spontaneous())
         QTimer::singleShot(0, this, &TForm1::FormShow);
@@ -400,14 +316,12 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // Every way out passes here ("Выйти из игры", the close box, the death window, the desktop's signals): the game
-    // is kept first, once.
-    if (!m_leaving) {
-        m_leaving = true;
-        Autosave();
-    }
+    // Every way out passes here ("Выйти из игры", the close box, the death window, the desktop's signals). Nothing
+    // waits for the player any more, every loop ends, and what was under way runs to its end; the game is kept once
+    // all of it has returned to the main loop (GameKeeper::KeepOnWayOut).
+    m_leaving = true;
+    ui().BeginLeaving();
     QWidget::closeEvent(event);
-    // Leaves every loop at once, also those of windows still open above the main window.
     QCoreApplication::exit(0);
 }
 
@@ -417,7 +331,10 @@ void TForm1::FormShow()
     if (m_startupDone || m_leaving)
         return;
     // Whatever happens below, once the sequence is over the game is worth keeping.
-    const auto ready = qScopeGuard([this] { m_autosaveReady = !m_leaving; });
+    const auto ready = qScopeGuard([this] {
+        if (!m_leaving)
+            m_keeper.Ready();
+    });
     const QString failure = TakeAutosaveFailure();
     if (!failure.isEmpty())
         ui().message(failure);
@@ -425,14 +342,13 @@ void TForm1::FormShow()
     ModalResult choice = ModalResult::None;
     bool continued = false;
     nameWindow.SetContinueOffered(AutosaveExists());
-    // The player waits for the name window, not for the picture behind it: that one is painted right after.
-    PaintedBehind nameWindowFirst(*this, nameWindow);
     while (!continued && !m_leaving) {
         choice = ui().showModal(nameWindow);
         if (choice != TForm3::ContinueResult)
             break;
-        // An autosave that does not load is named by the load; the player chooses again, without «Продолжить».
-        continued = LoadAutosave(m_windows);
+        // An autosave that does not load is named by the load and stays as it is; the player chooses again, without
+        // «Продолжить».
+        continued = LoadSavedGame(m_windows, NewestAutosave());
         if (!continued)
             nameWindow.SetContinueOffered(false);
     }
@@ -442,12 +358,12 @@ void TForm1::FormShow()
     if (!loadChosen && !continued)
         ui().showModal(m_windows.form43());
     m_clock.start();
-    // The autosave brought its own name.
-    if (!continued)
+    // The autosave brought its own name; any other game is a new one, with autosaves of its own.
+    if (!continued) {
         m_state.setText(Field::PlayerName, nameWindow.playerName());
+        m_keeper.GameReplaced();
+    }
     m_startupDone = true;
-    // The pictures drawn ahead for the start-up have been shown by now; one that no window took is let go.
-    FinishPrerendering();
     // A missing playlist costs the music, not the rest of the start: the player still gets ready and the load runs.
     try {
         LoadDefaultPlaylist();
@@ -472,31 +388,11 @@ void TForm1::GameClockTick()
             ui().errorBox(message);
     }
     if (outcome.advanced) {
-        // The day is kept at midnight, before the night's checks can end the game.
-        if (outcome.time.hour == 0 && outcome.time.minute == 0)
-            Autosave();
-        m_events.RunChecks();
+        if (outcome.time.hour == 0 && outcome.time.minute == 0 && !outcome.stood)
+            m_keeper.MidnightPassed();
+        m_events.RunChecks(outcome.stood);
     }
-}
-
-void TForm1::Autosave()
-{
-    if (!m_autosaveReady)
-        return;
-    try {
-        if (!DeathCause(m_state).isEmpty())
-            return;
-    } catch (const EConvertError&) {
-        // A value that is no number: the writer refuses such a game and notes why.
-    }
-    // The autosave keeps its life log beside it, as every saved game does; a log that cannot be written costs only
-    // the charts of «Мой год».
-    if (WriteAutosave(m_state).isEmpty()) {
-        try {
-            SaveLifeLogBeside(AutosavePath(), m_windows.lifeLog());
-        } catch (const EGameError&) {
-        }
-    }
+    m_keeper.KeepIfDue();
 }
 
 void TForm1::NewGame()
@@ -506,6 +402,7 @@ void TForm1::NewGame()
     ClockPause pause(m_clock);
     ResetForNewGame(m_state);
     m_windows.lifeLog().Clear();
+    m_keeper.GameReplaced();
 }
 
 void TForm1::lookAroundButtonClick()
@@ -565,7 +462,7 @@ void TForm1::setTracks(const Playlist& playlist)
 
 void TForm1::LoadDefaultPlaylist()
 {
-    setTracks(ReadPlaylist(QString::fromLatin1(DefaultPlaylist), false));
+    setTracks(ReadPlaylist(GameContent::Playlist.path(), false));
     if (TrackPaths.size() < 2)
         return;
     // The first track goes to the media player whatever its type.
@@ -677,7 +574,7 @@ void TForm1::StartCreditsMusic()
         const QSignalBlocker block(TrackTitles);
         TrackTitles->setCurrentIndex(0);
     }
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\Soundtracks\\Eien_no_melody.mid"));
+    MediaPlayer1.SetFileName(GameContent::CreditsMusic.path());
     MediaPlayer1.Open();
     MediaPlayer1.Play();
 }

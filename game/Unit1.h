@@ -5,12 +5,11 @@
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "game/ClockEvents.h"
+#include "game/GameKeeper.h"
 #include "game/Music.h"
 
 #include <QGroupBox>
 #include <QWidget>
-#include <bitset>
-#include <map>
 
 class GameWindows;
 class QComboBox;
@@ -19,6 +18,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class StatusPanel;
 
 // A framed group whose caption reacts to a double-click (the way into the cheat window).
 class CaptionGroupBox : public QGroupBox {
@@ -54,9 +54,8 @@ public:
     void GameClockTick();
     // "Начать новую игру": asks, then resets the game; also run by the death window.
     void NewGame();
-    // Keeps the game in the autosave (at midnight and on the way out); not while the start-up sequence is still
-    // running, and not once the player has died, so the last autosave of a living player stays.
-    void Autosave();
+    // The autosaves of the game (at midnight and on the way out).
+    GameKeeper& keeper() { return m_keeper; }
 
     void lookAroundButtonClick();
     void diaryButtonClick();
@@ -93,9 +92,6 @@ public:
     const TMediaPlayer& mediaPlayer() const { return MediaPlayer1; }
 
 private:
-    // The panel: one read-only display per field, named as the field is ("Money").
-    QLineEdit* display(Field field) const;
-
     QPushButton* lookAroundButton;
     QPushButton* diaryButton;
     QPushButton* newGameButton;
@@ -126,12 +122,6 @@ private:
     QWidget* makeTimeGroup();
     QWidget* makePersonalGroup();
     QWidget* makeCommandColumn();
-    QLineEdit* makeDisplay(Field field, bool bold);
-    void showField(Field field);
-    // Sets the field's box, or the boxes of the fields that changed while the window was hidden.
-    void setBox(Field field, QLineEdit* box) const;
-    void setPendingBoxes() const;
-    void endPanelFrame();
     void showGirlFlags();
     void girlFlagsBoxEdited();
     // Leaving the box: lines that are no flag are named to the player and the box shows the flags again.
@@ -144,18 +134,11 @@ private:
     TGameState m_state;
     GameClock m_clock;
     ClockEvents m_events;
-    std::map<Field, QLineEdit*> m_displays;
-    // Fields changed while the window was hidden: a hidden panel lays out no text, its boxes are set when the window
-    // is shown or a box is asked for.
-    mutable std::bitset<FieldCount> m_pendingFields;
-    // At the fastest speed the clock changes the time boxes a hundred times a second, more often than a screen shows
-    // them: a box is set at once when the panel was quiet, and what changes during the next frame waits for its end.
-    QTimer* m_panelFrame = nullptr;
+    StatusPanel* m_panel;
     bool m_girlFlagsBoxEditing = false;
     bool m_startupDone = false;
-    // The start-up sequence has run to its end (the name window, the introduction, a load): a game worth keeping.
-    bool m_autosaveReady = false;
-    // The game is ending: saved once, and a start-up still under way stops.
+    GameKeeper m_keeper;
+    // The game is ending: a start-up still under way stops.
     bool m_leaving = false;
     TrackChanges m_trackChanges;
 };

@@ -8,6 +8,7 @@
 #include "core/Unit3.h"
 #include "game/Forms.h"
 #include "game/Unit1.h"
+#include "records/Autosave.h"
 
 #include <QDir>
 #include <QIcon>
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+
+#include <cstdlib>
 
 #ifndef TRAMBUL_INSTALLED_DATA
 #define TRAMBUL_INSTALLED_DATA "../share/trambul/Data"
@@ -65,6 +68,16 @@ void PressContinueForTests(QWidget& nameWindow)
     if (qEnvironmentVariable("TRAMBUL_TEST_CONTINUE") == QLatin1String("1"))
         nameWindow.installEventFilter(new PressContinueOnShow(&nameWindow));
 }
+
+// The game to keep should the program end without returning from its main loop: Qt ends it on the spot when the
+// display goes away (the X server dies, a remote link drops).
+GameKeeper* keeperAtSuddenEnd = nullptr;
+
+void KeepGameAtSuddenEnd()
+{
+    if (keeperAtSuddenEnd)
+        keeperAtSuddenEnd->KeepOnSuddenEnd();
+}
 }
 
 int main(int argc, char** argv)
@@ -94,6 +107,13 @@ int main(int argc, char** argv)
     }
     if (!EnterWorkingDirectory())
         return 1;
+    // One game at a time keeps its games in a save folder; a second one would write over the first one's autosaves.
+    SaveFolderLock saveFolderLock;
+    if (const QString held = saveFolderLock.Take(); !held.isEmpty()) {
+        QMessageBox::warning(nullptr, QString::fromUtf8(ApplicationTitle), held);
+        return 0;
+    }
+    CleanSaveFolder();
 
     // From here on the desktop's signals and the logout end the game its own way, saving first.
     app.watchQuitRequests();
@@ -108,7 +128,19 @@ int main(int argc, char** argv)
     StartupProbe::WatchFirstShow(forms.form3(), { &forms.form1() });
     PressContinueForTests(forms.form3());
     forms.form1().show();
+    keeperAtSuddenEnd = &forms.form1().keeper();
+    std::atexit(KeepGameAtSuddenEnd);
     int result = app.exec();
+    // Everything under way has returned: the game is kept as the player was last told it.
+    const QString failure = forms.form1().keeper().KeepOnWayOut();
+    keeperAtSuddenEnd = nullptr;
+    // The player who left is told at once; a desktop that is ending the session finds the note at the next start.
+    if (!failure.isEmpty() && !app.quitBySignal()) {
+        QMessageBox::critical(nullptr, QString::fromUtf8(ApplicationTitle),
+            QStringLiteral("Игру не удалось сохранить при выходе: %1\nВ папке Save осталось последнее удавшееся "
+                           "автосохранение.")
+                .arg(failure));
+    }
     InstallUi(nullptr);
     return result;
 }

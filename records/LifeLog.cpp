@@ -320,10 +320,28 @@ LifeLogReading ReadLifeLog(const QByteArray& bytes)
 
 QString LifeLogPathBeside(const QString& savePath)
 {
+    // Only the game's own ".sav" gives its ending to the log; any other name keeps it, so that "x.sav" and "x.SAV"
+    // (two games on a file system that tells them apart) never share one log.
     const QFileInfo save(savePath);
-    if (save.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+    if (save.suffix() != QLatin1String("sav"))
         return savePath + QStringLiteral(".csv");
     return save.dir().filePath(save.completeBaseName() + QStringLiteral(".csv"));
+}
+
+namespace {
+// Where earlier versions kept the log of a game whose name ended otherwise than in ".sav" ("x.SAV" -> "x.csv"): still
+// read when the log is not where it goes now and no "x.sav" beside it claims that file.
+QString EarlierLogPathBeside(const QString& savePath)
+{
+    const QFileInfo save(savePath);
+    const QString suffix = save.suffix();
+    if (suffix.isEmpty() || suffix == QLatin1String("sav")
+        || suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return {};
+    if (QFileInfo::exists(save.dir().filePath(save.completeBaseName() + QStringLiteral(".sav"))))
+        return {};
+    return save.dir().filePath(save.completeBaseName() + QStringLiteral(".csv"));
+}
 }
 
 QString SaveLifeLogBeside(const QString& savePath, const LifeLog& log)
@@ -348,7 +366,9 @@ QString SaveLifeLogBeside(const QString& savePath, const LifeLog& log)
 LifeLogLoad LoadLifeLogBeside(const QString& savePath)
 {
     LifeLogLoad load;
-    const QString path = LifeLogPathBeside(savePath);
+    QString path = LifeLogPathBeside(savePath);
+    if (const QString earlier = EarlierLogPathBeside(savePath); !QFileInfo::exists(path) && !earlier.isEmpty())
+        path = earlier;
     const QFileInfo file(path);
     if (!file.exists() && !file.isSymLink())
         return load; // a game saved before the log was kept, or the log deleted: the log starts here

@@ -68,13 +68,13 @@ QString Questioning::Answer(int answer)
     return reply;
 }
 
-QStringList UseGdz(TGameState& state, const Question& question)
+RuleOutcome UseGdz(TGameState& state, const Question& question)
 {
     if (state.text(Field::HasGdz) == TextNo)
-        return { QStringLiteral("У вас нет такой ценной книжки!") };
+        return { { QStringLiteral("У вас нет такой ценной книжки!") }, {} };
     if (Random(4) == 0) {
-        state.setText(Field::HasGdz, TextNo);
-        return { QStringLiteral("Упс, попалили... ГДЗ у вас отобрали... И больше никогда не вернут. =(") };
+        return { { QStringLiteral("Упс, попалили... ГДЗ у вас отобрали... И больше никогда не вернут. =(") },
+            [&state] { state.setText(Field::HasGdz, TextNo); } };
     }
     QStringList hints;
     for (int i = 0; i < 3; ++i) {
@@ -82,5 +82,5 @@ QStringList UseGdz(TGameState& state, const Question& question)
             hints.append(
                 QStringLiteral("ГДЗ мне подсказывает, что правильный ответ %1: ").arg(i + 1) + question.answers[i]);
     }
-    return hints;
+    return { hints, {} };
 }

@@ -1,6 +1,7 @@
 // One questioning by a teacher: three different lines of a subject's question file, the answers and the grade.
 #pragma once
 
+#include "core/Ui.h"
 #include "records/Questions.h"
 
 #include <QString>
@@ -46,5 +47,5 @@ private:
 
 // The homework-answers book used on the question on screen: without the book only a reminder; otherwise one try in
 // four the book is taken away for good, and else it tells every right answer, in order. Returns what the player is
-// told; may set HasGdz to "Нет".
-QStringList UseGdz(TGameState& state, const Question& question);
+// told and, when the book is caught, the change that takes it (HasGdz "Нет"), made once the player has read why.
+RuleOutcome UseGdz(TGameState& state, const Question& question);

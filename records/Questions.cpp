@@ -3,6 +3,7 @@
 #include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/TextFile.h"
+#include "records/RecordsContent.h"
 
 Question ParseQuestionLine(const QString& line)
 {
@@ -31,10 +32,7 @@ QString QuestionFileSubject(const QString& subjectKey)
     return subjectKey;
 }
 
-QString QuestionFileName(const QString& fileSubject)
-{
-    return QStringLiteral("Data\\Questions\\") + fileSubject + QStringLiteral(".qst");
-}
+QString QuestionFileName(const QString& fileSubject) { return RecordsContent::Questions.path(fileSubject); }
 
 QStringList LoadQuestionFile(const QString& fileSubject)
 {

@@ -103,17 +103,7 @@ void LoadGameCommand(GameWindows& windows)
     }
 }
 
-void WriteSavedGame(const QString& path, const QStringList& lines)
-{
-    // Writing goes through a temporary file that replaces the target only when complete, so a folder or a device
-    // file in its place must be refused here rather than swapped away.
-    const QFileInfo target(path);
-    if (target.exists() && target.isDir())
-        throw EInOutError::forFile(path, QStringLiteral("это папка, а не файл"));
-    if (target.exists() && !target.isFile())
-        throw EInOutError::forFile(path, QStringLiteral("это не обычный файл"));
-    WriteLines1251(path, lines);
-}
+void WriteSavedGame(const QString& path, const QStringList& lines) { WriteLines1251(path, lines); }
 
 bool LoadSavedGame(GameWindows& windows, const QString& path, QString* logNotice)
 {
@@ -126,6 +116,7 @@ bool LoadSavedGame(GameWindows& windows, const QString& path, QString* logNotice
             return false;
         }
         ApplySavedGameLines(windows.state(), lines);
+        windows.GameReplaced(path);
         // The life log beside the game comes with it; a damaged one is set aside and never stops the load.
         LifeLogLoad log = LoadLifeLogBeside(path);
         windows.lifeLog() = std::move(log.log);

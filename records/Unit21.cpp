@@ -36,9 +36,9 @@ TForm21::TForm21(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setGeometry(236, 38, 92, 26);
     Button1->setAutoDefault(false);
-    Connect(Edit1, &QLineEdit::textEdited, this, &TForm21::Edit1Change);
-    Connect(Edit1, &QLineEdit::returnPressed, this, &TForm21::Button1Click);
-    Connect(Button1, &QPushButton::clicked, this, &TForm21::Button1Click);
+    ConnectGuarded(Edit1, &QLineEdit::textEdited, this, &TForm21::Edit1Change);
+    ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, &TForm21::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm21::Button1Click);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Что будем изменять?"), this);
     GroupBox1->setGeometry(Margin, 80, 316, EditorBottom - 80);
@@ -62,10 +62,10 @@ TForm21::TForm21(GameWindows& windows)
     NameControls({ { Label1, "Label1" }, { Edit1, "Edit1" }, { Button1, "Button1" }, { GroupBox1, "GroupBox1" },
         { ComboBox1, "ComboBox1" }, { Edit2, "Edit2" }, { Button2, "Button2" } });
     // Choosing an entry shows its value as it is now, also when that entry was chosen already.
-    Connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm21::ComboBox1Change);
-    Connect(ComboBox1, &QComboBox::activated, this, &TForm21::ComboBox1Change);
-    Connect(Edit2, &QLineEdit::returnPressed, this, &TForm21::Button2Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm21::Button2Click);
+    ConnectGuarded(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm21::ComboBox1Change);
+    ConnectGuarded(ComboBox1, &QComboBox::activated, this, &TForm21::ComboBox1Change);
+    ConnectGuarded(Edit2, &QLineEdit::returnPressed, this, &TForm21::Button2Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm21::Button2Click);
 
     HideEditor();
 }

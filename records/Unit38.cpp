@@ -65,11 +65,11 @@ TForm38::TForm38(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("Новая игра"), this);
     Button1->setGeometry(StageWidth - 12 - 130, StageHeight + 8, 130, 28);
-    Connect(Button1, &QPushButton::clicked, this, &TForm38::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm38::Button1Click);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(70);
-    Connect(Timer1, &QTimer::timeout, this, &TForm38::Timer1Timer);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm38::Timer1Timer);
 
     NameControls({ { Stage, "Stage" }, { Memo1, "Memo1" }, { Image1, "Image1" }, { Image2, "Image2" },
         { Label1, "Label1" }, { Button1, "Button1" }, { Timer1, "Timer1" } });

@@ -30,7 +30,7 @@ QLabel* Heading(const QString& text, QWidget* parent)
     return label;
 }
 
-constexpr int FirstGridRow = 1; // row 0 holds the headings
+constexpr int FirstGridRow = 2; // rows 0 and 1 hold the headings
 constexpr int NumberColumn = 0;
 constexpr int SubjectColumn = 1;
 constexpr int FirstGradeColumn = 2;
@@ -56,25 +56,32 @@ TForm4::TForm4(GameWindows& windows)
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(0);
 
-    // Headings: narrow boxes, so the long ones wrap as they do on a printed diary page.
+    // Headings: narrow boxes, so the long ones wrap as they do on a printed diary page. A long word breaks at its
+    // syllables with a hyphen only where the box ends the line (soft hyphens), never in the middle of a line.
     auto* subjectHeading = Heading(QStringLiteral("№  ПРЕДМЕТ"), this);
     subjectHeading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    grid->addWidget(subjectHeading, 0, NumberColumn, 1, 2);
-    auto* quartersHeading = Heading(QStringLiteral("Оценка по четвертям      I    II    III    IV"), this);
+    grid->addWidget(subjectHeading, 0, NumberColumn, 2, 2);
+    auto* quartersHeading = Heading(QStringLiteral("Оценка по четвертям"), this);
     quartersHeading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    QFont spaced = quartersHeading->font();
-    spaced.setWordSpacing(5); // puts the Roman numerals over their columns
-    quartersHeading->setFont(spaced);
     grid->addWidget(quartersHeading, 0, FirstGradeColumn + Quarter1, 1, 4);
-    const std::pair<int, const char*> otherHeadings[] = {
-        { YearGrade, "Годо- вая оценка" },
-        { ExamGrade, "Оценка на экза- мене" },
-        { FinalGrade, "Итого- вая оцен- ка" },
+    // Each numeral in the cell of its own column, so it stands right over that quarter's grades.
+    const char* const numerals[] = { "I", "II", "III", "IV" };
+    for (int quarter = Quarter1; quarter <= Quarter4; ++quarter) {
+        auto* numeral = Heading(QString::fromLatin1(numerals[quarter - Quarter1]), this);
+        numeral->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        grid->addWidget(numeral, 1, FirstGradeColumn + quarter);
+    }
+    const QChar softHyphen(0x00AD);
+    const std::pair<int, QString> otherHeadings[] = {
+        { YearGrade, QStringLiteral("Годо%1вая оценка").arg(softHyphen) },
+        { ExamGrade, QStringLiteral("Оценка на экза%1мене").arg(softHyphen) },
+        { FinalGrade, QStringLiteral("Ито%1го%1вая оцен%1ка").arg(softHyphen) },
     };
-    for (auto [column, text] : otherHeadings) {
-        auto* heading = Heading(QString::fromUtf8(text), this);
+    for (const auto& [column, text] : otherHeadings) {
+        auto* heading = Heading(text, this);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         heading->setFixedWidth(56);
-        grid->addWidget(heading, 0, FirstGradeColumn + column);
+        grid->addWidget(heading, 0, FirstGradeColumn + column, 2, 1);
     }
 
     for (int subject = 0; subject < SubjectCount; ++subject) {

@@ -46,7 +46,7 @@ TForm44::TForm44(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("ОК"), this);
     Button1->setMinimumSize(100, 28);
-    Connect(Button1, &QPushButton::clicked, this, &TForm44::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm44::Button1Click);
 
     NameControls({ { Image1, "Image1" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },
         { ComboBox1, "ComboBox1" }, { ComboBox2, "ComboBox2" }, { Button1, "Button1" } });

@@ -7,6 +7,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "records/RecordsContent.h"
 #include "records/YearEnd.h"
 
 #include <QGridLayout>
@@ -57,7 +58,7 @@ TForm45::TForm45(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setMinimumSize(100, 28);
-    Connect(Button1, &QPushButton::clicked, this, &TForm45::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm45::Button1Click);
 
     NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" }, { Label4, "Label4" },
         { GroupBox1, "GroupBox1" }, { Memo1, "Memo1" }, { Button1, "Button1" } });
@@ -100,7 +101,8 @@ void TForm45::FormShow()
     for (int i = 0; i < int(Images.size()); ++i)
         Images[i]->setVisible(i + 1 == ending.picture);
     try {
-        Memo1->setPlainText(ReadLines1251(DataPath(QString::fromUtf8(ending.file))).join(QLatin1Char('\n')));
+        Memo1->setPlainText(
+            ReadLines1251(DataPath(RecordsContent::EndingStory.path(m_ending))).join(QLatin1Char('\n')));
     } catch (const EInOutError& error) {
         // The story is lost, the ending is not: the name, the score and the picture still show.
         Memo1->setPlainText(QStringLiteral("Рассказ об этой концовке куда-то потерялся. Но главное вы и так "

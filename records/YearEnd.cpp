@@ -14,11 +14,11 @@
 #include "records/Unit45.h"
 
 const std::array<EndingInfo, EndingCount> Endings = { {
-    { "Счастливчик", "5 из 5", "Data\\Ending\\End1.end", 5 },
-    { "Судья", "3 из 5", "Data\\Ending\\End2.end", 4 },
-    { "Продолжение карьеры", "4 из 5", "Data\\Ending\\End3.end", 3 },
-    { "Серединка", "2 из 5", "Data\\Ending\\End4.end", 2 },
-    { "Bad End", "1 из 5", "Data\\Ending\\End5.end", 1 },
+    { "Счастливчик", "5 из 5", 5 },
+    { "Судья", "3 из 5", 4 },
+    { "Продолжение карьеры", "4 из 5", 3 },
+    { "Серединка", "2 из 5", 2 },
+    { "Bad End", "1 из 5", 1 },
 } };
 
 const EndingInfo& EndingOf(int ending) { return Endings[qBound(1, ending, EndingCount) - 1]; }
@@ -117,4 +117,5 @@ void RunSchoolYearEnd(GameWindows& windows)
     // A new school year for the same player: the name stays, everything else starts again.
     ResetForNewGame(state);
     windows.lifeLog().Clear();
+    windows.GameReplaced({});
 }

@@ -13,7 +13,6 @@ class TGameState;
 struct EndingInfo {
     const char* name; // "Концовка:"
     const char* score; // "Количество баллов:"
-    const char* file; // the ending's text under Data
     int picture; // the ending window's picture, 1..5
 };
 

@@ -31,8 +31,8 @@ TLootWindow::TLootWindow(GameWindows& windows, const QString& caption, const QSt
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
-    Connect(Button1, &QPushButton::clicked, this, &TLootWindow::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TLootWindow::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TLootWindow::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TLootWindow::Button2Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);

@@ -2,6 +2,8 @@
 
 #include "core/Random.h"
 
+#include <algorithm>
+
 namespace {
 const QString Separators = QStringLiteral(" !\"&',./:;?");
 const QString BlockEnd = QStringLiteral("-");
@@ -53,7 +55,7 @@ QStringList SmsWords(const QString& message)
 {
     QStringList words { QString() };
     for (const QChar c : message) {
-        if (Separators.contains(c)) {
+        if (IsSmsSeparator(c)) {
             if (words.size() == SmsMaxWords)
                 break;
             words.append(QString());
@@ -66,28 +68,51 @@ QStringList SmsWords(const QString& message)
     return words;
 }
 
-std::optional<QStringList> FindSmsReplies(const QStringList& fileLines, const QStringList& words)
+bool IsSmsSeparator(QChar c) { return Separators.contains(c); }
+
+SmsReplyFile SmsReplyFile::Parse(const QStringList& fileLines)
 {
-    for (int i = 0; i < fileLines.size(); ++i) {
+    SmsReplyFile file;
+    file.lines = fileLines;
+    const int count = int(fileLines.size());
+    // The next "-" at or after each line, so that finding a block's end does not scan the rest of the file again.
+    std::vector<int> nextEnd(std::size_t(count) + 1, count);
+    for (int i = count - 1; i >= 0; --i)
+        nextEnd[std::size_t(i)] = fileLines[i] == BlockEnd ? i : nextEnd[std::size_t(i) + 1];
+    for (int i = 0; i < count; ++i) {
         const QString& line = fileLines[i];
         if (!line.startsWith(QLatin1Char('\''))) // replies, "-" lines and free text
             continue;
-        const QStringList keys = line.mid(1).split(QLatin1Char('\'')).mid(0, SmsMaxWords);
-        bool matches = true;
-        for (const QString& key : keys)
-            matches = matches && IsWordOf(key, words);
-        if (!matches)
-            continue;
-        // The block: a header line, then one reply a line, up to "-" (or the end of the file).
-        QStringList replies;
+        SmsReplyBlock block;
+        block.line = i + 1;
+        block.keys = line.mid(1).split(QLatin1Char('\''));
+        // A header line, then one reply a line, up to "-" (or the end of the file).
         int at = i + 1;
-        if (at < fileLines.size() && fileLines[at] != BlockEnd) {
-            for (++at; at < fileLines.size() && fileLines[at] != BlockEnd; ++at)
-                replies.append(fileLines[at]);
+        block.hasHeader = at < count && fileLines[at] != BlockEnd;
+        if (block.hasHeader) {
+            at = nextEnd[std::size_t(at)];
+            block.replyCount = at - (i + 2);
         }
-        return replies;
+        if (at < count)
+            block.endLine = at + 1;
+        file.blocks.push_back(std::move(block));
+    }
+    return file;
+}
+
+std::optional<QStringList> SmsReplyFile::find(const QStringList& words) const
+{
+    for (const SmsReplyBlock& block : blocks) {
+        const QStringList keys = block.keys.mid(0, SmsMaxWords);
+        if (std::all_of(keys.begin(), keys.end(), [&words](const QString& key) { return IsWordOf(key, words); }))
+            return replies(block);
     }
     return std::nullopt;
+}
+
+std::optional<QStringList> FindSmsReplies(const QStringList& fileLines, const QStringList& words)
+{
+    return SmsReplyFile::Parse(fileLines).find(words);
 }
 
 std::optional<QString> PickSmsReply(const QStringList& replies)

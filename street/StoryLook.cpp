@@ -27,7 +27,7 @@ StoryParts BuildStoryWindow(QWidget* window, const QString& art, const QString& 
     ok->setMinimumSize(90, 30);
     ok->setDefault(true);
     auto* game = qobject_cast<TGameWindow*>(window);
-    Connect(ok, &QPushButton::clicked, window, [game] { game->closeWith(ModalResult::Ok); });
+    ConnectGuarded(ok, &QPushButton::clicked, window, [game] { game->closeWith(ModalResult::Ok); });
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(18, 16, 18, 14);

@@ -41,9 +41,9 @@ TTalkWindow::TTalkWindow(GameWindows& windows, const QString& caption, const QSt
         answers->addWidget(button);
     }
     answers->addStretch();
-    Connect(Button1, &QPushButton::clicked, this, [this] { Answer(1); });
-    Connect(Button2, &QPushButton::clicked, this, [this] { Answer(2); });
-    Connect(Button3, &QPushButton::clicked, this, [this] { Answer(3); });
+    ConnectGuarded(Button1, &QPushButton::clicked, this, [this] { Answer(1); });
+    ConnectGuarded(Button2, &QPushButton::clicked, this, [this] { Answer(2); });
+    ConnectGuarded(Button3, &QPushButton::clicked, this, [this] { Answer(3); });
 
     auto* talk = new QHBoxLayout();
     talk->addWidget(frame, 0, Qt::AlignTop);

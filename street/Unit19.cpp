@@ -8,6 +8,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "street/GirlRules.h"
+#include "street/StreetContent.h"
 #include "street/Unit20.h"
 
 #include <QFrame>
@@ -27,11 +28,6 @@ QLabel* ShadowedText(QWidget* parent, const char* text)
     SetTextColor(label, Palette::Ink);
     AddShadow(label, Palette::Paper, 3);
     return label;
-}
-
-QString GirlFile(int girl, const char* extension)
-{
-    return QStringLiteral("Data\\Girls\\%1.%2").arg(girl).arg(QLatin1String(extension));
 }
 }
 
@@ -56,7 +52,7 @@ TForm19::TForm19(GameWindows& windows)
     for (int girl = 0; girl < GirlCount; ++girl) {
         auto* button = new QPushButton(QString::fromUtf8(GirlButtonCaptions[girl]), names);
         button->setFixedSize(104, 28);
-        Connect(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, girl] { NameButtonClick(girl); });
         nameButtons[girl] = button;
         nameLayout->addWidget(button, girl % 5, girl / 5);
     }
@@ -79,8 +75,8 @@ TForm19::TForm19(GameWindows& windows)
     for (QPushButton* button : { Button11, Button12 })
         button->setMinimumHeight(30);
     SetBold(Button11);
-    Connect(Button11, &QPushButton::clicked, this, &TForm19::Button11Click);
-    Connect(Button12, &QPushButton::clicked, this, &TForm19::Button12Click);
+    ConnectGuarded(Button11, &QPushButton::clicked, this, &TForm19::Button11Click);
+    ConnectGuarded(Button12, &QPushButton::clicked, this, &TForm19::Button12Click);
 
     auto* left = new QVBoxLayout;
     left->addWidget(names);
@@ -132,8 +128,8 @@ void TForm19::ShowGirlFlags()
 void TForm19::NameButtonClick(int girl)
 {
     m_selectedGirl = girl;
-    Image2->setPicture(DataPath(GirlFile(girl, "jpg")));
-    Memo1->setPlainText(ReadLines1251(DataPath(GirlFile(girl, "inf"))).join(QLatin1Char('\n')));
+    Image2->setPicture(DataPath(StreetContent::GirlPhoto.path(girl)));
+    Memo1->setPlainText(ReadLines1251(DataPath(StreetContent::GirlInfo.path(girl))).join(QLatin1Char('\n')));
 }
 
 void TForm19::Button11Click()

@@ -6,6 +6,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/WrapButton.h"
+#include "street/StreetContent.h"
 #include "street/Unit22.h"
 #include "street/Unit23.h"
 
@@ -42,7 +43,7 @@ TForm20::TForm20(GameWindows& windows)
         auto* button = new WrapButton(QString(), this);
         button->setFixedWidth(193);
         button->setMinimumHeight(44);
-        Connect(button, &QPushButton::clicked, this, [this, k] { AnswerClick(k); });
+        ConnectGuarded(button, &QPushButton::clicked, this, [this, k] { AnswerClick(k); });
         answerButtons[k - 1] = button;
         middle->addWidget(button);
     }
@@ -53,7 +54,7 @@ TForm20::TForm20(GameWindows& windows)
     Button6->setFixedWidth(193);
     Button6->setMinimumHeight(56);
     SetBold(Button6);
-    Connect(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm20::Button6Click);
     middle->addWidget(Button6);
     middle->addStretch();
 
@@ -71,7 +72,7 @@ TForm20::TForm20(GameWindows& windows)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
-    Connect(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm20::Timer1Timer);
 
     NameControls({ { Image1, "Image1" }, { Image2, "Image2" }, { Memo1, "Memo1" }, { answerButtons[0], "Button1" },
         { answerButtons[1], "Button2" }, { answerButtons[2], "Button3" }, { answerButtons[3], "Button4" },
@@ -81,9 +82,9 @@ TForm20::TForm20(GameWindows& windows)
 bool TForm20::Start(int girl, const QString& nameWith)
 {
     setWindowTitle(QStringLiteral("Разговор с ") + nameWith);
-    Image1->setPicture(DataPath(QStringLiteral("Data\\Girls\\%1.jpg").arg(girl)));
+    Image1->setPicture(DataPath(StreetContent::GirlPhoto.path(girl)));
     Memo1->clear();
-    const QString scriptPath = QStringLiteral("Data\\Girls\\%1.gdlg").arg(girl);
+    const QString scriptPath = StreetContent::GirlTalk.path(girl);
     GirlScript script = GirlScript::Load(scriptPath);
     if (!script.isSound()) {
         m_talk.reset();
@@ -151,7 +152,7 @@ void TForm20::Button6Click()
 
 void TForm20::showFace(const char* picture)
 {
-    Image2->setPicture(DataPath(QStringLiteral("Data\\Girls\\") + QLatin1String(picture)));
+    Image2->setPicture(DataPath(StreetContent::GirlFace.path(QLatin1String(picture))));
 }
 
 void TForm20::Timer1Timer()
@@ -161,18 +162,18 @@ void TForm20::Timer1Timer()
         if (--m_faceCountdown <= 0) {
             m_faceState = FaceState::Idle;
             m_faceCountdown = FaceTicks;
-            showFace("Empty.bmp");
+            showFace("Empty");
         }
     }
     if (m_faceState == FaceState::ShowGood) {
         m_faceState = FaceState::CountingDown;
         m_faceCountdown = FaceTicks;
-        showFace("Good.bmp");
+        showFace("Good");
     }
     if (m_faceState == FaceState::ShowBad) {
         m_faceState = FaceState::CountingDown;
         m_faceCountdown = FaceTicks;
-        showFace("Bad.bmp");
+        showFace("Bad");
     }
 }
 

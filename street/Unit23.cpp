@@ -28,7 +28,7 @@ TForm23::TForm23(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setFixedSize(100, 30);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm23::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm23::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 14);

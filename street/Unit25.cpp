@@ -2,6 +2,7 @@
 
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
+#include "street/StreetContent.h"
 #include "street/StreetRules.h"
 #include "street/Unit26.h"
 #include "street/Unit27.h"
@@ -11,15 +12,15 @@
 #include <QPushButton>
 
 TForm25::TForm25(GameWindows& windows)
-    : TTalkWindow(windows, QStringLiteral("Гопник!"), QStringLiteral("Data\\Dialogs\\Gopniks\\GOPNIK.DLG"),
-        QStringLiteral(":/art/thug_portrait.svg"))
+    : TTalkWindow(
+        windows, QStringLiteral("Гопник!"), StreetContent::ThugTalk.path(), QStringLiteral(":/art/thug_portrait.svg"))
 {
     Button4 = AddFixedButton("Отдать деньги");
     Button5 = AddFixedButton("Начать драку");
     Button6 = AddFixedButton("Попытаться убежать");
-    Connect(Button4, &QPushButton::clicked, this, &TForm25::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm25::Button5Click);
-    Connect(Button6, &QPushButton::clicked, this, &TForm25::Button6Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm25::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm25::Button5Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm25::Button6Click);
     NameControls({ { Button4, "Button4" }, { Button5, "Button5" }, { Button6, "Button6" } });
 }
 

@@ -6,6 +6,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "core/Random.h"
+#include "street/StreetContent.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -90,11 +91,11 @@ TForm27::TForm27(GameWindows& windows)
     DecayTimer = new QTimer(this);
     DecayTimer->setInterval(1500);
 
-    Connect(Button1, &QPushButton::clicked, this, &TForm27::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm27::Button2Click);
-    Connect(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
-    Connect(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
-    Connect(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm27::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm27::Button2Click);
+    ConnectGuarded(PunchInFlight, &QTimer::timeout, this, &TForm27::PunchInFlightTimer);
+    ConnectGuarded(OpponentTimer, &QTimer::timeout, this, &TForm27::OpponentTimerTimer);
+    ConnectGuarded(DecayTimer, &QTimer::timeout, this, &TForm27::DecayTimerTimer);
 
     NameControls({ { opponentPicture, "opponentPicture" }, { Label1, "Label1" }, { opponentBar, "opponentBar" },
         { Label2, "Label2" }, { playerBar, "playerBar" }, { Label3, "Label3" }, { powerBar, "powerBar" },
@@ -104,14 +105,13 @@ TForm27::TForm27(GameWindows& windows)
 
 bool TForm27::FightThug()
 {
-    return Fight(Random(100) + 1, FightCaption, QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_1.jpg"),
-        QStringLiteral("Data\\Dialogs\\Gopniks\\gopnik_fight_2.jpg"));
+    return Fight(Random(100) + 1, FightCaption, StreetContent::ThugFight.path(1), StreetContent::ThugFight.path(2));
 }
 
 bool TForm27::FightPasserBy()
 {
-    return Fight(Random(50) + 60, QStringLiteral("Вы vs Лоха"), QStringLiteral("Data\\MyGOPSTOP\\loh_fight_1.jpg"),
-        QStringLiteral("Data\\MyGOPSTOP\\loh_fight_2.jpg"));
+    return Fight(Random(50) + 60, QStringLiteral("Вы vs Лоха"), StreetContent::VictimFight.path(1),
+        StreetContent::VictimFight.path(2));
 }
 
 bool TForm27::Fight(int opponentLives, const QString& caption, const QString& calmPicture, const QString& strikePicture)

@@ -36,7 +36,7 @@ TForm30::TForm30(GameWindows& windows)
     auto button = [this](const char* caption, void (TForm30::*handler)()) {
         auto* made = new QPushButton(QString::fromUtf8(caption), this);
         made->setFixedSize(300, 32);
-        Connect(made, &QPushButton::clicked, this, handler);
+        ConnectGuarded(made, &QPushButton::clicked, this, handler);
         return made;
     };
     Button2 = button("Сообщения SMS", &TForm30::Button2Click);

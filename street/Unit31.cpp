@@ -57,9 +57,9 @@ TForm31::TForm31(GameWindows& windows)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(BallPeriod);
-    Connect(Timer1, &QTimer::timeout, this, &TForm31::Timer1Timer);
-    Connect(Image2, &ClickPicture::pressed, this, &TForm31::Image2Click);
-    Connect(Button1, &QPushButton::clicked, this, &TForm31::Button1Click);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm31::Timer1Timer);
+    ConnectGuarded(Image2, &ClickPicture::pressed, this, &TForm31::Image2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm31::Button1Click);
     NameControls({ { fieldPanel, "fieldPanel" }, { Image1, "Image1" }, { Image2, "Image2" }, { Label1, "Label1" },
         { BallScore, "BallScore" }, { Button1, "Button1" }, { Timer1, "Timer1" } });
 }

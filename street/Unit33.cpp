@@ -7,6 +7,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "street/SmsReplies.h"
+#include "street/StreetContent.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,7 +77,7 @@ TForm33::TForm33(GameWindows& windows)
     auto menuButton = [this](const char* caption, int y, void (TForm33::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setGeometry(12, y, 138, 34);
-        Connect(button, &QPushButton::clicked, this, handler);
+        ConnectGuarded(button, &QPushButton::clicked, this, handler);
         return button;
     };
     Button1 = menuButton("Написать SMS", 22, &TForm33::Button1Click);
@@ -97,9 +98,9 @@ TForm33::TForm33(GameWindows& windows)
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setAccessibleName(QStringLiteral("Текст сообщения"));
     SetHeading(Memo1, 13);
-    Connect(Memo1, &QPlainTextEdit::textChanged, this, &TForm33::Memo1Change);
+    ConnectGuarded(Memo1, &QPlainTextEdit::textChanged, this, &TForm33::Memo1Change);
     Button4 = new QPushButton(QStringLiteral("Отправить"), composePanel);
-    Connect(Button4, &QPushButton::clicked, this, &TForm33::Button4Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm33::Button4Click);
     auto* composeLayout = new QVBoxLayout(composePanel);
     composeLayout->setContentsMargins(10, 18, 10, 8);
     auto* counterRow = new QHBoxLayout;
@@ -117,7 +118,7 @@ TForm33::TForm33(GameWindows& windows)
         ListBox1->addItem(QString::fromUtf8(name));
     ListBox1->setAccessibleName(QStringLiteral("Кому"));
     Button5 = new QPushButton(QStringLiteral("Отправить"), recipientPanel);
-    Connect(Button5, &QPushButton::clicked, this, &TForm33::Button5Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm33::Button5Click);
     auto* recipientLayout = new QVBoxLayout(recipientPanel);
     recipientLayout->setContentsMargins(8, 18, 8, 8);
     recipientLayout->addWidget(Image1, 0, Qt::AlignHCenter);
@@ -139,7 +140,7 @@ TForm33::TForm33(GameWindows& windows)
     SetBold(Label4);
     SetTextColor(Label4, Palette::Red);
     Button6 = new QPushButton(QStringLiteral("Читать"), newMessagePanel);
-    Connect(Button6, &QPushButton::clicked, this, &TForm33::Button6Click);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm33::Button6Click);
     auto* newLayout = new QVBoxLayout(newMessagePanel);
     newLayout->setContentsMargins(8, 18, 8, 8);
     newLayout->addWidget(Image3, 0, Qt::AlignHCenter);
@@ -152,7 +153,7 @@ TForm33::TForm33(GameWindows& windows)
     Inbox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Inbox->setAccessibleName(QStringLiteral("Входящее сообщение"));
     Button7 = new QPushButton(QStringLiteral("Ответить"), inboxPanel);
-    Connect(Button7, &QPushButton::clicked, this, &TForm33::Button7Click);
+    ConnectGuarded(Button7, &QPushButton::clicked, this, &TForm33::Button7Click);
     auto* inboxLayout = new QVBoxLayout(inboxPanel);
     inboxLayout->setContentsMargins(10, 18, 10, 8);
     inboxLayout->addWidget(Inbox, 1);
@@ -225,7 +226,7 @@ void TForm33::Button5Click()
     ui().sleep(SendingMs);
 
     const QStringList words = SmsWords(SmsMessage(lines));
-    const auto replies = FindSmsReplies(ReadLines1251(DataPath(QStringLiteral("Data\\SMS\\answer_sms.asms"))), words);
+    const auto replies = FindSmsReplies(ReadLines1251(DataPath(StreetContent::SmsReplies.path())), words);
     if (!replies)
         return;
     const auto reply = PickSmsReply(*replies);

@@ -6,6 +6,7 @@
 #include "core/Look.h"
 #include "core/Picture.h"
 #include "street/ClickPicture.h"
+#include "street/StreetContent.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,12 +14,12 @@
 #include <algorithm>
 
 namespace {
-const QString Title1 = QStringLiteral("Data\\HL2\\Title1.jpg");
-const QString Title2 = QStringLiteral("Data\\HL2\\Title2.jpg");
-const QString Intro = QStringLiteral("Data\\HL2\\Intro.jpg");
-const QString Playfield = QStringLiteral("Data\\HL2\\Picture1.jpg");
-const QString ZombieHit = QStringLiteral("Data\\HL2\\Zombie_Die.bmp");
-QString ZombieFrame(int frame) { return QStringLiteral("Data\\HL2\\Zombie%1.bmp").arg(frame); }
+const QString Title1 = StreetContent::ShooterTitle.path(1);
+const QString Title2 = StreetContent::ShooterTitle.path(2);
+const QString Intro = StreetContent::ShooterIntro.path();
+const QString Playfield = StreetContent::ShooterField.path();
+const QString ZombieHit = StreetContent::ZombieHit.path();
+QString ZombieFrame(int frame) { return StreetContent::ZombieFrame.path(frame); }
 
 // Where the zombies stand, far away.
 constexpr std::array<QPoint, ZombieCount> ZombiePlaces { { { 144, 224 }, { 200, 200 }, { 296, 200 }, { 360, 200 },
@@ -78,7 +79,7 @@ TForm36::TForm36(GameWindows& windows)
         Zombies[i] = new ClickPicture(this);
         Zombies[i]->setGeometry(QRect(ZombiePlaces[i], ZombieAtRest));
         Zombies[i]->setAccessibleName(QStringLiteral("Зомби"));
-        Connect(Zombies[i], &ClickPicture::pressed, this, [this, i] { ZombieClick(i); });
+        ConnectGuarded(Zombies[i], &ClickPicture::pressed, this, [this, i] { ZombieClick(i); });
     }
     gunImage = new PictureBox(this);
     gunImage->setGeometry(380, 300, 200, 180);
@@ -121,19 +122,19 @@ TForm36::TForm36(GameWindows& windows)
     Timer2->setInterval(ClockPeriod);
     Timer3 = new QTimer(this);
     Timer3->setInterval(FirstAdvancePeriod);
-    Connect(Timer1, &QTimer::timeout, this, &TForm36::Timer1Timer);
-    Connect(Timer2, &QTimer::timeout, this, &TForm36::Timer2Timer);
-    Connect(Timer3, &QTimer::timeout, this, &TForm36::Timer3Timer);
-    Connect(Image1, &ClickPicture::pressed, this, &TForm36::Image1Click);
-    Connect(Button1, &QPushButton::clicked, this, &TForm36::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button3, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button4, &QPushButton::clicked, this, &TForm36::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
-    Connect(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm36::Timer1Timer);
+    ConnectGuarded(Timer2, &QTimer::timeout, this, &TForm36::Timer2Timer);
+    ConnectGuarded(Timer3, &QTimer::timeout, this, &TForm36::Timer3Timer);
+    ConnectGuarded(Image1, &ClickPicture::pressed, this, &TForm36::Image1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm36::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button3, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm36::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm36::Cancel);
+    ConnectGuarded(Button6, &QPushButton::clicked, this, &TForm36::Button6Click);
 
-    MediaPlayer1.SetFileName(QStringLiteral("Data\\HL2\\Pistol_fire.wav"));
-    MediaPlayer2.SetFileName(QStringLiteral("Data\\HL2\\Zombie_die.wav"));
+    MediaPlayer1.SetFileName(StreetContent::ShotSound.path());
+    MediaPlayer2.SetFileName(StreetContent::ZombieDeathSound.path());
 
     NameControls({ { Image1, "Image1" }, { gunImage, "gunImage" }, { girlImage, "girlImage" },
         { ZombieCountdown, "ZombieCountdown" }, { Label1, "Label1" }, { Label2, "Label2" }, { Label3, "Label3" },

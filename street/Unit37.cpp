@@ -12,13 +12,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int GamePrice = 160;
 }
 
 TForm37::TForm37(GameWindows& windows)
-    : TGameWindow(windows, QStringLiteral("О игре Half-Life 2"), QSize(520, 300), WindowFrame::NoCloseBox)
+    : TGameWindow(windows, QStringLiteral("О игре Half-Life 2"), QSize(520, 252), WindowFrame::NoCloseBox)
 {
     SetBackground(this, Palette::Cream);
     Image1 = new PictureBox(this);
@@ -34,18 +35,26 @@ TForm37::TForm37(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("Купить (2 CD, 160 руб)"), this);
     Button2 = new QPushButton(QStringLiteral("Не покупать"), this);
 
+    // The choice follows the story right under it, the two answers apart; the window ends under the box.
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    buttons->setSpacing(12);
+    for (QPushButton* button : { Button1, Button2 }) {
+        button->setMinimumHeight(30);
+        buttons->addWidget(button);
+    }
+    auto* text = new QVBoxLayout;
+    text->setSpacing(16);
+    text->addWidget(Label1);
+    text->addLayout(buttons);
+    text->addStretch();
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setHorizontalSpacing(16);
-    layout->addWidget(Image1, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(Label1, 0, 1);
-    layout->addLayout(buttons, 1, 1, Qt::AlignBottom);
+    layout->addWidget(Image1, 0, 0, Qt::AlignTop);
+    layout->addLayout(text, 0, 1);
 
-    Connect(Button1, &QPushButton::clicked, this, &TForm37::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm37::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm37::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm37::Button2Click);
     NameControls({ { Image1, "Image1" }, { Label1, "Label1" }, { Button1, "Button1" }, { Button2, "Button2" } });
 }
 

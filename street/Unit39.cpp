@@ -5,9 +5,11 @@
 #include "core/Guarded.h"
 #include "core/Look.h"
 #include "core/Picture.h"
+#include "street/StreetContent.h"
 #include "street/Unit40.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QToolButton>
@@ -25,7 +27,7 @@ const QSize DistrictSize(300, 250);
 
 QIcon DistrictPicture(int k, bool highlighted)
 {
-    const QString path = DataPath(QStringLiteral("Data\\MyGOPSTOP\\%1%2.jpg").arg(k).arg(highlighted ? "_" : ""));
+    const QString path = DataPath((highlighted ? StreetContent::DistrictLit : StreetContent::District).path(k));
     return QIcon(QPixmap::fromImage(LoadJpeg(path)));
 }
 }
@@ -46,14 +48,14 @@ TForm39::TForm39(GameWindows& windows)
         button->setAccessibleName(QString::fromUtf8(Districts[i].hint));
         button->installEventFilter(this);
         const int k = i + 1;
-        Connect(button, &QToolButton::clicked, this, [this, k] { DistrictClick(k); });
+        ConnectGuarded(button, &QToolButton::clicked, this, [this, k] { DistrictClick(k); });
         grid->addWidget(button, i / 2, i % 2);
         districtButtons[i] = button;
     }
     Button1 = new QPushButton(QStringLiteral("Отмена"), this);
     Button1->setMinimumSize(120, 30);
     Button1->setAutoDefault(false);
-    Connect(Button1, &QPushButton::clicked, this, &TForm39::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm39::Button1Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
@@ -79,7 +81,12 @@ void TForm39::showEvent(QShowEvent* event)
 
 bool TForm39::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove || event->type() == QEvent::FocusIn) {
+    // The mouse over a district lights it, and so does Tab reaching it; the focus the map opens with does not, so
+    // the map opens with no district lit.
+    const bool tabbed = event->type() == QEvent::FocusIn
+        && (static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason
+            || static_cast<QFocusEvent*>(event)->reason() == Qt::BacktabFocusReason);
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove || tabbed) {
         for (int i = 0; i < 4; ++i) {
             if (watched == districtButtons[i])
                 RunGuarded([this, i] { DistrictHover(i + 1); });
@@ -99,8 +106,7 @@ void TForm39::DistrictHover(int k)
 
 void TForm39::DistrictClick(int k)
 {
-    windows().form40().LieInWait(
-        QStringLiteral("Data\\MyGOPSTOP\\%1.jpg").arg(k), Districts[std::size_t(k - 1)].people);
+    windows().form40().LieInWait(StreetContent::District.path(k), Districts[std::size_t(k - 1)].people);
 }
 
 void TForm39::Button1Click() { closeWith(ModalResult::Ok); }

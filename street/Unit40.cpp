@@ -100,11 +100,11 @@ TForm40::TForm40(GameWindows& windows)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(3000);
-    Connect(Button1, &QPushButton::clicked, this, &TForm40::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm40::Button2Click);
-    Connect(Button3, &QPushButton::clicked, this, &TForm40::Button3Click);
-    Connect(Button4, &QPushButton::clicked, this, &TForm40::Button4Click);
-    Connect(Timer1, &QTimer::timeout, this, &TForm40::Timer1Timer);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm40::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm40::Button2Click);
+    ConnectGuarded(Button3, &QPushButton::clicked, this, &TForm40::Button3Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm40::Button4Click);
+    ConnectGuarded(Timer1, &QTimer::timeout, this, &TForm40::Timer1Timer);
 
     NameControls({ { districtPicture, "districtPicture" }, { Label1, "Label1" }, { Label2, "Label2" },
         { PeopleAround, "PeopleAround" }, { Label3, "Label3" }, { Button1, "Button1" }, { Button2, "Button2" },

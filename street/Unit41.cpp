@@ -2,6 +2,7 @@
 
 #include "core/GameWindows.h"
 #include "core/Guarded.h"
+#include "street/StreetContent.h"
 #include "street/StreetRules.h"
 #include "street/Unit27.h"
 #include "street/Unit42.h"
@@ -9,13 +10,13 @@
 #include <QPushButton>
 
 TForm41::TForm41(GameWindows& windows)
-    : TTalkWindow(windows, QStringLiteral("\"Разговор\" c \"жертвой\""), QStringLiteral("Data\\MyGOPSTOP\\GOPNIK.DLG"),
+    : TTalkWindow(windows, QStringLiteral("\"Разговор\" c \"жертвой\""), StreetContent::VictimTalk.path(),
         QStringLiteral(":/art/victim_portrait.svg"))
 {
     Button4 = AddFixedButton("Начать драку");
     Button5 = AddFixedButton("Отпустить его");
-    Connect(Button4, &QPushButton::clicked, this, &TForm41::Button4Click);
-    Connect(Button5, &QPushButton::clicked, this, &TForm41::Button5Click);
+    ConnectGuarded(Button4, &QPushButton::clicked, this, &TForm41::Button4Click);
+    ConnectGuarded(Button5, &QPushButton::clicked, this, &TForm41::Button5Click);
     NameControls({ { Button4, "Button4" }, { Button5, "Button5" } });
 }
 

@@ -18,26 +18,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" \
     -DTRAMBUL_SANITIZE=ON -DTRAMBUL_TESTS=OFF -DTRAMBUL_FUZZ=ON >/dev/null
 
-# Each reader and the files it reads in the game.
-declare -A seeds=(
-    [questions]="Data/Questions/*.qst"
-    [savedgame]="tests/fuzz/seeds/savedgame/*"
-    [mother]="Data/Dialogs/Mother.dlg"
-    [girlscript]="Data/Girls/*.gdlg"
-    [sms]="Data/SMS/answer_sms.asms"
-    [dialog]="Data/Dialogs/Gopniks/GOPNIK.DLG Data/MyGOPSTOP/GOPNIK.DLG"
-    [playlist]="Data/Soundtracks/PlayList.grpl"
-    [price]="Data/Mobiles/*/*/Price.txt"
-    [encoding]="Data/Works/*.txt Data/Ending/*.end"
-    [jpeg]="Data/Girls/0.jpg Data/Mobiles/Nokia/*/Icon.jpg"
-    [bmp]="Data/Girls/*.bmp"
-    [gamedialog]="Data/Dialogs/Gopniks/GOPNIK.DLG Data/MyGOPSTOP/GOPNIK.DLG"
-    [gameplaylist]="Data/Soundtracks/PlayList.grpl"
-    [mp3]="Data/Soundtracks/*.mp3"
-    [id3v2]="Data/Soundtracks/*.mp3"
-    [ogg]="Data/Soundtracks/*.ogg"
-    [playback]="Data/Soundtracks/*.mp3 Data/Soundtracks/*.ogg tests/fuzz/seeds/playback/*"
-)
+# Each reader and the files it reads in the game, from the one list in fuzz/FuzzTargets.cpp.
+declare -A seeds=()
+while read -r target patterns; do
+    seeds[$target]=$patterns
+done <"$build/fuzz/targets.txt"
 targets=$(printf '%s\n' "${!seeds[@]}" | sort)
 cmake --build "$build" --target $(printf 'fuzz_%s ' $targets)
 

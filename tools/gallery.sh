@@ -12,11 +12,23 @@ cmake --build "$build" --target trambul_gallery
 
 rm -rf "$out"
 mkdir -p "$out"
+# The game plays in a working directory of its own inside the output folder, with the content linked in: its autosaves
+# and life log never reach the checkout's Save folder, where they would take the place of the player's own game.
+work="$out/work"
 for scale in 1 2; do
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy QT_SCALE_FACTOR=$scale \
-        "$build/tools/gallery/trambul_gallery" "$root" "$out/$((scale * 100))" 2>"$out/log-$((scale * 100)).txt"
+    rm -rf "$work"
+    mkdir -p "$work"
+    ln -s "$root/Data" "$work/Data"
+    # A screen of 1280 × 1024 logical pixels at either scale, so that a maximised window shows as it does on a desktop.
+    printf '{"screens":[{"name":"gallery","x":0,"y":0,"width":%d,"height":%d,"logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]}\n' \
+        $((1280 * scale)) $((1024 * scale)) >"$work/screen.json"
+    # What the game keeps in the player's cache, configuration and data folders stays there too.
+    XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+        QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" SDL_AUDIODRIVER=dummy QT_SCALE_FACTOR=$scale \
+        "$build/tools/gallery/trambul_gallery" "$work" "$out/$((scale * 100))" 2>"$out/log-$((scale * 100)).txt"
     tail -n 1 "$out/log-$((scale * 100)).txt"
 done
+rm -rf "$work"
 
 # The contact sheet: one row per picture, the scales side by side.
 html() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g'; }

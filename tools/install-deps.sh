@@ -7,7 +7,6 @@ TRAMBUL_PACKAGES=(
     qt6-charts-dev libqt6opengl6-dev # the charts of «Мой год»; Qt Charts' CMake files need Qt OpenGL's
     libjpeg62-turbo-dev
     libfontconfig-dev # the font configuration is read ahead at start-up (core/Application.h)
-    libzstd-dev # the first picture's artwork, baked by the build, is unpacked with zstd (core/ArtDrawing.h)
     libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
     libsdl2-2.0-0 libsdl2-mixer-2.0-0 # the game loads them by name when it first opens the sound device
     libmpg123-dev libvorbis-dev

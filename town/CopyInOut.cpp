@@ -16,6 +16,14 @@ void TPlaceWindow::ShowCopiesIn(std::initializer_list<std::pair<Field, QLabel*>>
     ShowCopies();
 }
 
+std::vector<Field> TPlaceWindow::CopiedFields() const
+{
+    std::vector<Field> fields;
+    for (const auto& [field, label] : m_labels)
+        fields.push_back(field);
+    return fields;
+}
+
 void TPlaceWindow::ShowCopies()
 {
     for (const auto& [field, label] : m_labels)
@@ -30,8 +38,9 @@ void TPlaceWindow::Buy(NumberField target, int price, int gain, const char* refu
         ui().message(QString::fromUtf8(refusal));
 }
 
-ModalResult ShowWithCopies(TGameState& state, TPlaceWindow& window, std::initializer_list<Field> fields)
+ModalResult ShowWithCopies(TGameState& state, TPlaceWindow& window)
 {
+    const std::vector<Field> fields = window.CopiedFields();
     window.TakeCopies(state.values());
     ModalResult result;
     try {

@@ -22,12 +22,14 @@ public:
     void TakeCopies(const GameValues& values);
     // The copies as they stand, for the opener to take back.
     const GameValues& Copies() const { return m_copies; }
+    // The fields the window shows and the opener takes back, in the order the window's constructor named them.
+    std::vector<Field> CopiedFields() const;
 
 protected:
-    // Which label shows which copy; the window's constructor says so once.
+    // Which label shows which copy; the window's constructor says so once, and that is also what the opener takes back.
     void ShowCopiesIn(std::initializer_list<std::pair<Field, QLabel*>> labels);
     // The copies the window's rules change; ShowCopies afterwards.
-    GameValues& copies() { return m_copies; }
+    GameValues& WorkingCopies() { return m_copies; }
     // Every label shows its copy as it stands.
     void ShowCopies();
     // One purchase on the copies: money down by the price, `target` up by the gain (at most to 100). Without the money
@@ -40,5 +42,5 @@ private:
 };
 
 // Gives the window the game's values, shows it modally, and after it has closed, however it was closed (also when one
-// of its handlers failed), takes the listed fields back from its copies in the listed order, changed or not.
-ModalResult ShowWithCopies(TGameState& state, TPlaceWindow& window, std::initializer_list<Field> fields);
+// of its handlers failed), takes the window's copied fields back in their order, changed or not.
+ModalResult ShowWithCopies(TGameState& state, TPlaceWindow& window);

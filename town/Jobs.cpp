@@ -10,8 +10,6 @@ const std::array<Job, JobCount> Jobs = { {
     { "Продавец CD", { { Field::FightSkill, 180 }, { Field::Vigor, 70 }, { Field::Mood, 100 } }, "110" },
 } };
 
-QString JobDescriptionPath(int position) { return QStringLiteral("Data\\Works\\%1.txt").arg(position); }
-
 JobApplication ApplyForJob(int position, TGameState& state)
 {
     const Job& job = Jobs.at(position);

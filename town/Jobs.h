@@ -18,9 +18,6 @@ constexpr int JobCount = 7;
 // In list order; the position also names the description file.
 extern const std::array<Job, JobCount> Jobs;
 
-// "Data\Works\<position>.txt"
-QString JobDescriptionPath(int position);
-
 struct JobApplication {
     bool hired = false;
     QString message;

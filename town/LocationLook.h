@@ -22,6 +22,6 @@ QPushButton* MakeMenuButton(
     QWidget* parent, Window* window, const char* caption, QSize size, void (Window::*handler)(), bool bold = false)
 {
     QPushButton* button = MakeLocationButton(parent, QString::fromUtf8(caption), size, bold);
-    Connect(button, &QPushButton::clicked, window, handler);
+    ConnectGuarded(button, &QPushButton::clicked, window, handler);
     return button;
 }

@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/Picture.h"
 #include "core/TextFile.h"
+#include "town/TownContent.h"
 
 const std::array<PhoneBrand, 5> PhoneBrands = { {
     { "Motorola", { "Motorola C115", "Motorola C200", "Motorola C350", "Motorola C380", "Motorola C650" } },
@@ -18,23 +19,20 @@ int DealPrice(int price) { return price / 3; }
 
 PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pictureSize)
 {
-    const QString folder = QStringLiteral("Data\\Mobiles\\%1\\%2\\").arg(brand, model);
-    const QStringList priceLines = ReadLines1251(DataPath(folder + QStringLiteral("Price.txt")));
+    const QStringList priceLines = ReadLines1251(DataPath(TownContent::PhonePrice.path(brand, model)));
     const QString price = priceLines.isEmpty() ? QString() : priceLines.first();
-    const int dealPrice = DealPrice(StrToInt(price));
-    const QImage picture = LoadJpeg(DataPath(folder + QStringLiteral("Icon.jpg")), pictureSize);
-    const QStringList description = ReadLines1251(DataPath(folder + QStringLiteral("Description.txt")));
-    return { model, price, QString::number(dealPrice), picture, description.join(QLatin1Char('\n')) };
+    const int roubles = StrToInt(price);
+    const QImage picture = LoadJpeg(DataPath(TownContent::PhonePicture.path(brand, model)), pictureSize);
+    const QStringList description = ReadLines1251(DataPath(TownContent::PhoneDescription.path(brand, model)));
+    return { model, price, roubles, DealPrice(roubles), picture, description.join(QLatin1Char('\n')) };
 }
 
-QStringList BuyPhone(
-    TGameState& state, const QString& model, const QString& price, const QString& dealPrice, PhoneDeal deal)
+QStringList BuyPhone(TGameState& state, const std::optional<PhoneModel>& chosen, PhoneDeal deal)
 {
-    if (model == NoModelChosen)
+    if (!chosen)
         return { QStringLiteral("Что купить? Вы же даже не выбрали модель телефона!") };
-    const int fullPrice = StrToInt(price);
-    const int thirdPrice = StrToInt(dealPrice);
-    const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : fullPrice;
+    const int thirdPrice = chosen->dealPrice;
+    const int cost = deal == PhoneDeal::MothersDeal ? thirdPrice : chosen->price;
     if (state.number(Field::Money) < cost)
         return { QStringLiteral("У вас не хватает денег на покупку этого мобильника.") };
     state.number(Field::Authority); // a damaged authority stops the purchase before anything changes
@@ -42,7 +40,7 @@ QStringList BuyPhone(
     const int gain = thirdPrice / 10;
 
     state.add(Field::Money, -qint64(cost));
-    state.setText(Field::MobilePhone, model);
+    state.setText(Field::MobilePhone, chosen->model);
     state.add(Field::Authority, gain);
     state.setNumber(Field::PhoneCredit, StartingPhoneCredit);
     return {

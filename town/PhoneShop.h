@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 class TGameState;
@@ -24,11 +25,12 @@ constexpr int StartingPhoneCredit = 500;
 constexpr int TopUpCardPrice = 150;
 constexpr int TopUpCardCredit = 500;
 
-// One model as the catalogue describes it: "Data\Mobiles\<brand>\<model>\" Price.txt, Icon.jpg, Description.txt.
+// One model as the catalogue describes it: its price, picture and description (TownContent).
 struct PhoneModel {
     QString model;
-    QString price; // the first line of Price.txt, as written
-    QString dealPrice; // a third of the price, whole roubles
+    QString priceText; // the first line of Price.txt, as written
+    int price = 0; // the same in roubles
+    int dealPrice = 0; // a third of the price, whole roubles
     QImage picture;
     QString description; // all lines of Description.txt
 };
@@ -39,11 +41,9 @@ PhoneModel ReadPhoneModel(const QString& brand, const QString& model, QSize pict
 // A third of the price, whole-number division: 299 gives 99.
 int DealPrice(int price);
 
-// Buying the chosen phone, at the full price or under the mother's deal for a third of it. The model, price and
-// deal-price texts are those of the info panel. Everything is read before anything changes; the messages for the
-// player are returned in order.
+// Buying the chosen phone (none before the player has chosen one), at the full price or under the mother's deal for a
+// third of it. Everything is read before anything changes; the messages for the player are returned in order.
 enum class PhoneDeal { FullPrice, MothersDeal };
-QStringList BuyPhone(
-    TGameState& state, const QString& model, const QString& price, const QString& dealPrice, PhoneDeal deal);
+QStringList BuyPhone(TGameState& state, const std::optional<PhoneModel>& chosen, PhoneDeal deal);
 // "Купить карту номиналом 5 USD (150 руб)": 500 units for 150 roubles, with or without a phone to put them on.
 QStringList BuyTopUpCard(TGameState& state);

@@ -29,8 +29,8 @@ TForm12::TForm12(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("Положить"), this);
     Button2 = new QPushButton(QStringLiteral("Забрать"), this);
     Button3 = MakeExitButton(this, QStringLiteral("Отойти от копилки"));
-    Connect(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm12::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm12::Button2Click);
     NameControls({ { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { piggyLabel, "piggyLabel" }, { Edit1, "Edit1" },
         { Edit2, "Edit2" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
     ShowCopiesIn({ { Field::Money, moneyLabel }, { Field::PiggyBank, piggyLabel } });
@@ -78,7 +78,7 @@ void TForm12::Button2Click() { Move(Edit2, Field::PiggyBank, Field::Money); }
 
 void TForm12::Move(QLineEdit* field, NumberField from, NumberField to)
 {
-    const PiggyMove move = MoveMoney(copies(), field->text(), from, to);
+    const PiggyMove move = MoveMoney(WorkingCopies(), field->text(), from, to);
     if (!move.moved) {
         ui().message(move.message);
         return;

@@ -7,6 +7,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "core/WrapButton.h"
+#include "town/TownContent.h"
 #include "town/Unit14.h"
 
 #include <QHBoxLayout>
@@ -28,13 +29,13 @@ TForm13::TForm13(GameWindows& windows)
         *answer = new WrapButton(QString(), this);
         (*answer)->setMinimumHeight(40);
     }
-    Connect(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
-    Connect(Button3, &QPushButton::clicked, this, &TForm13::Button3Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm13::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm13::Button2Click);
+    ConnectGuarded(Button3, &QPushButton::clicked, this, &TForm13::Button3Click);
     Button4 = new WrapButton(QStringLiteral("Ладно, я пошел, давай, пока!"), this);
     Button4->setMinimumHeight(40);
     SetBold(Button4);
-    Connect(Button4, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+    ConnectGuarded(Button4, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     NameControls({ { Memo1, "Memo1" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" },
         { Button4, "Button4" } });
@@ -64,7 +65,7 @@ TForm13::TForm13(GameWindows& windows)
 
 void TForm13::StartTalk()
 {
-    const QStringList lines = ReadLines1251(DataPath(QString::fromUtf8(MotherScriptPath)));
+    const QStringList lines = ReadLines1251(DataPath(TownContent::MotherTalk.path()));
     m_talk.start(lines);
     setWindowTitle(m_talk.caption());
     ShowTalk();

@@ -40,11 +40,11 @@ TForm14::TForm14(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("ОК"), this);
     Button1->setFixedWidth(48);
-    Connect(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm14::Button1Click);
     PressOnEnter(Edit1, Button1);
     Button2 = new QPushButton(QStringLiteral("Я совсем не голодный! Это я глупость сказал.."), this);
     SetBold(Button2);
-    Connect(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+    ConnectGuarded(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Edit1, "Edit1" }, { Label3, "Label3" },
         { Button1, "Button1" }, { Button2, "Button2" } });

@@ -26,7 +26,7 @@ TForm15::TForm15(GameWindows& windows)
     auto button = [this](const QString& caption, void (TForm15::*handler)()) {
         auto* made = new QPushButton(caption, this);
         made->setMinimumHeight(30);
-        Connect(made, &QPushButton::clicked, this, handler);
+        ConnectGuarded(made, &QPushButton::clicked, this, handler);
         return made;
     };
     Button1 = button(QStringLiteral("Купить ГДЗ (Стоимость 50 руб.)"), &TForm15::Button1Click);

@@ -47,8 +47,8 @@ TForm16::TForm16(GameWindows& windows)
         button->setMinimumSize(170, 30);
     SetBold(Button1);
     Button1->setDefault(true);
-    Connect(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm16::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm16::Button2Click);
     NameControls({ { Label1, "Label1" }, { Label2, "Label2" }, { Edit1, "Edit1" }, { Label3, "Label3" },
         { Button1, "Button1" }, { Button2, "Button2" } });
     PressOnEnter(Edit1, Button1);

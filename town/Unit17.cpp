@@ -6,6 +6,7 @@
 #include "core/Picture.h"
 #include "core/TextFile.h"
 #include "town/Jobs.h"
+#include "town/TownContent.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ TForm17::TForm17(GameWindows& windows)
         ListBox1->addItem(QString::fromUtf8(job.name));
     // All seven jobs in sight at once.
     ListBox1->setFixedHeight(ListBox1->sizeHintForRow(0) * JobCount + 2 * ListBox1->frameWidth() + 2);
-    Connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm17::ListBox1Click);
+    ConnectGuarded(ListBox1, &QListWidget::currentRowChanged, this, &TForm17::ListBox1Click);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -43,9 +44,9 @@ TForm17::TForm17(GameWindows& windows)
 
     Button1 = new QPushButton(QStringLiteral("СОГЛАСЕН"), this);
     SetBold(Button1);
-    Connect(Button1, &QPushButton::clicked, this, &TForm17::Button1Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm17::Button1Click);
     Button2 = new QPushButton(QStringLiteral("Уйти отсюда"), this);
-    Connect(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+    ConnectGuarded(Button2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
 
     NameControls({ { Label1, "Label1" }, { ListBox1, "ListBox1" }, { Memo1, "Memo1" }, { Button1, "Button1" },
         { Button2, "Button2" } });
@@ -101,6 +102,6 @@ void TForm17::Button1Click()
 
 void TForm17::LoadDescription(int position)
 {
-    const QStringList text = ReadLines1251(DataPath(JobDescriptionPath(position)));
+    const QStringList text = ReadLines1251(DataPath(TownContent::JobDescription.path(position)));
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
 }

@@ -63,7 +63,7 @@ TForm24::TForm24(GameWindows& windows)
         QPushButton* made = new WrapButton(caption, this);
         made->setFixedWidth(LeftColumnWidth);
         made->setMinimumHeight(44);
-        Connect(made, &QPushButton::clicked, this, handler);
+        ConnectGuarded(made, &QPushButton::clicked, this, handler);
         return made;
     };
     Button1 = button(QStringLiteral("Купить (по договору с матерью) за в 1/3 цены"), &TForm24::Button1Click);
@@ -96,7 +96,8 @@ TForm24::TForm24(GameWindows& windows)
         for (size_t i = 0; i < brand.models.size(); ++i) {
             const QString model = QString::fromUtf8(brand.models[i]);
             auto* made = new QPushButton(model, page);
-            Connect(made, &QPushButton::clicked, this, [this, brandName, model] { ChooseModel(brandName, model); });
+            ConnectGuarded(
+                made, &QPushButton::clicked, this, [this, brandName, model] { ChooseModel(brandName, model); });
             grid->addWidget(made, int(i) / 2, int(i) % 2);
         }
         grid->setRowStretch(3, 1);
@@ -184,25 +185,21 @@ void TForm24::ChooseModel(const QString& brand, const QString& model)
     const qreal ratio = Image1->devicePixelRatioF();
     const PhoneModel chosen = ReadPhoneModel(brand, model, QSize(PictureSide, PictureSide) * ratio);
     modelLabel->setText(chosen.model);
-    priceLabel->setText(chosen.price);
-    dealPriceLabel->setText(chosen.dealPrice);
+    priceLabel->setText(chosen.priceText);
+    dealPriceLabel->setText(QString::number(chosen.dealPrice));
     QPixmap picture = QPixmap::fromImage(
         chosen.picture.scaled(QSize(PictureSide, PictureSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     picture.setDevicePixelRatio(ratio);
     Image1->setPixmap(picture);
     Memo1->setPlainText(chosen.description);
+    m_chosen = chosen;
+    // The panel shows the picture; the purchase needs only the name and the prices.
+    m_chosen->picture = QImage();
 }
 
-void TForm24::Button1Click()
-{
-    TellPlayer(
-        BuyPhone(state(), modelLabel->text(), priceLabel->text(), dealPriceLabel->text(), PhoneDeal::MothersDeal));
-}
+void TForm24::Button1Click() { TellPlayer(BuyPhone(state(), m_chosen, PhoneDeal::MothersDeal)); }
 
-void TForm24::Button2Click()
-{
-    TellPlayer(BuyPhone(state(), modelLabel->text(), priceLabel->text(), dealPriceLabel->text(), PhoneDeal::FullPrice));
-}
+void TForm24::Button2Click() { TellPlayer(BuyPhone(state(), m_chosen, PhoneDeal::FullPrice)); }
 
 void TForm24::Button3Click() { TellPlayer(BuyTopUpCard(state())); }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "core/GameWindow.h"
+#include "town/PhoneShop.h"
+
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -42,4 +45,6 @@ private:
     QLabel* dealCaption; // "1/3 цены:"
     QLabel* dealPriceLabel;
     QPlainTextEdit* Memo1; // the description
+    // The model the panel shows, kept for the whole run of the program; none until the player chooses one.
+    std::optional<PhoneModel> m_chosen;
 };

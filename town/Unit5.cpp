@@ -75,14 +75,11 @@ TForm5::TForm5(GameWindows& windows)
 
 void TForm5::Button1Click() { ui().showModal(windows().form7()); }
 
-void TForm5::Button9Click() { ShowWithCopies(state(), windows().form8(), { Field::Money, Field::Mood }); }
+void TForm5::Button9Click() { ShowWithCopies(state(), windows().form8()); }
 
 void TForm5::Button2Click() { GirlsAction(windows()); }
 
-void TForm5::Button4Click()
-{
-    ShowWithCopies(state(), windows().form9(), { Field::Money, Field::FightSkill, Field::AttendsTraining });
-}
+void TForm5::Button4Click() { ShowWithCopies(state(), windows().form9()); }
 
 void TForm5::Button6Click()
 {
@@ -92,14 +89,11 @@ void TForm5::Button6Click()
     ui().showModal(centre);
 }
 
-void TForm5::Button11Click()
-{
-    ShowWithCopies(state(), windows().form18(), { Field::Money, Field::Satiety, Field::Vigor });
-}
+void TForm5::Button11Click() { ShowWithCopies(state(), windows().form18()); }
 
 void TForm5::Button8Click() { closeWith(ModalResult::Ok); }
 
-void TForm5::Button3Click() { ShowWithCopies(state(), windows().form12(), { Field::Money, Field::PiggyBank }); }
+void TForm5::Button3Click() { ShowWithCopies(state(), windows().form12()); }
 
 void TForm5::Button5Click() { PhoneAction(windows()); }
 

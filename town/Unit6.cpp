@@ -51,7 +51,7 @@ TForm6::TForm6(GameWindows& windows)
     layout->setAlignment(buttons, Qt::AlignHCenter);
 }
 
-void TForm6::Button1Click() { ShowWithCopies(state(), windows().form10(), { Field::Money, Field::Satiety }); }
+void TForm6::Button1Click() { ShowWithCopies(state(), windows().form10()); }
 
 void TForm6::Button6Click()
 {

@@ -60,7 +60,7 @@ TForm7::TForm7(GameWindows& windows)
     layout->setAlignment(buttons, Qt::AlignHCenter);
 }
 
-void TForm7::Button1Click() { ShowWithCopies(state(), windows().form11(), { Field::Money, Field::Satiety }); }
+void TForm7::Button1Click() { ShowWithCopies(state(), windows().form11()); }
 
 void TForm7::Button3Click() { ui().showModal(windows().form15()); }
 

@@ -27,7 +27,7 @@ TForm8::TForm8(GameWindows& windows)
     auto play = [this](const char* caption, int price, int gain) {
         auto* button = new QPushButton(QString::fromUtf8(caption), this);
         button->setMinimumHeight(28);
-        Connect(button, &QPushButton::clicked, this,
+        ConnectGuarded(button, &QPushButton::clicked, this,
             [this, price, gain] { Buy(Field::Mood, price, gain, HallNoMoneyMessage); });
         return button;
     };

@@ -29,8 +29,8 @@ TForm9::TForm9(GameWindows& windows)
     Button1 = new QPushButton(QStringLiteral("Записать меня"), this);
     Button2 = new QPushButton(QStringLiteral("Я больше не хочу тренироваться"), this);
     Button3 = MakeExitButton(this, QStringLiteral("Выйти"));
-    Connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
-    Connect(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
+    ConnectGuarded(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+    ConnectGuarded(Button2, &QPushButton::clicked, this, &TForm9::Button2Click);
     NameControls({ { Label1, "Label1" }, { moneyLabel, "moneyLabel" }, { skillLabel, "skillLabel" },
         { trainingLabel, "trainingLabel" }, { Button1, "Button1" }, { Button2, "Button2" }, { Button3, "Button3" } });
     ShowCopiesIn(
@@ -54,9 +54,9 @@ TForm9::TForm9(GameWindows& windows)
     layout->addWidget(Button3, 0, Qt::AlignHCenter);
 }
 
-void TForm9::Button1Click() { Tell(SignUpForTraining(copies())); }
+void TForm9::Button1Click() { Tell(SignUpForTraining(WorkingCopies())); }
 
-void TForm9::Button2Click() { Tell(QuitTraining(copies())); }
+void TForm9::Button2Click() { Tell(QuitTraining(WorkingCopies())); }
 
 void TForm9::Tell(const QString& refusal)
 {

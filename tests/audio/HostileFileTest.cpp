@@ -205,7 +205,7 @@ TEST_F(HostileTracks, TheMediaPlayerStaysSilentWithoutOpeningThem)
     ASSERT_EQ(::symlink(TRAMBUL_SOURCE_DIR "/Data/HL2/Pistol_fire.wav", QFile::encodeName(link).constData()), 0);
     player.SetFileName(link);
     player.Open();
-    if (SoundDevice::Shared().isOpen()) {
+    if (SoundDevice::Shared().IsOpen()) {
         EXPECT_TRUE(player.IsOpen());
     }
 }

@@ -19,7 +19,7 @@ QString Clip(const char* name) { return QString::fromUtf8(SourceDir) + QStringLi
 // (CTest runs every test so) and is skipped when an earlier test already opened the device.
 bool DeviceStillUnopened(const char* driver)
 {
-    if (SoundDevice::Shared().wasTried())
+    if (SoundDevice::Shared().WasTried())
         return false;
     qputenv("SDL_AUDIODRIVER", driver);
     return true;
@@ -63,7 +63,7 @@ TEST(MediaPlayerTest, WithoutASoundDeviceEveryOperationIsSilent)
     player.Rewind();
     player.Play();
     player.Stop();
-    EXPECT_FALSE(SoundDevice::Shared().isOpen());
+    EXPECT_FALSE(SoundDevice::Shared().IsOpen());
     EXPECT_FALSE(player.IsOpen());
     // Nothing plays, so nothing ever ends: a music watch never moves on by itself.
     EXPECT_EQ(player.Position(), 0);
@@ -75,7 +75,7 @@ TEST(MediaPlayerTest, AClipPlaysToItsEndAndRestartsFromTheStart)
     TMediaPlayer player;
     player.SetFileName(Clip("Pistol_fire.wav"));
     player.Open();
-    if (!SoundDevice::Shared().isOpen())
+    if (!SoundDevice::Shared().IsOpen())
         GTEST_SKIP() << "no sound device";
     ASSERT_TRUE(player.IsOpen());
     // 16-bit mono at 22050 Hz after the 44-byte header.
@@ -106,7 +106,7 @@ TEST(MediaPlayerTest, MusicWithoutAKnownLengthEndsWhenItStopsSounding)
     TMediaPlayer player;
     player.SetFileName(path);
     player.Open();
-    if (!SoundDevice::Shared().isOpen())
+    if (!SoundDevice::Shared().IsOpen())
         GTEST_SKIP() << "no sound device";
     ASSERT_TRUE(player.IsOpen());
     player.Play();
@@ -145,7 +145,7 @@ TEST(SoundDeviceTest, AClipReachesTheDevice)
     TMediaPlayer player;
     player.SetFileName(Clip("Zombie_die.wav"));
     player.Open();
-    ASSERT_TRUE(SoundDevice::Shared().isOpen());
+    ASSERT_TRUE(SoundDevice::Shared().IsOpen());
     player.Play();
     ASSERT_TRUE(WaitForEnd(player, int(player.Length()) + PatientWait));
     QThread::msleep(200);

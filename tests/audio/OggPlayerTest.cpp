@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "game/Unit1.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
-#include <QComboBox>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ protected:
     {
         SetCodecFolder(BuildFolder());
         // Played sound goes to a file when this test opens the device first.
-        if (!SoundDevice::Shared().wasTried()) {
+        if (!SoundDevice::Shared().WasTried()) {
             output = dir.filePath("device.raw");
             qputenv("SDL_AUDIODRIVER", "disk");
             qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));
@@ -154,7 +154,8 @@ TEST(CodecLibraries, AChainOfOggStreamsPlaysItsFirstStreamAndLeavesNothingBehind
     const QByteArray first = OggPages("Dvor_posle_urokov.ogg", 3);
     // The second stream whole, or only its first page: then its headers cannot be read (the leak checker of the test
     // build tells whether the decoder's library lost memory over that).
-    for (const QByteArray& second : { OggPages("Utro_v_novom_gorode.ogg", 3), OggPages("Utro_v_novom_gorode.ogg", 1) }) {
+    for (const QByteArray& second :
+        { OggPages("Utro_v_novom_gorode.ogg", 3), OggPages("Utro_v_novom_gorode.ogg", 1) }) {
         const QString path = dir.filePath("chain.ogg");
         WriteBytes(path, first + second);
         VbDecoder decoder {};
@@ -444,8 +445,8 @@ TEST(WaveOut, ADeviceWithQueuedBuffersStaysOpenUntilTheyAreDropped)
         GTEST_SKIP() << "no sound device";
     WAVEFORMATEX format;
     HWAVEOUT device = nullptr;
-    ASSERT_EQ(waveOutOpen(&device, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION),
-        MMSYSERR_NOERROR);
+    ASSERT_EQ(
+        waveOutOpen(&device, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION), MMSYSERR_NOERROR);
     // Three seconds each: still queued when the device is closed.
     std::vector<std::vector<char>> buffers(3, std::vector<char>(3 * 44100 * 4, 1));
     std::vector<WAVEHDR> headers(3);
@@ -461,13 +462,13 @@ TEST(WaveOut, ADeviceWithQueuedBuffersStaysOpenUntilTheyAreDropped)
     EXPECT_EQ(waveOutClose(device), WAVERR_STILLPLAYING);
     // The device is still the open one: it cannot be opened twice, and it can still be reset and closed.
     HWAVEOUT second = nullptr;
-    EXPECT_EQ(waveOutOpen(&second, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION),
-        MMSYSERR_ALLOCATED);
+    EXPECT_EQ(
+        waveOutOpen(&second, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION), MMSYSERR_ALLOCATED);
     ASSERT_EQ(waveOutReset(device), MMSYSERR_NOERROR);
     EXPECT_EQ(CountDone, 3);
     EXPECT_EQ(waveOutClose(device), MMSYSERR_NOERROR);
-    ASSERT_EQ(waveOutOpen(&second, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION),
-        MMSYSERR_NOERROR);
+    ASSERT_EQ(
+        waveOutOpen(&second, WAVE_MAPPER, &format, &CountingCallback, nullptr, CALLBACK_FUNCTION), MMSYSERR_NOERROR);
     EXPECT_EQ(waveOutClose(second), MMSYSERR_NOERROR);
 }
 
@@ -478,7 +479,7 @@ protected:
     TrackChangeTest()
     {
         SetCodecFolder(BuildFolder());
-        if (!SoundDevice::Shared().wasTried()) {
+        if (!SoundDevice::Shared().WasTried()) {
             output = device.filePath("device.raw");
             qputenv("SDL_AUDIODRIVER", "disk");
             qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));
@@ -503,8 +504,8 @@ TEST_F(TrackChangeTest, AChoiceMadeWhileATrackStopsIsPlayedAfterTheStopAndTheMus
     WriteBytes(dir + "/first.mp3", ShortMP3(300));
     WriteBytes(dir + "/second.mp3", ShortMP3(300));
     WriteBytes(dir + "/third.mp3", ShortMP3(60));
-    WriteLines1251(dir + "/three.grpl",
-        { "header", "1 Первая", "first.mp3", "2 Вторая", "second.mp3", "3 Третья", "third.mp3" });
+    WriteLines1251(
+        dir + "/three.grpl", { "header", "1 Первая", "first.mp3", "2 Вторая", "second.mp3", "3 Третья", "third.mp3" });
     TForm1& main = forms->form1();
     QComboBox& tracks = *Child<QComboBox>(main, "TrackTitles");
     TForm34& compressed = forms->form34();

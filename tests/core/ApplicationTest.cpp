@@ -14,12 +14,13 @@ TEST(Application, HandlerErrorsEndUpInTheErrorBoxAndTheGameGoesOn)
     ui.expectErrorBoxes(3);
     // Handlers are connected through the guard, which stops the failure before it reaches Qt's event loop.
     QPushButton button("x");
-    Connect(&button, &QPushButton::clicked, &button, [] { throw EConvertError::notAnInteger("abc"); });
+    ConnectGuarded(&button, &QPushButton::clicked, &button, [] { throw EConvertError::notAnInteger("abc"); });
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(ui.errors, QStringList { "'abc' is not a valid integer value" });
 
     QObject::disconnect(&button, nullptr, nullptr, nullptr);
-    Connect(&button, &QPushButton::clicked, &button, [] { throw EInOutError::forFile("Data/x.txt", "нет файла"); });
+    ConnectGuarded(
+        &button, &QPushButton::clicked, &button, [] { throw EInOutError::forFile("Data/x.txt", "нет файла"); });
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(ui.errors.last(), "Data/x.txt: нет файла");
     EXPECT_EQ(ui.errors.size(), 2);

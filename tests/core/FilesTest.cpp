@@ -1,6 +1,5 @@
 // The game's file helpers: Windows-1251 text, content paths, pictures, and number conversion.
 #include "TestHelpers.h"
-#include "core/ArtDrawing.h"
 #include "core/DataPath.h"
 #include "core/Errors.h"
 #include "core/Picture.h"
@@ -14,7 +13,6 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -218,57 +216,6 @@ TEST(Pictures, BmpLoadsThroughLoadPictureWhateverTheCaseOfItsName)
 
 // A picture is decoded no larger than its box shows it: a JPEG at the smallest n/8 of its size covering the box in both
 // directions (at 200 % the box needs twice the points), never above its own size; another format down to the box.
-// A drawing baked into the program comes back exactly as it was packed; a packing damaged in any way comes back as
-// nothing (the game then draws the artwork from its SVG), and nothing is unpacked to a size the header did not promise.
-TEST(Pictures, PackedArtUnpacksWholeOrNotAtAll)
-{
-    QImage opaque(5, 3, QImage::Format_RGB888); // 15 bytes of points a line, 16 with the padding
-    opaque.fill(QColor(10, 20, 30));
-    opaque.setPixelColor(4, 2, QColor(200, 100, 50));
-    QImage clear(4, 4, QImage::Format_ARGB32_Premultiplied);
-    clear.fill(Qt::transparent);
-    clear.setPixelColor(1, 1, QColor(255, 0, 0, 128));
-    for (const QImage& image : { opaque, clear })
-        EXPECT_EQ(UnpackArt(PackArt(image)), image);
-    EXPECT_TRUE(PackArt(QImage(4, 4, QImage::Format_Mono)).isEmpty());
-
-    const QByteArray packed = PackArt(opaque);
-    // The header: "TART", the version (2 bytes), width, height, format and bytes a line (4 bytes each), then the
-    // length of the compressed points (4 bytes) and the points, one zstd frame that names its unpacked size.
-    const auto withField = [&](int at, quint32 value) {
-        QByteArray changed = packed;
-        qToBigEndian(value, changed.data() + at);
-        return changed;
-    };
-    const auto withPoints = [&](const QByteArray& points) {
-        QByteArray changed = packed.left(22);
-        changed.resize(26);
-        qToBigEndian(quint32(points.size()), changed.data() + 22);
-        return changed + points;
-    };
-    // The points of another packing: a frame of as many bytes as that picture has.
-    const auto pointsOf = [](const QImage& image) { return PackArt(image).mid(26); };
-    const QByteArray sameSize = pointsOf(opaque);
-    const QByteArray larger = pointsOf(clear); // 4 lines of 16 bytes against 3 of 16
-    const QByteArray smaller = pointsOf(QImage(5, 2, QImage::Format_RGB888)); // 2 lines of 16
-    ASSERT_FALSE(UnpackArt(withPoints(sameSize)).isNull()); // the splicing itself is sound
-    const std::pair<const char*, QByteArray> damaged[] = {
-        { "empty", QByteArray() },
-        { "cut short", packed.left(packed.size() - 1) },
-        { "with bytes after it", packed + "x" },
-        { "of another kind", withField(0, 0x47494638) },
-        { "wider than its lines", withField(6, 6) },
-        { "taller than its points", withField(10, 4) },
-        { "of a format never packed", withField(14, QImage::Format_RGB32) },
-        { "promising more points", withPoints(larger) },
-        { "promising fewer points", withPoints(smaller) },
-        { "with bytes after its frame", withPoints(sameSize + "x") },
-        { "with points not compressed", withPoints(QByteArray(16 * 3, 'x')) },
-    };
-    for (const auto& [what, bytes] : damaged)
-        EXPECT_TRUE(UnpackArt(bytes).isNull()) << what;
-}
-
 TEST(Pictures, DecodedAtTheSmallestScaleThatCoversTheBox)
 {
     const struct {

@@ -1,6 +1,5 @@
 // The shared look: a paper panel under controls that stand on a picture.
 #include "core/Look.h"
-#include "core/PaintOrder.h"
 
 #include "TestHelpers.h"
 
@@ -85,42 +84,4 @@ TEST(Look, ABareValueShowsThePanelItStandsOn)
     const QImage image = window.grab().toImage();
     // Right of the text, inside the box, and the panel just below the box.
     EXPECT_EQ(image.pixelColor(10 + 20 + 160, 10 + 40 + 11), image.pixelColor(10 + 20 + 160, 10 + 40 + 26));
-}
-
-// At start-up the name window is painted before the main window behind it, and the main window is then painted in any
-// case: also when the window in front is never shown. A held window that never painted again would stay empty.
-TEST(Look, TheWindowBehindIsPaintedAfterTheOneInFrontAndAlways)
-{
-    struct PaintLog : QObject {
-        QStringList paints;
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                paints.append(watched->objectName());
-            return false;
-        }
-    };
-    for (const bool frontShown : { true, false }) {
-        SCOPED_TRACE(frontShown ? "front shown" : "front never shown");
-        PaintLog log;
-        QWidget behind;
-        behind.setObjectName(QStringLiteral("behind"));
-        behind.resize(200, 150);
-        QWidget front;
-        front.setObjectName(QStringLiteral("front"));
-        front.resize(100, 50);
-        behind.installEventFilter(&log);
-        front.installEventFilter(&log);
-        {
-            PaintedBehind hold(behind, front);
-            behind.show();
-            if (frontShown) {
-                front.show();
-                ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints.contains(QStringLiteral("behind")); }, PatientWait));
-                EXPECT_EQ(log.paints.first(), QStringLiteral("front"));
-            }
-        }
-        ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints.contains(QStringLiteral("behind")); }, PatientWait));
-        EXPECT_TRUE(behind.updatesEnabled());
-    }
 }

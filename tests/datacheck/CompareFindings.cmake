@@ -1,6 +1,7 @@
 # Runs the checker over each case folder under broken/ (a Data folder holding one faulty file) and compares all the
 # findings, with each run's exit status, with the expected ones line for line.
-# Files git cannot keep (a link to an endless device, a pipe) are made in WORK, as one more case named "special".
+# Files git cannot keep (a link to an endless device, a pipe) are made in WORK, as one more case named "special"; a copy
+# of the shipped Data with files missing is made there too, as the case "missing".
 # Run as: cmake -DCHECKER=<datacheck> -DEXPECTED=<expected.txt> -DWORK=<scratch folder> [-DUPDATE=ON]
 #     -P CompareFindings.cmake (in tests/datacheck)
 get_filename_component(CHECKER "${CHECKER}" ABSOLUTE)
@@ -23,6 +24,14 @@ execute_process(COMMAND ${CHECKER} --present-only special WORKING_DIRECTORY ${WO
     RESULT_VARIABLE result)
 string(APPEND actual "${output}exit ${result}\n")
 file(REMOVE_RECURSE ${special})
+# The shipped Data without two of the files the game opens, checked whole: each one missing is named.
+set(missing ${WORK}/missing)
+file(REMOVE_RECURSE ${missing})
+file(COPY ${CMAKE_CURRENT_SOURCE_DIR}/../../Data/ DESTINATION ${missing})
+file(REMOVE ${missing}/HL2/Zombie2.bmp ${missing}/MyGOPSTOP/loh_fight_2.jpg)
+execute_process(COMMAND ${CHECKER} missing WORKING_DIRECTORY ${WORK} OUTPUT_VARIABLE output RESULT_VARIABLE result)
+string(APPEND actual "${output}exit ${result}\n")
+file(REMOVE_RECURSE ${missing})
 
 if(UPDATE)
     file(WRITE ${EXPECTED} "${actual}")

@@ -100,3 +100,17 @@ w('picture-cut-short', 'Mobiles/Nokia/Nokia 3220/Icon.jpg', raw=open('../fuzz/re
 w('picture-bmp-cut-in-half', 'Girls/Good.bmp', raw=BMP[:54 + 4 * 24])
 w('line-too-long', 'Works/2.txt', ['Курьер: ' + 'разносит почту, ' * 250])
 w('encoding-utf8-line', 'Works/3.txt', raw='Грузчик: носит ящики.\r\n'.encode('cp1251') + 'Платят каждый день.\r\n'.encode('utf-8'))
+
+# The shooter's, the fights' and the robbery's pictures and sounds, the credits music, and blocks of the two parsed
+# scripts cut short: one fault a case.
+MIDI = b'MThd' + struct.pack('>IHHH', 6, 1, 2, 96) + b'MTrk' + struct.pack('>I', 4) + b'\x00\xff\x2f\x00'
+for case, rel, raw in [
+    ('shooter-sound-unknown-encoding', 'HL2/Pistol_fire.wav', WAV[:20] + struct.pack('<H', 0x1234) + WAV[22:]),
+    ('shooter-zombie-not-a-picture', 'HL2/Zombie2.bmp', 'Зомби'.encode('cp1251')),
+    ('fight-picture-empty', 'Dialogs/Gopniks/gopnik_fight_2.jpg', b''),
+    ('district-cut-short', 'MyGOPSTOP/3_.jpg', open('../fuzz/regressions/jpeg/cut-short.jpg', 'rb').read()),
+    ('credits-music-missing-track', 'Soundtracks/Eien_no_melody.mid', MIDI),
+    ('mother-block-cut-short', 'Dialogs/Mother.dlg', ('\r\n'.join(mother[:17]) + '\r\n').encode('cp1251')),
+    ('sms-block-not-closed', 'SMS/answer_sms.asms', ('\r\n'.join(sms[:5] + sms[6:]) + '\r\n').encode('cp1251')),
+]:
+    w(case, rel, raw=raw)

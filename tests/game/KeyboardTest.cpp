@@ -208,3 +208,20 @@ TEST_F(Keyboard, TheTeachersQuestionWalksTheAnswersFirstAtEveryQuestion)
     }
     window.close();
 }
+
+// The edit box a window opens in holds its text selected (an amount, a name), so the player's first keys replace it:
+// typing 10 over "0" gives 10, not 010.
+TEST_F(Keyboard, TheEditBoxAWindowOpensInHasItsTextSelected)
+{
+    int boxesSeen = 0;
+    OpenEveryWindow(*forms, ui, [&boxesSeen](QWidget& window) {
+        QApplication::processEvents(); // what the focus arriving with the window started
+        auto* box = qobject_cast<QLineEdit*>(window.focusWidget());
+        if (!box || box->isReadOnly() || box->text().isEmpty() || !box->isVisibleTo(&window))
+            return;
+        ++boxesSeen;
+        EXPECT_EQ(box->selectedText(), box->text())
+            << window.metaObject()->className() << " " << box->accessibleName().toStdString();
+    });
+    EXPECT_GE(boxesSeen, 3) << "the name, the piggy bank's and the lunch money's boxes at least";
+}

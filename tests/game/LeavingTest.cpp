@@ -5,9 +5,14 @@
 #include "core/Errors.h"
 #include "core/TextFile.h"
 #include "core/Unit3.h"
+#include "core/Unit32.h"
 #include "game/Unit1.h"
 #include "records/Autosave.h"
+#include "records/LifeLog.h"
 #include "records/SaveFile.h"
+#include "town/Unit12.h"
+#include "town/Unit15.h"
+#include "town/Unit5.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -59,12 +64,21 @@ protected:
         ASSERT_EQ(state.text(Field::Hour) + ":" + state.text(Field::Minute), "0:0");
     }
 
-    QStringList autosaved() const { return ReadLines1251(AutosavePath()); }
+    // What the program does once its main loop has returned on the way out.
+    void leaveAsTheProgramDoes() { EXPECT_EQ(forms->form1().keeper().KeepOnWayOut(), ""); }
+
+    QStringList autosaved() const { return ReadLines1251(NewestAutosave()); }
+    QString autosaved(Field field) const
+    {
+        TGameState kept;
+        ApplySavedGameLines(kept, autosaved());
+        return kept.text(field);
+    }
 };
 
 } // namespace
 
-TEST_F(Leaving, TheGameIsKeptAtMidnightButNotBeforeTheStartUpHasRunNorAfterADeath)
+TEST_F(Leaving, TheGameIsKeptAtMidnightWithTheDayJustEndedButNotBeforeTheStartUpHasRunNorAfterADeath)
 {
     tickToMidnight();
     EXPECT_FALSE(AutosaveExists()) << "kept before the player chose a game";
@@ -76,53 +90,157 @@ TEST_F(Leaving, TheGameIsKeptAtMidnightButNotBeforeTheStartUpHasRunNorAfterADeat
     EXPECT_EQ(autosaved(), SavedGameLines(state));
     EXPECT_EQ(state.text(Field::Day), "6");
     EXPECT_EQ(state.text(Field::PlayerName), "Петя");
+    const LifeLog log = LoadLifeLogBeside(NewestAutosave()).log;
+    ASSERT_FALSE(log.isEmpty()) << "the autosave's log lacks the day that just ended";
+    EXPECT_EQ(log.days().last().day, 5);
+
+    // A notice still open at midnight holds the autosave until what it announces has happened.
+    ui.holdNotices = true;
+    given({ { Field::Money, "100" }, { Field::Day, "1" }, { Field::Month, "11" }, { Field::Hour, "7" },
+        { Field::Minute, "0" } });
+    random.add(1, 2);
+    forms->form1().GameClockTick(); // 7:10 on 1 November: the quarter's report, the reward once it is read
+    ASSERT_TRUE(ui.noticesOpen());
+    const QString before = NewestAutosave();
+    tickToMidnight();
+    EXPECT_EQ(NewestAutosave(), before);
+    ui.closeHeldNotices();
+    random.add(1, 2);
+    forms->form1().GameClockTick();
+    EXPECT_NE(NewestAutosave(), before);
+    EXPECT_EQ(autosaved(Field::Money), "130");
 
     // Hunger at midnight: no autosave, and leaving through the death window keeps the last one.
-    const QByteArray alive = ReadBytes(AutosavePath());
+    const QByteArray alive = ReadBytes(NewestAutosave());
     given({ { Field::Satiety, "10" } });
     ui.onModal([](QDialog& death) { click(ButtonCaptioned(death, "Выйти")); });
     tickToMidnight();
-    EXPECT_EQ(ReadBytes(AutosavePath()), alive);
+    leaveAsTheProgramDoes();
+    EXPECT_EQ(ReadBytes(NewestAutosave()), alive);
 }
 
-TEST_F(Leaving, LeavingTheGameKeepsIt)
+TEST_F(Leaving, TheDeathWindowOffersTheGamesLastAutosaveOnceThereIsOne)
 {
     startNewGame();
-    given({ { Field::Money, "777" }, { Field::Day, "12" } });
-    click(ButtonCaptioned(forms->form1(), "Выйти из игры"));
-    ASSERT_TRUE(AutosaveExists());
-    EXPECT_EQ(autosaved(), SavedGameLines(state));
+    auto dieAtMidnight = [&](bool offered, const char* button) {
+        given({ { Field::Satiety, "10" }, { Field::Hour, "23" }, { Field::Minute, "50" } });
+        ui.onModal<TForm32>([=](TForm32& w) {
+            EXPECT_EQ(Child<QPushButton>(w, "returnButton")->isVisible(), offered);
+            click(Child<QPushButton>(w, button));
+        });
+        random.add(1, 2);
+        forms->form1().GameClockTick();
+    };
+    ui.answerConfirm(true);
+    dieAtMidnight(false, "Button1"); // a new game: this one has no autosave yet
+    given({ { Field::Money, "300" }, { Field::Day, "7" } });
+    tickToMidnight();
+    const QStringList lastMidnight = autosaved();
+    given({ { Field::Money, "5" } });
+    dieAtMidnight(true, "returnButton");
+    EXPECT_EQ(SavedGameLines(state), lastMidnight);
+    EXPECT_EQ(state.text(Field::Money), "300");
+    EXPECT_TRUE(forms->clock().isRunning());
 }
 
-TEST_F(Leaving, ContinueTakesTheAutosavedGameWithItsNameAndSkipsTheIntroduction)
+// Every way out, whatever the player was being told at that moment: a message on screen, a notice waiting to be
+// closed, a place window open with its copies. The game kept is the one the player was told of.
+struct WayOut {
+    const char* name;
+    std::function<void(Forms&)> take;
+};
+class LeavingWhileTold : public Leaving, public testing::WithParamInterface<std::tuple<int, int>> { };
+
+TEST_P(LeavingWhileTold, TheAutosaveHoldsWhatThePlayerWasTold)
+{
+    const WayOut ways[] = {
+        { "a signal or the logout", [](Forms& forms) { forms.Quit(); } },
+        { "the close box", [](Forms& forms) { forms.form1().close(); } },
+        { "the exit button", [](Forms& forms) { click(ButtonCaptioned(forms.form1(), "Выйти из игры")); } },
+    };
+    const WayOut& way = ways[std::get<0>(GetParam())];
+    SCOPED_TRACE(way.name);
+    startNewGame();
+    auto leave = [&] { way.take(*forms); };
+    switch (std::get<1>(GetParam())) {
+    case 0: // caught stealing the book: the money and the authority go when the player has read why
+        given({ { Field::HasGdz, "Нет" }, { Field::Money, "50" }, { Field::Authority, "5" } });
+        random.add(1, 3);
+        ui.whenShown = [&](const QString& text) {
+            if (text == U("Вас поймали за кражей книги!"))
+                leave();
+        };
+        click(Child<QPushButton>(forms->form15(), "Button2"));
+        leaveAsTheProgramDoes();
+        EXPECT_EQ(autosaved(Field::Money), "0");
+        EXPECT_EQ(autosaved(Field::Authority), "-5");
+        EXPECT_EQ(autosaved(Field::HasGdz), "Да");
+        break;
+    case 1: // the quarter's report still open: the reward comes with its closing
+        ui.holdNotices = true;
+        given({ { Field::Money, "100" }, { Field::Day, "1" }, { Field::Month, "11" }, { Field::Hour, "7" },
+            { Field::Minute, "0" } });
+        random.add(1, 2);
+        forms->form1().GameClockTick();
+        ASSERT_TRUE(ui.noticesOpen());
+        leave();
+        leaveAsTheProgramDoes();
+        EXPECT_EQ(autosaved(Field::Money), "130");
+        break;
+    case 2: // money put into the piggy bank, the window still open
+        given({ { Field::Money, "104" }, { Field::PiggyBank, "0" } });
+        ui.onModal<TForm12>([&](TForm12& piggy) {
+            Child<QLineEdit>(piggy, "Edit1")->setText("50");
+            click(Child<QPushButton>(piggy, "Button1"));
+            leave();
+        });
+        click(Child<QPushButton>(forms->form5(), "Button3"));
+        leaveAsTheProgramDoes();
+        EXPECT_EQ(autosaved(Field::Money), "54");
+        EXPECT_EQ(autosaved(Field::PiggyBank), "50");
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WaysOutAndPendingChanges, LeavingWhileTold, testing::Combine(testing::Range(0, 3), testing::Range(0, 3)));
+
+TEST_F(Leaving, ContinueTakesTheNewestAutosaveWithItsNameSkipsTheIntroductionAndGoesOnInItsSeries)
 {
     given({ { Field::PlayerName, "Маша Ёлкина" }, { Field::Money, "500" }, { Field::Day, "14" }, { Field::Month, "11" },
         { Field::Hour, "15" }, { Field::Minute, "20" } });
     state.setCharmed(3, true);
-    ASSERT_EQ(WriteAutosave(state), "");
+    ASSERT_EQ(WriteAutosave(state, LifeLog(), 4, AutosaveMoment::WayOut).failure, "");
     const QStringList saved = SavedGameLines(state);
     ResetForNewGame(state);
 
     ui.onModal<TForm3>([](TForm3& w) {
-        Child<QLineEdit>(w, "Edit1")->setText(U("Другое имя"));
-        click(Child<QPushButton>(w, "continueButton"));
+        auto* name = Child<QLineEdit>(w, "Edit1");
+        name->setText(U("Другое имя"));
+        // With a game to continue, Enter continues it.
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return);
     });
     forms->form1().FormShow();
     EXPECT_EQ(ui.shownWindows, QStringList { NameWindow });
     EXPECT_EQ(SavedGameLines(state), saved);
     EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join(" | ").toStdString();
     EXPECT_TRUE(forms->clock().isRunning());
+    EXPECT_EQ(forms->form1().keeper().Series(), 4);
 }
 
-TEST_F(Leaving, ADamagedAutosaveIsNamedAndThePlayerChoosesAgainFromTheOtherTwo)
+TEST_F(Leaving, ANewGameBesideAnAutosaveKeepsItAndADamagedOneIsNamedAndLeftAsItIs)
 {
     QDir().mkpath("Save");
-    WriteBytes(AutosavePath(), "не игра\r\n");
+    const QString damaged = U("Save/Автосохранение 1 — Петя — 2005-11-14 00.00.sav");
+    WriteBytes(damaged, "не игра\r\n");
     ui.onModal<TForm3>([](TForm3& w) { click(Child<QPushButton>(w, "continueButton")); });
     ui.onModal<TForm3>([](TForm3& w) {
         EXPECT_FALSE(Child<QPushButton>(w, "continueButton")->isVisible());
         EXPECT_TRUE(Child<QPushButton>(w, "Button2")->isVisible());
-        click(Child<QPushButton>(w, "Button1"));
+        // Without one, Enter in the name box starts a new game, as it always did.
+        Child<QLineEdit>(w, "Edit1")->setFocus();
+        QTest::keyClick(Child<QLineEdit>(w, "Edit1"), Qt::Key_Return);
     });
     ui.closeNextModalWith(ModalResult::Ok); // the introduction
     ui.expectErrorBoxes();
@@ -132,15 +250,30 @@ TEST_F(Leaving, ADamagedAutosaveIsNamedAndThePlayerChoosesAgainFromTheOtherTwo)
     EXPECT_TRUE(ui.errors[0].contains(U("не похож на сохранённую игру"))) << ui.errors[0].toStdString();
     EXPECT_EQ(ui.shownWindows.size(), 3);
     EXPECT_EQ(state.text(Field::PlayerName), "Аноним");
-    EXPECT_EQ(ReadBytes(AutosavePath()), "не игра\r\n");
+    // The new game keeps its own autosaves; the one refused stays for the player to mend.
+    tickToMidnight();
+    click(ButtonCaptioned(forms->form1(), "Выйти из игры"));
+    leaveAsTheProgramDoes();
+    EXPECT_EQ(ReadBytes(damaged), "не игра\r\n");
+    EXPECT_EQ(Autosaves().size(), 3);
+    EXPECT_EQ(forms->form1().keeper().Series(), 2);
 }
 
-TEST_F(Leaving, AFailedAutosaveIsToldAtTheNextStartBeforeTheNameWindow)
+TEST_F(Leaving, AFailedAutosaveIsToldAtOnceAndAtTheNextStartBeforeTheNameWindow)
 {
-    given({ { Field::Money, "12abc" } });
-    EXPECT_NE(WriteAutosave(state), "");
-    given({ { Field::Money, "80" } });
     startNewGame();
+    WriteBytes("Save", "a file where the folder belongs");
+    tickToMidnight();
+    ASSERT_EQ(ui.notices.size(), 1);
+    EXPECT_TRUE(ui.notices[0].startsWith(U("Автосохранение не удалось"))) << ui.notices[0].toStdString();
+    QFile::remove("Save");
+
+    Forms next;
+    ui.onModal<TForm3>([](TForm3& w) { click(Child<QPushButton>(w, "Button1")); });
+    ui.closeNextModalWith(ModalResult::Ok);
+    ui.messages.clear();
+    ui.shown.clear();
+    next.form1().FormShow();
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_TRUE(ui.messages[0].contains(U("автосохранение не удалось"))) << ui.messages[0].toStdString();
     EXPECT_EQ(ui.shown.first(), ui.messages[0]);
@@ -200,10 +333,12 @@ public:
         return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte != 0; });
     }
 
-    // Sends the signal and waits for the game to end by itself; false when it hangs or fails.
-    bool endsOn(int signal)
+    // Sends the signals one right after the other and waits for the game to end by itself; false when it hangs or
+    // fails.
+    bool endsOn(const std::vector<int>& sequence)
     {
-        ::kill(pid_t(m_process.processId()), signal);
+        for (int signal : sequence)
+            ::kill(pid_t(m_process.processId()), signal);
         return m_process.waitForFinished(20000) && m_process.exitStatus() == QProcess::NormalExit
             && m_process.exitCode() == 0;
     }
@@ -231,6 +366,13 @@ QString PrepareFolder(const QTemporaryDir& dir, const QString& name)
     return path;
 }
 
+// The newest autosave of the folder the game runs in.
+QString NewestIn(const QTemporaryDir& dir)
+{
+    const QFileInfoList files = QDir(dir.filePath("Save")).entryInfoList({ "*.sav" }, QDir::Files, QDir::Time);
+    return files.isEmpty() ? QString() : files.first().absoluteFilePath();
+}
+
 // The autosave holds the player at midnight of the second day.
 bool KeptAtMidnight(const QString& path)
 {
@@ -250,19 +392,24 @@ bool KeptAtMidnight(const QString& path)
 
 TEST(LeavingOnSignals, TheDesktopsSignalsEndThePlayingGameAndKeepIt)
 {
-    for (int signal : { SIGTERM, SIGINT, SIGHUP }) {
-        SCOPED_TRACE(strsignal(signal));
+    // A logout sends SIGTERM and SIGHUP one right after the other: the second waits for the game to be kept.
+    const std::vector<std::vector<int>> ways = { { SIGTERM }, { SIGINT }, { SIGHUP }, { SIGTERM, SIGHUP } };
+    for (const auto& sequence : ways) {
+        SCOPED_TRACE(strsignal(*sequence.begin()) + std::string(sequence.size() > 1 ? " and another" : ""));
         QTemporaryDir dir;
-        const QString autosave = PrepareFolder(dir, U("Сигнал"));
+        PrepareFolder(dir, U("Сигнал"));
         GameProcess game(dir.path(), true);
         // «Продолжить», the first tick: midnight is kept, then the teacher's window opens; the music plays.
-        ASSERT_TRUE(game.waitFor([&] { return KeptAtMidnight(autosave); })) << game.output();
+        ASSERT_TRUE(game.waitFor([&] { return KeptAtMidnight(NewestIn(dir)); })) << game.output();
         ASSERT_TRUE(game.waitFor([&] { return game.musicPlays(); })) << game.output();
-        ASSERT_TRUE(QFile::remove(autosave));
+        const QString atMidnight = NewestIn(dir);
+        ASSERT_TRUE(QFile::remove(atMidnight));
 
-        EXPECT_TRUE(game.endsOn(signal)) << game.output();
-        EXPECT_TRUE(KeptAtMidnight(autosave)) << "not kept on the way out";
-        EXPECT_EQ(ReadLines1251(autosave).value(17), U("Сигнал"));
+        EXPECT_TRUE(game.endsOn(sequence)) << game.output();
+        const QString kept = NewestIn(dir);
+        EXPECT_NE(kept, atMidnight);
+        EXPECT_TRUE(KeptAtMidnight(kept)) << "not kept on the way out";
+        EXPECT_EQ(ReadLines1251(kept).value(17), U("Сигнал"));
     }
 }
 
@@ -271,12 +418,13 @@ TEST(LeavingOnSignals, ASignalDuringTheStartUpEndsTheGameAndKeepsTheLastAutosave
     QTemporaryDir dir;
     const QString autosave = PrepareFolder(dir, U("Сигнал"));
     const QByteArray before = ReadBytes(autosave);
-    const QString note = dir.filePath("Save/Автосохранение не удалось.txt");
-    WriteLines1251(note, { U("диск полон") });
+    const QString note = dir.filePath("Save/.trambul-autosave-failure.txt");
+    WriteLines1251(note, { U("Трамбуль: автосохранение не удалось"), U("диск полон") });
     GameProcess game(dir.path(), false);
     // The start-up has taken the note: its message box is open, the name window comes next.
     ASSERT_TRUE(game.waitFor([&] { return !QFile::exists(note); })) << game.output();
 
-    EXPECT_TRUE(game.endsOn(SIGTERM)) << game.output();
+    EXPECT_TRUE(game.endsOn({ SIGTERM })) << game.output();
     EXPECT_EQ(ReadBytes(autosave), before);
+    EXPECT_EQ(NewestIn(dir), autosave);
 }

@@ -1,6 +1,6 @@
 // What the player sees of every window, in the states the player meets: every caption shows its whole text, every
-// control lies inside its window, no two controls cover each other (except a control standing on a picture), and a
-// text shadow can be seen.
+// control lies inside its window, no two controls cover each other (except a control standing on a picture), a
+// text shadow can be seen, the focused control wears the focus mark, and a focused button answers Enter as Space.
 #include "GameFixture.h"
 #include "TestHelpers.h"
 #include "WindowList.h"
@@ -10,6 +10,7 @@
 #include "game/Unit1.h"
 #include "records/CheatEntries.h"
 #include "records/Unit21.h"
+#include "records/Unit35.h"
 #include "records/Unit45.h"
 #include "street/Unit27.h"
 #include "town/Unit24.h"
@@ -22,11 +23,14 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QTest>
 #include <QTextDocument>
+#include <QToolButton>
 
 namespace {
 
@@ -198,9 +202,51 @@ bool Contains(const QWidget* outer, const QWidget* inner) { return outer->isAnce
 // More than a margin and a half between a window's lowest control and its bottom edge is a band of nothing.
 constexpr int EmptyBandLimit = 20;
 
+// The player walks the window with Tab: whatever takes the focus wears the ring, and a button pressed with Enter or
+// with Space starts to press alike. Only the press is seen (the button is silenced from then on), so no window opens.
+void CheckKeyboard(Findings& findings, QWidget* window)
+{
+    if (!window->isVisible())
+        return; // a window that closed itself at once (a question without a subject)
+    QWidget* focusedBefore = window->focusWidget();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !control->isVisibleTo(window)
+            || !control->isEnabledTo(window) || control->window() != window)
+            continue;
+        control->setFocus(Qt::TabFocusReason);
+        if (QApplication::focusWidget() != control)
+            continue; // a control that hands the focus on (a scroll view's viewport) is marked where it went
+        auto* ring = window->findChild<QWidget*>(QStringLiteral("focusMark"), Qt::FindDirectChildrenOnly);
+        if (!ring || !ring->isVisible() || !ring->geometry().contains(InWindow(control, window)))
+            findings.add(control, QStringLiteral("wears no focus mark"));
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!button || button->isCheckable()
+            || !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
+            continue;
+        for (Qt::Key key : { Qt::Key_Return, Qt::Key_Space }) {
+            bool pressed = false;
+            const auto spy = QObject::connect(button, &QAbstractButton::pressed, button, [&pressed, button] {
+                pressed = true;
+                button->blockSignals(true);
+            });
+            QTest::keyClick(button, key);
+            QObject::disconnect(spy);
+            button->blockSignals(false);
+            if (!pressed)
+                findings.add(
+                    button, key == Qt::Key_Space ? QStringLiteral("ignores Space") : QStringLiteral("ignores Enter"));
+        }
+    }
+    if (focusedBefore)
+        focusedBefore->setFocus();
+}
+
 void CheckWindow(QWidget* window, const QString& state)
 {
     Findings findings(window, state);
+    CheckKeyboard(findings, window);
     if (QLayout* layout = window->layout(); layout && layout->isEnabled()) {
         const QSize needs = layout->totalMinimumSize();
         if (needs.width() > window->width() || needs.height() > window->height()) {
@@ -216,7 +262,7 @@ void CheckWindow(QWidget* window, const QString& state)
     // The window ends where its content ends: no empty band under its lowest control or picture.
     int lowest = 0;
     for (QWidget* widget : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (ShownIn(widget, window))
+        if (ShownIn(widget, window) && widget->objectName() != QLatin1String("focusMark"))
             lowest = std::max(lowest, std::min(window->height(), widget->geometry().bottom() + 1));
     }
     if (window->height() - lowest > EmptyBandLimit)
@@ -326,6 +372,13 @@ TEST_F(LookContracts, TheWindowsInTheStatesThePlayerMeetsShowWholeTextsWithoutOv
         window.closeWith(ModalResult::No);
     });
     fight.FightThug();
+
+    // The teacher asks: the answers are buttons the player walks with Tab and presses with Enter.
+    ui.onModal<TForm35>([](TForm35& window) {
+        CheckWindow(&window, QStringLiteral("asking"));
+        window.closeWith(ModalResult::Cancel);
+    });
+    forms->form35().AskQuestions(QStringLiteral("Химия"));
 
     TForm45& ending = forms->form45();
     for (const char* grade : { "5", "4", "3" }) {

@@ -561,6 +561,7 @@ void Monkey::session(qint64 tickLimit)
                   << m_heapBaseline / 1024 << " KB in the third month, at most " << m_heapMost / 1024 << " KB\n";
     }
     main.close(); // as the player leaves the game, which keeps it for the next start
+    forms.form1().keeper().KeepOnWayOut();
     m_forms = nullptr;
 }
 

@@ -302,7 +302,7 @@ TEST_F(Music, TheCreditsMusicLeavesTheCompressedTrackPlayingAndRestsTheWatch)
 TEST_F(Music, WithoutTheSoundLibrariesTheGameGoesOnSilentlyAndSaysWhyOnce)
 {
     // The sound device is opened once per program: CTest runs this test in a program of its own.
-    if (SoundDevice::Shared().wasTried())
+    if (SoundDevice::Shared().WasTried())
         GTEST_SKIP() << "the sound device was opened by an earlier test";
     SetSdlLibraryNames(QStringLiteral("libtrambul-no-such-sdl.so.0"), QStringLiteral("libtrambul-no-such-mixer.so.0"));
     SetCodecFolder(QCoreApplication::applicationDirPath() + "/..");
@@ -321,8 +321,8 @@ TEST_F(Music, WithoutTheSoundLibrariesTheGameGoesOnSilentlyAndSaysWhyOnce)
     main.MusicWatchTickTimer();
     const std::string said = testing::internal::GetCapturedStderr();
 
-    EXPECT_TRUE(SoundDevice::Shared().wasTried());
-    EXPECT_FALSE(SoundDevice::Shared().isOpen());
+    EXPECT_TRUE(SoundDevice::Shared().WasTried());
+    EXPECT_FALSE(SoundDevice::Shared().IsOpen());
     EXPECT_EQ(compressed.player()->State(), TOggPlayer::NotInitialised);
     EXPECT_FALSE(main.mediaPlayer().IsOpen());
     EXPECT_EQ(Tracks(main)->currentIndex(), 2) << "a silent track never ends by itself";

@@ -1,6 +1,7 @@
 // The window owner makes a window the first time it is needed; the game shows and plays exactly as if every window
 // had been made at start-up.
 #include "GameFixture.h"
+#include "core/GameClock.h"
 #include "core/GameWindow.h"
 #include "core/Picture.h"
 #include "game/Unit1.h"
@@ -91,6 +92,9 @@ std::vector<QStringList> PlaySession(bool allAtStartUp)
     else
         EXPECT_LT(forms.WindowsMade(), 4) << "windows made before they are needed";
     TGameState& state = forms.state();
+    // The game's time stands still: a tick draws from the generator, and how many ticks fall into the session depends
+    // on how busy the machine is.
+    ClockPause pause(forms.clock());
     std::vector<QStringList> shown;
     int step = 0;
     for (WindowId id : ShowingOrder()) {

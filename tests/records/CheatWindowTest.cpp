@@ -49,11 +49,15 @@ protected:
     static QLineEdit* value(TForm21& w) { return Child<QLineEdit>(w, "Edit2"); }
     static bool editorShown(TForm21& w) { return !Child<QGroupBox>(w, "GroupBox1")->isHidden(); }
 
-    static void typeCode(TForm21& w, const QString& typed)
+    // The code is confirmed with «OK» or with Enter in the field.
+    static void typeCode(TForm21& w, const QString& typed, bool withEnter = false)
     {
         code(w)->clear();
         QTest::keyClicks(code(w), typed);
-        click(Child<QPushButton>(w, "Button1"));
+        if (withEnter)
+            QTest::keyClick(code(w), Qt::Key_Return);
+        else
+            click(Child<QPushButton>(w, "Button1"));
     }
 
     static void change(TForm21& w, int entry, const QString& typed)
@@ -97,20 +101,23 @@ TEST_F(CheatWindow, OnlyTheCodeOpensTheEditorWhateverTheCaseOfItsLetters)
     forms.clock().start();
     int codeOnly = 0; // the height of the code entry alone, the same at every opening
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        open([&](TForm21& w) {
-            // Every opening starts with the code entry alone.
-            EXPECT_FALSE(editorShown(w));
-            if (codeOnly == 0)
-                codeOnly = w.height();
-            EXPECT_EQ(w.height(), codeOnly);
-            EXPECT_FALSE(forms.clock().isRunning());
-            typeCode(w, U(c.typed));
-            EXPECT_EQ(code(w)->text(), U(c.typed).toLower());
-            EXPECT_EQ(editorShown(w), c.opens);
-            EXPECT_EQ(w.height() > codeOnly, c.opens);
-        });
-        EXPECT_TRUE(forms.clock().isRunning());
+        for (bool withEnter : { false, true }) {
+            SCOPED_TRACE(c.typed);
+            SCOPED_TRACE(withEnter ? "Enter" : "OK");
+            open([&](TForm21& w) {
+                // Every opening starts with the code entry alone.
+                EXPECT_FALSE(editorShown(w));
+                if (codeOnly == 0)
+                    codeOnly = w.height();
+                EXPECT_EQ(w.height(), codeOnly);
+                EXPECT_FALSE(forms.clock().isRunning());
+                typeCode(w, U(c.typed), withEnter);
+                EXPECT_EQ(code(w)->text(), U(c.typed).toLower());
+                EXPECT_EQ(editorShown(w), c.opens);
+                EXPECT_EQ(w.height() > codeOnly, c.opens);
+            });
+            EXPECT_TRUE(forms.clock().isRunning());
+        }
     }
     EXPECT_TRUE(ui.messages.isEmpty()); // a wrong code is never answered
 }

@@ -28,12 +28,13 @@ TEST_F(GameFixture, DiaryShowsTheGradesAndTheQuarterWhileTimeRuns)
         EXPECT_EQ(DiaryCellText(w, 15, FinalGrade), "4");
         EXPECT_EQ(DiaryCellText(w, 0, Quarter2), "0");
 
+        // The long headings break only at their soft hyphens, which a screen reader does not read.
         QStringList texts;
         for (QLabel* label : w.findChildren<QLabel*>())
-            texts << label->text();
-        for (const char* text : { "ИТОГОВЫЕ ОЦЕНКИ:", "№  ПРЕДМЕТ", "Оценка по четвертям      I    II    III    IV",
-                 "Годо- вая оценка", "Оценка на экза- мене", "Итого- вая оцен- ка", "Данная четверть:", "16",
-                 "Русский язык", "Обществозн." })
+            texts << label->text().remove(QChar(0x00AD));
+        for (const char* text :
+            { "ИТОГОВЫЕ ОЦЕНКИ:", "№  ПРЕДМЕТ", "Оценка по четвертям", "I", "II", "III", "IV", "Годовая оценка",
+                "Оценка на экзамене", "Итоговая оценка", "Данная четверть:", "16", "Русский язык", "Обществозн." })
             EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
         EXPECT_FALSE(texts.contains("Обществознание"));
 

@@ -363,7 +363,8 @@ private:
         m_log << QStringLiteral("buy phone «%1» %2 %3")
                      .arg(model, price)
                      .arg(deal == PhoneDeal::FullPrice ? "full" : "deal");
-        BuyPhone(m_state, model, price, QString::number(DealPrice(price.toInt())), deal);
+        const int roubles = price.toInt();
+        BuyPhone(m_state, PhoneModel { model, price, roubles, DealPrice(roubles), {}, {} }, deal);
     }
 
     // The phone's own debits (an SMS, a call) and the ball game.

@@ -225,7 +225,8 @@ TEST(LifeLogRules, TheLogLiesBesideTheSavedGameAndNeverOnIt)
 {
     const std::pair<const char*, const char*> paths[]
         = { { "Save/имя.sav", "Save/имя.csv" }, { "/tmp/a.b.sav", "/tmp/a.b.csv" }, { "Save/game", "Save/game.csv" },
-              { "Save/x.csv", "Save/x.csv.csv" }, { "Save/X.CSV", "Save/X.CSV.csv" } };
+              { "Save/x.csv", "Save/x.csv.csv" }, { "Save/X.CSV", "Save/X.CSV.csv" },
+              { "Save/x.SAV", "Save/x.SAV.csv" } }; // "x.sav" beside it keeps "x.csv" for its own
     for (const auto& [save, log] : paths)
         EXPECT_EQ(LifeLogPathBeside(U(save)), U(log));
 }

@@ -109,6 +109,11 @@ TEST_F(QuestionWindow, TheBookButtonHintsTheRightAnswersOrIsTakenAway)
     random.add(3, 4); // the book helps: both right answers, in order
     random.add(0, 4); // caught
     random.add({ 0, 1, 0, 2, 0 }); // answers and lines (the book button draws nothing any more)
+    QString bookWhileToldOfIt;
+    ui.whenShown = [&](const QString& text) {
+        if (text == caught)
+            bookWhileToldOfIt = state.text(Field::HasGdz);
+    };
     ui.onModal<TForm35>([&](TForm35& w) {
         for (int press = 0; press < 4; ++press)
             click(Child<QPushButton>(w, "Button4"));
@@ -118,6 +123,7 @@ TEST_F(QuestionWindow, TheBookButtonHintsTheRightAnswersOrIsTakenAway)
     EXPECT_EQ(forms->form35().AskQuestions(U("Литература")), U("2"));
     EXPECT_EQ(state.text(Field::HasGdz), U("Нет"));
     EXPECT_EQ(ui.messages.mid(0, 5), QStringList({ hint1, hint3, caught, noBook, noBook }));
+    EXPECT_EQ(bookWhileToldOfIt, U("Да")) << "the book was taken before the player was told";
 }
 
 TEST_F(QuestionWindow, AFileThatCannotBeUsedEndsTheQuestioningWithoutAGradeOrAWindow)

@@ -46,6 +46,6 @@ TEST(Questioning, TheBookOnALineWithoutARightAnswerSaysNothingAndKeepsTheBook)
     TGameState state;
     state.restore(Field::HasGdz, QStringLiteral("есть")); // any text but "Нет" is a book
     random.add(2, 4);
-    EXPECT_EQ(UseGdz(state, ParseQuestionLine(U("В?#a#b#c"))), QStringList());
+    EXPECT_EQ(UseGdz(state, ParseQuestionLine(U("В?#a#b#c"))).messages, QStringList());
     EXPECT_EQ(state.text(Field::HasGdz), QStringLiteral("есть"));
 }

@@ -53,17 +53,25 @@ void GameFixture::load(const QString& path)
 
 QString GameFixture::useWorkingDirectory(std::initializer_list<const char*> dataFiles)
 {
+    QStringList files;
+    for (const char* file : dataFiles)
+        files.append(QString::fromUtf8(file));
+    return useWorkingDirectory(files);
+}
+
+QString GameFixture::useWorkingDirectory(const QStringList& dataFiles)
+{
     m_workDir = std::make_unique<QTemporaryDir>();
     const QString root = m_workDir->path();
-    for (const char* file : dataFiles) {
-        QString target = root + QLatin1Char('/') + QString::fromUtf8(file);
-        const QString source = QStringLiteral(TRAMBUL_SOURCE_DIR "/") + QString::fromUtf8(file);
+    for (const QString& file : dataFiles) {
+        QString target = root + QLatin1Char('/') + file;
+        const QString source = QStringLiteral(TRAMBUL_SOURCE_DIR "/") + file;
         // A test that names a file the Data tree lacks would otherwise test a missing file without saying so.
         if (!QFileInfo::exists(source))
-            ADD_FAILURE() << "useWorkingDirectory: no such file " << file;
+            ADD_FAILURE() << "useWorkingDirectory: no such file " << file.toStdString();
         QDir().mkpath(QFileInfo(target).path());
         if (QFileInfo::exists(source) && !QFile::copy(source, target))
-            ADD_FAILURE() << "useWorkingDirectory: could not copy " << file;
+            ADD_FAILURE() << "useWorkingDirectory: could not copy " << file.toStdString();
     }
     QDir::setCurrent(root);
     return root;

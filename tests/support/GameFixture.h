@@ -34,6 +34,7 @@ protected:
     // (paths relative to the repository, e.g. "Data/Help/Index.htm"), and changes into it. A listed file that is
     // missing or cannot be copied fails the test.
     QString useWorkingDirectory(std::initializer_list<const char*> dataFiles = {});
+    QString useWorkingDirectory(const QStringList& dataFiles);
 
     ScriptedUi ui;
     ScriptedRandom random;

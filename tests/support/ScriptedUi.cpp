@@ -16,8 +16,12 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
     onModal([result](QDialog& dialog) { dialog.done(int(result)); });
 }
 
+// Once the game is ending, the scripted player is asked nothing more, as the real host asks nothing: messages and
+// error boxes are not shown, questions are answered No and file dialogs cancelled.
 void ScriptedUi::showMessage(const QString& text)
 {
+    if (Leaving())
+        return;
     if (whenShown)
         whenShown(text);
     messages.append(text);
@@ -26,16 +30,33 @@ void ScriptedUi::showMessage(const QString& text)
 
 void ScriptedUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
-    if (whenShown)
-        whenShown(text);
-    notices.append(text);
-    shown.append(text);
+    if (!Leaving()) {
+        if (whenShown)
+            whenShown(text);
+        notices.append(text);
+        shown.append(text);
+        if (holdNotices) {
+            m_heldNotices.push_back(afterClosed ? std::move(afterClosed) : [] {});
+            return;
+        }
+    }
     if (afterClosed)
         afterClosed();
 }
 
+void ScriptedUi::closeNotices()
+{
+    while (!m_heldNotices.empty()) {
+        auto change = std::move(m_heldNotices.front());
+        m_heldNotices.pop_front();
+        change();
+    }
+}
+
 bool ScriptedUi::confirm(const QString& text)
 {
+    if (Leaving())
+        return false;
     questions.append(text);
     if (m_confirms.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
@@ -65,6 +86,8 @@ ModalResult ScriptedUi::runModal(QDialog& dialog)
 
 QString ScriptedUi::nextFile(const FileDialogOptions& options)
 {
+    if (Leaving())
+        return {};
     fileDialogs.push_back(options);
     if (m_files.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << options.title.toStdString();
@@ -81,6 +104,8 @@ QString ScriptedUi::saveFileName(const FileDialogOptions& options) { return next
 
 void ScriptedUi::errorBox(const QString& text)
 {
+    if (Leaving())
+        return;
     errors.append(text);
     shown.append(text);
     if (m_expectedErrors == 0) {

@@ -29,6 +29,10 @@ public:
     int sleptMilliseconds = 0;
     // Called with every message, notice and error box as it is shown (to see the game as the player sees it then).
     std::function<void(const QString&)> whenShown;
+    // Notices stay open (their changes wait) until closeHeldNotices() or the game ends, as a player who looks away
+    // leaves them; by default the player closes each at once.
+    bool holdNotices = false;
+    void closeHeldNotices() { closeNotices(); }
 
     // Queues the answer to the next confirmation.
     void answerConfirm(bool yes) { m_confirms.push_back(yes); }
@@ -65,9 +69,18 @@ public:
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
     void errorBox(const QString& text) override;
-    void sleep(int milliseconds) override { sleptMilliseconds += milliseconds; }
+    void sleep(int milliseconds) override
+    {
+        if (!Leaving())
+            sleptMilliseconds += milliseconds;
+    }
+    bool noticesOpen() const override { return !m_heldNotices.empty(); }
+
+protected:
+    void closeNotices() override;
 
 private:
+    std::deque<std::function<void()>> m_heldNotices;
     QString nextFile(const FileDialogOptions& options);
     std::deque<bool> m_confirms;
     std::deque<QString> m_files;

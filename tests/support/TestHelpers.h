@@ -1,8 +1,6 @@
 // Small helpers the test programs share: pressing buttons, UTF-8 literals, whole files as bytes.
 #pragma once
 
-#include "core/Picture.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QPushButton>
@@ -54,9 +52,6 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
 // does on a full disk, without touching the test's own process. True when the body returned true.
 inline bool InChildWithFileSizeLimit(const std::function<bool()>& body)
 {
-    // The child has only this thread: a picture still being drawn on another one at the fork could leave a lock
-    // held that the child's save then waits on for ever.
-    FinishPrerendering();
     const pid_t child = fork();
     if (child < 0) {
         ADD_FAILURE() << "fork failed";

@@ -6,18 +6,31 @@
 #include "town/Unit5.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 
 namespace {
 const char* const NoMoney = "Вы думаете, у вас денег хватит?";
 
 struct Item {
     const char* button;
-    const char* caption;
+    const char* caption; // "Борщ (10 руб. Сытость +18)": the price and what it raises are read from it
+    const char* untouched; // the label of the outlet's other value, which the item must leave alone (or null)
+};
+
+struct Offer {
     int price;
     int gain;
     Field target;
-    const char* untouched; // the label of the outlet's other value, which the item must leave alone (or null)
 };
+
+Offer OfferIn(const QString& caption)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\((\\d+) руб\\. (Сытость|Бодрость) \\+(\\d+)\\)$"));
+    const QRegularExpressionMatch match = pattern.match(caption);
+    EXPECT_TRUE(match.hasMatch()) << caption.toStdString();
+    return { match.captured(1).toInt(), match.captured(3).toInt(),
+        match.captured(2) == QStringLiteral("Бодрость") ? Field::Vigor : Field::Satiety };
+}
 
 class FoodOutlets : public GameFixture {
 protected:
@@ -30,13 +43,14 @@ protected:
             SCOPED_TRACE(item.caption);
             QPushButton* button = Child<QPushButton>(w, item.button);
             EXPECT_EQ(button->text(), QString::fromUtf8(item.caption));
-            const char* target = item.target == Field::Vigor ? "vigorLabel" : "satietyLabel";
-            const Field other = item.target == Field::Vigor ? Field::Satiety : Field::Vigor;
-            given({ { Field::Money, QString::number(item.price) }, { item.target, "10" }, { other, "42" } });
+            const Offer offer = OfferIn(button->text());
+            const char* target = offer.target == Field::Vigor ? "vigorLabel" : "satietyLabel";
+            const Field other = offer.target == Field::Vigor ? Field::Satiety : Field::Vigor;
+            given({ { Field::Money, QString::number(offer.price) }, { offer.target, "10" }, { other, "42" } });
             w.TakeCopies(state.values());
             click(button);
             EXPECT_EQ(shown(w, "moneyLabel"), "0");
-            EXPECT_EQ(shown(w, target), QString::number(10 + item.gain));
+            EXPECT_EQ(shown(w, target), QString::number(10 + offer.gain));
             if (item.untouched) {
                 EXPECT_EQ(shown(w, item.untouched), "42");
             }
@@ -44,7 +58,7 @@ protected:
 
             click(button);
             EXPECT_EQ(w.Copies().text(Field::Money), "0");
-            EXPECT_EQ(w.Copies().text(item.target), QString::number(10 + item.gain));
+            EXPECT_EQ(w.Copies().text(offer.target), QString::number(10 + offer.gain));
             EXPECT_EQ(ui.messages, QStringList { NoMoney });
             ui.messages.clear();
         }
@@ -60,18 +74,17 @@ TEST_F(FoodOutlets, CanteenItemsCostAndFeedWhatTheirCaptionsSay)
     EXPECT_TRUE(Child<QLabel>(w, "Label1")->font().bold());
     EXPECT_EQ(Child<QPushButton>(w, "Button6")->text(), "Ничего");
     EXPECT_TRUE(Child<QPushButton>(w, "Button6")->font().bold());
-    const Field s = Field::Satiety;
     checkItems(w,
         {
-            { "Button1", "Булочку с изюмом (3 руб. Сытость +5)", 3, 5, s, nullptr },
-            { "Button7", "Булочку с маком (4 руб. Сытость +7)", 4, 7, s, nullptr },
-            { "Button2", "Булочку с павидлом (5 руб. Сытость +8)", 5, 8, s, nullptr },
-            { "Button5", "Вон ту симпатичную пиццу! (7 руб. Сытость +13)", 7, 13, s, nullptr },
-            { "Button8", "Борщ (10 руб. Сытость +18)", 10, 18, s, nullptr },
-            { "Button9", "Манная каша (20 руб. Сытость +40)", 20, 40, s, nullptr },
-            { "Button10", "Картофельное пюре (25 руб. Сытость +50)", 25, 50, s, nullptr },
-            { "Button3", "Компот (2 руб. Сытость +3)", 2, 3, s, nullptr },
-            { "Button4", "Чай (1 руб. Сытость +2)", 1, 2, s, nullptr },
+            { "Button1", "Булочку с изюмом (3 руб. Сытость +5)", nullptr },
+            { "Button7", "Булочку с маком (4 руб. Сытость +7)", nullptr },
+            { "Button2", "Булочку с павидлом (5 руб. Сытость +8)", nullptr },
+            { "Button5", "Вон ту симпатичную пиццу! (7 руб. Сытость +13)", nullptr },
+            { "Button8", "Борщ (10 руб. Сытость +18)", nullptr },
+            { "Button9", "Манная каша (20 руб. Сытость +40)", nullptr },
+            { "Button10", "Картофельное пюре (25 руб. Сытость +50)", nullptr },
+            { "Button3", "Компот (2 руб. Сытость +3)", nullptr },
+            { "Button4", "Чай (1 руб. Сытость +2)", nullptr },
         });
 }
 
@@ -81,13 +94,12 @@ TEST_F(FoodOutlets, FoodDepartmentItemsCostAndFeedWhatTheirCaptionsSay)
     EXPECT_EQ(w.windowTitle(), "Продуктовый отдел");
     EXPECT_EQ(Child<QLabel>(w, "Label1")->text(), "Что-то хотели?");
     EXPECT_EQ(Child<QPushButton>(w, "Button5")->text(), "Выйти из этого отдела");
-    const Field s = Field::Satiety;
     checkItems(w,
         {
-            { "Button1", "Хлеб, белый (5 руб. Сытость +10)", 5, 10, s, nullptr },
-            { "Button2", "Батон \"Подмосковный\" (6 руб. Сытость +7)", 6, 7, s, nullptr },
-            { "Button3", "Газировка \"ЮСИЛ\" (8 руб. Сытость +8)", 8, 8, s, nullptr },
-            { "Button4", "Минералка (9 руб. Сытость +10)", 9, 10, s, nullptr },
+            { "Button1", "Хлеб, белый (5 руб. Сытость +10)", nullptr },
+            { "Button2", "Батон \"Подмосковный\" (6 руб. Сытость +7)", nullptr },
+            { "Button3", "Газировка \"ЮСИЛ\" (8 руб. Сытость +8)", nullptr },
+            { "Button4", "Минералка (9 руб. Сытость +10)", nullptr },
         });
 }
 
@@ -100,10 +112,10 @@ TEST_F(FoodOutlets, CafeItemsCostAndFeedWhatTheirCaptionsSayAndCoffeeOnlyWakesUp
     EXPECT_EQ(Child<QPushButton>(w, "Button1")->text(), "Выйти из кафе");
     checkItems(w,
         {
-            { "Button5", "Купить чипсы (5 руб. Сытость +3)", 5, 3, Field::Satiety, "vigorLabel" },
-            { "Button3", "Купить мини-пиццу (10 руб. Сытость +10)", 10, 10, Field::Satiety, "vigorLabel" },
-            { "Button4", "Купить кока-колу (12 руб. Сытость +13)", 12, 13, Field::Satiety, "vigorLabel" },
-            { "Button6", "Купить чашку кофе (3 руб. Бодрость +20)", 3, 20, Field::Vigor, "satietyLabel" },
+            { "Button5", "Купить чипсы (5 руб. Сытость +3)", "vigorLabel" },
+            { "Button3", "Купить мини-пиццу (10 руб. Сытость +10)", "vigorLabel" },
+            { "Button4", "Купить кока-колу (12 руб. Сытость +13)", "vigorLabel" },
+            { "Button6", "Купить чашку кофе (3 руб. Бодрость +20)", "satietyLabel" },
         });
 }
 

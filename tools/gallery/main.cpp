@@ -1,7 +1,10 @@
 // The gallery: opens every window of the game in the states the player meets and saves a picture of each.
-// Usage: trambul_gallery <repository> <output folder>; the screen's scale comes from QT_SCALE_FACTOR.
+// Usage: trambul_gallery <working directory> <output folder>; the working directory holds Data (a link to the
+// content) and receives what the game writes; the screen and its scale come from the platform (tools/gallery.sh).
 // Writes <output folder>/<name>.png and a line per picture to <output folder>/shots.tsv (file, window, caption, state).
 #include "core/Application.h"
+#include "core/DailyEvents.h"
+#include "core/DataPath.h"
 #include "core/GameClock.h"
 #include "core/GameState.h"
 #include "core/Look.h"
@@ -20,6 +23,7 @@
 #include "records/Unit45.h"
 #include "records/YearChartModule.h"
 #include "street/GirlRules.h"
+#include "street/StreetContent.h"
 #include "street/Unit19.h"
 #include "street/Unit20.h"
 #include "street/Unit25.h"
@@ -64,6 +68,7 @@
 #include "core/TextFile.h"
 #include "records/Unit35.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -81,6 +86,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 
 namespace {
@@ -154,19 +160,24 @@ protected:
     }
 };
 
-// The draws are given by the scene; every other draw is 0.
+// The draws are given by the scene; every other draw is 0, or, while `lively` is set, a draw of a fixed sequence (the
+// zombies come closer at their own pace, the street fills and empties).
 class GalleryRandom : public RandomSource {
 public:
     std::deque<int> draws;
+    bool lively = false;
     int next(int n) override
     {
         if (draws.empty())
-            return 0;
+            return lively ? int(m_sequence() % unsigned(n)) : 0;
         const int value = draws.front();
         draws.pop_front();
         return std::clamp(value, 0, n - 1);
     }
     void seed() override { }
+
+private:
+    std::mt19937 m_sequence { 2005 };
 };
 
 GalleryUi g_ui;
@@ -235,7 +246,7 @@ void YearOfGrades(TGameState& state, const char* finalGrade)
 std::map<QString, int> AnswerScores(int girl)
 {
     std::map<QString, int> scores;
-    const QStringList lines = ReadLines1251(QStringLiteral("Data/Girls/%1.gdlg").arg(girl));
+    const QStringList lines = ReadLines1251(DataPath(StreetContent::GirlTalk.path(girl)));
     bool number = false;
     for (int i = 0; i + 2 < lines.size(); ++i) {
         lines[i].toInt(&number);
@@ -249,7 +260,8 @@ std::map<QString, int> AnswerScores(int girl)
     return scores;
 }
 
-// A talk with the first girl played with her favourite answers (to win) or the ones she likes least (to lose).
+// A talk with the first girl played with her favourite answers (to win) or the ones she likes least (to lose): its
+// beginning, the talk under way, and its end as the player sees it, under the window that ends it.
 void PlayTalk(Forms& forms, bool toWin)
 {
     TForm20& talk = forms.form20();
@@ -259,7 +271,11 @@ void PlayTalk(Forms& forms, bool toWin)
     talk.show();
     if (toWin)
         Shot(talk, QStringLiteral("a talk begins"));
-    g_ui.context = toWin ? QStringLiteral("a talk won") : QStringLiteral("a talk lost");
+    g_ui.modals.push_back([&talk, toWin](QDialog& end) {
+        Shot(talk, toWin ? QStringLiteral("a talk won, at its end") : QStringLiteral("a talk lost, at its end"));
+        Shot(end, toWin ? QStringLiteral("a talk won") : QStringLiteral("a talk lost"));
+        end.done(int(ModalResult::Ok));
+    });
     for (int step = 0; step < 60 && talk.isVisible(); ++step) {
         QPushButton* pick = nullptr;
         int pickScore = 0;
@@ -275,10 +291,57 @@ void PlayTalk(Forms& forms, bool toWin)
         if (!pick)
             break;
         pick->click();
+        if (toWin && step == 1 && talk.isVisible())
+            Shot(talk, QStringLiteral("a talk under way"));
     }
-    Shot(talk, toWin ? QStringLiteral("a talk won, at its end") : QStringLiteral("a talk lost, at its end"));
+    g_ui.modals.clear();
     talk.hide();
-    g_ui.context = QStringLiteral("as it opens");
+}
+
+// A school year of days in the life log, each recorded as the clock records it at midnight: the money of a job and
+// of the piggy bank, satiety, mood and vigor going up and down, the training from November, a phone from December.
+void LiveAYear(Forms& forms)
+{
+    TGameState& state = forms.state();
+    std::mt19937 sequence(1);
+    const auto wander = [&sequence](int value, int step, int low, int high) {
+        return std::clamp(value + int(sequence() % unsigned(2 * step + 1)) - step, low, high);
+    };
+    int year = 2005, month = 9, day = 2; // the calendar at the midnight that ends 1 September
+    int money = 80, piggy = 0, satiety = 90, mood = 90, vigor = 90, skill = 0, authority = 0, credit = 0;
+    for (int n = 0; n < 265; ++n) {
+        const bool working = month >= 10 || month <= 4;
+        const bool training = month >= 11 || month <= 3;
+        const bool phone = month == 12 || month <= 5;
+        money = wander(money + (working ? 30 : 0) - 25, 20, 0, 5000);
+        if (n % 7 == 6 && money > 200) {
+            piggy += 100;
+            money -= 100;
+        }
+        satiety = wander(satiety, 8, 15, 100);
+        mood = wander(mood, 6, 10, 100);
+        vigor = wander(vigor, 10, 10, 100);
+        skill += training ? 1 : 0;
+        authority += (n % 4 == 0) ? 1 : 0;
+        credit = phone ? wander(credit + 3, 8, 0, 150) : 0;
+        const std::pair<Field, int> values[] = { { Field::Year, year }, { Field::Month, month }, { Field::Day, day },
+            { Field::Money, money }, { Field::PiggyBank, piggy }, { Field::Satiety, satiety }, { Field::Mood, mood },
+            { Field::Vigor, vigor }, { Field::FightSkill, skill }, { Field::Authority, authority },
+            { Field::PhoneCredit, credit }, { Field::JobIncome, working ? 40 : 0 } };
+        for (const auto& [field, value] : values)
+            state.restore(field, QString::number(value));
+        state.restore(Field::AttendsTraining, training ? QStringLiteral("Да") : QStringLiteral("Нет"));
+        state.restore(Field::MobilePhone, phone ? QStringLiteral("Nokia 2650") : QStringLiteral("Нет"));
+        if (const std::optional<LifeLogDay> ended = DayEndedAtMidnight(state))
+            forms.lifeLog().Record(*ended);
+        if (++day > 30) {
+            day = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+    }
 }
 
 std::vector<QWidget*> EveryWindow(Forms& forms) { return forms.PlayerWindows(); }
@@ -292,11 +355,12 @@ int main(int argc, char** argv)
     UseGameFont();
     YearChartModule::SetFileName(QStringLiteral(TRAMBUL_CHART_MODULE));
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <repository> <output folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <working directory> <output folder>\n", argv[0]);
         return 2;
     }
-    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    // The output folder as given from where the driver was started, before the game's working directory is entered.
     g_out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(g_out);
     QFile::remove(g_out + QStringLiteral("/shots.tsv"));
     InstallUi(&g_ui);
@@ -311,6 +375,12 @@ int main(int argc, char** argv)
             forms.form1().show();
             Wait(200);
             Shot(forms.form1(), QStringLiteral("a new game"));
+            // Walked with Tab, the main window marks the command that Enter presses.
+            if (auto* lookAround = forms.form1().findChild<QWidget*>(QStringLiteral("lookAroundButton"))) {
+                QApplication::setActiveWindow(&forms.form1());
+                lookAround->setFocus(Qt::TabFocusReason);
+                Shot(forms.form1(), QStringLiteral("the keyboard on «Осмотр местности»"));
+            }
             g_ui.context = QStringLiteral("as it opens");
         });
         // From here on the game's clock stands still: no lesson or night falls between the pictures.
@@ -333,6 +403,8 @@ int main(int argc, char** argv)
             PlayTalk(forms, false);
         });
         Scene("fight", [&] {
+            // A player who has trained at the karate club for a month or so: lives and punches of his own.
+            state.restore(Field::FightSkill, QStringLiteral("30"));
             TForm27& fight = forms.form27();
             g_random.draws = { 60 };
             g_ui.modals.push_back([&](QDialog&) {
@@ -377,14 +449,23 @@ int main(int argc, char** argv)
             }
         });
         Scene("my year", [&] {
-            // No day has ended yet: the note above the pages says so, and the charts show no month.
+            // Before the first midnight the note above the pages says that no day has ended yet; after a school
+            // year of days every page has its months.
             TMyYearWindow& year = forms.form4().MyYear();
+            auto* tabs = year.findChild<QTabWidget*>(QStringLiteral("tabs"));
             year.Refresh();
             year.show();
-            auto* tabs = year.findChild<QTabWidget*>(QStringLiteral("tabs"));
+            tabs->setCurrentIndex(0);
+            Shot(year, QStringLiteral("no day in the log yet"));
+            year.hide();
+            YearOfGrades(state, "4");
+            const GameValues before = state.values();
+            LiveAYear(forms);
+            year.Refresh();
+            year.show();
             for (int tab = 0; tab < tabs->count(); ++tab) {
                 tabs->setCurrentIndex(tab);
-                Shot(year, QStringLiteral("no day in the log yet, page «%1»").arg(tabs->tabText(tab)));
+                Shot(year, QStringLiteral("a school year of days, page «%1»").arg(tabs->tabText(tab)));
             }
             // A whole school year: health that dips and recovers, mood and vigor running equal for weeks, money that
             // goes into debt, a skill that grows, and the messages of the year.
@@ -417,6 +498,9 @@ int main(int argc, char** argv)
             }
             log.Clear();
             year.hide();
+            // The other pictures keep the first day's calendar and values.
+            for (int field = 0; field < FieldCount; ++field)
+                state.restore(Field(field), before.text(Field(field)));
         });
         Scene("diary", [&] {
             YearOfGrades(state, "4");
@@ -460,6 +544,7 @@ int main(int argc, char** argv)
         });
         Scene("shooter", [&] {
             TForm36& shooter = forms.form36();
+            g_random.lively = true;
             g_ui.modals.push_back([&](QDialog&) {
                 Shot(shooter, QStringLiteral("the titles"));
                 for (int step = 0; step < 3; ++step)
@@ -471,10 +556,11 @@ int main(int argc, char** argv)
                 Shot(shooter, QStringLiteral("playing"));
                 for (int step = 0; step < 400 && !Button(shooter, QStringLiteral("ДА")); ++step)
                     Fire(shooter, "Timer3");
-                Shot(shooter, QStringLiteral("game over"));
+                Shot(shooter, QStringLiteral("game over, the question whether to try again"));
                 shooter.closeWith(ModalResult::Cancel);
             });
             forms.StartShooter();
+            g_random.lively = false;
         });
         Scene("thug", [&] {
             g_ui.context = QStringLiteral("the thug steps up");
@@ -499,15 +585,71 @@ int main(int argc, char** argv)
             g_random.draws.clear();
         });
         Scene("robbery", [&] {
-            TForm39& map = forms.form39();
-            map.show();
-            Shot(map, QStringLiteral("as it opens"));
-            if (auto* district = map.findChild<QWidget*>(QStringLiteral("District1"))) {
+            // A strong enough player goes out to rob from the town, picks a district, waits, steps up to a passer-by.
+            state.restore(Field::FightSkill, QStringLiteral("60"));
+            state.restore(Field::RobberyAllowedToday, QStringLiteral("1"));
+            g_ui.modals.push_back([&](QDialog& map) {
+                Shot(map, QStringLiteral("as it opens"));
+                auto* district = map.findChild<QAbstractButton*>(QStringLiteral("District3"));
                 QEvent enter(QEvent::Enter);
                 QCoreApplication::sendEvent(district, &enter);
-            }
-            Shot(map, QStringLiteral("a district lit"));
-            map.hide();
+                Shot(map, QStringLiteral("the mouse over a district"));
+                g_ui.modals.push_back([&](QDialog& street) {
+                    g_random.lively = true;
+                    Fire(street, "Timer1");
+                    g_random.lively = false;
+                    Shot(street, QStringLiteral("lying in wait"));
+                    Press(street, QStringLiteral("Подойти к ..."));
+                    Shot(street, QStringLiteral("whom to step up to"));
+                    g_ui.modals.push_back([&](QDialog& talk) {
+                        Shot(talk, QStringLiteral("the talk begins"));
+                        talk.done(int(ModalResult::Cancel));
+                    });
+                    Press(street, QStringLiteral("Ботанику или лоху"));
+                    Press(street, QStringLiteral("Назад"));
+                });
+                district->click();
+                Press(map, QStringLiteral("Отмена"));
+            });
+            forms.form5().findChild<QAbstractButton*>(QStringLiteral("Button10"))->click();
+            g_ui.modals.clear();
+        });
+        Scene("mother", [&] {
+            g_ui.modals.push_back([&](QDialog& talk) {
+                Shot(talk, QStringLiteral("the talk begins"));
+                if (auto* first = talk.findChild<QAbstractButton*>(QStringLiteral("Button1")))
+                    first->click();
+                if (talk.isVisible())
+                    Shot(talk, QStringLiteral("the talk under way"));
+                talk.done(int(ModalResult::Ok));
+            });
+            forms.TalkWithMother();
+            g_ui.modals.clear();
+        });
+        Scene("phone game", [&] {
+            TForm31& game = forms.form31();
+            g_ui.modals.push_back([&](QDialog&) {
+                g_random.draws = { 2 };
+                Fire(game, "Timer1");
+                if (auto* ball = game.findChild<QWidget*>(QStringLiteral("Image2")))
+                    QTest::mouseClick(ball, Qt::LeftButton);
+                g_random.draws = { 6 };
+                Fire(game, "Timer1");
+                Shot(game, QStringLiteral("playing, one hit"));
+                Press(game, QStringLiteral("Закончить"));
+            });
+            game.Play();
+        });
+        Scene("death", [&] {
+            // Days without food: the clock's rule names hunger as the cause, and the death window tells it.
+            state.restore(Field::Satiety, QStringLiteral("0"));
+            forms.form32().ShowCause(DeathCause(state));
+            ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger"));
+            // A game that has an autosave is offered the way back to it.
+            forms.form32().SetReturnOffered(true);
+            ShowAndShoot(forms.form32(), QStringLiteral("dead of hunger, the way back offered"));
+            forms.form32().SetReturnOffered(false);
+            state.restore(Field::Satiety, QStringLiteral("80"));
         });
         Scene("cheats", [&] {
             TForm21& cheats = forms.form21();

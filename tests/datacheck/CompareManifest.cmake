@@ -1,0 +1,21 @@
+# The README's table of the files the game opens must be the one the manifest gives (datacheck --manifest).
+# Run as: cmake -DCHECKER=<datacheck> -DREADME=<README.md> -P CompareManifest.cmake
+execute_process(COMMAND ${CHECKER} --manifest OUTPUT_VARIABLE table RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "datacheck --manifest failed: ${result}")
+endif()
+file(READ ${README} readme)
+set(begin "<!-- datacheck --manifest -->\n")
+string(FIND "${readme}" "${begin}" at)
+string(FIND "${readme}" "<!-- end of datacheck --manifest -->" end)
+if(at LESS 0 OR end LESS at)
+    message(FATAL_ERROR "${README} has no section between \"<!-- datacheck --manifest -->\" and its end marker")
+endif()
+string(LENGTH "${begin}" skip)
+math(EXPR from "${at} + ${skip}")
+math(EXPR length "${end} - ${from}")
+string(SUBSTRING "${readme}" ${from} ${length} shown)
+if(NOT shown STREQUAL table)
+    message(FATAL_ERROR "The README's list of files differs from the manifest; put in the output of "
+        "datacheck --manifest:\n${table}")
+endif()
