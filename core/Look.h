@@ -33,6 +33,11 @@ inline constexpr QRgb Red = 0xFFC8483A;
 inline constexpr QRgb Blood = 0xFFA3242C; // the cause of death
 inline constexpr QRgb Black = 0xFF000000; // the ending and the credits
 inline constexpr QRgb White = 0xFFFFFFFF;
+// Lines of the charts: hues that stay apart for the colour-blind too (blue, vermilion, bluish green, orange).
+inline constexpr QRgb ChartBlue = 0xFF0072B2;
+inline constexpr QRgb ChartVermilion = 0xFFD55E00;
+inline constexpr QRgb ChartGreen = 0xFF009E73;
+inline constexpr QRgb ChartOrange = 0xFFE69F00;
 }
 
 // The game's letters: the system's font at 8 points, without complex shaping, for every window (set once at start-up).

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QSpacerItem>
 #include <QTimer>
 
@@ -19,6 +20,7 @@ RealUi& defaultHost()
     return host;
 }
 Ui* installedHost = nullptr;
+MessageJournal installedJournal;
 
 QString applicationTitle() { return QApplication::applicationDisplayName(); }
 }
@@ -53,6 +55,30 @@ void Announce(const RuleOutcome& outcome)
     }
     for (int i = 0; i < outcome.messages.size(); ++i)
         ui().notice(outcome.messages[i], i + 1 == outcome.messages.size() ? outcome.change : std::function<void()>());
+}
+
+void KeepInJournal(const QString& text)
+{
+    if (installedJournal)
+        installedJournal(text);
+}
+
+void Ui::message(const QString& text)
+{
+    KeepInJournal(text);
+    showMessage(text);
+}
+
+void Ui::notice(const QString& text, std::function<void()> afterClosed)
+{
+    KeepInJournal(text);
+    showNotice(text, std::move(afterClosed));
+}
+
+MessageJournal InstallMessageJournal(MessageJournal journal)
+{
+    std::swap(journal, installedJournal);
+    return journal;
 }
 
 Ui* InstallUi(Ui* host)
@@ -97,7 +123,7 @@ void Ui::BeginLeaving()
     closeNotices();
 }
 
-void RealUi::message(const QString& text)
+void RealUi::showMessage(const QString& text)
 {
     if (Leaving())
         return;
@@ -106,7 +132,7 @@ void RealUi::message(const QString& text)
     box.exec();
 }
 
-void RealUi::notice(const QString& text, std::function<void()> afterClosed)
+void RealUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
     if (Leaving()) {
         if (afterClosed)
@@ -195,6 +221,19 @@ QFileDialog* makeFileDialog(QWidget* parent, const FileDialogOptions& options)
     auto* dialog = new QFileDialog(parent, options.title, options.initialDir);
     dialog->setNameFilters(options.filters);
     dialog->setDefaultSuffix(options.defaultSuffix);
+    if (options.preview) {
+        // Qt's own dialog, whose grid takes a column more: the file under the cursor described on the right.
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        auto* text = new QPlainTextEdit(dialog);
+        text->setObjectName(QStringLiteral("filePreview"));
+        text->setReadOnly(true);
+        text->setAccessibleName(QStringLiteral("Сведения о выбранном файле"));
+        text->setMinimumWidth(260);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout()))
+            grid->addWidget(text, 0, grid->columnCount(), grid->rowCount(), 1);
+        QObject::connect(dialog, &QFileDialog::currentChanged, text,
+            [text, preview = options.preview](const QString& path) { text->setPlainText(preview(path)); });
+    }
     return dialog;
 }
 }

@@ -19,6 +19,9 @@ struct FileDialogOptions {
     QStringList filters; // "Сохраненная игра (*.sav)" style entries
     QString initialDir;
     QString defaultSuffix;
+    // What the dialog shows beside its list about the file under the cursor (a saved game's player, date, money);
+    // none when empty. The game hands it in, as only it knows how to read its files.
+    std::function<QString(const QString& path)> preview;
 };
 
 class Ui {
@@ -26,10 +29,10 @@ public:
     virtual ~Ui() = default;
 
     // A plain message box with one OK button; waits for the player.
-    virtual void message(const QString& text) = 0;
+    void message(const QString& text);
     // A message box that does not stop the game: the clock's own announcements. Shown one after another;
     // `afterClosed` runs once the player has closed it (what the notice announces happens then).
-    virtual void notice(const QString& text, std::function<void()> afterClosed = {}) = 0;
+    void notice(const QString& text, std::function<void()> afterClosed = {});
     // A Yes/No question; true for Yes.
     virtual bool confirm(const QString& text) = 0;
     // Shows a window modally and returns how it was closed.
@@ -56,6 +59,9 @@ public:
     void BeginRun() { m_leaving = false; }
 
 protected:
+    // What message() and notice() show, once the journal has the text.
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showNotice(const QString& text, std::function<void()> afterClosed) = 0;
     // Closes every notice as if the player had closed it, in order: what each announces happens.
     virtual void closeNotices() { }
 
@@ -65,6 +71,13 @@ protected:
 private:
     bool m_leaving = false;
 };
+
+// The journal of the year hears every message and notice the player is shown, whichever host shows it. The game
+// installs it (the life log lives above core); null stops it. Returns the previous one.
+using MessageJournal = std::function<void(const QString& text)>;
+MessageJournal InstallMessageJournal(MessageJournal journal);
+// Writes into the journal a text the player reads in a window of its own rather than in a box (an SMS).
+void KeepInJournal(const QString& text);
 
 // What a rule tells the player, one message box after another (each waits for the player).
 void TellPlayer(const QStringList& messages);
@@ -93,8 +106,6 @@ public:
     // The window that message boxes belong to (the main window); may be null.
     void setMainWindow(QWidget* window) { m_mainWindow = window; }
 
-    void message(const QString& text) override;
-    void notice(const QString& text, std::function<void()> afterClosed = {}) override;
     bool confirm(const QString& text) override;
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
@@ -104,6 +115,8 @@ public:
     bool noticesOpen() const override;
 
 protected:
+    void showMessage(const QString& text) override;
+    void showNotice(const QString& text, std::function<void()> afterClosed) override;
     ModalResult runModal(QDialog& dialog) override;
     void closeNotices() override;
 

@@ -18,11 +18,14 @@ Forms::Forms()
     ui().BeginRun();
     // The main window first: it holds the game state and the clock every other window works with.
     make(WindowId::form1);
+    // Whatever the game tells the player goes into the journal of the year as well, with the game's date and time.
+    m_previousJournal = InstallMessageJournal([this](const QString& text) { TellLifeLog(*m_lifeLog, state(), text); });
 }
 
 // The windows go in the reverse order of their making, the main window with the game state last.
 Forms::~Forms()
 {
+    InstallMessageJournal(std::move(m_previousJournal));
     while (!m_made.empty())
         m_made.pop_back();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/GameWindows.h"
+#include "core/Ui.h"
 
 #include <QWidget>
 
@@ -39,6 +40,7 @@ public:
 
 private:
     std::unique_ptr<LifeLog> m_ownLifeLog;
+    MessageJournal m_previousJournal;
     void make(WindowId window) override;
 
     // The windows in the order they were made, the main window first; they go in the reverse order.

@@ -54,6 +54,40 @@ bool ParseDate(const QString& text, LifeLogDay& day)
     return IsGameDate(day.year, day.month, day.day);
 }
 
+// "2005-09-01 06:30" into the event's date and time; false for anything else.
+bool ParseStamp(const QString& text, LifeLogEvent& event)
+{
+    LifeLogDay day;
+    if (text.size() != 16 || text[10] != QLatin1Char(' ') || text[13] != QLatin1Char(':')
+        || !ParseDate(text.left(10), day))
+        return false;
+    for (int i : { 11, 12, 14, 15 }) {
+        if (!text[i].isDigit() || text[i].unicode() > '9')
+            return false;
+    }
+    event.year = day.year;
+    event.month = day.month;
+    event.day = day.day;
+    event.hour = text.mid(11, 2).toInt();
+    event.minute = text.mid(14, 2).toInt();
+    return event.hour < 24 && event.minute < 60;
+}
+
+// A message's text as one quoted cell, quotes doubled as spreadsheets do.
+QString QuotedText(const QString& text)
+{
+    return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// The text of a message's line after its stamp: quoted (quotes doubled) as the game writes it, or bare.
+QString UnquotedText(QString text)
+{
+    text = text.trimmed();
+    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
+        text = text.mid(1, text.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+    return text;
+}
+
 // A cell as a spreadsheet may give it back: blanks around it, or quoted.
 QString Cell(QString text)
 {
@@ -135,9 +169,28 @@ QString LogValueName(LogValue value) { return QString::fromUtf8(ValueNames[int(v
 
 QString LogFlagName(LogFlag flag) { return QString::fromUtf8(FlagNames[int(flag)]); }
 
+QString DateInWords(int year, int month, int day)
+{
+    static const char* const months[12] = { "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
+        "сентября", "октября", "ноября", "декабря" };
+    return QStringLiteral("%1 %2 %3").arg(day).arg(QString::fromUtf8(months[std::clamp(month, 1, 12) - 1])).arg(year);
+}
+
 bool IsGameDate(int year, int month, int day)
 {
     return year >= 1000 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 30;
+}
+
+QString LifeLogEvent::stamp() const
+{
+    LifeLogDay date;
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    return QStringLiteral("%1 %2:%3")
+        .arg(date.isoDate())
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
 }
 
 QString LifeLogDay::isoDate() const
@@ -179,6 +232,31 @@ void LifeLog::Record(const LifeLogDay& day)
     m_days.append(day);
 }
 
+void LifeLog::Tell(LifeLogEvent event)
+{
+    event.text = event.text.simplified().left(MaxLogEventLength);
+    if (event.text.isEmpty())
+        return;
+    if (m_events.size() >= MaxLogEvents)
+        m_events.remove(0, m_events.size() - MaxLogEvents + 1);
+    m_events.append(std::move(event));
+}
+
+void TellLifeLog(LifeLog& log, const TGameState& state, const QString& text)
+{
+    LifeLogEvent event;
+    event.year = NumberOrZero(state, Field::Year);
+    event.month = NumberOrZero(state, Field::Month);
+    event.day = NumberOrZero(state, Field::Day);
+    event.hour = NumberOrZero(state, Field::Hour);
+    event.minute = NumberOrZero(state, Field::Minute);
+    if (!IsGameDate(event.year, event.month, event.day) || event.hour < 0 || event.hour > 23 || event.minute < 0
+        || event.minute > 59)
+        return;
+    event.text = text;
+    log.Tell(std::move(event));
+}
+
 QByteArray LifeLogBytes(const LifeLog& log)
 {
     QString text = HeaderNames().join(Separator) + QStringLiteral("\r\n");
@@ -190,6 +268,8 @@ QByteArray LifeLogBytes(const LifeLog& log)
             text += Separator + (flag ? TextYes : TextNo);
         text += QStringLiteral("\r\n");
     }
+    for (const LifeLogEvent& event : log.events())
+        text += event.stamp() + Separator + QuotedText(event.text) + QStringLiteral("\r\n");
     return ByteOrderMark + text.toUtf8();
 }
 
@@ -218,6 +298,13 @@ LifeLogReading ReadLifeLog(const QByteArray& bytes)
             if (cells != HeaderNames())
                 return refuse(QStringLiteral("это не журнал дней игры"));
             headerSeen = true;
+            continue;
+        }
+        LifeLogEvent event;
+        const int stampEnd = lines[i].indexOf(Separator);
+        if (stampEnd > 0 && ParseStamp(Cell(lines[i].left(stampEnd)), event)) {
+            event.text = UnquotedText(lines[i].mid(stampEnd + 1));
+            reading.log.Tell(std::move(event));
             continue;
         }
         LifeLogDay day;

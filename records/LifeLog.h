@@ -39,6 +39,25 @@ struct LifeLogDay {
     bool operator==(const LifeLogDay&) const = default;
 };
 
+// A message the game told the player (a notice, an outcome, a teacher's verdict, an SMS), with the game's date and
+// time when it was shown: the journal of the year.
+struct LifeLogEvent {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    QString text; // on one line: the journal shows a message as one row
+
+    // "2005-09-01 06:30".
+    QString stamp() const;
+
+    bool operator==(const LifeLogEvent&) const = default;
+};
+
+// "1 сентября 2005", as the tables and the previews read a date aloud (a game date).
+QString DateInWords(int year, int month, int day);
+
 // Whether the date is one of the game's calendar (years 1000..9999, months 1..12, days 1..30), as the file holds it.
 bool IsGameDate(int year, int month, int day);
 
@@ -47,25 +66,44 @@ bool IsGameDate(int year, int month, int day);
 // number is kept as 0; a calendar that is no game date gives no day.
 std::optional<LifeLogDay> DayEndedAtMidnight(const TGameState& state);
 
+// A year of play tells the player a few thousand messages; a log keeps the newest this many, each cut to the length
+// below, so that a log always stays well under the largest file the game reads.
+constexpr int MaxLogEvents = 3000;
+constexpr int MaxLogEventLength = 500;
+
 class LifeLog {
 public:
     const QVector<LifeLogDay>& days() const { return m_days; }
+    // The messages in the order they were told, the oldest first.
+    const QVector<LifeLogEvent>& events() const { return m_events; }
     bool isEmpty() const { return m_days.isEmpty(); }
 
     // Adds a day at the end. The log stays in calendar order with one line per date: a day at or before the last one
     // (the calendar turned back in the cheat editor) first drops the days from that date on.
     void Record(const LifeLogDay& day);
+    // Adds a message told to the player at the end, as one line cut to MaxLogEventLength; the oldest goes when there
+    // are more than MaxLogEvents.
+    void Tell(LifeLogEvent event);
     // A new game, or the new school year after the credits, starts an empty log.
-    void Clear() { m_days.clear(); }
+    void Clear()
+    {
+        m_days.clear();
+        m_events.clear();
+    }
 
     bool operator==(const LifeLog&) const = default;
 
 private:
     QVector<LifeLogDay> m_days;
+    QVector<LifeLogEvent> m_events;
 };
 
-// The file's bytes: a byte-order mark (so a spreadsheet takes the letters as UTF-8), the header line, then one line
-// per day, each ended by CR LF.
+// Writes into the log what the player is told now, with the state's date and time; a message told while the calendar
+// is no game date (the cheat editor's doing) is not written.
+void TellLifeLog(LifeLog& log, const TGameState& state, const QString& text);
+
+// The file's bytes: a byte-order mark (so a spreadsheet takes the letters as UTF-8), the header line, one line per day,
+// then one line per message ("2005-09-01 06:30" and the quoted text), each ended by CR LF.
 QByteArray LifeLogBytes(const LifeLog& log);
 
 struct LifeLogReading {

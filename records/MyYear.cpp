@@ -11,8 +11,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -28,15 +30,14 @@ const char* const MonthNames[12] = { "Январь", "Февраль", "Март
     "Октябрь", "Ноябрь", "Декабрь" };
 const char* const MonthShortNames[12]
     = { "янв", "фев", "мар", "апр", "май", "июн", "июл", "авг", "сен", "окт", "ноя", "дек" };
-// "1 сентября 2005", as the table reads a date aloud.
-const char* const MonthsOfDate[12] = { "января", "февраля", "марта", "апреля", "мая", "июня", "июля", "августа",
-    "сентября", "октября", "ноября", "декабря" };
 const char* const QuarterNames[4] = { "I четверть", "II четверть", "III четверть", "IV четверть" };
 
 // A log with fewer days than this shows every day as a dot too, so that a single day is seen at all.
 constexpr int DotsUpTo = 40;
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+QString DateAloud(int day, int month, int year) { return DateInWords(year, month, day); }
 
 } // namespace
 
@@ -72,7 +73,7 @@ public:
         if (role != Qt::DisplayRole)
             return {};
         if (column == 0)
-            return QStringLiteral("%1 %2 %3").arg(day.day).arg(Utf8(MonthsOfDate[day.month - 1])).arg(day.year);
+            return DateAloud(day.day, day.month, day.year);
         if (column <= LogValueCount)
             return QString::number(day.values[column - 1]);
         return day.flags[column - 1 - LogValueCount] ? TextYes : TextNo;
@@ -95,13 +96,63 @@ private:
     const LifeLog* m_log = nullptr;
 };
 
+// What the game told the player, the newest first: the date, the time and the message.
+class LifeLogEventsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setLog(const LifeLog* log)
+    {
+        beginResetModel();
+        m_log = log;
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || !m_log ? 0 : int(m_log->events().size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 3; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!m_log || !index.isValid() || index.row() >= rowCount())
+            return {};
+        const LifeLogEvent& event = m_log->events()[m_log->events().size() - 1 - index.row()];
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && index.column() == 2))
+            return {};
+        switch (index.column()) {
+        case 0:
+            return DateAloud(event.day, event.month, event.year);
+        case 1:
+            return QStringLiteral("%1:%2").arg(event.hour).arg(event.minute, 2, 10, QLatin1Char('0'));
+        default:
+            return event.text;
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+            return {};
+        const char* const names[] = { "Дата", "Время", "Сообщение" };
+        return section >= 0 && section < 3 ? Utf8(names[section]) : QVariant();
+    }
+
+private:
+    const LifeLog* m_log = nullptr;
+};
+
 namespace {
 
 // What a chart shows, in the game's terms: the chart library (records/charts) only draws it.
 struct ChartLine {
     QString name;
     QRgb color;
-    bool dashed = false;
+    int style = YEAR_CHART_SOLID;
+    int width = 2;
     bool dots = false;
     QList<double> x, y;
 };
@@ -119,6 +170,8 @@ struct Chart {
     QString dayTitle;
     double dayLow = 0, dayHigh = 0;
     QList<std::pair<QString, double>> dayLabels;
+    double dayTickAnchor = 0, dayTickStep = 0;
+    QStringList dayTips;
     QList<ChartBars> bars;
     QStringList categories;
     double barWidth = 0;
@@ -132,16 +185,20 @@ struct Chart {
 bool Draw(const YearChartModule& module, QWidget* page, QWidget*& view, const Chart& chart)
 {
     std::vector<QByteArray> texts; // every text as UTF-8, kept until the library has drawn them
-    texts.reserve(3 + chart.lines.size() + chart.dayLabels.size() + chart.bars.size() + chart.categories.size());
+    texts.reserve(3 + chart.lines.size() + chart.dayLabels.size() + chart.dayTips.size() + chart.bars.size()
+        + chart.categories.size());
     auto text = [&](const QString& value) { return texts.emplace_back(value.toUtf8()).constData(); };
     std::vector<YearChartLine> lines;
     for (const ChartLine& line : chart.lines) {
-        lines.push_back({ text(line.name), line.color & 0xffffffu, line.dashed, line.dots, line.x.constData(),
-            line.y.constData(), int32_t(std::min(line.x.size(), line.y.size())) });
+        lines.push_back({ text(line.name), line.color & 0xffffffu, line.style, line.width, line.dots,
+            line.x.constData(), line.y.constData(), int32_t(std::min(line.x.size(), line.y.size())) });
     }
     std::vector<YearChartLabel> labels;
     for (const auto& [label, end] : chart.dayLabels)
         labels.push_back({ text(label), end });
+    std::vector<const char*> tips;
+    for (const QString& tip : chart.dayTips)
+        tips.push_back(text(tip));
     std::vector<YearChartBars> bars;
     for (const ChartBars& set : chart.bars) {
         if (set.values.size() < chart.categories.size())
@@ -153,8 +210,9 @@ bool Draw(const YearChartModule& module, QWidget* page, QWidget*& view, const Ch
         categories.push_back(text(category));
     const YearChart description { chart.kind, text(chart.title), Palette::Paper & 0xffffffu, lines.data(),
         int32_t(lines.size()), text(chart.dayTitle), chart.dayLow, chart.dayHigh, labels.data(), int32_t(labels.size()),
-        bars.data(), int32_t(bars.size()), categories.data(), int32_t(categories.size()), chart.barWidth,
-        text(chart.valueTitle), chart.valueLow, chart.valueHigh, chart.valueTicks };
+        chart.dayTickAnchor, chart.dayTickStep, tips.data(), int32_t(tips.size()), bars.data(), int32_t(bars.size()),
+        categories.data(), int32_t(categories.size()), chart.barWidth, text(chart.valueTitle), chart.valueLow,
+        chart.valueHigh, chart.valueTicks };
     if (view)
         return module.Show(view, &description) == 0;
     view = module.Make(page, &description);
@@ -188,13 +246,21 @@ void MonthAxis(Chart& chart, const LifeLog& log)
     const qint64 firstMonth = first / 30;
     const qint64 lastMonth = last / 30;
     const bool manyMonths = lastMonth - firstMonth >= 12;
+    const qint64 span = last - first + 1;
+    // Thin ticks at the day boundaries, from the first of a month: every day for a month or so, else every 5 or 10.
+    chart.dayTickStep = span <= 45 ? 1 : span <= 120 ? 5 : 10;
+    chart.dayTickAnchor = double(firstMonth * 30 - first);
     QSet<QString> used;
     for (qint64 month = firstMonth; month <= lastMonth; ++month) {
         const int monthOfYear = int(month % 12);
         const int year = int(month / 12);
+        // A month the log only touches at one end gets its short name, which still fits under its few days.
+        const qint64 daysShown = std::min(last + 1, (month + 1) * 30) - std::max(first, month * 30);
+        const bool narrow = firstMonth != lastMonth && daysShown < std::max<qint64>(3, span / 12);
         QString label = manyMonths
             ? QStringLiteral("%1 %2").arg(Utf8(MonthShortNames[monthOfYear])).arg(year % 100, 2, 10, QLatin1Char('0'))
-            : Utf8(MonthNames[monthOfYear]);
+            : narrow ? Utf8(MonthShortNames[monthOfYear])
+                     : Utf8(MonthNames[monthOfYear]);
         if (used.contains(label))
             label += QStringLiteral(" %1").arg(year);
         if (used.contains(label))
@@ -205,9 +271,11 @@ void MonthAxis(Chart& chart, const LifeLog& log)
     }
 }
 
-ChartLine DaySeries(const LifeLog& log, LogValue value, QRgb color)
+// A line of the days. The lines of a chart differ in colour and in dash, and the first is the widest, so a line that
+// runs over another leaves it showing on both sides.
+ChartLine DaySeries(const LifeLog& log, LogValue value, QRgb color, int style, int width)
 {
-    ChartLine line { LogValueName(value), color, false, log.days().size() < DotsUpTo, {}, {} };
+    ChartLine line { LogValueName(value), color, style, width, log.days().size() < DotsUpTo, {}, {} };
     line.x.reserve(log.days().size());
     line.y.reserve(log.days().size());
     for (const LifeLogDay& day : log.days()) {
@@ -231,6 +299,20 @@ Chart DaysChart(const QString& title, const LifeLog& log, const QList<ChartLine>
         }
     }
     MonthAxis(chart, log);
+    // The tip under the mouse: the day's date and every value the lines show of it. A calendar the cheat editor sent
+    // years ahead leaves a span too wide for a tip per day.
+    if (!log.isEmpty() && DaySpan(log) <= 3 * 360) {
+        chart.dayTips.resize(qsizetype(DaySpan(log)));
+        for (int i = 0; i < log.days().size(); ++i) {
+            const LifeLogDay& day = log.days()[i];
+            QString tip = DateAloud(day.day, day.month, day.year);
+            for (const ChartLine& line : lines) {
+                if (i < line.y.size() && line.x.size() == log.days().size())
+                    tip += QStringLiteral("\n%1: %2").arg(line.name).arg(qint64(line.y[i]));
+            }
+            chart.dayTips[qsizetype(DayPosition(log, day))] = tip;
+        }
+    }
     chart.valueTitle = axisTitle;
     chart.valueLow = double(low);
     chart.valueHigh = double(high);
@@ -239,25 +321,28 @@ Chart DaysChart(const QString& title, const LifeLog& log, const QList<ChartLine>
 
 Chart HealthChart(const LifeLog& log)
 {
-    QList<ChartLine> lines { DaySeries(log, LogValue::Satiety, Palette::Brick),
-        DaySeries(log, LogValue::Mood, Palette::Blue), DaySeries(log, LogValue::Vigor, Palette::Ink) };
+    QList<ChartLine> lines { DaySeries(log, LogValue::Satiety, Palette::ChartVermilion, YEAR_CHART_SOLID, 5),
+        DaySeries(log, LogValue::Mood, Palette::ChartBlue, YEAR_CHART_DASH, 3),
+        DaySeries(log, LogValue::Vigor, Palette::ChartGreen, YEAR_CHART_DOT, 2) };
     // Satiety, mood or vigor at zero or below is the end of the game.
-    lines.append({ QStringLiteral("Черта смерти (0)"), Palette::Blood, true, false, { 0, DaySpan(log) }, { 0, 0 } });
+    lines.append({ QStringLiteral("Черта смерти (0)"), Palette::Ink, YEAR_CHART_DASH_DOT, 1, false, { 0, DaySpan(log) },
+        { 0, 0 } });
     return DaysChart(QStringLiteral("Сытость, настроение и бодрость"), log, lines, QStringLiteral("Уровень"), 0, 100);
 }
 
 Chart MoneyChart(const LifeLog& log)
 {
     return DaysChart(QStringLiteral("Деньги и копилка"), log,
-        { DaySeries(log, LogValue::Money, Palette::BlueDark), DaySeries(log, LogValue::PiggyBank, Palette::Brick) },
+        { DaySeries(log, LogValue::Money, Palette::ChartBlue, YEAR_CHART_SOLID, 4),
+            DaySeries(log, LogValue::PiggyBank, Palette::ChartVermilion, YEAR_CHART_DASH, 2) },
         QStringLiteral("Рубли"), 0, 10);
 }
 
 Chart SkillsChart(const LifeLog& log)
 {
     return DaysChart(QStringLiteral("Умение драться и авторитет"), log,
-        { DaySeries(log, LogValue::FightSkill, Palette::Brick),
-            DaySeries(log, LogValue::Authority, Palette::BlueDark) },
+        { DaySeries(log, LogValue::FightSkill, Palette::ChartVermilion, YEAR_CHART_SOLID, 4),
+            DaySeries(log, LogValue::Authority, Palette::ChartBlue, YEAR_CHART_DASH, 2) },
         QStringLiteral("Очки"), 0, 10);
 }
 
@@ -275,7 +360,7 @@ Chart GradesChart(const DiaryGrades& diary)
     chart.kind = YEAR_CHART_BARS;
     chart.title = QStringLiteral("Оценки по четвертям");
     chart.barWidth = 0.9; // four quarters share a subject's row
-    const QRgb colors[4] = { Palette::Blue, Palette::BlueDark, Palette::Brick, Palette::WoodDark };
+    const QRgb colors[4] = { Palette::ChartBlue, Palette::ChartOrange, Palette::ChartGreen, Palette::ChartVermilion };
     for (int quarter = 0; quarter < 4; ++quarter) {
         ChartBars set { Utf8(QuarterNames[quarter]), colors[quarter], {} };
         for (int subject = SubjectCount - 1; subject >= 0; --subject)
@@ -292,13 +377,15 @@ Chart GradesChart(const DiaryGrades& diary)
 }
 
 const char* const TabTitles[]
-    = { "Самочувствие", "Деньги", "Сила и авторитет", "Оценки", "Дни таблицей", "Оценки таблицей" };
+    = { "Самочувствие", "Деньги", "Сила и авторитет", "Оценки", "Дни таблицей", "Оценки таблицей", "События" };
 
 } // namespace
 
 TMyYearWindow::TMyYearWindow(GameWindows& windows)
     : TGameWindow(windows, QStringLiteral("Мой год"), QSize(780, 580), WindowFrame::CloseBox)
     , m_daysModel(new LifeLogTableModel(this))
+    , m_eventsModel(new LifeLogEventsModel(this))
+    , m_eventsFilter(new QSortFilterProxyModel(this))
 {
     SetBackground(this, Palette::Cream);
 
@@ -338,10 +425,39 @@ TMyYearWindow::TMyYearWindow(GameWindows& windows)
     m_gradesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_tabs->addTab(m_gradesTable, Utf8(TabTitles[GradesTableTab]));
 
+    // The journal: every message of the year, the newest on top, narrowed to the rows holding the word searched for.
+    auto* eventsPage = new QWidget(this);
+    auto* searchLabel = new QLabel(QStringLiteral("&Найти:"), eventsPage);
+    m_eventsSearch = new QLineEdit(eventsPage);
+    m_eventsSearch->setClearButtonEnabled(true);
+    m_eventsSearch->setAccessibleDescription(QStringLiteral("Оставляет в списке событий только строки с этим словом"));
+    searchLabel->setBuddy(m_eventsSearch);
+    m_eventsFilter->setSourceModel(m_eventsModel);
+    m_eventsFilter->setFilterKeyColumn(-1);
+    m_eventsFilter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    connect(m_eventsSearch, &QLineEdit::textChanged, m_eventsFilter, &QSortFilterProxyModel::setFilterFixedString);
+    m_eventsTable = new QTableView(eventsPage);
+    m_eventsTable->setModel(m_eventsFilter);
+    m_eventsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_eventsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_eventsTable->setWordWrap(false);
+    m_eventsTable->setAccessibleName(QStringLiteral("События года"));
+    m_eventsTable->verticalHeader()->hide();
+    m_eventsTable->verticalHeader()->setDefaultSectionSize(m_eventsTable->fontMetrics().height() + 6);
+    m_eventsTable->horizontalHeader()->setStretchLastSection(true);
+    auto* search = new QHBoxLayout;
+    search->addWidget(searchLabel);
+    search->addWidget(m_eventsSearch, 1);
+    auto* eventsLayout = new QVBoxLayout(eventsPage);
+    eventsLayout->addLayout(search);
+    eventsLayout->addWidget(m_eventsTable, 1);
+    m_tabs->addTab(eventsPage, Utf8(TabTitles[EventsTab]));
+
     m_closeButton = MakeButton(this, QStringLiteral("Закрыть"), QSize(120, 28), this, &TMyYearWindow::closeButtonClick);
     m_closeButton->setDefault(true);
     NameControls({ { m_emptyNote, "emptyNote" }, { m_tabs, "tabs" }, { m_daysTable, "daysTable" },
-        { m_gradesTable, "gradesTable" }, { m_closeButton, "closeButton" } });
+        { m_gradesTable, "gradesTable" }, { m_eventsSearch, "eventsSearch" }, { m_eventsTable, "eventsTable" },
+        { m_closeButton, "closeButton" } });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -353,6 +469,7 @@ TMyYearWindow::TMyYearWindow(GameWindows& windows)
     layout->addLayout(buttons);
 
     m_daysModel->setLog(&m_log);
+    m_eventsModel->setLog(&m_log);
     fillGradesTable();
     connect(m_tabs, &QTabWidget::currentChanged, this, &TMyYearWindow::showTab);
 }
@@ -364,10 +481,13 @@ void TMyYearWindow::Refresh()
     // The tables are always ready for a screen reader; a chart is drawn again only when what it shows has changed,
     // and only once its tab is in sight.
     if (!(m_log == windows().lifeLog())) {
+        const bool daysChanged = m_log.days() != windows().lifeLog().days();
         m_log = windows().lifeLog();
         m_daysModel->setLog(&m_log);
+        m_eventsModel->setLog(&m_log);
+        m_current[EventsTab] = false;
         for (int tab : { HealthTab, MoneyTab, SkillsTab, DaysTableTab })
-            m_current[tab] = false;
+            m_current[tab] = m_current[tab] && !daysChanged;
     }
     if (!(m_diary == state().diary())) {
         m_diary = state().diary();
@@ -386,6 +506,10 @@ void TMyYearWindow::showTab(int tab)
     m_current[tab] = true;
     if (tab == DaysTableTab)
         m_daysTable->resizeColumnsToContents();
+    if (tab == EventsTab) {
+        m_eventsTable->resizeColumnToContents(0);
+        m_eventsTable->resizeColumnToContents(1);
+    }
     if (tab > GradesTab)
         return;
     const Chart chart = tab == HealthTab ? HealthChart(m_log)

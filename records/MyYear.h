@@ -8,11 +8,14 @@
 #include <array>
 
 class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
 class QPushButton;
 class QTabWidget;
 class QTableView;
 class QTableWidget;
 class LifeLogTableModel;
+class LifeLogEventsModel;
 
 class TMyYearWindow : public TGameWindow {
     Q_OBJECT
@@ -26,7 +29,7 @@ public:
     void closeButtonClick();
 
 private:
-    enum Tab { HealthTab, MoneyTab, SkillsTab, GradesTab, DaysTableTab, GradesTableTab, TabCount };
+    enum Tab { HealthTab, MoneyTab, SkillsTab, GradesTab, DaysTableTab, GradesTableTab, EventsTab, TabCount };
     void showTab(int tab);
     void fillGradesTable();
 
@@ -39,6 +42,10 @@ private:
     QTableWidget* m_gradesTable;
     QPushButton* m_closeButton;
     LifeLogTableModel* m_daysModel;
+    QLineEdit* m_eventsSearch;
+    QTableView* m_eventsTable;
+    LifeLogEventsModel* m_eventsModel;
+    QSortFilterProxyModel* m_eventsFilter;
 
     LifeLog m_log;
     DiaryGrades m_diary;

@@ -10,8 +10,11 @@
 #include "records/SaveFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+
+#include <algorithm>
 
 namespace {
 
@@ -30,6 +33,7 @@ QString AskForFile(GameWindows& windows, Dialog dialog)
     options.filters = QStringList { QStringLiteral("Файл сохранения игры (*.sav)"), QStringLiteral("Все файлы (*)") };
     options.initialDir = saveDir;
     options.defaultSuffix = QStringLiteral("sav");
+    options.preview = SavedGamePreview;
 
     QString path;
     {
@@ -124,5 +128,63 @@ bool LoadSavedGame(GameWindows& windows, const QString& path, QString* logNotice
     } catch (const EGameError& error) {
         ui().errorBox(QStringLiteral("Игра не загружена.\n%1").arg(error.message()));
         return false;
+    }
+}
+
+namespace {
+
+// The last days of the log beside a saved game, one line each, the newest last; empty when there is none or it does
+// not read (the load itself says so and sets it aside: a preview touches nothing).
+QString LastDaysOfLog(const QString& savePath)
+{
+    QFile file(LifeLogPathBeside(savePath));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxTextFileSize)
+        return {};
+    const LifeLogReading reading = ReadLifeLog(file.readAll());
+    if (!reading.problem.isEmpty())
+        return QStringLiteral("\nЖурнал дней рядом с игрой не читается: %1.").arg(reading.problem);
+    const QVector<LifeLogDay>& days = reading.log.days();
+    QString text;
+    if (!days.isEmpty())
+        text += QStringLiteral("\nПоследние дни:");
+    for (qsizetype i = std::max<qsizetype>(0, days.size() - 3); i < days.size(); ++i) {
+        const LifeLogDay& day = days[i];
+        text += QStringLiteral("\n%1: деньги %2, сытость %3, настроение %4, бодрость %5")
+                    .arg(DateInWords(day.year, day.month, day.day))
+                    .arg(day.value(LogValue::Money))
+                    .arg(day.value(LogValue::Satiety))
+                    .arg(day.value(LogValue::Mood))
+                    .arg(day.value(LogValue::Vigor));
+    }
+    const QVector<LifeLogEvent>& events = reading.log.events();
+    if (!events.isEmpty())
+        text += QStringLiteral("\nПоследнее событие (%1): %2").arg(events.last().stamp(), events.last().text);
+    return text;
+}
+
+} // namespace
+
+QString SavedGamePreview(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return {};
+    try {
+        const QStringList lines = ReadLines1251(path, AnyLineLength);
+        const QString problem = CheckSavedGameLines(lines);
+        if (!problem.isEmpty())
+            return QStringLiteral("Это не сохранённая игра или файл повреждён: %1.").arg(problem);
+        TGameState game;
+        ApplySavedGameLines(game, lines);
+        const QString quarter = QuarterOfMonth(game.text(Field::Month).toInt());
+        return QStringLiteral("Игрок: %1\nДата: %2, %3:%4\nДеньги: %5\nЧетверть: %6")
+                   .arg(game.text(Field::PlayerName),
+                       DateInWords(game.text(Field::Year).toInt(), game.text(Field::Month).toInt(),
+                           game.text(Field::Day).toInt()),
+                       game.text(Field::Hour), game.text(Field::Minute).rightJustified(2, QLatin1Char('0')),
+                       game.text(Field::Money), quarter.isEmpty() ? QStringLiteral("каникулы") : quarter)
+            + LastDaysOfLog(path);
+    } catch (const EGameError& error) {
+        return QStringLiteral("Файл не прочитан: %1").arg(error.message());
     }
 }

@@ -17,3 +17,8 @@ void WriteSavedGame(const QString& path, const QStringList& lines);
 // cannot be read or holds no game; the game is then unchanged. What the player is to hear of a log set aside goes into
 // logNotice, or is told at once when there is no logNotice.
 bool LoadSavedGame(GameWindows& windows, const QString& path, QString* logNotice = nullptr);
+
+// What the load and save dialogs say about the file under the cursor, read with the same check a load makes: the
+// player's name, the game's date and time, money, quarter and the last days of the life log beside it; or why the
+// file is no saved game. Empty for a folder or a file that is not there. Never throws and changes no file.
+QString SavedGamePreview(const QString& path);

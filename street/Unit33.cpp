@@ -218,6 +218,7 @@ void TForm33::Button5Click()
     const QStringList lines = ShownLines(*Memo1);
     Label3->setText(
         QStringLiteral("Сообщение ") + lines.value(0) + QStringLiteral("... успешно отправлено адресату ") + recipient);
+    KeepInJournal(QStringLiteral("SMS для %1: %2").arg(recipient, SmsMessage(lines)));
     sendingPanel->show();
     composePanel->hide();
     recipientPanel->hide();
@@ -233,6 +234,7 @@ void TForm33::Button5Click()
         return;
     newMessagePanel->show();
     Inbox->setPlainText(*reply + QLatin1Char('\n') + QStringLiteral("ОТ: ") + recipient);
+    KeepInJournal(QStringLiteral("SMS от %1: %2").arg(recipient, *reply));
 }
 
 void TForm33::Button6Click() { inboxPanel->show(); }

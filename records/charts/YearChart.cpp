@@ -9,7 +9,12 @@
 #include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QLineSeries>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,7 +27,8 @@ template <class T> bool Whole(const T* array, int32_t count) { return count == 0
 bool Whole(const YearChart& chart)
 {
     if (chart.kind == YEAR_CHART_LINES) {
-        if (!Whole(chart.lines, chart.lineCount) || !Whole(chart.dayLabels, chart.dayLabelCount))
+        if (!Whole(chart.lines, chart.lineCount) || !Whole(chart.dayLabels, chart.dayLabelCount)
+            || !Whole(chart.dayTips, chart.dayTipCount))
             return false;
         for (int32_t i = 0; i < chart.lineCount; ++i) {
             const YearChartLine& line = chart.lines[i];
@@ -56,6 +62,36 @@ QValueAxis* ValueAxis(const YearChart& chart)
     return axis;
 }
 
+Qt::PenStyle PenStyle(int32_t style)
+{
+    switch (style) {
+    case YEAR_CHART_DASH:
+        return Qt::DashLine;
+    case YEAR_CHART_DOT:
+        return Qt::DotLine;
+    case YEAR_CHART_DASH_DOT:
+        return Qt::DashDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+// Thin lines across the chart at the day ticks; the axis itself shows no numbers (the months say where a day is).
+void AddDayTicks(QChart& chart, const YearChart& description)
+{
+    if (!(description.dayTickStep > 0) || description.dayHigh <= description.dayLow)
+        return;
+    auto* ticks = new QValueAxis;
+    ticks->setRange(description.dayLow, description.dayHigh);
+    ticks->setTickType(QValueAxis::TicksDynamic);
+    ticks->setTickAnchor(description.dayTickAnchor);
+    ticks->setTickInterval(description.dayTickStep);
+    ticks->setLabelsVisible(false);
+    ticks->setLineVisible(false);
+    ticks->setGridLinePen(QPen(QColor(0, 0, 0, 28), 1));
+    chart.addAxis(ticks, Qt::AlignBottom);
+}
+
 void AddLines(QChart& chart, const YearChart& description)
 {
     auto* days = new QCategoryAxis;
@@ -69,6 +105,7 @@ void AddLines(QChart& chart, const YearChart& description)
     QValueAxis* values = ValueAxis(description);
     chart.addAxis(days, Qt::AlignBottom);
     chart.addAxis(values, Qt::AlignLeft);
+    AddDayTicks(chart, description);
     for (int32_t i = 0; i < description.lineCount; ++i) {
         const YearChartLine& line = description.lines[i];
         auto* series = new QLineSeries;
@@ -78,7 +115,7 @@ void AddLines(QChart& chart, const YearChart& description)
         for (int32_t point = 0; point < line.count; ++point)
             points.append(QPointF(line.x[point], line.y[point]));
         series->replace(points);
-        series->setPen(QPen(Color(line.color), 2, line.dashed ? Qt::DashLine : Qt::SolidLine));
+        series->setPen(QPen(Color(line.color), std::max(1, line.width), PenStyle(line.style)));
         series->setPointsVisible(line.dots != 0);
         chart.addSeries(series);
         series->attachAxis(days);
@@ -130,6 +167,48 @@ QChart* NewChart(const YearChart* description)
     return chart;
 }
 
+// A chart view that tells the date and values of the day under the mouse.
+class YearChartView : public QChartView {
+public:
+    YearChartView(QChart* chart, QWidget* parent)
+        : QChartView(chart, parent)
+    {
+        setMouseTracking(true);
+        setRenderHint(QPainter::Antialiasing);
+    }
+
+    void setTips(const YearChart& description)
+    {
+        m_tips.clear();
+        m_low = description.dayLow;
+        if (description.kind != YEAR_CHART_LINES)
+            return;
+        for (int32_t i = 0; i < description.dayTipCount; ++i)
+            m_tips.append(Text(description.dayTips[i]));
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        QChartView::mouseMoveEvent(event);
+        const QPointF position = event->position();
+        QString tip;
+        if (chart() && chart()->plotArea().contains(position)) {
+            const double day = std::floor(chart()->mapToValue(position).x() - m_low);
+            if (day >= 0 && day < m_tips.size())
+                tip = m_tips[int(day)];
+        }
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPosition().toPoint(), tip, this);
+    }
+
+private:
+    QStringList m_tips;
+    double m_low = 0;
+};
+
 } // namespace
 
 extern "C" {
@@ -141,17 +220,18 @@ YEAR_CHART_EXPORT QWidget* TrambulMakeYearChart(QWidget* parent, const YearChart
     QChart* chart = NewChart(description);
     if (!chart)
         return nullptr;
-    auto* view = new QChartView(chart, parent);
-    view->setRenderHint(QPainter::Antialiasing);
+    auto* view = new YearChartView(chart, parent);
+    view->setTips(*description);
     return view;
 }
 
 YEAR_CHART_EXPORT int32_t TrambulShowYearChart(QWidget* widget, const YearChart* description)
 {
-    auto* view = qobject_cast<QChartView*>(widget);
+    auto* view = dynamic_cast<YearChartView*>(widget);
     QChart* chart = view ? NewChart(description) : nullptr;
     if (!chart)
         return -1;
+    view->setTips(*description);
     QChart* old = view->chart();
     view->setChart(chart); // the view takes the new chart; the one it had is ours to delete
     delete old;

@@ -14,13 +14,17 @@ extern "C" {
 #define YEAR_CHART_EXPORT __attribute__((visibility("default")))
 
 /* Raised whenever a structure below changes: the window draws nothing with a library of another version. */
-#define YEAR_CHART_VERSION 1
+#define YEAR_CHART_VERSION 2
 
-/* A line over the days: count points (x[i], y[i]). */
+/* How a line is drawn besides its colour, so that lines are told apart without colours too. */
+enum { YEAR_CHART_SOLID = 0, YEAR_CHART_DASH = 1, YEAR_CHART_DOT = 2, YEAR_CHART_DASH_DOT = 3 };
+
+/* A line over the days: count points (x[i], y[i]), width in pixels at 100 %. */
 typedef struct YearChartLine {
     const char* name;
     uint32_t color;
-    int32_t dashed;
+    int32_t style; /* YEAR_CHART_SOLID ... */
+    int32_t width;
     int32_t dots; /* each point drawn as a dot too */
     const double* x;
     const double* y;
@@ -54,6 +58,11 @@ typedef struct YearChart {
     double dayLow, dayHigh;
     const YearChartLabel* dayLabels;
     int32_t dayLabelCount;
+    /* Thin ticks along the day axis every dayTickStep days, counted from dayTickAnchor; 0 for none. */
+    double dayTickAnchor, dayTickStep;
+    /* What the mouse over the chart shows: dayTips[i] for the days from dayLow + i to dayLow + i + 1. */
+    const char* const* dayTips;
+    int32_t dayTipCount;
     /* YEAR_CHART_BARS: horizontal bars, the first category at the bottom; sets of bars side by side in a category. */
     const YearChartBars* bars;
     int32_t barCount;

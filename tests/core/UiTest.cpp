@@ -3,9 +3,15 @@
 #include "TestHelpers.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,4 +63,30 @@ TEST(RealUiNotices, ComeOneAfterAnotherWithoutBlockingTheCaller)
     QTest::qWait(20);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(VisibleBoxes().isEmpty());
+}
+
+TEST(RealUiFileDialogs, ShowWhatTheGameSaysOfTheFileUnderTheCursor)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("игра.sav"));
+    QFile(file).open(QIODevice::WriteOnly);
+    FileDialogOptions options;
+    options.title = QStringLiteral("Загрузка сохраненной игры");
+    options.filters = QStringList { QStringLiteral("Файл сохранения игры (*.sav)") };
+    options.initialDir = folder.path();
+    options.preview = [](const QString& path) { return QStringLiteral("о файле ") + QFileInfo(path).fileName(); };
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), options.title);
+        auto* preview = dialog->findChild<QPlainTextEdit*>(QStringLiteral("filePreview"));
+        ASSERT_NE(preview, nullptr);
+        emit dialog->currentChanged(file); // as the list does when the cursor comes to the file
+        shown = preview->toPlainText();
+        dialog->reject();
+    });
+    RealUi host;
+    EXPECT_EQ(host.openFileName(options), QString());
+    EXPECT_EQ(shown, QStringLiteral("о файле игра.sav"));
 }

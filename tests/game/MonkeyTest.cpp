@@ -19,6 +19,7 @@
 #include "game/Forms.h"
 #include "game/Unit1.h"
 #include "records/CheatEntries.h"
+#include "records/LifeLog.h"
 #include "records/SaveFile.h"
 #include "street/ClickPicture.h"
 
@@ -132,13 +133,6 @@ public:
 
     void play();
 
-    void message(const QString&) override { ++m_figures.events; }
-    void notice(const QString&, std::function<void()> afterClosed) override
-    {
-        ++m_figures.events;
-        if (afterClosed)
-            afterClosed();
-    }
     bool confirm(const QString&) override { return chance(70); }
     QString openFileName(const FileDialogOptions& options) override;
     QString saveFileName(const FileDialogOptions& options) override;
@@ -146,6 +140,13 @@ public:
     void sleep(int) override { }
 
 protected:
+    void showMessage(const QString&) override { ++m_figures.events; }
+    void showNotice(const QString&, std::function<void()> afterClosed) override
+    {
+        ++m_figures.events;
+        if (afterClosed)
+            afterClosed();
+    }
     ModalResult runModal(QDialog& dialog) override;
 
 private:
@@ -453,6 +454,9 @@ void Monkey::watchHeap()
         std::cout << "seed " << m_seed << ", month " << month.toStdString() << ": heap " << bytes / 1024 << " KB\n";
     if (m_months == 3)
         m_heapBaseline = bytes;
+    // The journal of the year must stay a file the game reads back.
+    if (LifeLogBytes(m_forms->lifeLog()).size() > MaxTextFileSize)
+        fault(QStringLiteral("the life log has grown past the largest file the game reads"));
     if (m_months > 3 && !m_heapFaulted && bytes > m_heapBaseline * HeapGrowthFactor + HeapSlack) {
         fault(QStringLiteral("the heap grew from %1 to %2 bytes").arg(m_heapBaseline).arg(bytes));
         m_heapFaulted = true;

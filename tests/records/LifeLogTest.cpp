@@ -140,6 +140,45 @@ TEST(LifeLogRules, TheFileIsASpreadsheetThatReadsBackAndAYearStaysSmall)
     EXPECT_EQ(ReadLifeLog(LifeLogBytes(year)).log, year);
 }
 
+TEST_F(LifeLogGame, EveryMessageShownIsWrittenWithTheGameDateAndTime)
+{
+    given({ { Field::Hour, "14" }, { Field::Minute, "5" }, { Field::Day, "30" }, { Field::Month, "2" },
+        { Field::Year, "2006" } });
+    ui.message(U("Учитель поставил вам 5"));
+    ui.notice(U("Новая четверть"));
+    KeepInJournal(U("SMS от Маши: привет"));
+    ui.answerConfirm(true); // a new game, from the main window's menu
+    state.restore(Field::Month, U("13")); // the cheat editor's calendar: nothing can be dated
+    ui.message(U("Без даты"));
+    ASSERT_EQ(log().events().size(), 3) << log().events().last().text.toStdString();
+    EXPECT_EQ(log().events()[0].stamp(), "2006-02-30 14:05");
+    EXPECT_EQ(log().events()[1].text, U("Новая четверть"));
+    EXPECT_EQ(log().events()[2].text, U("SMS от Маши: привет"));
+    forms->form1().NewGame();
+    EXPECT_TRUE(log().events().isEmpty());
+}
+
+TEST(LifeLogRules, MessagesAreKeptOnOneLineAndTheNewestOfThemReadBack)
+{
+    LifeLog log;
+    log.Record(Day(2005, 9, 1));
+    const QString texts[] = { U("Вы съели \"пирожок\"; сытость +5"), U("Две строки\nи \"\" кавычки"), U("  "),
+        QString(MaxLogEventLength + 20, QLatin1Char('x')) };
+    for (const QString& text : texts)
+        log.Tell({ 2005, 9, 2, 7, 45, text });
+    ASSERT_EQ(log.events().size(), 3); // a message of blanks is nothing to keep
+    EXPECT_EQ(log.events()[1].text, U("Две строки и \"\" кавычки"));
+    EXPECT_EQ(log.events()[2].text.size(), MaxLogEventLength);
+    const QByteArray bytes = LifeLogBytes(log);
+    EXPECT_TRUE(bytes.contains("2005-09-02 07:45;\"Вы съели \"\"пирожок\"\"; сытость +5\"\r\n"));
+    EXPECT_EQ(ReadLifeLog(bytes).log, log);
+
+    for (int i = 0; i < MaxLogEvents + 5; ++i)
+        log.Tell({ 2005, 9, 3, 8, 0, QString::number(i) });
+    EXPECT_EQ(log.events().size(), MaxLogEvents);
+    EXPECT_EQ(log.events().last().text, QString::number(MaxLogEvents + 4));
+}
+
 TEST(LifeLogRules, WhatASpreadsheetMayDoToTheFileStillReads)
 {
     const QByteArray day = "2005-09-01;80;5;70;60;90;3;-2;15;Да;Нет;Да";
@@ -205,7 +244,7 @@ TEST_F(LifeLogGame, SavingWritesTheLogBesideTheGameAndLoadingTakesItBack)
     log().Clear();
     log().Record(Day(2005, 11, 5));
     load("Save/игра.sav");
-    EXPECT_EQ(log(), saved);
+    EXPECT_EQ(log().days(), saved.days()); // and the journal has «Успешно загружено!» after what was saved
 
     // A game saved before logs were kept, or whose log was deleted, starts an empty one without a word.
     QFile::remove("Save/игра.csv");
@@ -214,6 +253,29 @@ TEST_F(LifeLogGame, SavingWritesTheLogBesideTheGameAndLoadingTakesItBack)
     EXPECT_TRUE(log().isEmpty());
     EXPECT_EQ(ui.messages, QStringList { U("Успешно загружено!") });
     EXPECT_TRUE(ui.errors.isEmpty());
+}
+
+TEST_F(LifeLogGame, TheFileDialogsDescribeTheSavedGameUnderTheCursorAndTouchNothing)
+{
+    given({ { Field::PlayerName, U("Вася") }, { Field::Money, "321" }, { Field::Day, "5" }, { Field::Month, "11" },
+        { Field::Year, "2005" }, { Field::Hour, "7" }, { Field::Minute, "50" } });
+    log().Record(Day(2005, 11, 3, 40));
+    log().Record(Day(2005, 11, 4, 55));
+    save("Save/g.sav");
+    ASSERT_TRUE(ui.fileDialogs.back().preview);
+    const QString preview = ui.fileDialogs.back().preview(QStringLiteral("Save/g.sav"));
+    for (const char* part :
+        { "Игрок: Вася", "Дата: 5 ноября 2005, 7:50", "Деньги: 321", "Четверть: 2", "4 ноября 2005: деньги 55" })
+        EXPECT_TRUE(preview.contains(U(part))) << part << " in " << preview.toStdString();
+
+    WriteBytes("Save/g.csv", "Имя;Фамилия\r\n");
+    EXPECT_TRUE(SavedGamePreview("Save/g.sav").contains(U("Журнал дней рядом с игрой не читается")));
+    EXPECT_EQ(ReadBytes("Save/g.csv"), "Имя;Фамилия\r\n"); // the load sets it aside, a look does not
+    WriteBytes("Save/bad.sav", "1\r\n2\r\n");
+    EXPECT_TRUE(SavedGamePreview("Save/bad.sav").startsWith(U("Это не сохранённая игра или файл повреждён")));
+    EXPECT_EQ(SavedGamePreview("Save"), QString());
+    load("Save/g.sav");
+    EXPECT_TRUE(ui.fileDialogs.back().preview);
 }
 
 TEST_F(LifeLogGame, ADamagedOrForeignLogIsSetAsideAndNeverStopsTheLoad)
@@ -260,7 +322,7 @@ TEST_F(LifeLogGame, SavingSetsAsideAFileOfThePlayersInTheLogsPlace)
     WriteBytes("Save/g.csv.bad", "older");
     log().Record(Day(2005, 9, 1));
     save("Save/g.sav");
-    EXPECT_EQ(ReadBytes("Save/g.csv"), LifeLogBytes(log()));
+    EXPECT_EQ(ReadLifeLog(ReadBytes("Save/g.csv")).log.days(), log().days());
     EXPECT_EQ(ReadBytes("Save/g.csv.2.bad"), sheet);
     EXPECT_EQ(ReadBytes("Save/g.csv.bad"), "older");
     ASSERT_EQ(ui.messages.size(), 2);

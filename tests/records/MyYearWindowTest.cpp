@@ -13,6 +13,7 @@
 #include <QChartView>
 #include <QHorizontalBarSeries>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QTabWidget>
 #include <QTableView>
@@ -118,6 +119,15 @@ TEST_F(MyYearWindow, ChartsFollowTheLogFromNoDayToAWholeYearWithDebts)
         EXPECT_EQ(death[1].y(), 0);
         EXPECT_LE(numberAxis(health)->min(), 0);
         EXPECT_GE(numberAxis(health)->max(), 100);
+        // Lines are told apart without their colours too: no two share a colour or a dash.
+        const QList<QAbstractSeries*> series = health->series();
+        for (int i = 0; i < series.size(); ++i) {
+            for (int j = i + 1; j < series.size(); ++j) {
+                const QPen a = qobject_cast<QLineSeries*>(series[i])->pen();
+                const QPen b = qobject_cast<QLineSeries*>(series[j])->pen();
+                EXPECT_TRUE(a.color() != b.color() && a.style() != b.style()) << i << " and " << j;
+            }
+        }
         const auto monthAxis = qobject_cast<QCategoryAxis*>(health->axes(Qt::Horizontal).first());
         EXPECT_EQ(monthAxis->categoriesLabels(), c.months);
 
@@ -171,4 +181,27 @@ TEST_F(MyYearWindow, WithoutTheChartLibraryTheTablesStayAndEveryChartPageSaysWhy
     }
     EXPECT_EQ(Child<QTableView>(window, "daysTable")->model()->rowCount(), 3);
     EXPECT_EQ(Child<QTableView>(window, "gradesTable")->model()->index(0, 0).data().toString(), U("нет"));
+}
+
+TEST_F(MyYearWindow, TheEventsPageListsTheMessagesNewestFirstAndFindsAWord)
+{
+    LifeLog log = DaysFromSeptember(2);
+    log.Tell({ 2005, 9, 1, 7, 5, U("Учитель поставил вам 5 по алгебре") });
+    log.Tell({ 2005, 9, 2, 23, 50, U("Вы уснули") });
+    log.Tell({ 2005, 9, 3, 12, 0, U("Учитель поставил вам 2 по химии") });
+    TMyYearWindow& window = open(log);
+    QAbstractItemModel* events = Child<QTableView>(window, "eventsTable")->model();
+    ASSERT_EQ(events->rowCount(), 3);
+    EXPECT_EQ(events->index(0, 2).data().toString(), U("Учитель поставил вам 2 по химии"));
+    EXPECT_EQ(events->index(2, 0).data().toString(), U("1 сентября 2005"));
+    EXPECT_EQ(events->index(2, 1).data().toString(), U("7:05"));
+
+    const struct {
+        const char* word;
+        int rows;
+    } searches[] = { { "учитель", 2 }, { "АЛГЕБРЕ", 1 }, { "сентября", 3 }, { "23:50", 1 }, { "кино", 0 }, { "", 3 } };
+    for (const auto& search : searches) {
+        Child<QLineEdit>(window, "eventsSearch")->setText(U(search.word));
+        EXPECT_EQ(events->rowCount(), search.rows) << search.word;
+    }
 }

@@ -18,7 +18,7 @@ void ScriptedUi::closeNextModalWith(ModalResult result)
 
 // Once the game is ending, the scripted player is asked nothing more, as the real host asks nothing: messages and
 // error boxes are not shown, questions are answered No and file dialogs cancelled.
-void ScriptedUi::message(const QString& text)
+void ScriptedUi::showMessage(const QString& text)
 {
     if (Leaving())
         return;
@@ -28,7 +28,7 @@ void ScriptedUi::message(const QString& text)
     shown.append(text);
 }
 
-void ScriptedUi::notice(const QString& text, std::function<void()> afterClosed)
+void ScriptedUi::showNotice(const QString& text, std::function<void()> afterClosed)
 {
     if (!Leaving()) {
         if (whenShown)

@@ -64,9 +64,9 @@ public:
         return m_confirms.empty() && m_files.empty() && m_modals.empty() && m_expectedErrors == 0;
     }
 
-    void message(const QString& text) override;
+    void showMessage(const QString& text) override;
     // The player closes a notice at once: what it announces happens before the next line of the game runs.
-    void notice(const QString& text, std::function<void()> afterClosed = {}) override;
+    void showNotice(const QString& text, std::function<void()> afterClosed) override;
     bool confirm(const QString& text) override;
     ModalResult runModal(QDialog& dialog) override;
     QString openFileName(const FileDialogOptions& options) override;

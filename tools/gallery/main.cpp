@@ -81,6 +81,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -118,16 +119,9 @@ public:
     std::deque<bool> confirms;
     QString context = QStringLiteral("as it opens");
 
-    void message(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void notice(const QString& text, std::function<void()> afterClosed = {}) override
-    {
-        message(text);
-        if (afterClosed)
-            afterClosed();
-    }
     bool confirm(const QString& text) override
     {
-        message(text);
+        showMessage(text);
         if (confirms.empty())
             return false;
         const bool answer = confirms.front();
@@ -140,6 +134,13 @@ public:
     void sleep(int) override { }
 
 protected:
+    void showMessage(const QString& text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
+    void showNotice(const QString& text, std::function<void()> afterClosed) override
+    {
+        showMessage(text);
+        if (afterClosed)
+            afterClosed();
+    }
     ModalResult runModal(QDialog& dialog) override
     {
         dialog.setResult(0);
@@ -466,6 +467,36 @@ int main(int argc, char** argv)
                 tabs->setCurrentIndex(tab);
                 Shot(year, QStringLiteral("a school year of days, page «%1»").arg(tabs->tabText(tab)));
             }
+            // A whole school year: health that dips and recovers, mood and vigor running equal for weeks, money that
+            // goes into debt, a skill that grows, and the messages of the year.
+            LifeLog& log = forms.lifeLog();
+            log.Clear();
+            for (int i = 0; i < 266; ++i) {
+                LifeLogDay day;
+                const int month = 8 + i / 30;
+                day.year = 2005 + month / 12;
+                day.month = month % 12 + 1;
+                day.day = i % 30 + 1;
+                const auto wave = [i](double period, double low, double high) {
+                    return int(low + (high - low) * (0.5 + 0.5 * std::sin(i * 6.2832 / period)));
+                };
+                const bool even = i >= 60 && i < 110; // mood and vigor the same for seven weeks
+                day.values = { i < 120 ? 150 - 2 * i : 3 * (i - 120) - 90, (i / 30) * 40, wave(23, 25, 90),
+                    even ? 70 : wave(37, 40, 95), even ? 70 : wave(17, 50, 100), i / 6, i / 10 - 5, wave(45, 0, 80) };
+                day.flags = { i > 100, i > 30, i > 150 };
+                log.Record(day);
+                if (i % 7 == 0)
+                    log.Tell({ day.year, day.month, day.day, 13, 40,
+                        QStringLiteral("Учитель: «Отвечай, что такое синус?» — «5, садись»") });
+                if (i % 11 == 0)
+                    log.Tell({ day.year, day.month, day.day, 18, 5, QStringLiteral("SMS от Маши: Привет! Как дела?") });
+            }
+            year.Refresh();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                Shot(year, QStringLiteral("a whole year in the log, page «%1»").arg(tabs->tabText(tab)));
+            }
+            log.Clear();
             year.hide();
             // The other pictures keep the first day's calendar and values.
             for (int field = 0; field < FieldCount; ++field)
