@@ -41,8 +41,8 @@ QString DateAloud(int day, int month, int year) { return DateInWords(year, month
 
 } // namespace
 
-// The days of the log as rows: the date, then every value and flag in the file's order.
-class LifeLogTableModel : public QAbstractTableModel {
+// A table over the life log, shown again from the start whenever the window is given a log.
+class LifeLogModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -52,6 +52,15 @@ public:
         m_log = log;
         endResetModel();
     }
+
+protected:
+    const LifeLog* m_log = nullptr;
+};
+
+// The days of the log as rows: the date, then every value and flag in the file's order.
+class LifeLogTableModel : public LifeLogModel {
+public:
+    using LifeLogModel::LifeLogModel;
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -91,22 +100,12 @@ public:
             return LogValueName(LogValue(section - 1));
         return LogFlagName(LogFlag(section - 1 - LogValueCount));
     }
-
-private:
-    const LifeLog* m_log = nullptr;
 };
 
 // What the game told the player, the newest first: the date, the time and the message.
-class LifeLogEventsModel : public QAbstractTableModel {
+class LifeLogEventsModel : public LifeLogModel {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void setLog(const LifeLog* log)
-    {
-        beginResetModel();
-        m_log = log;
-        endResetModel();
-    }
+    using LifeLogModel::LifeLogModel;
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
@@ -140,9 +139,6 @@ public:
         const char* const names[] = { "Дата", "Время", "Сообщение" };
         return section >= 0 && section < 3 ? Utf8(names[section]) : QVariant();
     }
-
-private:
-    const LifeLog* m_log = nullptr;
 };
 
 namespace {
