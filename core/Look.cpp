@@ -22,7 +22,7 @@ void UseGameFont()
     font.setPointSize(8);
     // The game's texts are Russian and Latin, which need no shaping engine: the letters are taken from the font as
     // they are, kerned by its own table. A pair moves by a point here and there, and the shaping machinery's tables
-    // and work are spared (0.7 MB and 4 M instructions as the game starts). A script that cannot be written without
+    // and work are spared at start-up (bench/README.md has the figures). A script that cannot be written without
     // shaping (a name typed in Arabic) is shaped all the same.
     font.setStyleStrategy(QFont::PreferNoShaping);
     QApplication::setFont(font);
